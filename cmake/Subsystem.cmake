@@ -1,0 +1,46 @@
+# One static library per subsystem folder. Sources are picked up by folder so that a new
+# file needs no edit here:
+#   <folder>/*.cpp            portable code, built in both builds
+#   <folder>/win32/*.cpp      code on Win32, built for Windows only
+#   <folder>/native/*.cpp     native stand-ins for the Win32 services (native build only)
+function(schafkopf_subsystem name folder)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB portable CONFIGURE_DEPENDS ${folder}/*.cpp)
+  if(WIN32)
+    file(GLOB specific CONFIGURE_DEPENDS ${folder}/win32/*.cpp)
+  else()
+    file(GLOB specific CONFIGURE_DEPENDS ${folder}/native/*.cpp)
+  endif()
+  set(sources ${portable} ${specific})
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} INTERFACE ${ARG_DEPENDS})
+  endif()
+endfunction()
+
+# One test program per test folder; CTest runs every test case through Wine (or natively),
+# each with a time limit so that a hung child fails the run instead of stalling it.
+function(schafkopf_test_program name folder)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB portable CONFIGURE_DEPENDS ${folder}/*.cpp)
+  if(WIN32)
+    file(GLOB specific CONFIGURE_DEPENDS ${folder}/win32/*.cpp)
+  else()
+    set(specific)
+  endif()
+  add_executable(${name} ${portable} ${specific})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} gmock gtest)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  if(WIN32)
+    target_link_libraries(${name} PRIVATE schafkopf_resources)
+  endif()
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
+    PROPERTIES TIMEOUT 120)
+endfunction()

@@ -1,0 +1,4 @@
+#include "platform/win32/WindowsGlobals.h"
+
+HINSTANCE gAppInstance = nullptr;
+HWND gMainWindow = nullptr;
