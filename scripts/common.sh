@@ -3,7 +3,8 @@
 # exactly the processes started here are stopped.
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-BUILD="$ROOT/build"
+# SCHAFKOPF_BUILD puts a whole build (and its Wine prefix) elsewhere, e.g. one per developer.
+BUILD="${SCHAFKOPF_BUILD:-$ROOT/build}"
 WIN_BUILD="$BUILD/win32"
 NATIVE_BUILD="$BUILD/native"
 JOBS=$(nproc 2>/dev/null || echo 2)
@@ -90,11 +91,10 @@ start_display() {
             STARTED_PIDS+=($!)
             export DISPLAY=":$n"
             for _ in $(seq 1 50); do
-                [ -e "/tmp/.X11-unix/X$n" ] && return 0
+                [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$!" 2>/dev/null && return 0
+                kill -0 "$!" 2>/dev/null || break  # taken meanwhile: try the next number
                 sleep 0.1
             done
-            echo "Xvfb did not start on :$n" >&2
-            return 1
         fi
     done
     echo "no free display number" >&2

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the engine natively with the sanitizers, then all
 # test programs under Wine on a virtual display. Ends with CTest's summary; exits with its code.
+# Arguments go to both CTest runs (e.g. -R Handles to run some tests only).
 set -uo pipefail
 source "$(dirname "$0")/common.sh"
 trap cleanup EXIT
@@ -17,13 +18,13 @@ if [ "$RUN_ARCH" != i686 ]; then
 fi
 
 log "native engine tests"
-(cd "$NATIVE_BUILD" && ctest --output-on-failure -j "$JOBS" --timeout 300)
+(cd "$NATIVE_BUILD" && ctest --output-on-failure -j "$JOBS" --timeout 300 "$@")
 native_status=$?
 
 start_display || exit 2
 start_wine
 log "tests under Wine on display $DISPLAY"
-(cd "$RUN_BUILD" && ctest --output-on-failure -j "$JOBS" --timeout 300)
+(cd "$RUN_BUILD" && ctest --output-on-failure -j "$JOBS" --timeout 300 "$@")
 wine_status=$?
 
 [ $native_status -ne 0 ] && echo "native engine tests failed" >&2
