@@ -1,0 +1,3 @@
+#include "platform/Geometry.h"
+
+MacRect gScreenRect = {0, 0, 768, 1024};

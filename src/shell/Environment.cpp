@@ -1,0 +1,4 @@
+#include "shell/Environment.h"
+
+char gProgramDir[kPathSize] = "";
+char gDataPath[kPathSize] = "";
