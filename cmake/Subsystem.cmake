@@ -12,15 +12,15 @@ function(schafkopf_subsystem name folder)
     file(GLOB specific CONFIGURE_DEPENDS ${folder}/native/*.cpp)
   endif()
   set(sources ${portable} ${specific})
-  if(sources)
-    add_library(${name} STATIC ${sources})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
-  else()
-    add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${name} INTERFACE ${ARG_DEPENDS})
+  if(NOT sources)
+    # A subsystem not written yet is still a library, so that the program links every
+    # subsystem the same way.
+    set(sources ${CMAKE_BINARY_DIR}/empty/${name}.cpp)
+    file(WRITE ${sources} "")
   endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
 endfunction()
 
 # One test program per test folder; CTest runs every test case through Wine (or natively),
