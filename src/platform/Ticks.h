@@ -7,7 +7,8 @@
 
 std::uint32_t TickCount();
 std::uint32_t TicksFromMilliseconds(std::uint32_t milliseconds);
-// The system's milliseconds since start; tests replace the clock to check the arithmetic.
+// Milliseconds since the system started, read from the installed clock; tests replace the
+// clock to check the arithmetic. Every reading of time in the program goes through here.
 std::uint32_t SystemMilliseconds();
 using MillisecondClock = std::function<std::uint32_t()>;
-void SetMillisecondClock(MillisecondClock clock);  // empty restores the system clock
+void SetMillisecondClock(MillisecondClock clock); // empty restores the system clock

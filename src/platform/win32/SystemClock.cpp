@@ -1,0 +1,7 @@
+#include <windows.h>
+
+#include "platform/SystemServices.h"
+
+std::uint32_t ReadSystemClock() {
+    return GetTickCount();
+}
