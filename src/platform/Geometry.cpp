@@ -1,3 +1,3 @@
 #include "platform/Geometry.h"
 
-MacRect gScreenRect = {0, 0, 768, 1024};
+WindowRect gScreenRect = {0, 0, 1024, 768};

@@ -1,0 +1,4 @@
+#include "platform/win32/WindowSlots.h"
+
+HWND gWindowSlots[kWindowSlotCount] = {};
+POINT gTableOrigin = {};

@@ -1,0 +1,10 @@
+// The numbered slots of the table window and the side windows, and the table window's
+// screen position. Slot 0 is the table window; an empty slot is a closed window.
+#pragma once
+
+#include <windows.h>
+
+inline constexpr int kWindowSlotCount = 18;
+
+extern HWND gWindowSlots[kWindowSlotCount];
+extern POINT gTableOrigin;  // screen position of the table window's client area
