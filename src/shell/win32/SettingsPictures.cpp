@@ -1,0 +1,207 @@
+// The card pictures of the settings: four sets of 33 pictures (0 the back, 1 to 32 the faces
+// in picture order) and three extra pictures, chosen by the base card size from the current
+// deck, and the deck steps of applying the settings.
+#include "platform/win32/Pictures.h"
+#include "platform/win32/Resources.h"
+#include "shell/Settings.h"
+
+namespace {
+
+// Deck manager seam. The settings take their pictures from the deck manager's current deck.
+// Until the deck manager is built there is one deck: the program's own pictures, reached
+// through the picture resource rules (so a deck library made current with
+// SetExtensionLibrary still wins). It offers every card size and full-size own cards. The
+// deck manager replaces exactly these operations.
+namespace DeckManagerSeam {
+int DeckCount() {
+    return 1;
+}
+void SelectDeck(int) {}
+bool HasFullSizeOwnCards() {
+    return true;
+}
+bool HasAllCardSizes() {
+    return true;
+}
+void CheckDeckVariant() {}
+PictureRef GetPicture(int pictureId) {
+    return GetResource(kPictType, static_cast<std::int16_t>(pictureId));
+}
+}  // namespace DeckManagerSeam
+
+// First picture id of each set by base card size; picture i of a set is first + i.
+struct SetPictureIds {
+    int set[kCardPictureSets];
+    int extras;  // the three extra pictures are extras, extras + 1, extras + 2
+};
+
+SetPictureIds PictureIdsFor(std::int16_t cardSize) {
+    switch (cardSize) {
+    case kCardSizeSmall:
+        return {{1000, 1100, 1100, 1200}, 1035};
+    case kCardSizeMiddle:
+        return {{2000, 1100, 1000, 2200}, 2035};
+    default:  // large
+        return {{2000, 1000, 1000, 2200}, 2035};
+    }
+}
+
+bool IsValidIndex(int index) {
+    return index >= 0 && index < kCardPicturesPerSet;
+}
+
+// Bounds at the origin: right = width, bottom = height.
+void PictureBounds(PictureRef picture, WindowRect* bounds) {
+    RECT rect;
+    GetPictureBounds(static_cast<HBITMAP>(picture), &rect);
+    *bounds = WindowRect{0, 0, rect.right, rect.bottom};
+}
+
+}  // namespace
+
+void ApplyDeckChoice(Settings* settings) {
+    SettingsBody& b = settings->body;
+    if (b.cardSet < 1 || b.cardSet > DeckManagerSeam::DeckCount()) {
+        b.cardSet = 1;
+    }
+    DeckManagerSeam::SelectDeck(b.cardSet - 1);
+    if (b.ownCardsFullSize && !DeckManagerSeam::HasFullSizeOwnCards()) {
+        b.ownCardsFullSize = 0;
+    }
+}
+
+bool Settings::LoadCardPictures() {
+    if (!DeckManagerSeam::HasAllCardSizes()) {
+        body.ownCardsFullSize = 0;
+        body.superSmallCards = 0;
+        body.cardSize = kCardSizeSmall;
+    }
+    DeckManagerSeam::CheckDeckVariant();
+    const SetPictureIds ids = PictureIdsFor(body.cardSize);
+    constexpr int kLoadOrder[] = {1, 2, 0, 3};
+    for (int i = 0; i < kCardPicturesPerSet; ++i) {
+        for (int set : kLoadOrder) {
+            if (set == 3 && !body.ownCardsFullSize) {
+                cardPictures[3][i] = nullptr;
+                continue;
+            }
+            // Sets drawn from the same pictures share them (set 2 with set 1 at the small and
+            // the large size); FreeCardPictures releases a shared picture once.
+            PictureRef picture = set == 2 && ids.set[2] == ids.set[1]
+                                     ? cardPictures[1][i]
+                                     : DeckManagerSeam::GetPicture(ids.set[set] + i);
+            cardPictures[set][i] = picture;
+            if (!picture) {
+                if (set == 3) {
+                    body.ownCardsFullSize = 0;
+                }
+                return false;
+            }
+        }
+    }
+    for (int i = 0; i < kExtraPictureCount; ++i) {
+        extraPictures[i] = DeckManagerSeam::GetPicture(ids.extras + i);
+        if (!extraPictures[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Settings::LoadSmallCardSet() {
+    if (body.superSmallCards) {
+        return false;
+    }
+    for (int i = 0; i < kCardPicturesPerSet; ++i) {
+        // The picture given up is released unless set 1 still shows it.
+        PictureRef& entry = cardPictures[2][i];
+        if (entry && entry != cardPictures[1][i]) {
+            ReleaseResource(entry, kPictureResource);
+        }
+        entry = DeckManagerSeam::GetPicture(1100 + i);
+        if (!entry) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void Settings::FreeCardPictures() {
+    // Every picture is released exactly once, however the sets share them.
+    PictureRef* entries = &cardPictures[0][0];
+    constexpr int kEntryCount = kCardPictureSets * kCardPicturesPerSet;
+    for (int n = 0; n < kEntryCount; ++n) {
+        if (!entries[n]) {
+            continue;
+        }
+        bool releasedBefore = false;
+        for (int m = 0; m < n && !releasedBefore; ++m) {
+            releasedBefore = entries[m] == entries[n];
+        }
+        if (!releasedBefore) {
+            ReleaseResource(entries[n], kPictureResource);
+        }
+    }
+    for (int n = 0; n < kEntryCount; ++n) {
+        entries[n] = nullptr;
+    }
+    for (PictureRef& picture : extraPictures) {
+        ReleaseResource(picture, kPictureResource);
+        picture = nullptr;
+    }
+}
+
+void Settings::SetCardSize(std::int16_t size, bool force) {
+    if (size != body.cardSize || force) {
+        body.cardSize = size;
+        ReloadCardPictures();
+    }
+}
+
+void Settings::ReloadCardPictures() {
+    FreeCardPictures();
+    LoadCardPictures();
+}
+
+void Settings::GetCardSetBounds0(WindowRect* bounds) {
+    PictureBounds(cardPictures[0][1], bounds);
+}
+
+// Sets 1 to 3 reload every picture when they are empty. Set 3 is empty by design without
+// full-size own cards: it answers empty bounds then instead of reloading on every call.
+void Settings::GetCardSetBounds1(WindowRect* bounds) {
+    if (!cardPictures[1][0]) {
+        ReloadCardPictures();
+    }
+    PictureBounds(cardPictures[1][0], bounds);
+}
+
+void Settings::GetCardSetBounds2(WindowRect* bounds) {
+    if (!cardPictures[2][0]) {
+        ReloadCardPictures();
+    }
+    PictureBounds(cardPictures[2][0], bounds);
+}
+
+void Settings::GetCardSetBounds3(WindowRect* bounds) {
+    if (!cardPictures[3][0] && body.ownCardsFullSize) {
+        ReloadCardPictures();
+    }
+    PictureBounds(cardPictures[3][0], bounds);
+}
+
+PictureRef Settings::GetCardPicture0(int index) {
+    return IsValidIndex(index) ? cardPictures[0][index] : nullptr;
+}
+
+PictureRef Settings::GetCardPicture1(int index) {
+    return IsValidIndex(index) ? cardPictures[1][index] : nullptr;
+}
+
+PictureRef Settings::GetCardPicture2(int index) {
+    return IsValidIndex(index) ? cardPictures[2][index] : nullptr;
+}
+
+PictureRef Settings::GetCardPicture3(int index) {
+    return IsValidIndex(index) ? cardPictures[3][index] : nullptr;
+}
