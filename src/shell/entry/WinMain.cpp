@@ -1,8 +1,8 @@
+// The program's entry: the command line and the show command are not read.
 #include <windows.h>
 
-#include "platform/win32/WindowsGlobals.h"
+#include "shell/win32/Startup.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    gAppInstance = instance;
-    return 0;
+    return RunProgram(instance);
 }

@@ -1,0 +1,170 @@
+// The game file commands as far as the saved-game document allows today: saving is put off
+// during a wait and otherwise handed to the document (which says that saved games are not
+// available yet); the menu state and the opponents' names in the menu are complete.
+#include "shell/win32/GameFileCommands.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "document/win32/GameDocumentWin.h"
+#include "games/fourplayer/DoppelkopfDocumentController.h"
+#include "games/fourplayer/SchafkopfDocumentController.h"
+#include "games/skat/SkatDocumentController.h"
+#include "net/Network.h"
+#include "platform/Handles.h"
+#include "platform/StringLists.h"
+#include "platform/win32/Menus.h"
+#include "platform/win32/WindowsGlobals.h"
+#include "shell/Edition.h"
+#include "shell/OptionRecords.h"
+#include "shell/Settings.h"
+#include "shell/win32/ShellBoxes.h"
+#include "shell/win32/Startup.h"
+#include "shell/win32/Waits.h"
+#include "shell/win32/WindowManager.h"
+#include "tournament/TournamentDirector.h"
+#include "views/win32/TablePane.h"
+
+namespace {
+
+Handle gGameSetup = nullptr;  // the director's game-setup block
+
+// The list saved with the game: the Skat score list or the four-player game list.
+bool StoreRecordHandle(GameDocumentWin* document) {
+    TablePane* pane = GetTablePane();
+    if (!pane || !document) return false;
+    const int kind = pane->GetGameKind();
+    if (kind == 0 && gSkatGame) document->SetRecordHandle(gSkatGame->listHandle);
+    else if ((kind == 1 || kind == 2) && gSchafkopfGame) document->SetRecordHandle(gSchafkopfGame->listHandle);
+    else return false;
+    return true;
+}
+
+}  // namespace
+
+bool AskSaveGame(bool* save) {
+    *save = false;
+    TablePane* pane = GetTablePane();
+    if (pane && !pane->IsGameRunning()) return true;
+    char text[kStringBufferSize];
+    GetIndString(text, 1600, 251);
+    const int answer = ShowShellBox(gMainWindow, text, "", MB_ICONQUESTION | MB_YESNOCANCEL);
+    *save = answer == IDYES;
+    return answer != IDCANCEL;
+}
+
+bool SaveGame() {
+    if (!GetTablePane()) return false;
+    gSaveDeferred = 0;
+    if (gWaitDepth > 0) {
+        gSaveDeferred = 1;
+        return false;
+    }
+    if (!gGameDocument || !StoreRecordHandle(gGameDocument)) return false;
+    if (!gGameDocument->SaveAs(GetTablePane()->phase, 0)) return false;
+    gGameDirty = 0;
+    return true;
+}
+
+bool SaveGameAs() {
+    if (!GetTablePane() || !gGameDocument) return false;
+    StoreRecordHandle(gGameDocument);
+    auto* document = new GameDocumentWin;
+    document->Reset(gSkatGame, gDoppelkopfGame, gSchafkopfGame, gSettings);
+    document->CopyHeader(gGameDocument);
+    if (!document->SaveAs(GetTablePane()->phase, 0)) {
+        delete document;
+        return false;
+    }
+    if (gSkatGame) gSkatGame->document = document;
+    if (gDoppelkopfGame) gDoppelkopfGame->document = document;
+    if (gSchafkopfGame) gSchafkopfGame->document = document;
+    delete gGameDocument;
+    gGameDocument = document;
+    gGameDirty = 0;
+    return true;
+}
+
+bool OpenGame() {
+    if (gTableOpen && !CloseWindows(true)) return false;
+    if (!gGameDocument || !gGameDocument->Open(0)) return false;
+    const bool loaded = LoadGameFile();
+    if (gSettings && gSettings->body.playerVoices[0] < 1) gSettings->body.playerVoices[0] = 1;
+    return loaded;
+}
+
+// Reading a saved game comes with the saved-game document; until then no file is read and
+// the program stays without a table, as after a failed read.
+bool LoadGameFile() {
+    CloseWindows(true);
+    gUseEditionKind = 1;
+    return false;
+}
+
+void UpdateMenus() {
+    HMENU menu = gMainMenu;
+    if (!menu) return;
+    SetMenuItemEnabled(menu, 1001, !gTableOpen);
+    SetMenuItemEnabled(menu, 1002, true);
+    SetMenuItemEnabled(menu, 1406, false);
+    if (gSettings) SetMenuItemChecked(menu, 1202, gSettings->body.superSmallCards != 0);
+    if (gSchafkopfEdition) {
+        if (SchafkopfOptions* options = SchafkopfOptionsRecord()) {
+            SetMenuItemChecked(menu, 1203, options->showRuleNotes != 0);
+        }
+    } else if (DoppelkopfOptions* options = DoppelkopfOptionsRecord()) {
+        SetMenuItemChecked(menu, 1203, options->showRuleNotes != 0);
+    }
+    if (gTableOpen) {
+        if (Pane* pane = gPaneSlots[kTableSlot]) {
+            pane->UpdateMenus();
+        } else {
+            SetMenuItemEnabled(menu, 1001, gDirectorRunsTables && gSettings && gSettings->body.sessionActive == 0);
+            SetMenuItemEnabled(menu, 502, true);
+            for (int id : {503, 504, 505, 1412, 1413, 1414}) SetMenuItemEnabled(menu, id, false);
+        }
+    }
+    const bool hosting = IsHostingTables();
+    SetMenuItemEnabled(menu, 1701, !hosting);
+    SetMenuItemEnabled(menu, 1702, hosting);
+}
+
+void UpdatePlayerMenuNames() {
+    if (!gMainMenu || !gSkatGame) return;
+    for (int player = 1; player <= 3; ++player) {
+        if (player == 3 && gTableKind == 0) break;
+        char name[kPlayerNameSize];
+        gSkatGame->GetPlayerName(name, player);
+        char text[kPlayerNameSize + 16];
+        std::snprintf(text, sizeof text, "%.200s...\tCtrl+%d", name, player + 4);
+        MENUITEMINFOA item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_STRING;
+        item.dwTypeData = text;
+        SetMenuItemInfoA(gMainMenu, static_cast<UINT>(1411 + player), FALSE, &item);
+    }
+}
+
+void StartDirectorSeries(bool fresh, bool) {
+    if (!gDirector || !gSettings) return;
+    if (!gSettings->body.networkGame && !(gStoryMode && gDirectorRunsTables)) return;
+    gDirector->SetSeriesParameters(0, 3);
+    if (fresh) {
+        gDirector->StartSeries();
+        gDirector->BeginPlay(1);
+    }
+    RefreshGameSetup();
+}
+
+void ClearDirectorSeriesValue() {
+    if (gDirector) gDirector->seriesValue = 0;
+}
+
+void RefreshGameSetup() {
+    if (gGameSetup) {
+        DisposeHandle(gGameSetup);
+        gGameSetup = nullptr;
+    }
+    FetchGameSetup(gDirector, &gGameSetup);
+}

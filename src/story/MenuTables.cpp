@@ -1,0 +1,3 @@
+#include "story/MenuTables.h"
+
+void ConvertMenuTables() {}

@@ -1,0 +1,14 @@
+#include "story/win32/RoomPanel.h"
+
+std::int16_t gCurrentRoom = 1;
+
+void RoomPanel::InitRoomPanel(Settings*, DoppelkopfOptions*, SchafkopfOptions*, int, HWND tableWindow, bool) {
+    window = tableWindow;
+}
+
+void RoomPanel::AttachTablePane(TablePane* pane) { tablePane = pane; }
+void RoomPanel::ShowCapitalText() {}
+int RoomPanel::HandleRoomCommand(int) { return 1; }
+void RoomPanel::ApplyRoomOpponents(int, int) {}
+
+bool OpenRestaurant(Settings*) { return false; }

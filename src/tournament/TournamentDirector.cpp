@@ -1,0 +1,22 @@
+#include "tournament/TournamentDirector.h"
+
+TournamentDirector* gDirector = nullptr;
+
+void TournamentDirector::ClearNameList() {}
+void TournamentDirector::StartSeries() {}
+void TournamentDirector::EndSeriesCall() {}
+void TournamentDirector::ResetSeats() {}
+void TournamentDirector::SetSeriesParameters(std::int32_t value, std::int32_t) { seriesValue = value; }
+void TournamentDirector::BeginPlay(int) {}
+void TournamentDirector::IdleTick() {}
+
+TournamentDirector* CreateDirector(SkatDocumentController*, Settings*, DoppelkopfOptions*, SchafkopfOptions*) {
+    if (!gDirector) gDirector = new TournamentDirector;
+    return gDirector;
+}
+
+void SetLocalTable(TournamentDirector* director, TablePane* pane, int) {
+    if (director) director->localTable = pane;
+}
+
+void FetchGameSetup(TournamentDirector*, Handle*) {}

@@ -1,0 +1,41 @@
+// The tournament director as the shell sees it: series, leagues and tournaments, the hosted
+// tables and the timed save. Until tournaments are built the director runs no series: every
+// operation leaves things as they are.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/Handles.h"
+#include "platform/RootObject.h"
+
+class Settings;
+class SkatDocumentController;
+class TablePane;
+struct DoppelkopfOptions;
+struct SchafkopfOptions;
+
+class TournamentDirector : public RootObject {
+public:
+    virtual void ClearNameList();
+    virtual void StartSeries();
+    virtual void EndSeriesCall();
+    virtual void ResetSeats();
+    virtual void SetSeriesParameters(std::int32_t value, std::int32_t count);
+    virtual void BeginPlay(int flag);
+    virtual void IdleTick();  // every timer tick
+
+    std::int16_t seriesMode = 1;
+    std::uint8_t started = 0;
+    std::int32_t seriesValue = 0;
+    void* serverWindow = nullptr;  // the director's own server window; none
+    TablePane* localTable = nullptr;
+};
+
+extern TournamentDirector* gDirector;
+
+TournamentDirector* CreateDirector(SkatDocumentController* skat, Settings* settings, DoppelkopfOptions* optionsA,
+                                   SchafkopfOptions* optionsB);
+// Attaches the local table to the director, or detaches it (null).
+void SetLocalTable(TournamentDirector* director, TablePane* pane, int zero);
+// Fills *setup with the director's game-setup block; without a series it stays empty.
+void FetchGameSetup(TournamentDirector* director, Handle* setup);

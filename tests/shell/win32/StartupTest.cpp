@@ -1,0 +1,146 @@
+// The start: the main window with its menu and accelerators, the first table, the data
+// directory, and the program started twice.
+#include "shell/win32/Startup.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "document/win32/GameDocumentWin.h"
+#include "games/skat/SkatDocumentController.h"
+#include "platform/StringLists.h"
+#include "shell/Settings.h"
+#include "shell/win32/RunningShell.h"
+#include "tournament/TournamentDirector.h"
+#include "views/win32/TablePane.h"
+
+using StartupTest = RunningShell;
+
+TEST_F(StartupTest, MainWindowHasTheMenuAndTheFirstTable) {
+    ASSERT_TRUE(IsWindow(gMainWindow));
+    char className[64] = "";
+    GetClassNameA(gMainWindow, className, sizeof className);
+    EXPECT_STREQ(className, "ReroClass");
+    ASSERT_EQ(GetMenu(gMainWindow), gMainMenu);
+    EXPECT_EQ(GetMenuItemCount(gMainMenu), 6);
+    char text[64] = "";
+    GetMenuStringA(gMainMenu, 1008, text, sizeof text, MF_BYCOMMAND);
+    EXPECT_STREQ(text, "&Quit\tCtrl+Q");
+
+    HWND table = gWindowSlots[kTableSlot];
+    ASSERT_TRUE(IsWindow(table));
+    EXPECT_TRUE(IsWindowVisible(table));
+    EXPECT_EQ(GetParent(table), gMainWindow);
+    EXPECT_EQ(gWindowSlots[kRoomPanelSlot], table);
+    ASSERT_NE(GetTablePane(), nullptr);
+    EXPECT_NE(gPaneSlots[kRoomPanelSlot], nullptr);
+    EXPECT_EQ(gTableKind, 2);
+    EXPECT_EQ(gTableOpen, 1);
+    EXPECT_EQ(gDirector->localTable, GetTablePane());
+    EXPECT_EQ(gGameDocument->gameKind, 2);
+    EXPECT_EQ(gLanguageEnglish, 1);
+}
+
+TEST_F(StartupTest, TheDataDirectoryComesFromTheRegistry) {
+    EXPECT_EQ(std::string(gDataPath), std::string(dataDir_) + "\\");
+    EXPECT_GE(PreferencesSize(), 0);  // read (created) in the data directory
+}
+
+TEST_F(StartupTest, TheWindowMenuNamesTheOpponents) {
+    char expected[300];
+    char name[kPlayerNameSize];
+    gSkatGame->GetPlayerName(name, 2);
+    std::snprintf(expected, sizeof expected, "%s...\tCtrl+6", name);
+    char text[300] = "";
+    GetMenuStringA(gMainMenu, 1413, text, sizeof text, MF_BYCOMMAND);
+    EXPECT_STREQ(text, expected);
+}
+
+TEST_F(StartupTest, AcceleratorTableTurnsKeysIntoCommands) {
+    HACCEL accelerators = LoadAcceleratorsA(gAppInstance, MAKEINTRESOURCEA(kAcceleratorTable));
+    ASSERT_NE(accelerators, nullptr);
+    ACCEL entries[32];
+    const int count = CopyAcceleratorTableA(accelerators, entries, 32);
+    auto commandOf = [&](WORD key, BYTE flags) {
+        for (int i = 0; i < count; ++i) {
+            if (entries[i].key == key && (entries[i].fVirt & ~FNOINVERT) == flags) return static_cast<int>(entries[i].cmd);
+        }
+        return -1;
+    };
+    EXPECT_EQ(commandOf('B', FVIRTKEY | FCONTROL), 713);
+    EXPECT_EQ(commandOf('1', FVIRTKEY | FCONTROL), 802);
+    EXPECT_EQ(commandOf('Q', FVIRTKEY | FCONTROL), 1008);
+    EXPECT_EQ(commandOf(0x11, 0), 1008);
+    EXPECT_EQ(commandOf(VK_ESCAPE, FVIRTKEY), 1505);
+    EXPECT_EQ(commandOf(VK_F1, FVIRTKEY), 1501);
+    EXPECT_EQ(commandOf('I', FVIRTKEY | FCONTROL), -1);
+    DestroyAcceleratorTable(accelerators);
+}
+
+#ifdef SCHAFKOPF_PROGRAM
+namespace {
+
+struct FoundWindow {
+    DWORD process;
+    HWND window;
+};
+
+BOOL CALLBACK FindMainWindow(HWND window, LPARAM parameter) {
+    auto* found = reinterpret_cast<FoundWindow*>(parameter);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char className[64] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (process != found->process || std::strcmp(className, kMainWindowClass) != 0) return TRUE;
+    found->window = window;
+    return FALSE;
+}
+
+bool Start(PROCESS_INFORMATION* process) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    // The build gives the program's path in the build machine's form: "/..." is Wine's "Z:\...".
+    std::string path = SCHAFKOPF_PROGRAM;
+    if (!path.empty() && path[0] == '/') path = "Z:" + path;
+    for (char& ch : path) ch = ch == '/' ? '\\' : ch;
+    char commandLine[MAX_PATH + 2];
+    std::snprintf(commandLine, sizeof commandLine, "\"%s\"", path.c_str());
+    return CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, process) != 0;
+}
+
+DWORD ExitCodeAfter(const PROCESS_INFORMATION& process, DWORD milliseconds) {
+    if (WaitForSingleObject(process.hProcess, milliseconds) != WAIT_OBJECT_0) return 0xFFFFFFFF;
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    return code;
+}
+
+}  // namespace
+
+// The real program: a second copy ends at once with 1; Quit ends the first with 1 and no
+// window left.
+TEST(Program, StartsOnceAndQuitsFromTheMenu) {
+    PROCESS_INFORMATION first{};
+    ASSERT_TRUE(Start(&first));
+    FoundWindow found{first.dwProcessId, nullptr};
+    for (int i = 0; i < 300 && !found.window; ++i) {
+        Sleep(100);
+        EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&found));
+    }
+    ASSERT_NE(found.window, nullptr);
+
+    PROCESS_INFORMATION second{};
+    ASSERT_TRUE(Start(&second));
+    EXPECT_EQ(ExitCodeAfter(second, 30000), 1u);
+
+    PostMessageA(found.window, WM_COMMAND, 1008, 0);
+    EXPECT_EQ(ExitCodeAfter(first, 30000), 1u);
+    if (WaitForSingleObject(first.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(first.hProcess, 2);
+    for (auto* process : {&first, &second}) {
+        CloseHandle(process->hThread);
+        CloseHandle(process->hProcess);
+    }
+}
+#endif
