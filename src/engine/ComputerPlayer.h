@@ -1,0 +1,281 @@
+// Third level of the game object: hand and trick bookkeeping, the one play operation with its
+// play log and hand-place records, legality, the card-play predicates and basic plays, the
+// rule library the computer players draw on, and the hooks the game-line controllers fill.
+// Every card of a deal, the human's included, goes through PlayCard.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/TrickGameKnowledge.h"
+
+class ComputerPlayer : public TrickGameKnowledge {
+public:
+    ComputerPlayer();
+
+    // Replaced operations of the lower levels.
+    void ResetEvidence() override;
+    int CountPossibleHolders(int group) override;
+    int GetTrickPosition(int seat) override;
+    bool PlayTrumpSuitByValue(int seat, bool flag) override;
+    int GetTrickWinnerSoFar(int seat) override;
+    TrickGameKnowledge* UpdatePlaceRecords() override;
+    bool ShouldPlayForPartner(int card, bool trumped) override;
+    bool ShouldContestTrick(int card) override;
+    void CountSureTrumpsWithPartner(int seat, int partner, int* own, int* partners) override;
+    bool HasWinningTopCard(int group) override;
+
+    // Observers and party figures.
+    virtual void ObserveAfterCard(int seat);
+    virtual int RateGroupRisk(int seat, bool checkNext);
+    virtual int GetPointTarget(int seat);
+    // Bookkeeping and the play of a card.
+    virtual void RemoveFromHand(std::uint8_t* hand, int place);
+    virtual void UpdateHandCounts(SeatBlock& block, int card);
+    virtual void RecordCard(int seat, int card, int place);
+    virtual bool PlaysBefore(int seat);
+    virtual void PlayCard(int seat, int place, int reason);
+    virtual bool MayPlayCardNow(int seat, int card);
+    // 0 illegal, 1 legal; lines answer rule numbers.
+    virtual int IsLegalCard(int seat, int card);
+    // Card-play predicates and ratings.
+    virtual float SureTricksChance(int group);
+    virtual int GetPartyAnnouncementKind(bool firstParty);
+    virtual bool IsPartyStrongInTrumps();
+    virtual int RateCardRoleFine(int card);
+    virtual int RateCardRole(int card);
+    virtual bool IsGroupEndangered(int group);
+    virtual bool IsHeartTenSafe(int seat, int card);
+    virtual bool HasSeatPlayedCard(int seat, int card);
+    virtual int GetLowTrumpLimit();
+    // Basic plays.
+    virtual bool MayPlayTrumpAt(int seat, int group, int firstPlace, int offset);
+    virtual bool PlayLowestCandidate(int seat, int count, const std::int16_t* suits,
+                                     const std::int16_t* places);
+    virtual bool PlayHighestCandidate(int seat, int count, const std::int16_t* suits,
+                                      const std::int16_t* places);
+    virtual bool PlayMostLikelyWinner(int seat, bool flag);
+    virtual void ShowClubQueen(int seat, int* place, int* reason);
+    virtual bool LeadMiddleTrump(int seat, bool forced, bool lowestFirst);
+    // The rule library, in table order.
+    virtual bool LeadClubQueenToShowParty(int seat);
+    virtual bool PlayTenOrAce(int seat, int group, int card);
+    virtual bool OverplayWithSureWinner(int seat, int group, int card);
+    virtual bool TryToTakeTrick(int seat, int card);
+    virtual bool PlayForPointsNeeded(int seat, int group, int card);
+    virtual bool FollowWithSecondHighest(int seat, int group);
+    virtual bool PlaySpecialCard(int seat, int mask);
+    virtual bool PlaySpecialCardOver(int seat, int mask, int card);
+    virtual bool PlaySpecialCardOfKind(int seat, int card, int mask);
+    virtual bool PlayHeartTenWithTwoTrumps(int seat);
+    virtual bool TrumpToWin(int seat, int card, bool flag);
+    virtual bool TrumpToWinPlain(int seat, int card);
+    virtual bool TrumpForGameWin(int seat, int card);
+    virtual bool FollowWithClubQueen(int seat, int card);
+    virtual bool FollowInTrumpNormalGame(int seat, int card);
+    virtual bool FollowInTrump(int seat, int card, bool flag);
+    virtual bool DiscardFromAceSuit(int seat, bool flag);
+    virtual bool DiscardFromTenSuit(int seat);
+    virtual bool DiscardByLine(int seat, int number);
+    virtual bool ChooseDiscard(int seat, bool flag);
+    virtual bool ThrowOffRank(int seat, int rankCode, bool flag);
+    virtual bool ThrowOffTenOrAce(int seat);
+    virtual bool SmearPoints(int seat);
+    virtual bool ChooseSideSuitCard(int seat, bool flag);
+    virtual bool PlaySideSuitTop(int seat, bool flag);
+    virtual bool PlayHighSideCard(int seat);
+    virtual bool ChooseHighSideCardOrThrowOff(int seat);
+    virtual bool ThrowOffMiddlePoints(int seat);
+    virtual bool TakeTrickForAces(int seat, int card);
+    virtual bool RuffEndangeredSuit(int seat, int card);
+    virtual bool PlayLastTricksTrump(int seat);
+    virtual bool PlayLastTwoTrumps(int seat);
+    virtual bool PlayLastTrump(int seat, int card);
+    virtual bool PlayWeakTrumpsByValue(int seat);
+    virtual bool PlayTopTrumpFirstCopy(int seat);
+    virtual bool OvertrumpWithFewTrumps(int seat, int card);
+    virtual bool PartnersHoldTopTrump();
+    virtual bool CanPartnerTakeLead(int seat, int card);
+    virtual bool LeadSuitPartnerCanRuff(int seat);
+    virtual bool TrumpWithPartnerSupport(int seat, int group, int card);
+    virtual bool GetTrickSpecialPoints(int* value);
+    virtual bool AreCaughtSpecialsSettled(int seat);
+    virtual bool IsTrickWorthContesting(const void* first, const void* second);
+    virtual bool AreLastTrickSpecialsSettled(int seat);
+    virtual bool IsSpecialCard(int card);
+    virtual bool GetHeldSpecials(int* mask);
+    virtual bool ShouldPlaySpecialNow(int* mask);
+    virtual int GetFoxCard(int mask);
+    virtual int GetClubUnterCard(int mask);
+    virtual int GetSpecialCard(int mask);
+    virtual bool CanShowDiamondAces(int seat);
+    virtual bool CanShowSpecialPair(int seat);
+    virtual int CountTricksStillNeeded();
+    virtual bool LeadMostLikelySureSuit();
+    virtual bool LeadLowSideCardByPlan();
+    // Controller hooks: the game lines define them.
+    virtual ComputerPlayer* ChooseSolo(int seat);
+    virtual ComputerPlayer* PrepareSeatToMove(int seat);
+    virtual ComputerPlayer* ChooseAndPlay(int seat, std::uint8_t* claim);
+    virtual ComputerPlayer* StartTrick();
+    virtual ComputerPlayer* EndTrick(std::uint8_t* gameTypeChanged);
+    virtual ComputerPlayer* AddBillItem(void* bill, int kind, int value);
+    virtual ComputerPlayer* SettleGame(void* bill);
+    virtual ComputerPlayer* StartPlay(int declarerSeat, bool someoneDeclares, bool reevaluate,
+                                      int partySeat);
+    // Card replacement hooks of the lines; -1 keeps the chosen card.
+    virtual int ReplaceCardChoice(int seat, int card, int* place, int bestCard);
+    virtual int ReplaceCardChoiceNext(int seat, int card, int bestCard);
+
+    // The belief rules run after a card, in cascade order; each answers whether it applied.
+    // The lines call some of them one by one.
+    bool ObserveCaughtSpecialCard(int seat);
+    bool ObserveClubOber(int seat);
+    bool ObserveSignalLead(int seat);
+    bool ObserveHeartTen(int seat);
+    bool ObserveDiscardedPoints(int seat);
+    bool ObserveRuffOfMaster(int seat);
+    bool ObserveTrumpOvertake(int seat);
+    bool ObserveEarlyDiamondAceLead(int seat);
+    bool ObserveRepeatedPoints(int seat);
+    // Partner analysis before a decision, and the inference at the end of a trick (called while
+    // the finished trick's cards are still in trickCards).
+    void AnalysePartners(int seat);
+    void InferPartiesAfterTrick(int trickLeader, int trickWinner);
+    void FindTrumpTrickEvidence(int trickLeader, int trickWinner);
+    int FindSignalLeads(int* partner);
+    // Card-play predicates for the seat to move.
+    bool IsPartnerStillToPlay();
+    bool IsOpponentStillToPlay();
+    bool FollowsPartner();
+    bool IsTrickSafeForPartner();
+    bool IsTrickSafeForParty();
+    bool GetBestTrumpSoFar(int* card);
+    bool GetPartyBestTrump(bool first, int* card);
+    bool WasPlayedBySeat(int seat, int card, bool asLeader);
+    bool HasGroupMismatchInTricks(int seat);
+    bool IsAnnouncedByParty(int seat);
+    bool MayHoldGroup(int seat, int group);
+    bool CountGroupHolders(int* holders, bool* anyOpponent, int group);
+    bool AreSuitEstimatesBelow(int group, int bound);
+    int CountOpponentsLikelyVoid(int seat, int group, int* listed);
+    bool MayStillTrump(int seat);
+    bool AssessSuitLead(int group);
+    bool HoldsUnbeatenCard(int group, int card);
+    bool HoldsTrumpAceOrTen();
+    bool HasOnlyFullSideCards(int seat);
+    // Card memory: what the table can tell about the hands of the seats. The estimates are
+    // updated after every card; an estimate of 100 (known void) stays until the next deal.
+    int CountHigherCardsOut(int seat, int card);  // 0: the card is master
+    bool CanBeatWithGroup(int card);
+    void SetSuitEstimate(int seat, int value, int group);
+    void UpdateCeilingCards(int seat);
+    bool ObserveAceOnTrumpedTrick(int seat);
+    void UpdateEstimatesAfterCard();
+    int EstimateTopCard(int seat, int group);
+    int GetSuitCount(int seat, int group);  // -1: no answer
+    int EstimateSuitCount(int seat, int group);
+    int EstimateSuitMaximum(int seat, int group);
+    int GetTimingEvidence(int seat, int group);  // -1, or the play-time mark 0 or 1
+    // Hand values for announcing.
+    int CountSideCards(int seat, int* sideCards);
+    static int TakeHighPoints(int& aces, int& tens, int& kings);
+    int RateAnnouncementHand(int seat);  // card points
+
+    // Trick counting and trump strength (the mover is the seat to move).
+    int CountPlainLosers(int seat);
+    int CountFreeTricks(int seat);
+    int FindChangedSuit(int seat);  // -1: none
+    bool CanTakeRestWithTrumps(int seat);
+    bool CheckNullGameSuits();
+    int CountFreeTrumps();
+    int CountHigherInHand(int seat, int card);  // -1: the card is no trump
+    bool HasMoreHighTrumps(int seat);
+    bool HasEnoughTrumpsLeft();
+    int CountSureTricksInGroup(int seat, int group);
+    bool MayBeOvertrumped(int card, int trumpCount);
+    bool EvaluateTrumpLead(bool allowWithoutSureTricks, int group);
+    // Basic plays: each plays one legal card of the seat to move and answers true, or changes
+    // nothing and answers false.
+    bool PlayHighestOfGroup(int seat, int group);
+    bool PlaySecondHighestOfGroup(int seat, int group);
+    bool PlayLowOfGroup(int seat, int group);
+    bool PlayLowTrump(int seat);
+    bool PlaySingletonAce(int seat);
+    bool PlaySingletonSideAce(int seat, bool skipHearts);
+    bool LeadFromSuitWithoutAceOrTen(int seat);
+    bool LeadFromSuitWithGuardedTen(int seat);
+    bool LeadFromSuitWithOneAceLeft(int seat);
+    bool LeadFromSuitWithBothAces(int seat);
+    bool PlayLowCardNineToKing(int seat);
+    bool PlayLowestPointSideCard(int seat);
+    bool PlaySureWinner(int seat, bool flag);
+    bool PlayIfHeldPointLead(int seat, int card);
+    bool PlayFromDealtSingleton(int seat);
+    bool PlayTowardLikelyPartner(int seat);
+    bool LeadForPartnerRuff(int seat);
+
+    // Non-virtual bookkeeping.
+    bool PlayCardIfHeld(int seat, int card, int reason);
+    // Dry runs nest: BeginDryRun answers the mode it found, and the matching EndDryRun
+    // restores it, so an inner dry run never turns an outer one into real play.
+    std::int16_t BeginDryRun();
+    void EndDryRun(int seat, std::int16_t savedMode);
+    void AppendPlayLog(int seat, int card, int reason);
+    int GetGroupStart(int seat, int group);
+    int GetGroupEnd(int seat, int group);
+    void ComputeRankStats(SeatBlock& block);
+    void RecordPlayedPlace(int seat, int card, int place);
+    int GetNextUnplayedCard(int card);
+    int CountTopTrumpPlaces(int seat);
+    void SetDiamondAceSeat(int seat) { diamondAcesSeat = static_cast<std::int16_t>(seat); }
+    void SetSpecialPairSeat(int seat) { specialPairSeat = static_cast<std::int16_t>(seat); }
+
+protected:
+    // The seat-to-move's working lists.
+    bool IsMoverPartner(int seat);
+    bool IsMoverOpponent(int seat);
+    int ListedOpponentCount();  // moverOpponentCount kept within the list's three entries
+    // The best trump played so far, of every seat before the mover or of the listed ones.
+    bool FindBestTrump(const std::int16_t* seatsCounted, int* card);
+    // Whether the observer's real party is the party the seat to move lists the seat in.
+    bool IsOnSideOf(int observer, int seat);
+    // Moves every seat's belief about the seat that played after it gave a trick to a winner:
+    // the winner by winnerStep; with the winner's party known, its side by sideStep and the
+    // other side by otherStep, else everybody else by unknownStep.
+    void CreditWinner(int seat, int winner, bool knownWinner, int winnerStep, int sideStep,
+                      int otherStep, int unknownStep);
+    void RefreshTopCards(int seat);
+    // The steps of the estimate update after a card of the mover: a discard on a rich trick,
+    // a same-rank answer to the leader's Ace or Ten, a master trump follow (three seats).
+    void CheckDiscard(int mover, int ledGroup, int playedGroup, int points);
+    void CheckSameRankFollow(int mover, int ledGroup);
+    void CheckMasterTrumpFollow(int mover, int ledGroup, int playedGroup, int points);
+    // Seats other than the seat to move not yet taken for void in the group (estimate < 35).
+    int CountOpenSeats(int group);
+    int MoverProfile() const;
+    // What the Obers of Eichel and Gras and the Heart Tens add to a hand's value.
+    int TrumpBonus(const SeatBlock& block);
+    // The sizes after the exact walk: the shortcut of a strong seat to move, else the
+    // minimum and maximum walks.
+    void InferGroupFacts(int seat);
+    void InferExactGroupSizes(int seat);
+    void InferMinGroupSizes(int seat);
+    void InferMaxGroupSizes(int seat);
+    void FillLastSeatExactSizes();
+    // The one door of the basic plays to PlayCard: the card at the place must be a legal card
+    // of the seat to move, else the rule declines.
+    bool PlayRuleCard(int seat, int place, int reason);
+    // Which suits qualify for the candidate leads (0 without Ace or Ten, 1 guarded Ten, 2 one
+    // Ace left, 3 both Aces).
+    bool LeadCandidates(int seat, int kind);
+    bool SuitQualifiesForLead(int seat, int suit, int kind);
+    bool IsAceRule(int seat, int place, int card, int current);
+    bool IsLowestTrumpRule(int card);
+    int FirstPlainGroup() const { return gameType.trumpSuit == 0 ? 1 : 0; }
+    int PlaceGroup(int card) { return card == 0 ? -1 : GetSuitGroup(card); }
+    // The group after cur in a sorted hand; the trump suit's own group is always empty.
+    int NextPlaceGroup(int cur) const { return cur + 1 == gameType.trumpSuit ? cur + 2 : cur + 1; }
+};
+
+// The game object of one table: the whole class chain.
+using TrickGame = ComputerPlayer;

@@ -1,0 +1,101 @@
+// Second level of the game object: what the table knows beyond the card rules — card memory,
+// trick evaluation, announcements, play observers, party inference and strategy libraries.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/TrickGameCore.h"
+
+class TrickGameKnowledge : public TrickGameCore {
+public:
+    TrickGameKnowledge();
+    ~TrickGameKnowledge() override;
+
+    int CountFreshVoidSuits(const std::int16_t* heldCounts, int excludedGroup, int unused,
+                            int seat) override;
+    void EstimateSureTrumpTricks(int seat, int* sure, int* probable, int* held,
+                                 int* rounds) override;
+    int EvaluateTrumpValue(int probableTricks, int trumpsHeld, int trumpRounds,
+                           int seat) override;
+    bool IsSoloType(const GameType& type) override;
+    int CountTrickPoints(bool allSeats) override;
+    bool StartStrategy() override;
+    TrickGameCore* LoadStrategyLibraries() override;
+    TrickGameCore* FreeStrategyLibraries() override;
+
+    virtual TrickGameKnowledge* UpdatePlaceRecords();
+    virtual void EvaluateGameTypes(int seat, SeatBlock& block, bool forced);
+    virtual int GetBestCardSoFar();
+    virtual int GetTrickHighCard();
+    virtual int CountCardsInHand(int seat, int places);
+    virtual bool MayAnnounce(int seat, int kind, std::uint8_t* lastMoment);
+    virtual bool CanAddAnnouncement(bool firstParty, int kind);
+    virtual bool MakeAnnouncement(int seat, int kind);
+    virtual bool GetNextAnnouncement(int seat, std::int16_t* kind);
+    virtual void TrackAnnouncementTiming(int seat);
+    virtual void ObserveAnnouncement(int seat, int kind);
+    virtual void ObserveNormalGameCard(int seat);
+    virtual void CountSuitsAndAces(const SeatBlock& block, const GameType& type, int* held,
+                                   int* withAce);
+    virtual void CountSeatSuitsAndAces(int seat, int* held, int* withAce);
+    virtual void CompletePartyList(bool first, std::int16_t* list);
+    virtual bool ShouldPlayForPartner(int card, bool trumped);
+    virtual bool ShouldContestTrick(int card);
+    virtual void CountSureTrumpsWithPartner(int seat, int partner, int* own, int* partners);
+    virtual bool HasWinningTopCard(int group);
+    virtual bool IsSoloGame();
+    virtual bool IsMarriageOpen();
+    virtual int CountGroupOut(int group);
+    virtual int RateGroupPoints(int group, int seat);
+    virtual bool DecideAnnouncement(int seat, std::uint8_t* wait);
+    virtual bool MatchStrategyRecord(int seat, Handle library, std::int16_t* recordIndex,
+                                     std::int16_t* groupMap);
+    virtual Handle GetStrategyLibrary(int seat);
+    virtual int GetDeclarerBidValue();
+
+    // Card memory: cards of a group or suit played, from the played masks, and held.
+    int SumCounts(const SeatBlock& block, int groups);
+    int CountRankTrumpsInHand(const SeatBlock& block, GameTypeWord word);
+    int CountPlayedInSuit(int suit);
+    bool GameHasTrumps();
+    int CountPlayedTrumps();
+    int CountPlayedInGroup(int group);
+    int CountTricksLedBy(int seat);
+
+    // Party beliefs: per observing seat and other seat, -100 (surely not a partner) to 100
+    // (surely one); only those two values are final, every other belief stays within -95..95.
+    void AdjustBelief(int observer, int seat, int step);
+    void SetBelief(int observer, int seat, int target);
+    int GetPartyBelief(int observer, int seat);
+    // Style pairs of the table conventions (switch set and level above 2).
+    bool HasAnnounceOffLeadStyle(int seat);
+    bool HasAnnounceOnLeadStyle(int seat);
+    bool HasOberLeadStyle(int seat);
+    bool HasHeartTenLeadStyle(int seat);
+    bool HasDiamondLeadStyle(int seat);
+    bool HasDiamondAceStyle(int seat);
+    bool HasSpadeQueenStyle(int seat);
+    bool HasHeartTenFollowUpStyle(int seat);
+    bool HasMarriageLeadStyle(int seat);
+    bool HasMarriageSpadeQueenStyle(int seat);
+    // The party lists as far as the table knows them, and the seat-to-move's views of them.
+    bool IsInFirstParty(int seat);
+    bool IsPartyKnown(int seat);
+    bool ArePartiesKnown();
+    bool SetPartyMember(int seat, bool first);
+    void GetPartyList(bool first, std::int16_t* list);  // 3 entries
+    int GetPartnersOfMover(std::int16_t* partners);      // 2 entries; answers the count
+    int GetOpponentsOfMover(std::int16_t* opponents);    // 3 entries; answers the count
+    void GetPartyOf(std::int16_t* others, int seat);     // 2 entries
+    int GetPartyPoints(int seat);
+    int SumCardPoints();
+    bool IsListedFirstParty(int seat);
+    bool IsListedSecondParty(int seat);
+    bool IsListedInPartyView(int seat);
+    bool DoesTrickGoToPartner();
+    // Announcements of a seat and its party; kinds -1 none.
+    void FindAnnouncement(int seat, int* kind, int* level);
+    int GetPartnerAnnouncement(int seat);
+    int GetAnnouncementThisTrick(int seat);
+    int GetHighestAnnouncement(bool first);
+};

@@ -1,0 +1,297 @@
+// Hand values that need the table's knowledge: the sure and probable trump tricks of a seat,
+// the trump value, the points lying in the trick and still out in a suit, and the suits a
+// seat is freshly void in.
+#include "engine/TrickGameKnowledge.h"
+
+namespace {
+
+// The rank mask of a seat block for a trump rank (Unter, Ober, King); other ranks hold none.
+std::uint16_t RankMaskOf(const SeatBlock& block, int rank) {
+    switch (rank) {
+    case kRankUnter:
+        return block.unterMask;
+    case kRankOber:
+        return block.oberMask;
+    case kRankKing:
+        return block.kingMask;
+    case kRankAce:
+        return block.aceMask;
+    case kRankTen:
+        return block.tenMask;
+    default:
+        return 0;
+    }
+}
+
+// The style figure (profile - 1) modulo 5 that the hand values scale by: 0 and 1 light, 2
+// normal, 3 and 4 cautious.
+int StyleFigure(int profile) {
+    return profile >= 1 ? (profile - 1) % 5 : -1;
+}
+
+} // namespace
+
+int TrickGameKnowledge::CountFreshVoidSuits(const std::int16_t* heldCounts, int excludedGroup, int,
+                                            int) {
+    int count = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        if (suit == excludedGroup || IsTrump(CardOfRank(suit, kRankAce)))
+            continue; // the trump suit's own cards are counted with the trumps
+        if (heldCounts[suit] == 0 && CountPlayedInGroup(suit) <= 2)
+            ++count;
+    }
+    return count;
+}
+
+void TrickGameKnowledge::EstimateSureTrumpTricks(int seat, int* sureOut, int* probableOut,
+                                                 int* heldOut, int* roundsOut) {
+    *sureOut = *probableOut = *heldOut = *roundsOut = 0;
+    if (!IsSeat(seat))
+        return;
+    const SeatBlock& block = seats[seat];
+    const int trumpSuit = gameType.trumpSuit;
+    const GameTypeWord word = gameType.word;
+    const int total = CountGroupInDeck(kTrumpGroup, trumpSuit, word);
+    const int held = CountRankTrumpsInHand(block, word);
+    int out = total - CountPlayedInGroup(kTrumpGroup) - held;
+    if (out < 0)
+        out = 0;
+    if (held == 0 && out == 0)
+        return;
+    if (out > 5 && IsSeatToMoveAbove15() && !IsSoloGame() && moverPartners[0] != -1)
+        out -= 2;
+
+    // The rounds of trumps the hand can expect to draw: the first k whose even split is
+    // likely enough for the seat's style.
+    int rounds = out / 3;
+    if (rounds == 0) {
+        if (out > 0) {
+            int unsure = 0;
+            for (int other = 0; other < GetSeatCount(); ++other)
+                if (other != seat && seatEstimates[other].voidEstimate[kTrumpGroup] != 100)
+                    ++unsure;
+            rounds = IsSeatToMoveAbove5() && unsure == 1 ? out : 1;
+        }
+    } else {
+        const bool smallDeck = total < 8 * GetMaskBitsPerSuit();
+        for (; rounds <= out; ++rounds) {
+            const float chance = GetThreeHandSplit(out, rounds);
+            if (smallDeck ? PassesThreshold(block.profile, chance, 62, 67, 70, 75)
+                          : PassesThreshold(block.profile, chance, 70, 75, 80, 85))
+                break;
+        }
+    }
+
+    int sure = 0;
+    int probable = 0;
+    int consumed = 0;
+    bool gap = false;
+    const int copies = HasTwoCopies() ? 2 : 1;
+    // A held card counts; sure tricks only while no higher card is missing.
+    auto holdCard = [&](int n) {
+        if (!gap)
+            sure += n;
+        probable += n;
+        consumed += n;
+    };
+    if (out > 0) {
+        // Raised top cards of the other party are missing top cards.
+        auto otherParty = [&](int other) {
+            return IsSeat(other) && other != seat &&
+                   (seats[other].inDeclarerParty != 0) != (block.inDeclarerParty != 0);
+        };
+        auto missingTop = [&](int card) {
+            const int missing =
+                copies - CopiesInRankMask(playedMasks[RankCodeOf(card)], SuitOf(card));
+            if (missing > 0) {
+                gap = true;
+                probable -= missing;
+            }
+        };
+        if (specialPairSeat != -1 && otherParty(specialPairSeat))
+            missingTop(GetSpecialTopCard());
+        if (diamondAcesSeat != -1 && otherParty(diamondAcesSeat))
+            missingTop(kSchellenAce);
+        if (IsHeartTenTop(&gameType)) {
+            const int heldTens = CopiesInRankMask(block.tenMask, kSuitHerz);
+            const int playedTens = CopiesInRankMask(playedMasks[kRankTen], kSuitHerz);
+            for (int n = 0; n < heldTens; ++n)
+                holdCard(1);
+            for (int n = heldTens + playedTens; n < copies; ++n) {
+                gap = true;
+                if (SecondHeartTenWins())
+                    --sure;
+                else
+                    --probable;
+            }
+        }
+        int ranks[4];
+        int length = 0;
+        GetTrumpRanks(word, ranks, &length);
+        for (int i = 0; i < length && consumed < rounds; ++i) {
+            const int rank = ranks[i];
+            for (int suit = kSuitEichel; suit >= kSuitSchellen; --suit) {
+                const int card = CardOfRank(suit, rank);
+                const int mine = CopiesInRankMask(RankMaskOf(block, rank), suit);
+                int played = CopiesInRankMask(playedMasks[rank], suit);
+                // Outside solos the other Ober of Eichel is the partner's.
+                if (card == kEichelOber && mine == 1 && played == 0 && !IsSoloGame())
+                    played = 1;
+                if (mine >= 2) {
+                    holdCard(2);
+                } else if (mine == 1) {
+                    holdCard(1);
+                    if (copies == 2 && played == 0) {
+                        if (sure < 2 || gap)
+                            --probable;
+                        gap = true;
+                    }
+                } else if (copies - played > 0) {
+                    gap = true;
+                    probable -= copies - played;
+                }
+            }
+        }
+        if (HasTrumpSuit(word) && trumpSuit >= 0 && trumpSuit <= 3) {
+            // Down the seat's own cards of the trump suit below the rank trumps.
+            int left = 0;
+            int heldOf[9] = {};
+            for (int p = 0; p < kHandPlaces; ++p) {
+                const int card = block.hand[p];
+                if (IsCardCode(card) && SuitOf(card) == trumpSuit &&
+                    !IsRankInTrumpList(card, ranks) &&
+                    !(card == kHeartTen && IsHeartTenTop(&gameType))) {
+                    ++heldOf[RankStepOf(card)];
+                    ++left;
+                }
+            }
+            for (int step = 8; step >= 1 && left > 0 && consumed < rounds; --step) {
+                const int card = trumpSuit * 8 + step;
+                if (IsRankInTrumpList(card, ranks) ||
+                    (card == kHeartTen && IsHeartTenTop(&gameType)))
+                    continue;
+                const int played = CopiesInRankMask(playedMasks[step % 8], trumpSuit);
+                for (int n = 0; n < copies && left > 0; ++n) {
+                    if (n < heldOf[step]) {
+                        holdCard(1);
+                        --left;
+                    } else if (n >= heldOf[step] + played) {
+                        if (sure < 2 || gap)
+                            --probable;
+                        gap = true;
+                    }
+                }
+            }
+        }
+    } else {
+        sure = held;
+    }
+
+    if (sure < rounds) {
+        const int diff = rounds - sure;
+        if (sure > 2 && diff > 1 && probable < rounds - 1) {
+            const int solo = IsSoloGame() ? 1 : 0;
+            const int style = StyleFigure(block.profile);
+            if (probable == sure)
+                sure +=
+                    style == 0 ? diff / 2 : (style == 1 ? diff / (2 + solo) : diff / (3 + solo));
+            else if (probable == sure - 1)
+                sure += diff / (3 + solo);
+        }
+        if (probable < sure)
+            probable = sure;
+        if (consumed < held && held > rounds)
+            probable += held - rounds;
+    } else {
+        probable = held;
+    }
+    *sureOut = sure;
+    *probableOut = probable;
+    *heldOut = held;
+    *roundsOut = rounds;
+}
+
+int TrickGameKnowledge::EvaluateTrumpValue(int probableTricks, int trumpsHeld, int trumpRounds,
+                                           int seat) {
+    if (!IsSeat(seat))
+        return 0;
+    const int trumpSuit = gameType.trumpSuit;
+    const int out = CountGroupInDeck(kTrumpGroup, trumpSuit, gameType.word) - trumpsHeld -
+                    CountPlayedInGroup(kTrumpGroup);
+    const int e = probableTricks < out / 3 ? 3 * probableTricks : out;
+    const GameTypeWord bits = GameBits(gameType.word);
+    switch (bits) {
+    case 0:
+    case kWordNormal:
+    case kWordPureSuitSolo:
+    case kWordSuitSolo:
+    case kWordSuitUnter:
+    case kWordSuitOber:
+    case kWordMarriage:
+    case kWordYou: {
+        const SeatBlock& block = seats[seat];
+        const bool suit = trumpSuit >= 0 && trumpSuit <= 3;
+        int value = 2 * e;
+        if (probableTricks > trumpRounds) {
+            const int playedHigh = suit ? CopiesInRankMask(playedMasks[kRankAce], trumpSuit) +
+                                              CopiesInRankMask(playedMasks[kRankTen], trumpSuit)
+                                        : 0;
+            value += 40 - 10 * playedHigh;
+        } else if (IsSoloGame()
+                       ? trumpRounds + 2 < trumpsHeld && probableTricks + 2 > trumpRounds / 3
+                       : trumpRounds < trumpsHeld && probableTricks > trumpRounds / 3) {
+            value = suit ? CopiesInRankMask(block.aceMask, trumpSuit) +
+                               CopiesInRankMask(block.tenMask, trumpSuit)
+                         : 0;
+        }
+        if (IsHeartTenTop(&gameType))
+            value += CopiesInRankMask(block.tenMask, kSuitHerz);
+        return value;
+    }
+    case kWordUnterSolo:
+    case kWordUnterKing:
+    case kWordUnterOber:
+        return 2 * (probableTricks + e);
+    case kWordOberSolo:
+    case kWordOberUnter:
+    case kWordOberUnterKing:
+        return 3 * (probableTricks + e);
+    case kWordKingSolo:
+        return 4 * (probableTricks + e);
+    default:
+        return 0;
+    }
+}
+
+int TrickGameKnowledge::CountTrickPoints(bool allSeats) {
+    int points = 0;
+    if (allSeats) {
+        for (int seat = 0; seat < GetSeatCount(); ++seat)
+            points += GetCardPoints(trickCards[seat]);
+        return points;
+    }
+    if (!IsSeat(leader))
+        return 0;
+    for (int seat = leader, n = 0; seat != seatToMove && n < GetSeatCount();
+         seat = NextSeat(seat), ++n)
+        points += GetCardPoints(trickCards[seat]);
+    return points;
+}
+
+int TrickGameKnowledge::RateGroupPoints(int group, int seat) {
+    if (group < 0 || group > 3 || !IsSeat(seat))
+        return 0;
+    const int copies = HasTwoCopies() ? 2 : 1;
+    int points = 0;
+    for (int step = 4; step <= 8; ++step) {
+        const int card = group * 8 + step;
+        if (IsTrump(card))
+            continue;
+        points += (copies - CopiesInRankMask(playedMasks[step % 8], group)) * GetCardPoints(card);
+    }
+    const SeatBlock& block = seats[seat];
+    for (int p = 0; p < kHandPlaces; ++p)
+        if (IsCardCode(block.hand[p]) && GetSuitGroup(block.hand[p]) == group)
+            points -= GetCardPoints(block.hand[p]);
+    return points;
+}

@@ -1,0 +1,95 @@
+#include "engine/TestLevel.h"
+
+#include <algorithm>
+
+TestLevel::TestLevel() {
+    SetDoppelkopfOptionDefaults(&options);
+    NewGame();
+    AttachRules(&options);
+}
+
+std::vector<int> TestLevel::Deck() {
+    std::vector<int> deck;
+    for (int card = kFirstCard; card <= kLastCard; ++card) {
+        const int step = (card - 1) % 8 + 1;  // 1..8: 7, 8, 9, Unter, Ober, King, 10, Ace
+        if (step < 3 || (step == 3 && IsShortDeck()))
+            continue;
+        deck.push_back(card);
+        deck.push_back(card);
+    }
+    return deck;
+}
+
+void TestLevel::GiveHand(int seat, const std::vector<int>& cards) {
+    SeatBlock& block = seats[seat];
+    for (int p = 0; p < kHandPlaces; ++p)
+        block.hand[p] = static_cast<std::uint8_t>(p < static_cast<int>(cards.size()) ? cards[p]
+                                                                                     : 0);
+    SortHand(block.hand, kHandPlaces, gameType.trumpSuit, gameType.word, true, true);
+    for (auto& count : block.groupCount)
+        count = 0;
+    for (int p = 0; p < kHandPlaces && block.hand[p] != 0; ++p)
+        ++block.groupCount[GetSuitGroup(block.hand[p])];
+    ComputeRankStats(block);
+}
+
+void TestLevel::Deal(std::mt19937& random, int trumpSuit, GameTypeWord word, int firstLeader) {
+    NewDeal(true);
+    gameType = {trumpSuit, word};
+    std::vector<int> deck = Deck();
+    std::shuffle(deck.begin(), deck.end(), random);
+    const int perHand = GetCardsPerHand();
+    for (int seat = 0; seat < kSeatCount; ++seat)
+        GiveHand(seat, std::vector<int>(deck.begin() + seat * perHand,
+                                        deck.begin() + (seat + 1) * perHand));
+    leader = static_cast<std::int16_t>(firstLeader);
+    seatToMove = leader;
+    trickNumber = 1;
+    SetUpParties(firstLeader);
+}
+
+void TestLevel::SetUpParties(int soloist) {
+    const bool solo = IsSoloGame();
+    declarer = solo ? soloist : -1;
+    for (auto& entry : partyLists)
+        entry = -1;
+    for (int seat = 0; seat < kSeatCount; ++seat) {
+        bool declaring = seat == soloist;
+        if (!solo) {
+            declaring = false;
+            for (int p = 0; p < kHandPlaces; ++p)
+                declaring = declaring || seats[seat].hand[p] == kEichelOber;
+        }
+        seats[seat].inDeclarerParty = declaring ? 1 : 0;
+    }
+    if (solo) {
+        partyLists[0] = static_cast<std::int16_t>(soloist);
+        for (int seat = 0, entry = 2; seat < kSeatCount; ++seat)
+            if (seat != soloist)
+                partyLists[entry++] = static_cast<std::int16_t>(seat);
+    }
+}
+
+void TestLevel::PrepareDecision(int seat) {
+    seatToMove = static_cast<std::int16_t>(seat);
+    AnalysePartners(seat);
+}
+
+int TestLevel::FinishTrick() {
+    const int winner = GetTrickWinnerSoFar(PreviousSeat(leader));
+    tricks[trickNumber - 1].winner = static_cast<std::int16_t>(winner);
+    InferPartiesAfterTrick(leader, winner);
+    FindTrumpTrickEvidence(leader, winner);
+    int points = 0;
+    for (int seat = 0; seat < kSeatCount; ++seat) {
+        points += GetCardPoints(trickCards[seat]);
+        trickCards[seat] = 0;
+    }
+    cardPoints[winner] = static_cast<std::int16_t>(cardPoints[winner] + points);
+    ++tricksWon[winner];
+    tricks[trickNumber - 1].winner = static_cast<std::int16_t>(winner);
+    leader = static_cast<std::int16_t>(winner);
+    seatToMove = leader;
+    ++trickNumber;
+    return winner;
+}
