@@ -66,6 +66,19 @@ inline constexpr GameTypeWord kModExchange = 0x8000;
 inline constexpr GameTypeWord kModThrowIn = 0x10000;
 inline constexpr GameTypeWord kWordYou = 0x20000;
 
+// Four-seat game bits (the word masked with kGameBitsMask) whose trumps take in the cards of
+// the trump suit.
+inline bool IsSuitTrumpGame(GameTypeWord bits) {
+    return bits == kWordNormal || bits == kWordPureSuitSolo || bits == kWordSuitSolo ||
+           bits == kWordSuitUnter || bits == kWordSuitOber || bits == kWordMarriage ||
+           bits == kWordYou;
+}
+// Four-seat game bits whose rank trumps are the Obers and the Unters, no more and no fewer.
+inline bool IsOberUnterGame(GameTypeWord bits) {
+    return bits == kWordNormal || bits == kWordSuitSolo || bits == kWordOberUnter ||
+           bits == kWordUnterOber || bits == kWordMarriage || bits == kWordYou;
+}
+
 // The trump suit (0..3, or a value no suit equals) and the game word, copied as a unit.
 struct GameType {
     std::int32_t trumpSuit;

@@ -232,7 +232,7 @@ int ComputerPlayer::IsLegalCard(int seat, int card) {
     if (!IsSeat(seat) || !IsCardCode(card))
         return 0;
     bool held = false;
-    for (int p = 0; p < GetCardsPerHand() && p < kHandPlaces; ++p)
+    for (int p = 0; p < CountHandPlaces(); ++p)
         held = held || seats[seat].hand[p] == card;
     if (!held)
         return 0;
@@ -337,7 +337,7 @@ int ComputerPlayer::ReplaceCardChoiceNext(int, int, int) { return -1; }
 bool ComputerPlayer::PlayCardIfHeld(int seat, int card, int reason) {
     if (!IsSeat(seat) || !IsCardCode(card))
         return false;
-    for (int p = 0; p < GetCardsPerHand() && p < kHandPlaces; ++p) {
+    for (int p = 0; p < CountHandPlaces(); ++p) {
         if (seats[seat].hand[p] == card) {
             PlayCard(seat, p, reason);
             return true;
@@ -432,7 +432,7 @@ void ComputerPlayer::RefreshTopCards(int seat) {
     else
         record.topCard[4] = static_cast<std::int16_t>(GetTopCard(kTrumpGroup));
 
-    const int places = GetCardsPerHand() < kHandPlaces ? GetCardsPerHand() : kHandPlaces;
+    const int places = CountHandPlaces();
     for (int i = 0; i < places; ++i) {
         const int g = PlaceGroup(record.places[i]);
         if (g < 0)
@@ -477,7 +477,7 @@ int ComputerPlayer::CountTopTrumpPlaces(int seat) {
     const HandPlaceRecord& record = placeRecords[seat];
     int count = 0;
     bool passedTopTrump = false;
-    const int last = (GetCardsPerHand() < kHandPlaces ? GetCardsPerHand() : kHandPlaces) - 1;
+    const int last = CountHandPlaces() - 1;
     for (int p = last; p >= 0; --p) {
         const int card = record.places[p];
         if (card == 0) {
@@ -549,7 +549,7 @@ void ComputerPlayer::InferExactGroupSizes(int seat) {
     bool unsure = false;  // where the current group began is not known
     bool low = false;
     int cur = FirstPlainGroup();
-    const int places = GetCardsPerHand() < kHandPlaces ? GetCardsPerHand() : kHandPlaces;
+    const int places = CountHandPlaces();
     for (int i = 0; i < places; ++i) {
         const int card = record.places[i];
         if (card == 0) {
@@ -660,7 +660,7 @@ void ComputerPlayer::InferMinGroupSizes(int seat) {
     int n = 0;
     int pending = 0;  // unrevealed places up to the last revealed card of the current group
     int cur = FirstPlainGroup();
-    const int places = GetCardsPerHand() < kHandPlaces ? GetCardsPerHand() : kHandPlaces;
+    const int places = CountHandPlaces();
     for (int i = 0; i < places; ++i) {
         const int card = record.places[i];
         if (card == 0) {
@@ -705,7 +705,7 @@ void ComputerPlayer::InferMaxGroupSizes(int seat) {
     int n = 0;
     int last = -1;  // place of the last revealed card; none yet
     int cur = FirstPlainGroup();
-    const int places = GetCardsPerHand() < kHandPlaces ? GetCardsPerHand() : kHandPlaces;
+    const int places = CountHandPlaces();
     for (int i = 0; i < places; ++i) {
         const int card = record.places[i];
         if (card == 0) {

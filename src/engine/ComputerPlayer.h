@@ -272,6 +272,10 @@ protected:
     bool IsAceRule(int seat, int place, int card, int current);
     bool IsLowestTrumpRule(int card);
     int FirstPlainGroup() const { return gameType.trumpSuit == 0 ? 1 : 0; }
+    // The places of a hand (and of a place record) in this game: its cards per hand, at most 12.
+    int CountHandPlaces() {
+        return GetCardsPerHand() < kHandPlaces ? GetCardsPerHand() : kHandPlaces;
+    }
     int PlaceGroup(int card) { return card == 0 ? -1 : GetSuitGroup(card); }
     // The group after cur in a sorted hand; the trump suit's own group is always empty.
     int NextPlaceGroup(int cur) const { return cur + 1 == gameType.trumpSuit ? cur + 2 : cur + 1; }

@@ -29,8 +29,7 @@ int CandidateRank(int card) { return (card - 1) & 7; }
 }  // namespace
 
 bool ComputerPlayer::PlayRuleCard(int seat, int place, int reason) {
-    if (!IsSeat(seat) || seat != seatToMove || place < 0 || place >= GetCardsPerHand() ||
-        place >= kHandPlaces) {
+    if (!IsSeat(seat) || seat != seatToMove || place < 0 || place >= CountHandPlaces()) {
         DebugBox("Rule card place", place);
         return false;
     }
@@ -437,7 +436,7 @@ bool ComputerPlayer::PlaySureWinner(int seat, bool flag) {
 bool ComputerPlayer::PlayIfHeldPointLead(int seat, int card) {
     if (!IsSeat(seat) || !IsCardCode(card))
         return false;
-    for (int place = 0; place < GetCardsPerHand() && place < kHandPlaces; ++place)
+    for (int place = 0; place < CountHandPlaces(); ++place)
         if (seats[seat].hand[place] == card)
             return PlayRuleCard(seat, place, kReasonPointLead);
     return false;

@@ -16,19 +16,6 @@ namespace {
 constexpr int kKnownVoid = 100;
 constexpr int kLikelyVoid = 35; // from here on a seat is left out of the unseen-hand estimates
 
-std::uint16_t HeldRankMask(const SeatBlock& block, int rank) {
-    switch (rank) {
-    case kRankUnter:
-        return block.unterMask;
-    case kRankOber:
-        return block.oberMask;
-    case kRankKing:
-        return block.kingMask;
-    default:
-        return 0; // only Unter, Ober and King are rank trumps
-    }
-}
-
 } // namespace
 
 int ComputerPlayer::CountHigherCardsOut(int seat, int card) {
@@ -46,7 +33,7 @@ int ComputerPlayer::CountHigherCardsOut(int seat, int card) {
             if (card == special)
                 return 0;
             int mine = 0;
-            for (int p = 0; p < GetCardsPerHand() && p < kHandPlaces; ++p)
+            for (int p = 0; p < CountHandPlaces(); ++p)
                 mine += block.hand[p] == special ? 1 : 0;
             n = 2 - CopiesInRankMask(playedMasks[RankCodeOf(special)], SuitOf(special)) - mine;
         }
@@ -70,7 +57,7 @@ int ComputerPlayer::CountHigherCardsOut(int seat, int card) {
                  CopiesInRankMask(block.tenMask, kSuitHerz);
         for (int i = 0; i < length; ++i) {
             const int r = ranks[i];
-            const std::uint16_t mine = HeldRankMask(block, r);
+            const std::uint16_t mine = RankMaskOf(block, r);
             if (r != rank) {
                 n += 4 * copies;
                 for (int s = 0; s < 4; ++s)
@@ -454,16 +441,13 @@ int ComputerPlayer::EstimateSuitCount(int seat, int group) {
     int n = 0;
     if (open == 1) {
         n = out;
-    } else if (open == 3 && GetSeatCount() == 4) {
-        n = out / 3;
-        // Fewer cards than hands: no even split to ask about, and no card to take off.
-        const float chance = n > 0 ? GetThreeHandSplit(out, n) : 0.0f;
-        if (n != 0 && !FailsThreshold(MoverProfile(), static_cast<float>(static_cast<int>(chance)),
-                                      35, 30, 30, 25))
-            --n;
     } else if (open == 2 || open == 3) {
-        n = out / 2;
-        const float chance = n > 0 ? GetTwoHandSplit(out, n) : 0.0f;
+        const bool threeHands = open == 3 && GetSeatCount() == 4;
+        n = out / (threeHands ? 3 : 2);
+        // Fewer cards than hands: no even split to ask about, and no card to take off.
+        float chance = 0.0f;
+        if (n > 0)
+            chance = threeHands ? GetThreeHandSplit(out, n) : GetTwoHandSplit(out, n);
         if (n != 0 && !FailsThreshold(MoverProfile(), static_cast<float>(static_cast<int>(chance)),
                                       35, 30, 30, 25))
             --n;

@@ -346,26 +346,8 @@ bool ComputerPlayer::HoldsTrumpAceOrTen() {
     const int suit = gameType.trumpSuit;
     if (!IsSeat(mover) || suit < 0 || suit > 3)
         return false;
-    bool qualifies = false;
-    if (GetLineGameKind() != 0) {
-        switch (GameBits(gameType.word)) {
-        case kWordNormal:
-        case kWordPureSuitSolo:
-        case kWordSuitSolo:
-        case kWordSuitUnter:
-        case kWordSuitOber:
-        case kWordMarriage:
-        case kWordYou:
-            qualifies = true;
-            break;
-        default:
-            break;
-        }
-    } else {
-        qualifies = (gameType.word & kSkatGameMask) == 1;
-    }
     const SeatBlock& block = seats[mover];
-    return qualifies && (((block.aceMask | block.tenMask) >> (2 * suit)) & 3) != 0;
+    return IsLineSuitGame() && (((block.aceMask | block.tenMask) >> (2 * suit)) & 3) != 0;
 }
 
 bool ComputerPlayer::HasOnlyFullSideCards(int seat) {

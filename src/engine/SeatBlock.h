@@ -67,6 +67,24 @@ static_assert(offsetof(SeatBlock, plannedLevel) == 314);
 // 4 very cautious; 0 for no profile.
 inline int ProfileStyle(int profile) { return profile <= 0 ? 0 : (profile - 1) % 5 + 1; }
 
+// The block's rank mask for a rank code (Ace, Ten, Ober, Unter, King); other ranks have none.
+inline std::uint16_t RankMaskOf(const SeatBlock& block, int rank) {
+    switch (rank) {
+    case kRankAce:
+        return block.aceMask;
+    case kRankTen:
+        return block.tenMask;
+    case kRankOber:
+        return block.oberMask;
+    case kRankUnter:
+        return block.unterMask;
+    case kRankKing:
+        return block.kingMask;
+    default:
+        return 0;
+    }
+}
+
 // Style setting n (1..38) of a seat block; settings 3 to 9 are stored out of order.
 std::int16_t& StyleSetting(SeatBlock& block, int n);
 std::int16_t StyleSetting(const SeatBlock& block, int n);

@@ -496,14 +496,10 @@ int TrickGameCore::GetLowestOfGroup(int trumpSuit, GameTypeWord word, int group)
     const int base = group * 8;
     if (!IsShortDeck())
         return base + 3;
-    switch (GameBits(word)) {
-    case kWordNormal:
-    case kWordSuitSolo:
-    case kWordOberUnter:
-    case kWordUnterOber:
-    case kWordMarriage:
-    case kWordYou:
+    const GameTypeWord bits = GameBits(word);
+    if (IsOberUnterGame(bits))
         return base + 6;
+    switch (bits) {
     case kWordPureSuitSolo:
     case kWordOberSolo:
     case kWordSuitOber:
@@ -521,6 +517,12 @@ int TrickGameCore::GetLowestOfGroup(int trumpSuit, GameTypeWord word, int group)
 }
 
 bool TrickGameCore::HasTwoCopies() { return true; }
+
+bool TrickGameCore::IsLineSuitGame() {
+    if (GetLineGameKind() == 0)
+        return (gameType.word & kSkatGameMask) == 1;
+    return IsSuitTrumpGame(GameBits(gameType.word));
+}
 
 int TrickGameCore::CountGroupInDeck(int group, int trumpSuit, GameTypeWord word) {
     const GameTypeWord bits = GameBits(word);
@@ -645,14 +647,7 @@ int TrickGameCore::GetNextLowerCard(int card) {
             return card - 8;
         if (i + 1 < length)
             return 24 + list[i + 1];
-        const GameTypeWord bits = GameBits(gameType.word);
-        const int kind = GetLineGameKind();
-        const bool suitBelow =
-            kind != 0 ? (bits == kWordNormal || bits == kWordPureSuitSolo ||
-                         bits == kWordSuitSolo || bits == kWordSuitUnter ||
-                         bits == kWordSuitOber || bits == kWordMarriage || bits == kWordYou)
-                      : (gameType.word & kSkatGameMask) == 1;
-        return suitBelow ? trumpSuit * 8 + 8 : -1;
+        return IsLineSuitGame() ? trumpSuit * 8 + 8 : -1;
     }
     if (SuitOf(card) != trumpSuit || card == low)
         return -1;

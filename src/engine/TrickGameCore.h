@@ -234,6 +234,9 @@ protected:
     // Whether the cards of the trump suit are trumps under the word (at three seats: the suit
     // game of the word masked with 0x407).
     bool HasTrumpSuit(GameTypeWord word);
+    // Whether the current game has a trump suit, read by the line's kind of game (the Skat
+    // line: its suit game) rather than by the seat count.
+    bool IsLineSuitGame();
     void ResetPlayLog(int seat, bool clearEntries);
     PlayLog* GetPlayLog(int seat) const;
 };

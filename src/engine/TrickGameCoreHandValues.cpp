@@ -12,7 +12,7 @@ bool TakesHeartTensFirst(GameTypeWord bits) {
            bits == kWordSuitOber || bits == kWordMarriage || bits == kWordYou;
 }
 bool PullsTrumpSuit(GameTypeWord bits) {
-    return TakesHeartTensFirst(bits) || bits == kWordPureSuitSolo;
+    return bits == 0 || IsSuitTrumpGame(bits);
 }
 
 bool IsPlainSuit(int suit) {
@@ -24,8 +24,7 @@ bool IsPlainSuit(int suit) {
 bool TrickGameCore::HasTrumpSuit(GameTypeWord word) {
     if (GetSeatCount() == 3)
         return (word & kSkatGameMask) == 1;
-    const GameTypeWord bits = GameBits(word);
-    return bits != 0 && PullsTrumpSuit(bits);
+    return IsSuitTrumpGame(GameBits(word));
 }
 
 void TrickGameCore::SortHand(std::uint8_t* hand, int count, int trumpSuit, GameTypeWord word,

@@ -32,16 +32,10 @@ int TrickGameKnowledge::CountRankTrumpsInHand(const SeatBlock& block, GameTypeWo
             return block.unterCount;
         }
     }
-    switch (GameBits(word)) {
-    case 0:
-    case kWordNormal:
-    case kWordPureSuitSolo:
-    case kWordSuitSolo:
-    case kWordSuitUnter:
-    case kWordSuitOber:
-    case kWordMarriage:
-    case kWordYou:
+    const GameTypeWord bits = GameBits(word);
+    if (bits == 0 || IsSuitTrumpGame(bits))
         return block.groupCount[kTrumpGroup];
+    switch (bits) {
     case kWordUnterSolo:
         return block.unterCount;
     case kWordOberSolo:
@@ -110,36 +104,32 @@ int TrickGameKnowledge::CountPlayedTrumps() {
     const int kings = PlayedCopies(playedMasks, kRankKing);
     const GameTypeWord bits = GameBits(gameType.word);
     int played = 0;
-    switch (bits) {
-    case kWordPureSuitSolo:
-        break;
-    case kWordUnterSolo:
-    case kWordSuitUnter:
-        played = unters;
-        break;
-    case kWordOberSolo:
-    case kWordSuitOber:
-        played = obers;
-        break;
-    case kWordUnterKing:
-        played = kings + unters;
-        break;
-    case kWordNormal:
-    case kWordSuitSolo:
-    case kWordOberUnter:
-    case kWordUnterOber:
-    case kWordMarriage:
-    case kWordYou:
+    if (IsOberUnterGame(bits)) {
         played = obers + unters;
-        break;
-    case kWordKingSolo:
-        played = kings;
-        break;
-    case kWordOberUnterKing:
-        played = obers + unters + kings;
-        break;
-    default:
-        return 0;
+    } else {
+        switch (bits) {
+        case kWordPureSuitSolo:
+            break;
+        case kWordUnterSolo:
+        case kWordSuitUnter:
+            played = unters;
+            break;
+        case kWordOberSolo:
+        case kWordSuitOber:
+            played = obers;
+            break;
+        case kWordUnterKing:
+            played = kings + unters;
+            break;
+        case kWordKingSolo:
+            played = kings;
+            break;
+        case kWordOberUnterKing:
+            played = obers + unters + kings;
+            break;
+        default:
+            return 0;
+        }
     }
     if (HasTrumpSuit(gameType.word))
         played += CountPlayedInSuit(gameType.trumpSuit);

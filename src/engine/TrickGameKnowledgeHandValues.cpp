@@ -5,24 +5,6 @@
 
 namespace {
 
-// The rank mask of a seat block for a trump rank (Unter, Ober, King); other ranks hold none.
-std::uint16_t RankMaskOf(const SeatBlock& block, int rank) {
-    switch (rank) {
-    case kRankUnter:
-        return block.unterMask;
-    case kRankOber:
-        return block.oberMask;
-    case kRankKing:
-        return block.kingMask;
-    case kRankAce:
-        return block.aceMask;
-    case kRankTen:
-        return block.tenMask;
-    default:
-        return 0;
-    }
-}
-
 // The style figure (profile - 1) modulo 5 that the hand values scale by: 0 and 1 light, 2
 // normal, 3 and 4 cautious.
 int StyleFigure(int profile) {
@@ -220,15 +202,7 @@ int TrickGameKnowledge::EvaluateTrumpValue(int probableTricks, int trumpsHeld, i
                     CountPlayedInGroup(kTrumpGroup);
     const int e = probableTricks < out / 3 ? 3 * probableTricks : out;
     const GameTypeWord bits = GameBits(gameType.word);
-    switch (bits) {
-    case 0:
-    case kWordNormal:
-    case kWordPureSuitSolo:
-    case kWordSuitSolo:
-    case kWordSuitUnter:
-    case kWordSuitOber:
-    case kWordMarriage:
-    case kWordYou: {
+    if (bits == 0 || IsSuitTrumpGame(bits)) {
         const SeatBlock& block = seats[seat];
         const bool suit = trumpSuit >= 0 && trumpSuit <= 3;
         int value = 2 * e;
@@ -248,6 +222,7 @@ int TrickGameKnowledge::EvaluateTrumpValue(int probableTricks, int trumpsHeld, i
             value += CopiesInRankMask(block.tenMask, kSuitHerz);
         return value;
     }
+    switch (bits) {
     case kWordUnterSolo:
     case kWordUnterKing:
     case kWordUnterOber:

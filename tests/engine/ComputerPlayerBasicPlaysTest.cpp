@@ -4,18 +4,16 @@
 #include <random>
 #include <vector>
 
+#include "engine/NormalGameTest.h"
 #include "engine/RuleHarness.h"
 #include "engine/TestLevel.h"
 
 namespace {
 
-class BasicPlaysTest : public ::testing::Test {
+class BasicPlaysTest : public NormalGameTest {
 protected:
     void SetUp() override {
-        game.NewDeal(false);
-        game.gameType = {0, kWordNormal};
-        game.declarer = -1;
-        game.trickNumber = 1;
+        NormalGameTest::SetUp();
         game.leader = 0;
         game.seatToMove = 0;
     }
@@ -30,7 +28,6 @@ protected:
         game.EndDryRun(game.seatToMove, mode);
         return played && place >= 0 ? game.seats[game.seatToMove].hand[place] : 0;
     }
-    TestLevel game;
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "engine/NormalGameTest.h"
 #include "engine/TestLevel.h"
 
 namespace {
@@ -16,13 +17,10 @@ public:
     std::vector<int> asked;
 };
 
-class PartnerPlayTest : public ::testing::Test {
+class PartnerPlayTest : public NormalGameTestOf<RecordingLevel> {
 protected:
     void SetUp() override {
-        game.NewDeal(false);
-        game.gameType = {0, kWordNormal};
-        game.declarer = -1;
-        game.trickNumber = 1;
+        NormalGameTestOf::SetUp();
         for (int seat = 0; seat < 4; ++seat)
             game.seats[seat].profile = 8;
     }
@@ -33,7 +31,6 @@ protected:
                 static_cast<std::int16_t>(i < static_cast<int>(cards.size()) ? cards[i] : 0);
         game.seatToMove = static_cast<std::int16_t>((first + cards.size()) % 4);
     }
-    RecordingLevel game;
 };
 
 constexpr int kHeartNine = 8 + 3;

@@ -2,23 +2,20 @@
 
 #include <vector>
 
+#include "engine/NormalGameTest.h"
 #include "engine/TestLevel.h"
 #include "platform/Alerts.h"
 
 namespace {
 
-class TrickCountingTest : public ::testing::Test {
+class TrickCountingTest : public NormalGameTest {
 protected:
     void SetUp() override {
-        game.NewDeal(false);
-        game.gameType = {0, kWordNormal};
-        game.declarer = -1;
-        game.trickNumber = 1;
+        NormalGameTest::SetUp();
         game.leader = 0;
         game.seatToMove = 0;
         game.seats[0].profile = 8;
     }
-    TestLevel game;
 };
 
 constexpr int kSpadeNine = 16 + 3;

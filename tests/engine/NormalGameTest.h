@@ -1,12 +1,13 @@
-// A fixture at the four-seat test level: a fresh deal of the normal game, no declarer yet,
-// the first trick.
+// A fixture at the four-seat test level (or a level derived from it): a fresh deal of the
+// normal game, no declarer yet, the first trick.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include "engine/TestLevel.h"
 
-class NormalGameTest : public ::testing::Test {
+template <class Level>
+class NormalGameTestOf : public ::testing::Test {
 protected:
     void SetUp() override {
         game.NewDeal(false);
@@ -19,5 +20,7 @@ protected:
         for (int seat = 0; seat < 4; ++seat)
             game.seats[seat].inDeclarerParty = seat % 2 == 0 ? 1 : 0;
     }
-    TestLevel game;
+    Level game;
 };
+
+using NormalGameTest = NormalGameTestOf<TestLevel>;
