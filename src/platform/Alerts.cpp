@@ -89,6 +89,10 @@ int AskYesNoCancel(std::int16_t list, std::int16_t index, const char* value) {
                          list, index, value);
 }
 
+int ShowTextBox(WindowRef owner, const char* caption, const char* text, std::uint32_t style) {
+    return Present(owner, caption, text != nullptr ? text : "", style);
+}
+
 void DebugBox(const char* text, std::int32_t number) {
     char line[128];
     std::snprintf(line, sizeof line, "%s %ld", text != nullptr ? text : "",

@@ -38,6 +38,9 @@ bool AskOkCancelForWindow(WindowRef window, std::int16_t list, std::int16_t inde
 int AskYesNoCancel(std::int16_t list, std::int16_t index, const char* value);
 // Reports an internal inconsistency: "text number" in a system-modal box "Test ausgabe".
 void DebugBox(const char* text, std::int32_t number);
+// A box with a text of its own (the system's error texts, the start-up's failures), through the
+// same presenter as the alerts; answers the box's result.
+int ShowTextBox(WindowRef owner, const char* caption, const char* text, std::uint32_t style);
 void SysBeep(int duration); // the system's default beep; the duration is not used
 // Test seams: the beeps since the program started, and beeps that are counted but not
 // sounded (the system's beep can stall a test process under Wine without a sound card).

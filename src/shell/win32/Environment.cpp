@@ -13,7 +13,6 @@
 #include "platform/StringLists.h"
 #include "platform/win32/Resources.h"
 #include "shell/MovieInstallLists.h"
-#include "shell/win32/ShellBoxes.h"
 #include "shell/win32/ShellLink.h"
 
 namespace {
@@ -400,7 +399,7 @@ void ShowErrorText(std::uint32_t code, const char* caption) {
     char text[512] = "";
     FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
                    MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof text, nullptr);
-    ShowShellBox(nullptr, text, caption, MB_ICONINFORMATION);
+    ShowTextBox(nullptr, caption, text, MB_ICONINFORMATION);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "platform/Alerts.h"
+
 #include <cstdio>
 
 #include "document/win32/GameDocumentWin.h"
@@ -19,7 +21,6 @@
 #include "shell/Edition.h"
 #include "shell/OptionRecords.h"
 #include "shell/Settings.h"
-#include "shell/win32/ShellBoxes.h"
 #include "shell/win32/Startup.h"
 #include "shell/win32/Waits.h"
 #include "shell/win32/WindowManager.h"
@@ -49,7 +50,7 @@ bool AskSaveGame(bool* save) {
     if (pane && !pane->IsGameRunning()) return true;
     char text[kStringBufferSize];
     GetIndString(text, 1600, 251);
-    const int answer = ShowShellBox(gMainWindow, text, "", MB_ICONQUESTION | MB_YESNOCANCEL);
+    const int answer = ShowTextBox(gMainWindow, "", text, MB_ICONQUESTION | MB_YESNOCANCEL);
     *save = answer == IDYES;
     return answer != IDCANCEL;
 }

@@ -9,6 +9,7 @@
 #include "media/win32/MovieLibrary.h"
 #include "net/ClubServer.h"
 #include "net/Network.h"
+#include "platform/Alerts.h"
 #include "platform/Random.h"
 #include "platform/StringLists.h"
 #include "platform/win32/Ports.h"
@@ -20,7 +21,6 @@
 #include "shell/Settings.h"
 #include "shell/win32/GameFileCommands.h"
 #include "shell/win32/MainWindow.h"
-#include "shell/win32/ShellBoxes.h"
 #include "shell/win32/SmallDialogs.h"
 #include "shell/win32/WindowManager.h"
 #include "story/MenuTables.h"
@@ -145,7 +145,7 @@ bool InitializeApp(const char* title) {
     if (!gQuickTimeStarted) {
         char text[kStringBufferSize];
         GetIndString(text, 1000, 262);
-        if (ShowShellBox(nullptr, text, "Tarvik`s Kartenspiele", MB_ICONQUESTION | MB_OKCANCEL) == IDOK) {
+        if (ShowTextBox(nullptr, "Tarvik`s Kartenspiele", text, MB_ICONQUESTION | MB_OKCANCEL) == IDOK) {
             OpenWebPage(WebPage::MovieDownload);
         }
     }
@@ -175,14 +175,14 @@ int RunProgram(HINSTANCE instance) {
     gAppInstance = instance;
 
     if (!InitializeApp(kProgramTitle) || QuitRequested()) {
-        ShowShellBox(gMainWindow, "Schafkopf: InitializeApp failure!", "Error", MB_OK);
+        ShowTextBox(gMainWindow, "Error", "Schafkopf: InitializeApp failure!", MB_OK);
         if (gMainWindow) DestroyWindow(gMainWindow);
         ReleaseMutex(mutex);
         CloseHandle(mutex);
         return 0;
     }
     gAccelerators = LoadAcceleratorsA(gAppInstance, MAKEINTRESOURCEA(kAcceleratorTable));
-    if (!gAccelerators) ShowShellBox(gMainWindow, "Game: Load Accel failure!", "Error", MB_OK);
+    if (!gAccelerators) ShowTextBox(gMainWindow, "Error", "Game: Load Accel failure!", MB_OK);
 
     RunMessageLoop();
 

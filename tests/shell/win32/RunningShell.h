@@ -10,13 +10,11 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "platform/Random.h"
 #include "platform/win32/WindowsGlobals.h"
 #include "shell/Environment.h"
 #include "shell/win32/MainWindow.h"
-#include "shell/win32/ShellBoxes.h"
 #include "shell/win32/Startup.h"
 #include "shell/win32/Waits.h"
 #include "shell/win32/WindowManager.h"
@@ -42,11 +40,6 @@ protected:
         gQuitting = 0;
         ResetAlertRecorder();
         ScriptAlertAnswers({kAnswerCancel});  // keep the test's data directory
-        shellBoxes_.clear();
-        SetShellBoxPresenter([this](const AlertBox& box) {
-            shellBoxes_.push_back(box);
-            return IDOK;
-        });
         ASSERT_TRUE(InitializeApp("Schafkopf test"));
         ResetAlertRecorder();
     }
@@ -57,7 +50,6 @@ protected:
         gSoundWaitDepth = 0;
         if (gMainWindow && IsWindow(gMainWindow)) DestroyWindow(gMainWindow);
         Pump();
-        SetShellBoxPresenter({});
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, key_);
         gInstallKey = kInstallKey;
         DeleteFileA(PreferencesFile().c_str());
@@ -91,5 +83,4 @@ protected:
 
     char dataDir_[MAX_PATH] = "";
     char key_[128] = "";
-    std::vector<AlertBox> shellBoxes_;
 };
