@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "engine/TrickGameCore.h"
-#include "shell/OptionRecords.h"
+#include "records/OptionRecordLayouts.h"
 
 void ClearPlayerTimeStats(DoppelkopfOptions* rules) {
     for (PlayerTimeRecord& record : rules->playerTimes) {

@@ -6,20 +6,7 @@
 
 #include <cstdint>
 
-struct DoppelkopfOptions;
-
-// One seat's times, 23 x i16 as stored in the rules record. Times in milliseconds; -1 marks
-// an empty place or a reference not yet known.
-struct PlayerTimeRecord {
-    std::int16_t reliable;        // 1 once both lists are full and clearly apart
-    std::int16_t forcedTimes[10]; // plays where the seat held just that one card of the group
-    std::int16_t forcedReference;
-    std::int16_t choiceTimes[10]; // plays where the seat had a choice
-    std::int16_t choiceReference;
-};
-static_assert(sizeof(PlayerTimeRecord) == 46);
-
-inline constexpr int kTimeRecordSeats = 4;
+#include "records/OptionRecordLayouts.h"
 
 // Every seat: not reliable, every time and reference empty.
 void ClearPlayerTimeStats(DoppelkopfOptions* rules);

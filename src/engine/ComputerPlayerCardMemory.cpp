@@ -9,7 +9,7 @@
 #include "engine/ComputerPlayer.h"
 
 #include "engine/CardPlayTimes.h"
-#include "shell/OptionRecords.h"
+#include "records/OptionRecordLayouts.h"
 
 namespace {
 

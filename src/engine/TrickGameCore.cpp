@@ -4,7 +4,7 @@
 #include <type_traits>
 
 #include "engine/EngineServices.h"
-#include "shell/OptionRecords.h"
+#include "records/OptionRecordLayouts.h"
 
 namespace {
 

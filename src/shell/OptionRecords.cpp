@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "engine/CardPlayTimes.h"
 #include "platform/StringLists.h"
 
 Handle gDoppelkopfOptions = nullptr;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "shell/OptionRecords.h"
+
 TestLevel::TestLevel() {
     SetDoppelkopfOptionDefaults(&options);
     NewGame();

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/ComputerPlayer.h"
-#include "shell/OptionRecords.h"
+#include "records/OptionRecordLayouts.h"
 
 class TestLevel : public ComputerPlayer {
 public:
