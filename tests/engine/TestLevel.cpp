@@ -1,11 +1,33 @@
 #include "engine/TestLevel.h"
 
 #include <algorithm>
+#include <iterator>
 
-#include "shell/OptionRecords.h"
+#include "engine/CardPlayTimes.h"
+
+namespace {
+
+// The rules record of a fresh installation as far as the engine reads it: one required solo,
+// points for catching the Fox and for Charlie's last trick, the Nine of Schellen as the special
+// top card, the style settings a human seat starts with, no play times yet. The other rules
+// are off; tests that need one set it.
+void SetUpRulesRecord(DoppelkopfOptions& rules) {
+    constexpr std::int16_t kStyleSettings[kStyleSettingCount] = {
+        1, 0, 1, 1, 0, 0, 0, 1, 0, 1, 0, 1, 0, 1, 0, 0, 0, 1, 0,
+        1, 0, 0, 1, 0, 0, 1, 0, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0};
+    rules = DoppelkopfOptions{};
+    std::copy(std::begin(kStyleSettings), std::end(kStyleSettings), rules.styleSettings);
+    rules.requiredSoloCount = 1;
+    rules.foxCaughtPoint = 1;
+    rules.charlieLastTrickPoint = 1;
+    rules.specialTopCard = kSchellenNine;
+    ClearPlayerTimeStats(&rules);
+}
+
+}  // namespace
 
 TestLevel::TestLevel() {
-    SetDoppelkopfOptionDefaults(&options);
+    SetUpRulesRecord(options);
     NewGame();
     AttachRules(&options);
 }
