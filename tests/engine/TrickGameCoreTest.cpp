@@ -7,6 +7,7 @@
 
 #include "engine/ReferenceRules.h"
 #include "engine/TestLevel.h"
+#include "platform/Alerts.h"
 
 namespace {
 
@@ -83,8 +84,19 @@ TEST_F(TrickGameCoreTest, NormalGameTrumpChainFromTheTop) {
 }
 
 TEST_F(TrickGameCoreTest, TopCardOfABadGroupBeeps) {
-    EXPECT_EQ(game.GetTopCard(5), -1);
-    EXPECT_EQ(game.GetTopCard(-1), -1);
+    game.gameType = {0, kWordNormal};
+    for (int group : {-1, 5, 6}) {
+        const std::uint32_t beeps = SysBeepCount();
+        EXPECT_EQ(game.GetTopCard(group), -1) << group;
+        EXPECT_EQ(SysBeepCount(), beeps + 1) << group;
+    }
+    // The four suit groups (their Ace is step 8 of the group's eight codes) and the trumps
+    // answer without a sound.
+    const std::uint32_t beeps = SysBeepCount();
+    for (int group = 0; group < 4; ++group)
+        EXPECT_EQ(game.GetTopCard(group), 8 * group + 8) << group;
+    EXPECT_EQ(game.GetTopCard(kTrumpGroup), kHeartTen);  // the top trump of a normal game
+    EXPECT_EQ(SysBeepCount(), beeps);
 }
 
 TEST_F(TrickGameCoreTest, TrumpRankListsEndWithMinusOne) {
