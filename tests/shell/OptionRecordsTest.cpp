@@ -56,6 +56,10 @@ struct RecordBCase {
     std::int64_t partnership, doubleRe, supResup, trumpSuit, allowedSolos, calledSuitLeadBan;
 };
 
+void PrintTo(const RecordBCase& c, std::ostream* out) {
+    *out << (c.english ? "English" : "German");
+}
+
 class RecordBDefaults : public OptionRecordsTest,
                         public testing::WithParamInterface<RecordBCase> {};
 
@@ -80,7 +84,10 @@ TEST_P(RecordBDefaults, LieAtTheirOffsets) {
 INSTANTIATE_TEST_SUITE_P(Languages, RecordBDefaults,
                          testing::Values(RecordBCase{1, "4682yrynrcdhscn-+", 1, 0, 0, 0, 0, 1},
                                          RecordBCase{0, "4682sgjnfwkhprn-+", 2, 1, 1, 1, 0x1F1F,
-                                                     0}));
+                                                     0}),
+                         [](const testing::TestParamInfo<RecordBCase>& info) {
+                             return info.param.english ? "English" : "German";
+                         });
 
 TEST_F(OptionRecordsTest, InitCreatesBothRecords) {
     ASSERT_TRUE(InitOptionRecords());

@@ -1,6 +1,19 @@
 #include "media/win32/ExtensionManager.h"
 
+#include "platform/win32/Resources.h"
+
 ExtensionManager* gDeckManager = nullptr;
+
+ExtensionManager& DeckManager() {
+    if (!gDeckManager) gDeckManager = new ExtensionManager;
+    return *gDeckManager;
+}
+
+ExtensionManager::ExtensionManager() = default;
+
+// The own deck's pictures go through the picture resource rules, so a deck library made
+// current with SetExtensionLibrary still wins.
+void* ExtensionManager::GetPicture(std::int16_t pictureId) { return GetResource(kPictType, pictureId); }
 
 // Every listed deck is installed with the list itself; an index outside the list counts as
 // available too, so a configured deck is never replaced for lack of a list.
@@ -13,3 +26,9 @@ bool ExtensionManager::SelectDeck(int index) {
 }
 
 void ExtensionManager::SelectExtension(std::int16_t*) {}
+
+bool ExtensionManager::HasFullSizeOwnCards() { return true; }
+
+bool ExtensionManager::HasAllCardSizes() { return true; }
+
+void ExtensionManager::CheckDeckVariant() {}

@@ -1,6 +1,8 @@
 // The deck manager: the card-deck libraries and the figure libraries the player can choose.
-// Until the deck and figure libraries are built the manager answers as an installation with
-// no library would: an empty deck list, the program's own fall-back deck in use.
+// Until the deck and figure libraries are built it stands in with one deck, the program's own
+// (German-suited) card pictures, which offers every card size and full-size own cards. The
+// settings take their card pictures from it and start-up checks the configured deck against
+// it, so both see the same list.
 #pragma once
 
 #include <cstdint>
@@ -17,16 +19,28 @@ struct DeckEntry {
 
 class ExtensionManager : public RootObject {
 public:
+    ExtensionManager();
+
+    // A picture of the current deck by picture id, or null.
+    virtual void* GetPicture(std::int16_t pictureId);
     // Whether the deck may be used; true for an index outside the list.
     virtual bool IsDeckAvailable(int index);
     // Makes deck 0 to count - 1 current; refuses other values.
     virtual bool SelectDeck(int index);
     // Selects the figure library of the motive (1-based).
     virtual void SelectExtension(std::int16_t* motive);
+    virtual bool HasFullSizeOwnCards();
+    virtual bool HasAllCardSizes();
+    // Notes whether the current deck is a variant of its kind; the program's own deck is not.
+    virtual void CheckDeckVariant();
 
-    int deckCount = 0;
-    DeckEntry decks[1] = {};
-    int currentDeck = -1;
+    int deckCount = 1;
+    DeckEntry decks[1] = {{"Bayerisches Blatt", kDeckKindGerman}};
+    int currentDeck = 0;
 };
 
 extern ExtensionManager* gDeckManager;
+
+// The deck manager, made on first use: start-up makes it with the other media managers, but
+// the settings may ask for pictures before (tests do).
+ExtensionManager& DeckManager();

@@ -6,7 +6,7 @@
 
 void CreateMediaManagers(Settings*) {
     if (!gMovieList) gMovieList = new MovieList;
-    if (!gDeckManager) gDeckManager = new ExtensionManager;
+    DeckManager();
 }
 
 void CreateSoundManager(Settings*) {

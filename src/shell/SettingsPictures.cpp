@@ -1,33 +1,10 @@
 // The card pictures of the settings: four sets of 33 pictures (0 the back, 1 to 32 the faces
 // in picture order) and three extra pictures, chosen by the base card size from the current
 // deck, and the deck steps of applying the settings.
-#include "platform/win32/Pictures.h"
-#include "platform/win32/Resources.h"
+#include "shell/DeckPictures.h"
 #include "shell/Settings.h"
 
 namespace {
-
-// Deck manager seam. The settings take their pictures from the deck manager's current deck.
-// Until the deck manager is built there is one deck: the program's own pictures, reached
-// through the picture resource rules (so a deck library made current with
-// SetExtensionLibrary still wins). It offers every card size and full-size own cards. The
-// deck manager replaces exactly these operations.
-namespace DeckManagerSeam {
-int DeckCount() {
-    return 1;
-}
-void SelectDeck(int) {}
-bool HasFullSizeOwnCards() {
-    return true;
-}
-bool HasAllCardSizes() {
-    return true;
-}
-void CheckDeckVariant() {}
-PictureRef GetPicture(int pictureId) {
-    return GetResource(kPictType, static_cast<std::int16_t>(pictureId));
-}
-}  // namespace DeckManagerSeam
 
 // First picture id of each set by base card size; picture i of a set is first + i.
 struct SetPictureIds {
@@ -50,33 +27,26 @@ bool IsValidIndex(int index) {
     return index >= 0 && index < kCardPicturesPerSet;
 }
 
-// Bounds at the origin: right = width, bottom = height.
-void PictureBounds(PictureRef picture, WindowRect* bounds) {
-    RECT rect;
-    GetPictureBounds(static_cast<HBITMAP>(picture), &rect);
-    *bounds = WindowRect{0, 0, rect.right, rect.bottom};
-}
-
 }  // namespace
 
 void ApplyDeckChoice(Settings* settings) {
     SettingsBody& b = settings->body;
-    if (b.cardSet < 1 || b.cardSet > DeckManagerSeam::DeckCount()) {
+    if (b.cardSet < 1 || b.cardSet > DeckPictureDeckCount()) {
         b.cardSet = 1;
     }
-    DeckManagerSeam::SelectDeck(b.cardSet - 1);
-    if (b.ownCardsFullSize && !DeckManagerSeam::HasFullSizeOwnCards()) {
+    SelectPictureDeck(b.cardSet - 1);
+    if (b.ownCardsFullSize && !DeckHasFullSizeOwnCards()) {
         b.ownCardsFullSize = 0;
     }
 }
 
 bool Settings::LoadCardPictures() {
-    if (!DeckManagerSeam::HasAllCardSizes()) {
+    if (!DeckHasAllCardSizes()) {
         body.ownCardsFullSize = 0;
         body.superSmallCards = 0;
         body.cardSize = kCardSizeSmall;
     }
-    DeckManagerSeam::CheckDeckVariant();
+    CheckPictureDeckVariant();
     const SetPictureIds ids = PictureIdsFor(body.cardSize);
     constexpr int kLoadOrder[] = {1, 2, 0, 3};
     for (int i = 0; i < kCardPicturesPerSet; ++i) {
@@ -89,7 +59,7 @@ bool Settings::LoadCardPictures() {
             // the large size); FreeCardPictures releases a shared picture once.
             PictureRef picture = set == 2 && ids.set[2] == ids.set[1]
                                      ? cardPictures[1][i]
-                                     : DeckManagerSeam::GetPicture(ids.set[set] + i);
+                                     : LoadDeckPicture(ids.set[set] + i);
             cardPictures[set][i] = picture;
             if (!picture) {
                 if (set == 3) {
@@ -100,7 +70,7 @@ bool Settings::LoadCardPictures() {
         }
     }
     for (int i = 0; i < kExtraPictureCount; ++i) {
-        extraPictures[i] = DeckManagerSeam::GetPicture(ids.extras + i);
+        extraPictures[i] = LoadDeckPicture(ids.extras + i);
         if (!extraPictures[i]) {
             return false;
         }
@@ -116,9 +86,9 @@ bool Settings::LoadSmallCardSet() {
         // The picture given up is released unless set 1 still shows it.
         PictureRef& entry = cardPictures[2][i];
         if (entry && entry != cardPictures[1][i]) {
-            ReleaseResource(entry, kPictureResource);
+            ReleaseDeckPicture(entry);
         }
-        entry = DeckManagerSeam::GetPicture(1100 + i);
+        entry = LoadDeckPicture(1100 + i);
         if (!entry) {
             return false;
         }
@@ -139,14 +109,14 @@ void Settings::FreeCardPictures() {
             releasedBefore = entries[m] == entries[n];
         }
         if (!releasedBefore) {
-            ReleaseResource(entries[n], kPictureResource);
+            ReleaseDeckPicture(entries[n]);
         }
     }
     for (int n = 0; n < kEntryCount; ++n) {
         entries[n] = nullptr;
     }
     for (PictureRef& picture : extraPictures) {
-        ReleaseResource(picture, kPictureResource);
+        ReleaseDeckPicture(picture);
         picture = nullptr;
     }
 }
@@ -164,7 +134,7 @@ void Settings::ReloadCardPictures() {
 }
 
 void Settings::GetCardSetBounds0(WindowRect* bounds) {
-    PictureBounds(cardPictures[0][1], bounds);
+    *bounds = DeckPictureBounds(cardPictures[0][1]);
 }
 
 // Sets 1 to 3 reload every picture when they are empty. Set 3 is empty by design without
@@ -173,21 +143,21 @@ void Settings::GetCardSetBounds1(WindowRect* bounds) {
     if (!cardPictures[1][0]) {
         ReloadCardPictures();
     }
-    PictureBounds(cardPictures[1][0], bounds);
+    *bounds = DeckPictureBounds(cardPictures[1][0]);
 }
 
 void Settings::GetCardSetBounds2(WindowRect* bounds) {
     if (!cardPictures[2][0]) {
         ReloadCardPictures();
     }
-    PictureBounds(cardPictures[2][0], bounds);
+    *bounds = DeckPictureBounds(cardPictures[2][0]);
 }
 
 void Settings::GetCardSetBounds3(WindowRect* bounds) {
     if (!cardPictures[3][0] && body.ownCardsFullSize) {
         ReloadCardPictures();
     }
-    PictureBounds(cardPictures[3][0], bounds);
+    *bounds = DeckPictureBounds(cardPictures[3][0]);
 }
 
 PictureRef Settings::GetCardPicture0(int index) {
