@@ -19,11 +19,17 @@ package_installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
 }
 
-ensure_packages() {
-    local missing=() p
-    for p in "${PACKAGES[@]}"; do
-        package_installed "$p" || missing+=("$p")
+missing_packages() {
+    local p
+    for p in "$@"; do
+        package_installed "$p" || printf '%s\n' "$p"
     done
+}
+
+# install_packages PACKAGE...: installs those of them that are missing (as root).
+install_packages() {
+    local missing
+    mapfile -t missing < <(missing_packages "$@")
     [ ${#missing[@]} -eq 0 ] && return 0
     log "installing: ${missing[*]}"
     if [ "$(id -u)" -ne 0 ]; then
@@ -35,36 +41,76 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# The program is a 32-bit Windows program. Some kernels run no 32-bit code at all (Wine's
-# 32-bit loader fails with "Exec format error"); there the same sources are also built as a
-# 64-bit Windows program, which 64-bit Wine runs, and that build is the one run.
+ensure_packages() {
+    install_packages "${PACKAGES[@]}"
+}
+
+# Runs a tiny i686 Windows program (tools/wine_probe.c, answering 42) under Wine, in a
+# prefix of its own so that the prefixes of the test runs are set up only by start_wine.
+# Prints what Wine said and answers the program's exit code.
+run_wine_probe() {
+    local dir="$BUILD/wine-probe"
+    mkdir -p "$dir"
+    if [ ! -f "$dir/probe.exe" ] || [ "$ROOT/tools/wine_probe.c" -nt "$dir/probe.exe" ]; then
+        i686-w64-mingw32-gcc-posix -O2 -s -o "$dir/probe.exe" "$ROOT/tools/wine_probe.c" || return 1
+    fi
+    local status=0
+    WINEPREFIX="$dir/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" HOME="$dir" \
+        timeout 300 wine "$dir/probe.exe" </dev/null 2>&1 || status=$?
+    WINEPREFIX="$dir/prefix" wineserver -k >/dev/null 2>&1 || true
+    return $status
+}
+
+# The program is a 32-bit Windows program. Some kernels run no 32-bit code at all: Wine's
+# 32-bit loader then fails with "Exec format error". Only there the same sources are also
+# built as a 64-bit Windows program, which 64-bit Wine runs, and that build is the one run.
+# Any other failure of the probe stops the script: it is no reason to leave the product.
 choose_run_build() {
-    if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    # Without the 32-bit Wine the probe would fail for a reason that is easily mended.
+    install_packages wine32:i386
+    local seen status=0
+    seen=$(run_wine_probe) || status=$?
+    if [ $status -eq 42 ]; then
         RUN_ARCH=i686
         RUN_BUILD="$WIN_BUILD"
         WINE_LOADER=wine
-    else
+    elif grep -q 'Exec format error' <<<"$seen"; then
         RUN_ARCH=x86_64
         RUN_BUILD="$BUILD/win64"
         WINE_LOADER=/usr/lib/wine/wine64
         log "this machine runs no 32-bit programs: running the 64-bit build of the same sources"
+        log "(the 32-bit Wine said: $(grep -m1 'Exec format error' <<<"$seen"))"
+    else
+        echo "A 32-bit test program did not run under Wine (exit code $status):" >&2
+        printf '%s\n' "$seen" >&2
+        exit 2
     fi
+}
+
+# A build folder is configured whenever it holds no generated build files: a configure that
+# failed or was interrupted leaves a cache but no Makefile, and would break every later
+# build. Its leftovers are cleared so that values from the broken run do not stick.
+# configure_build DIR [cmake arguments]
+configure_build() {
+    local dir=$1
+    shift
+    if [ -f "$dir/CMakeFiles/Makefile.cmake" ] || [ -f "$dir/build.ninja" ]; then
+        return 0
+    fi
+    rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles"
+    cmake -S "$ROOT" -B "$dir" "$@" >/dev/null
 }
 
 # build_windows ARCH BUILD_DIR [cmake --build arguments]
 build_windows() {
     local arch=$1 dir=$2
     shift 2
-    if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S "$ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/$arch-w64-mingw32.cmake" >/dev/null
-    fi
+    configure_build "$dir" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/$arch-w64-mingw32.cmake" || return 1
     cmake --build "$dir" -j "$JOBS" "$@"
 }
 
 build_native() {
-    if [ ! -f "$NATIVE_BUILD/CMakeCache.txt" ]; then
-        cmake -S "$ROOT" -B "$NATIVE_BUILD" -DSCHAFKOPF_SANITIZE=ON >/dev/null
-    fi
+    configure_build "$NATIVE_BUILD" -DSCHAFKOPF_SANITIZE=ON || return 1
     cmake --build "$NATIVE_BUILD" -j "$JOBS"
 }
 
