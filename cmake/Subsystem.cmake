@@ -27,6 +27,9 @@ endfunction()
 # each with a time limit so that a hung child fails the run instead of stalling it.
 function(schafkopf_test_program name folder)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  # Tests whose names hold "RealInput" move the real pointer or press its buttons: they run
+  # alone, so that no window of a test beside them takes the input.
+  set(real_input "*RealInput*")
   file(GLOB portable CONFIGURE_DEPENDS ${folder}/*.cpp)
   if(WIN32)
     file(GLOB specific CONFIGURE_DEPENDS ${folder}/win32/*.cpp)
@@ -45,5 +48,11 @@ function(schafkopf_test_program name folder)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 120
+    TEST_FILTER "-${real_input}"
     PROPERTIES TIMEOUT 120)
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
+    TEST_FILTER "${real_input}"
+    PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
 endfunction()

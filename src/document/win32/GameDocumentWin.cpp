@@ -25,6 +25,8 @@ bool GameDocumentWin::Open(int) {
     return false;
 }
 
+bool GameDocumentWin::ReadsSavedGames() const { return false; }
+
 void GameDocumentWin::SetGameKind(int kind) { gameKind = static_cast<std::int16_t>(kind); }
 
 void GameDocumentWin::CopyHeader(GameDocumentWin* other) {

@@ -21,6 +21,9 @@ public:
                        SchafkopfDocumentController* schafkopf, Settings* settings);
     virtual bool SaveAs(int phase, int zero);  // true when saved
     virtual bool Open(int zero);               // true when a game was read
+    // Whether Open can read a saved game at all; when not, Open only says so, and the caller
+    // asks it before closing the running table.
+    virtual bool ReadsSavedGames() const;
     virtual void SetGameKind(int kind);
     virtual void CopyHeader(GameDocumentWin* other);
     virtual void SetRecordHandle(Handle handle);

@@ -27,7 +27,8 @@ void MakePalette(LoadedBitmap resource) {
     DisposePalette();
     const auto& header = *static_cast<const BITMAPINFOHEADER*>(resource.data);
     // Only the colour table that is really there: a bitmap of 16, 24 or 32 bits per pixel
-    // without a used-colour count has none, and makes no palette.
+    // without a used-colour count has none, and makes no palette. Keeping the previous
+    // palette's count for it would read that many entries from a table that does not exist.
     const int colours = BitmapColourCount(header);
     gPaletteColourCount = colours;
     if (colours == 0) {

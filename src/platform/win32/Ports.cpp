@@ -10,8 +10,23 @@ std::uint8_t gInPaint = 0;
 
 namespace {
 
-// SetPort activates the window, and an activation handler may make a port in turn.
+// SetPort activates the window, and an activation handler may make a port in turn: the
+// inner call is ignored, so the outer one finishes on a port table it can trust.
 bool sInSetPort = false;
+
+// The context of a port that found the table full: no entry keeps it, so it is released here
+// when the port changes, when drawing ends or when its window goes.
+HWND sUncachedWindow = nullptr;
+HDC sUncachedDC = nullptr;
+
+void ReleaseUncachedDC() {
+    if (!sUncachedDC) return;
+    ReleaseLooseFont(sUncachedDC);
+    ReleaseDC(sUncachedWindow, sUncachedDC);
+    if (gPortDC == sUncachedDC) gPortDC = nullptr;
+    sUncachedWindow = nullptr;
+    sUncachedDC = nullptr;
+}
 
 void SaveDescription(PortEntry& entry) {
     if (gFontState) entry.font = gFontState->current;
@@ -51,6 +66,7 @@ void SetPort(HWND window) {
     }
 
     SetActiveWindow(window);
+    ReleaseUncachedDC();
     if (gPortWindow) {
         int previous = FindPortEntry(gPortWindow, 1);
         if (previous >= 1) SaveDescription(gPortTable.entries[previous]);
@@ -74,6 +90,8 @@ void SetPort(HWND window) {
         // Full: the window is the port all the same, through a context nobody caches.
         SysBeep(1);
         SysBeep(1);
+        sUncachedWindow = window;
+        sUncachedDC = gPortDC;
     } else {
         PortEntry& entry = gPortTable.entries[free];
         entry = PortEntry{};
@@ -101,12 +119,17 @@ void BeginDrawing(HDC dc) {
 
 void EndDrawing() {
     ReleaseLooseFont(gPortDC);
+    ReleaseUncachedDC();
     gInPaint = 0;
     gPortWindow = nullptr;
     gPortDC = nullptr;
 }
 
 void ReleasePortDC(HWND window) {
+    if (window && window == sUncachedWindow) {
+        ReleaseUncachedDC();
+        if (gPortWindow == window) gPortWindow = nullptr;
+    }
     int index = window ? FindPortEntry(window, 0) : -1;
     if (index < 0) return;
     PortEntry& entry = gPortTable.entries[index];

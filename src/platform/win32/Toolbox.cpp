@@ -20,6 +20,8 @@ void InitToolbox(HWND mainWindow) {
     ReleaseDC(nullptr, screen);
     gFontChanged = 1;
 
+    // All four library modules: none is loaded yet when the main window is made, and a main
+    // window made again must not find the modules of an earlier one.
     ClearResourceLibraries();
     SeedRandom(GetTickCount());
     if (!gBackgroundBrush) gBackgroundBrush = CreateSolidBrush(kBackgroundColor);

@@ -256,7 +256,10 @@ bool CopyMovieFolders() {
     char target[kPathSize];
     CopyPath(target, kPathSize, gProgramDir);
     AppendPath(target, kPathSize, "film\\");
-    if (!CreateDirectoryA(target, nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) ShowLastSystemError();
+    if (!CreateDirectoryA(target, nullptr)) {
+        const DWORD error = GetLastError();
+        if (error != ERROR_ALREADY_EXISTS) ShowSystemError(error);
+    }
 
     const char* const sizes[] = {"G636", "G792", "G1016"};
     struct Step {
@@ -343,7 +346,12 @@ void CreateDesktopShortcut(const char* workingDirectory, const char* target) {
 void GetDesktopFolder(char* path) {
     // The system knows the desktop of every version since 2000 (and Wine's); the guesses
     // below are for older systems only.
-    if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, path))) return;
+    // The system writes up to MAX_PATH characters, more than a path of ours holds.
+    char desktop[MAX_PATH] = "";
+    if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop))) {
+        CopyPath(path, kPathSize, desktop);
+        return;
+    }
 
     path[0] = '\0';
     if (gIsWin9x) {

@@ -25,6 +25,7 @@
 #include "shell/win32/Waits.h"
 #include "shell/win32/WindowManager.h"
 #include "tournament/TournamentDirector.h"
+#include "views/win32/TableMenuItems.h"
 #include "views/win32/TablePane.h"
 
 namespace {
@@ -88,8 +89,12 @@ bool SaveGameAs() {
 }
 
 bool OpenGame() {
+    if (!gGameDocument) return false;
+    // A document that reads no saved game refuses before the running table is closed: the
+    // player keeps the table and learns why nothing opens.
+    if (!gGameDocument->ReadsSavedGames()) return gGameDocument->Open(0);
     if (gTableOpen && !CloseWindows(true)) return false;
-    if (!gGameDocument || !gGameDocument->Open(0)) return false;
+    if (!gGameDocument->Open(0)) return false;
     const bool loaded = LoadGameFile();
     if (gSettings && gSettings->body.playerVoices[0] < 1) gSettings->body.playerVoices[0] = 1;
     return loaded;
@@ -117,15 +122,18 @@ void UpdateMenus() {
     } else if (DoppelkopfOptions* options = DoppelkopfOptionsRecord()) {
         SetMenuItemChecked(menu, 1203, options->showRuleNotes != 0);
     }
-    if (gTableOpen) {
-        if (Pane* pane = gPaneSlots[kTableSlot]) {
-            pane->UpdateMenus();
-        } else {
-            SetMenuItemEnabled(menu, 1001, gDirectorRunsTables && gSettings && gSettings->body.sessionActive == 0);
-            SetMenuItemEnabled(menu, 502, true);
-            for (int id : {503, 504, 505, 1412, 1413, 1414}) SetMenuItemEnabled(menu, id, false);
-        }
+    Pane* pane = gPaneSlots[kTableSlot];
+    if (gTableOpen && pane) pane->UpdateMenus();
+    if (gTableOpen && !pane) {
+        SetMenuItemEnabled(menu, 1001, gDirectorRunsTables && gSettings && gSettings->body.sessionActive == 0);
     }
+    // Without a table pane the table procedure answers every command with nothing, "Play
+    // Rating" included: the game and window items are greyed, also once the table is closed.
+    if (!pane) {
+        for (int id : kTableMenuItems) SetMenuItemEnabled(menu, id, false);
+    }
+    // The network settings have nothing to set in this program.
+    SetMenuItemEnabled(menu, 1105, false);
     const bool hosting = IsHostingTables();
     SetMenuItemEnabled(menu, 1701, !hosting);
     SetMenuItemEnabled(menu, 1702, hosting);

@@ -206,6 +206,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_MOVE:
         gTableOrigin.x = static_cast<std::uint16_t>(LOWORD(lParam));
         gTableOrigin.y = static_cast<std::uint16_t>(HIWORD(lParam));
+        KeepTableOnMainWindow();
         return 1;
     case WM_PAINT:
     case WM_DRAWITEM: {

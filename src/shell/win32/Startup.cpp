@@ -177,6 +177,7 @@ int RunProgram(HINSTANCE instance) {
     if (!InitializeApp(kProgramTitle) || QuitRequested()) {
         ShowTextBox(gMainWindow, "Error", "Schafkopf: InitializeApp failure!", MB_OK);
         if (gMainWindow) DestroyWindow(gMainWindow);
+        // Released as after a normal end: a start that follows at once must not find it held.
         ReleaseMutex(mutex);
         CloseHandle(mutex);
         return 0;

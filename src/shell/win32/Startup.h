@@ -12,6 +12,7 @@ extern HWND gDesktopWindow;
 extern HWND gTopWindowAtStart;
 extern std::uint8_t gQuickTimeStarted;
 
+// The main window's class. Nothing outside the program looks the window up by it.
 inline constexpr const char* kMainWindowClass = "ReroClass";
 inline constexpr const char* kInstanceMutexName = "SchafkopfCardGame.Instance";
 inline constexpr const char* kProgramTitle = "Schafkopf 1.0";

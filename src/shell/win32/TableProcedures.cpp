@@ -48,17 +48,18 @@ bool TablePrologue(HWND window, UINT message, WPARAM wParam, LPARAM lParam, INT_
 }
 
 // Ends the table window: every slot's rectangle is kept and every pane deleted. Side windows
-// are destroyed here too, so that no window outlives its pane.
+// are destroyed here too, so that no window outlives its pane; each goes before its pane,
+// which it may still read while it is destroyed.
 void DestroyTable(HWND window) {
     HWND table = gWindowSlots[kTableSlot];
     for (int slot = 0; slot < kWindowSlotCount; ++slot) {
         HWND slotWindow = gWindowSlots[slot];
         if (!slotWindow) continue;
         SaveWindowRect(slotWindow, slot);
+        if (slotWindow != table && slotWindow != window && IsWindow(slotWindow)) DestroyWindow(slotWindow);
         gWindowSlots[slot] = nullptr;
         delete gPaneSlots[slot];
         gPaneSlots[slot] = nullptr;
-        if (slotWindow != table && slotWindow != window && IsWindow(slotWindow)) DestroyWindow(slotWindow);
     }
     if (gSkatGame) gSkatGame->ResetScoreList();
     SetLocalTable(gDirector, nullptr, 0);

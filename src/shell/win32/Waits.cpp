@@ -52,13 +52,17 @@ void WaitTicks(std::uint32_t ticks) {
     while (!QuitRequested()) {
         const std::uint32_t passed = TickCount() - start;
         if (passed + kEndEarly >= ticks) break;
-        // Sleep until a message comes or the wait is over (a tick is 50/3 ms).
+        // Sleep until a message comes or the wait is over (a tick is 50/3 ms). Messages that
+        // were already in the queue before the sleep wake it too, not only new ones.
         const std::uint32_t remaining = ticks - kEndEarly - passed;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, remaining * 50 / 3 + 1, QS_ALLINPUT);
+        MsgWaitForMultipleObjectsEx(0, nullptr, remaining * 50 / 3 + 1, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         if (!HandleWaitingMessages()) break;
     }
+    // The port comes back while the wait still counts: making it the port again activates its
+    // window, and the messages of that would otherwise carry out a quit asked for during the
+    // wait under the code that waits. The window may have been closed during the wait.
+    if (port && IsWindow(port)) SetPort(port);
     --gWaitDepth;
-    if (port) SetPort(port);
     // A quit asked for during the wait is carried out at the main window's next message.
     if (QuitRequested() && gMainWindow) PostMessageA(gMainWindow, WM_NULL, 0, 0);
 }

@@ -45,10 +45,12 @@ void EmptySlot(int slot) {
     gPaneSlots[slot] = nullptr;
 }
 
+// The window goes first and its pane after it: a window may read its pane while it is
+// destroyed.
 void DestroySlotWindow(int slot) {
     HWND window = gWindowSlots[slot];
-    EmptySlot(slot);
     if (window && IsWindow(window)) DestroyWindow(window);
+    EmptySlot(slot);
 }
 
 bool AnyFlag(bool a, bool b, bool c) { return a || b || c; }
@@ -186,6 +188,14 @@ void OpenTableWindow(bool fresh, bool show) {
     if (gMainWindow) SetFocus(gMainWindow);
 }
 
+void KeepTableOnMainWindow() {
+    HWND table = gWindowSlots[kTableSlot];
+    if (!table || !gMainWindow || IsIconic(gMainWindow)) return;
+    POINT origin = {0, 0};
+    ClientToScreen(gMainWindow, &origin);
+    SetWindowPos(table, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void PlaceWindow(HWND window, int slot) {
     if (!gSettings || slot < 0 || slot >= kWindowRectCount) return;
     const WindowRect& saved = gSettings->body.windowRects[slot];
@@ -235,8 +245,8 @@ bool CloseGameWindow(HWND window) {
     } else {
         int slot = SlotOfWindow(window);
         ClearOpenCardsShown(window);
-        if (slot >= 0) EmptySlot(slot);
         if (window && IsWindow(window)) DestroyWindow(window);
+        if (slot >= 0) EmptySlot(slot);
     }
     if (HWND front = FrontWindow()) SetPort(front);
     return true;
@@ -246,9 +256,7 @@ bool CloseWindows(bool all) {
     StopSounds();
     HWND active = GetActiveWindow();
     HWND table = gWindowSlots[kTableSlot];
-    // The table is a child of the main window: the main window active means the table is.
-    const bool tableActive = table && (active == table || active == gMainWindow);
-    if (tableActive || all) {
+    if ((table && active == table) || all) {
         for (int slot = 0; slot < kWindowSlotCount; ++slot) {
             if (slot == kRoomPanelSlot) continue;  // closes with the table
             if (gWindowSlots[slot] && !CloseGameWindow(gWindowSlots[slot])) return false;

@@ -41,6 +41,9 @@ void NewGame(bool fresh, bool show);
 void ApplyNewGameDefaults();
 void OpenTableWindow(bool fresh, bool show);
 
+// The table window is a top-level window of its own laid over the main window's client
+// area; it moves with the main window.
+void KeepTableOnMainWindow();
 void PlaceWindow(HWND window, int slot);
 void SaveWindowRect(HWND window, int slot);
 

@@ -1,7 +1,10 @@
 #include "views/win32/SchafkopfTableWin.h"
 
+#include "platform/win32/Menus.h"
 #include "platform/win32/Ports.h"
+#include "platform/win32/WindowsGlobals.h"
 #include "shell/Settings.h"
+#include "views/win32/TableMenuItems.h"
 
 void SchafkopfTableWin::Bind(SchafkopfDocumentController* gameController, Settings* gameSettings, HWND tableWindow,
                              GameDocumentWin* gameDocument, bool, RoomPanel* panel, bool) {
@@ -29,4 +32,12 @@ void SchafkopfTableWin::Draw(const RECT*) {
     HBRUSH cloth = CreateSolidBrush(RGB(0, 96, 48));
     FillRect(dc, &client, cloth);
     DeleteObject(cloth);
+}
+
+// The empty table plays no game and opens no side window: of the items it is handed only the
+// two switches do something, and every other one is greyed.
+void SchafkopfTableWin::UpdateMenus() {
+    HMENU menu = gMainWindow ? GetMenu(gMainWindow) : nullptr;
+    if (!menu) return;
+    for (int id : kTableMenuItems) SetMenuItemEnabled(menu, id, id == kSuperSmallCardsItem || id == kRuleNotesItem);
 }

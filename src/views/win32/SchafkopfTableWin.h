@@ -16,6 +16,7 @@ public:
 
     void GetBounds(RECT* bounds) override;
     void Draw(const RECT* rect) override;
+    void UpdateMenus() override;
 
     SchafkopfDocumentController* controller = nullptr;
     Settings* settings = nullptr;

@@ -91,8 +91,10 @@ void SendButton(DWORD flags) {
     SendInput(1, &input, sizeof input);
 }
 
-// A drag loop handles no messages: the button and the pointer are read from the system.
-TEST_F(InputTest, StillDownFollowsTheRealButtonAndPointer) {
+// A drag loop handles no messages: the button and the pointer are read from the system. The
+// test moves the real pointer and presses its button, so it runs alone (its name holds
+// "RealInput"): a window of a test beside it could take the click.
+TEST_F(InputTest, RealInputDrivesStillDownAndGetMouse) {
     SetCursorPos(150, 150);
     TrackInput(window, WM_LBUTTONDOWN, MK_LBUTTON, At(50, 50));
     SendButton(MOUSEEVENTF_LEFTDOWN);

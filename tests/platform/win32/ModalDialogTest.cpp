@@ -46,8 +46,30 @@ protected:
     HWND parent = nullptr;
 };
 
-TEST_F(ModalDialogTest, TestsCancelDialogsUnlessDriven) {
-    EXPECT_EQ(RunModalDialog(parent, 1500, LoggingDialogProc, 0), IDCANCEL);
+// A dialog that ends itself as soon as it is shown, noting that it was.
+bool gShown = false;
+INT_PTR CALLBACK EndAtOnceDialogProc(HWND dialog, UINT message, WPARAM, LPARAM) {
+    if (message != WM_INITDIALOG) return FALSE;
+    gShown = true;
+    EndDialog(dialog, 7);
+    return TRUE;
+}
+
+// With a presenter installed no dialog is shown, even one whose template exists, and the
+// presenter's answer is the dialog's result.
+TEST_F(ModalDialogTest, ThePresenterAnswersInsteadOfTheDialog) {
+    HMODULE commonDialogs = LoadLibraryA("comdlg32.dll");
+    ASSERT_NE(commonDialogs, nullptr);
+    SetWindowLongPtrA(parent, GWLP_HINSTANCE, reinterpret_cast<LONG_PTR>(commonDialogs));
+    SetModalDialogPresenter([](const ModalDialogRequest&) -> INT_PTR { return 42; });
+    gShown = false;
+    EXPECT_EQ(RunModalDialog(parent, FINDDLGORD, EndAtOnceDialogProc, 0), 42);
+    EXPECT_FALSE(gShown);
+
+    SetModalDialogPresenter({});  // the real dialog box
+    EXPECT_EQ(RunModalDialog(parent, FINDDLGORD, EndAtOnceDialogProc, 0), 7);
+    EXPECT_TRUE(gShown);
+    FreeLibrary(commonDialogs);
 }
 
 TEST_F(ModalDialogTest, MissingModuleOrProcedureAnswersMinusOne) {

@@ -12,6 +12,13 @@
 
 namespace {
 
+// The colour table's length as the bitmap format defines it: the used-colour count, or all
+// colours of a depth of 8 bits or less.
+int TableLength(const BITMAPINFOHEADER& header) {
+    if (header.biClrUsed != 0) return static_cast<int>(header.biClrUsed);
+    return header.biBitCount <= 8 ? 1 << header.biBitCount : 0;
+}
+
 class PaletteTest : public testing::Test {
 protected:
     void TearDown() override { DisposePalette(); }
@@ -34,7 +41,7 @@ TEST_F(PaletteTest, PaletteTakesTheColourTableOfBitmap1050) {
 
     MakePalette(source);
     ASSERT_NE(gPalette, nullptr);
-    ASSERT_EQ(gPaletteColourCount, BitmapColourCount(header));
+    ASSERT_EQ(gPaletteColourCount, TableLength(header));
     EXPECT_GT(gPaletteColourCount, 200);
     std::vector<PALETTEENTRY> entries(gPaletteColourCount);
     ASSERT_EQ(GetPaletteEntries(gPalette, 0, gPaletteColourCount, entries.data()), UINT(gPaletteColourCount));
@@ -47,7 +54,7 @@ TEST_F(PaletteTest, PaletteTakesTheColourTableOfBitmap1050) {
     // Every card picture of the program carries the same colour table.
     const LoadedBitmap card = LoadLibraryBitmap(gAppInstance, 1105);
     const auto& cardHeader = *static_cast<const BITMAPINFOHEADER*>(card.data);
-    ASSERT_EQ(BitmapColourCount(cardHeader), gPaletteColourCount);
+    ASSERT_EQ(TableLength(cardHeader), gPaletteColourCount);
     EXPECT_EQ(std::memcmp(static_cast<const BYTE*>(card.data) + cardHeader.biSize, table, gPaletteColourCount * 4), 0);
 
     HDC memory = CreateCompatibleDC(nullptr);

@@ -102,6 +102,11 @@ TEST_F(PortsTest, FullTableBeepsTwiceAndStillDraws) {
     EXPECT_NE(GetPortDC(), nullptr);
     EXPECT_EQ(FindPortEntry(window), -1);
     EXPECT_GT(StringWidth("x"), 0);
+    // The uncached context is given back when another window becomes the port: releasing it
+    // once more then finds nothing to release.
+    const HDC uncached = GetPortDC();
+    SetPort(ToolboxMainWindow());
+    EXPECT_EQ(ReleaseDC(window, uncached), 0);
     for (HWND w : extra) DestroyWindow(w);
 }
 

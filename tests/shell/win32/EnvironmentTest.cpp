@@ -32,23 +32,66 @@ DriveQueries Machine(std::string drives, std::string cds, std::string discs) {
     return queries;
 }
 
-class DriveProbe : public ::testing::Test {
-protected:
-    void TearDown() override { SetDriveQueries({}); }
-};
-
-// A registry key of this test process, holding the data directory (or nothing).
-class InstallKey : public ::testing::Test {
+// The environment's globals as the test found them, put back after it; the install key is
+// one of this test process, so that no test reads or writes the program's own.
+class KeptEnvironment : public ::testing::Test {
 protected:
     void SetUp() override {
+        std::memcpy(modulePath_, gModulePath, kPathSize);
+        std::memcpy(programDir_, gProgramDir, kPathSize);
+        std::memcpy(dataPath_, gDataPath, kPathSize);
+        std::memcpy(cdRoot_, gCdRoot, kDriveRootSize);
+        std::memcpy(secondCdRoot_, gSecondCdRoot, kDriveRootSize);
+        flags_[0] = gCdFound;
+        flags_[1] = gIsWin9x;
+        flags_[2] = gIsWinNT;
+        flags_[3] = gIsWin2000;
+        flags_[4] = gIsWinXP;
+        flags_[5] = gLanguageEnglish;
         std::snprintf(key_, sizeof key_, "SOFTWARE\\SchafkopfTests\\Install%lu", GetCurrentProcessId());
         gInstallKey = key_;
-        CopyPath(gProgramDir, kPathSize, "C:\\Games\\Schafkopf\\");
         ResetAlertRecorder();
     }
     void TearDown() override {
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, key_);
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\SchafkopfTests");  // only when no other test uses it
         gInstallKey = kInstallKey;
+        SetDriveQueries({});
+        SetShellOpener({});
+        std::memcpy(gModulePath, modulePath_, kPathSize);
+        std::memcpy(gProgramDir, programDir_, kPathSize);
+        std::memcpy(gDataPath, dataPath_, kPathSize);
+        std::memcpy(gCdRoot, cdRoot_, kDriveRootSize);
+        std::memcpy(gSecondCdRoot, secondCdRoot_, kDriveRootSize);
+        gCdFound = flags_[0];
+        gIsWin9x = flags_[1];
+        gIsWinNT = flags_[2];
+        gIsWin2000 = flags_[3];
+        gIsWinXP = flags_[4];
+        gLanguageEnglish = flags_[5];
+    }
+    char key_[128] = "";
+
+private:
+    char modulePath_[kPathSize];
+    char programDir_[kPathSize];
+    char dataPath_[kPathSize];
+    char cdRoot_[kDriveRootSize];
+    char secondCdRoot_[kDriveRootSize];
+    std::uint8_t flags_[6] = {};
+};
+
+using DriveProbe = KeptEnvironment;
+using Shortcut = KeptEnvironment;
+using RulesPage = KeptEnvironment;
+using MovieCopy = KeptEnvironment;
+
+// The registry key of this test process, holding the data directory (or nothing).
+class InstallKey : public KeptEnvironment {
+protected:
+    void SetUp() override {
+        KeptEnvironment::SetUp();
+        CopyPath(gProgramDir, kPathSize, "C:\\Games\\Schafkopf\\");
     }
     void Store(const char* value) {
         HKEY key;
@@ -67,7 +110,6 @@ protected:
         RegCloseKey(key);
         return status == ERROR_SUCCESS ? value : "<none>";
     }
-    char key_[128];
 };
 
 std::string TempFolder(const char* name) {
@@ -153,6 +195,21 @@ TEST_F(InstallKey, AnotherDirectoryIsKeptOnCancelAndReplacedOnOk) {
     EXPECT_EQ(Stored(), "C:\\Games\\Schafkopf");
 }
 
+// Only the first letters are made upper-case before the comparison: a program started from
+// a lower-case path is still found in a value written with an upper-case drive letter.
+TEST_F(InstallKey, ALowerCaseProgramDirectoryMatchesByItsDriveLetter) {
+    CopyPath(gProgramDir, kPathSize, "c:\\games\\schafkopf\\");
+    Store("C:\\games\\schafkopf");
+    char path[kPathSize];
+    ReadInstallPath(path);
+    EXPECT_STREQ(path, "C:\\games\\schafkopf\\");
+    EXPECT_TRUE(RecordedAlerts().empty());
+
+    Store("c:\\Games\\Schafkopf");  // another letter differs in case: another directory
+    ReadInstallPath(path);
+    EXPECT_EQ(RecordedAlerts().size(), 1u);
+}
+
 TEST_F(InstallKey, AnotherLetterCaseIsAnotherDirectory) {
     Store("C:\\games\\Schafkopf");
     char path[kPathSize];
@@ -160,12 +217,12 @@ TEST_F(InstallKey, AnotherLetterCaseIsAnotherDirectory) {
     EXPECT_EQ(RecordedAlerts().size(), 1u);
 }
 
-TEST(Shortcut, IsNamedAfterTheProgramFileWithItsExtension) {
+TEST_F(Shortcut, IsNamedAfterTheProgramFileWithItsExtension) {
     EXPECT_EQ(ShortcutFileName("C:\\Users\\me\\Desktop\\\\", "C:\\Games\\schafkopf.exe"),
               "C:\\Users\\me\\Desktop\\schafkopf.exe.lnk");
 }
 
-TEST(Shortcut, IsWrittenAndReadsBack) {
+TEST_F(Shortcut, IsWrittenAndReadsBack) {
     std::string folder = TempFolder("shortcut");
     ShortcutRecord record;
     record.targetPath = "C:\\Games\\Schafkopf\\schafkopf.exe";
@@ -198,7 +255,7 @@ TEST(Shortcut, IsWrittenAndReadsBack) {
     RemoveDirectoryA(folder.c_str());
 }
 
-TEST(Shortcut, TheDesktopFolderComesFromTheSystem) {
+TEST_F(Shortcut, TheDesktopFolderComesFromTheSystem) {
     char path[kPathSize];
     GetDesktopFolder(path);
     DWORD attributes = GetFileAttributesA(path);
@@ -206,7 +263,7 @@ TEST(Shortcut, TheDesktopFolderComesFromTheSystem) {
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-TEST(RulesPage, FallsBackToTheProgramDirectoryAndThenToTheWeb) {
+TEST_F(RulesPage, FallsBackToTheProgramDirectoryAndThenToTheWeb) {
     std::vector<std::string> opened;
     SetShellOpener([&](void*, const char* file) -> std::intptr_t {
         opened.push_back(file);
@@ -222,7 +279,7 @@ TEST(RulesPage, FallsBackToTheProgramDirectoryAndThenToTheWeb) {
     EXPECT_NE(opened[2].find("Bookschaf.htm"), std::string::npos);
 }
 
-TEST(RulesPage, TheManualTriesBothFolders) {
+TEST_F(RulesPage, TheManualTriesBothFolders) {
     std::vector<std::string> opened;
     SetShellOpener([&](void*, const char* file) -> std::intptr_t {
         opened.push_back(file);
@@ -237,7 +294,7 @@ TEST(RulesPage, TheManualTriesBothFolders) {
     EXPECT_EQ(opened[1], "manual\\content\\bestmac.htm");
 }
 
-TEST(MovieCopy, WithoutACdSaysSoAndCopiesNothing) {
+TEST_F(MovieCopy, WithoutACdSaysSoAndCopiesNothing) {
     ResetAlertRecorder();
     gCdFound = 0;
     EXPECT_FALSE(CopyMovieFolders());

@@ -13,6 +13,7 @@
 
 #include "platform/Random.h"
 #include "platform/win32/WindowsGlobals.h"
+#include "shell/Edition.h"
 #include "shell/Environment.h"
 #include "shell/win32/MainWindow.h"
 #include "shell/win32/Startup.h"
@@ -36,6 +37,7 @@ protected:
         RegCloseKey(key);
         DeleteFileA(PreferencesFile().c_str());
 
+        gSchafkopfEdition = 1;  // as the program's entry sets it
         gQuitRequested = 0;
         gQuitting = 0;
         ResetAlertRecorder();
@@ -51,6 +53,7 @@ protected:
         if (gMainWindow && IsWindow(gMainWindow)) DestroyWindow(gMainWindow);
         Pump();
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, key_);
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\SchafkopfTests");  // fails while another test holds a key
         gInstallKey = kInstallKey;
         DeleteFileA(PreferencesFile().c_str());
         RemoveDirectoryA(dataDir_);

@@ -11,6 +11,9 @@
 #include "document/win32/GameDocumentWin.h"
 #include "games/skat/SkatDocumentController.h"
 #include "platform/StringLists.h"
+#include "platform/win32/Fonts.h"
+#include "platform/win32/Ports.h"
+#include "shell/Preferences.h"
 #include "shell/Settings.h"
 #include "shell/win32/RunningShell.h"
 #include "tournament/TournamentDirector.h"
@@ -32,7 +35,8 @@ TEST_F(StartupTest, MainWindowHasTheMenuAndTheFirstTable) {
     HWND table = gWindowSlots[kTableSlot];
     ASSERT_TRUE(IsWindow(table));
     EXPECT_TRUE(IsWindowVisible(table));
-    EXPECT_EQ(GetParent(table), gMainWindow);
+    EXPECT_EQ(GetWindow(table, GW_OWNER), gMainWindow);
+    EXPECT_EQ(GetWindowLongA(table, GWL_STYLE) & WS_CHILD, 0) << "a top-level window of its own";
     EXPECT_EQ(gWindowSlots[kRoomPanelSlot], table);
     ASSERT_NE(GetTablePane(), nullptr);
     EXPECT_NE(gPaneSlots[kRoomPanelSlot], nullptr);
@@ -45,7 +49,37 @@ TEST_F(StartupTest, MainWindowHasTheMenuAndTheFirstTable) {
 
 TEST_F(StartupTest, TheDataDirectoryComesFromTheRegistry) {
     EXPECT_EQ(std::string(gDataPath), std::string(dataDir_) + "\\");
-    EXPECT_GE(PreferencesSize(), 0);  // read (created) in the data directory
+    DeleteFileA(PreferencesFile().c_str());
+    WritePreferences();
+    EXPECT_EQ(PreferencesSize(), 5556);  // written into the data directory
+}
+
+// The table is a window of its own: made the port it becomes the front window, and a second
+// SetPort keeps its context and font instead of taking the path of an inactive window.
+TEST_F(StartupTest, TheTableBecomesTheFrontWindowAsItsPort) {
+    HWND table = gWindowSlots[kTableSlot];
+    SetPort(gMainWindow);
+    SetPort(table);
+    EXPECT_EQ(FrontWindow(), table);
+    const HDC dc = GetPortDC();
+    gFontChanged = 0;
+    SetPort(table);
+    EXPECT_EQ(GetPortDC(), dc);
+    EXPECT_EQ(gFontChanged, 0);
+}
+
+// The main window carries the table along when it moves.
+TEST_F(StartupTest, TheTableMovesWithTheMainWindow) {
+    HWND table = gWindowSlots[kTableSlot];
+    RECT frame;
+    GetWindowRect(gMainWindow, &frame);
+    SetWindowPos(gMainWindow, nullptr, frame.left + 40, frame.top + 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    POINT client = {0, 0};
+    ClientToScreen(gMainWindow, &client);
+    RECT placed;
+    GetWindowRect(table, &placed);
+    EXPECT_EQ(placed.left, client.x);
+    EXPECT_EQ(placed.top, client.y);
 }
 
 TEST_F(StartupTest, TheWindowMenuNamesTheOpponents) {

@@ -10,6 +10,7 @@
 #include "shell/Settings.h"
 #include "shell/win32/RunningShell.h"
 #include "shell/win32/SmallDialogs.h"
+#include "views/win32/Pane.h"
 
 using WindowManagerTest = RunningShell;
 
@@ -75,4 +76,63 @@ TEST_F(WindowManagerTest, NewGameWithATableOpenBringsItToTheFront) {
     SendMessageA(gMainWindow, WM_COMMAND, 1001, 0);
     EXPECT_TRUE(IsWindow(gWindowSlots[kTableSlot]));
     EXPECT_NE(gPaneSlots[kTableSlot], nullptr);
+}
+
+namespace {
+
+// A side window that looks at its pane while it is destroyed, as a side window's procedure
+// may; its pane counts its deletion.
+constexpr int kSideSlot = 3;
+int gPanesDeleted = 0;
+bool gPaneWasThereAtDestroy = false;
+
+class CountedPane : public Pane {
+public:
+    ~CountedPane() override { ++gPanesDeleted; }
+};
+
+LRESULT CALLBACK SideWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) gPaneWasThereAtDestroy = gPaneSlots[kSideSlot] != nullptr && gPanesDeleted == 0;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND OpenSideWindow() {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = SideWindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "WindowManagerTestSide";
+    RegisterClassA(&windowClass);
+    HWND side = CreateWindowExA(0, "WindowManagerTestSide", "", WS_POPUP | WS_VISIBLE, 10, 40, 100, 80, gMainWindow,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+    gWindowSlots[kSideSlot] = side;
+    gPaneSlots[kSideSlot] = new CountedPane;
+    gPanesDeleted = 0;
+    gPaneWasThereAtDestroy = false;
+    return side;
+}
+
+}  // namespace
+
+// However a side window is closed, the window goes first and its pane after it.
+TEST_F(WindowManagerTest, AWindowIsDestroyedBeforeItsPaneIsDeleted) {
+    struct Way {
+        const char* name;
+        void (*close)(HWND side);
+    };
+    const Way ways[] = {
+        {"closing the side window", [](HWND side) { CloseGameWindow(side); }},
+        {"closing every window", [](HWND) { CloseWindows(true); }},
+        {"destroying the table", [](HWND) { DestroyWindow(gWindowSlots[kTableSlot]); }},
+    };
+    for (const Way& way : ways) {
+        if (!gWindowSlots[kTableSlot]) NewGame(true, true);
+        HWND side = OpenSideWindow();
+        ASSERT_NE(side, nullptr);
+        way.close(side);
+        EXPECT_FALSE(IsWindow(side)) << way.name;
+        EXPECT_TRUE(gPaneWasThereAtDestroy) << way.name;
+        EXPECT_EQ(gPanesDeleted, 1) << way.name;
+        EXPECT_EQ(gWindowSlots[kSideSlot], nullptr) << way.name;
+        EXPECT_EQ(gPaneSlots[kSideSlot], nullptr) << way.name;
+    }
 }
