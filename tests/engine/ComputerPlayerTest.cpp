@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <random>
 #include <string>
@@ -199,26 +200,43 @@ namespace {
 
 struct PlayOutStats {
     int cards = 0;
+    int deals = 0;
+    int dealsSkipped = 0;  // card memory left unchecked after a silent solo came to light
     int exactKnown = 0;
     int maxKnown = 0;
 };
 
-void CheckSeatBookkeeping(TestLevel& game, int seat) {
-    SeatBlock copy = game.seats[seat];
-    game.ComputeRankStats(copy);
+// The seat block's rank masks, rank counts and group counts against the cards the seat was
+// dealt less those it played: a held copy sets the low bit of its suit's pair, a second copy
+// the high bit too.
+void CheckSeatBookkeeping(TestLevel& game, const reference::Game& ref, int seat,
+                          const std::vector<int>& held) {
+    struct Rank {
+        int code;  // card code modulo 8
+        std::uint16_t SeatBlock::*mask;
+        std::int16_t SeatBlock::*count;
+    };
+    const Rank ranks[] = {{0, &SeatBlock::aceMask, &SeatBlock::aceCount},
+                          {7, &SeatBlock::tenMask, &SeatBlock::tenCount},
+                          {5, &SeatBlock::oberMask, &SeatBlock::oberCount},
+                          {4, &SeatBlock::unterMask, &SeatBlock::unterCount},
+                          {6, &SeatBlock::kingMask, &SeatBlock::kingCount}};
     const SeatBlock& block = game.seats[seat];
-    EXPECT_EQ(copy.aceMask, block.aceMask);
-    EXPECT_EQ(copy.tenMask, block.tenMask);
-    EXPECT_EQ(copy.oberMask, block.oberMask);
-    EXPECT_EQ(copy.unterMask, block.unterMask);
-    EXPECT_EQ(copy.kingMask, block.kingMask);
-    EXPECT_EQ(copy.aceCount + copy.tenCount + copy.oberCount + copy.unterCount + copy.kingCount,
-              block.aceCount + block.tenCount + block.oberCount + block.unterCount +
-                  block.kingCount);
+    for (const Rank& rank : ranks) {
+        unsigned mask = 0;
+        int count = 0;
+        for (int suit = 0; suit < 4; ++suit) {
+            const int card = suit * 8 + (rank.code == 0 ? 8 : rank.code);
+            const auto copies = std::count(held.begin(), held.end(), card);
+            count += static_cast<int>(copies);
+            mask |= (copies == 2 ? 3u : copies == 1 ? 1u : 0u) << (2 * suit);
+        }
+        EXPECT_EQ(block.*rank.mask, mask) << "seat " << seat << " rank " << rank.code;
+        EXPECT_EQ(block.*rank.count, count) << "seat " << seat << " rank " << rank.code;
+    }
     int counts[5] = {};
-    for (int p = 0; p < 12; ++p)
-        if (block.hand[p] != 0)
-            ++counts[game.GetSuitGroup(block.hand[p])];
+    for (int card : held)
+        ++counts[reference::Group(ref, card)];
     for (int g = 0; g < 5; ++g)
         EXPECT_EQ(block.groupCount[g], counts[g]) << "seat " << seat << " group " << g;
 }
@@ -275,7 +293,11 @@ TEST_F(ComputerPlayerTest, RandomDealsPlayedToTheEndKeepEveryInvariant) {
         for (int seat = 0; seat < 4; ++seat)
             game.seats[seat].profile = static_cast<std::int16_t>(random() % 27);
         const int perHand = game.GetCardsPerHand();
+        std::vector<std::vector<int>> held(4);
+        for (int seat = 0; seat < 4; ++seat)
+            held[seat].assign(game.seats[seat].hand, game.seats[seat].hand + perHand);
         int totalPoints = 0;
+        bool skipped = false;
         std::vector<std::vector<int>> played(4);
         for (int trick = 1; trick <= perHand; ++trick) {
             std::vector<int> trickCards;
@@ -314,8 +336,11 @@ TEST_F(ComputerPlayerTest, RandomDealsPlayedToTheEndKeepEveryInvariant) {
                 }
                 played[seat].push_back(shown * 256 + (shown != card ? 34 : reason));
                 trickCards.push_back(shown);
-                CheckSeatBookkeeping(game, seat);
-                card_memory::Check(game, ref);
+                const auto dealt = std::find(held[seat].begin(), held[seat].end(), shown);
+                ASSERT_NE(dealt, held[seat].end()) << "seat " << seat << " card " << shown;
+                held[seat].erase(dealt);
+                CheckSeatBookkeeping(game, ref, seat, held[seat]);
+                skipped = !card_memory::Check(game, ref) || skipped;
             }
             // The reference winner: the highest trump, else the highest card of the led suit;
             // the first of two equal cards wins.
@@ -349,7 +374,13 @@ TEST_F(ComputerPlayerTest, RandomDealsPlayedToTheEndKeepEveryInvariant) {
         }
         EXPECT_EQ(points, 240);
         EXPECT_EQ(totalPoints, 240);
+        ++stats.deals;
+        stats.dealsSkipped += skipped ? 1 : 0;
     }
+    // A silent solo comes to light in about one deal of a hundred; the memory checks must
+    // still have run on nearly every deal.
+    EXPECT_LT(stats.dealsSkipped * 10, stats.deals)
+        << "card memory unchecked in " << stats.dealsSkipped << " of " << stats.deals;
     // The walks must actually learn something, not only stay out of the way.
     EXPECT_GT(stats.exactKnown, stats.cards);
     EXPECT_GT(stats.maxKnown, stats.cards);
