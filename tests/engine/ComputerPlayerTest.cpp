@@ -385,3 +385,86 @@ TEST_F(ComputerPlayerTest, RandomDealsPlayedToTheEndKeepEveryInvariant) {
     EXPECT_GT(stats.exactKnown, stats.cards);
     EXPECT_GT(stats.maxKnown, stats.cards);
 }
+
+namespace {
+
+// A seat's place record after the strong seat 0 has walked it: every size the walks claim
+// must hold for the cards the seat really keeps.
+class PlaceWalkTest : public ComputerPlayerTest {
+protected:
+    // The Gras solo: Gras is a trump, so the plain groups run Schellen, Herz, Eichel.
+    void SetUp() override {
+        ComputerPlayerTest::SetUp();
+        game.gameType = {2, kWordSuitSolo};
+        game.seats[0].profile = 18;
+        game.seatToMove = 0;
+        // The other seats' hands are not the question: a card each, places unrevealed.
+        for (int seat : {0, 2, 3})
+            game.GiveHand(seat, {3});
+    }
+    void Reveal(int seat, const std::vector<int>& places, const std::vector<int>& keeps) {
+        for (std::size_t p = 0; p < places.size(); ++p) {
+            game.placeRecords[seat].places[p] = static_cast<std::uint8_t>(places[p]);
+            if (places[p] != 0)
+                AddToRankMask(&game.playedMasks[places[p] % 8], (places[p] - 1) / 8);
+        }
+        game.GiveHand(seat, keeps);
+    }
+    void ExpectSizesHold(int seat) {
+        game.UpdatePlaceRecords();
+        const HandPlaceRecord& record = game.placeRecords[seat];
+        for (int g = 0; g < 5; ++g) {
+            const int real = game.seats[seat].groupCount[g];
+            if (record.exactSize[g] != -1) {
+                EXPECT_EQ(record.exactSize[g], real) << "group " << g;
+            }
+            if (record.maxSize[g] != -1) {
+                EXPECT_GE(record.maxSize[g], real) << "group " << g;
+            }
+            EXPECT_LE(record.minSize[g], real) << "group " << g;
+        }
+    }
+};
+
+}  // namespace
+
+// Seat 1 led its Herz Nine from place 0 and later its only trump, the Gras Nine, from the
+// last place; it keeps five Herz and five Eichel cards at places 1 to 10 and is known to hold
+// no more trumps. The hidden places lie between Herz and the trumps: they may be Herz or
+// Eichel, so neither size is known. (Read literally, the trump suit's own empty group right
+// after Herz would give all ten places to Herz and none to Eichel.)
+TEST_F(PlaceWalkTest, HiddenPlacesBeforeAVoidTrumpGroupStayOpenPastTheTrumpSuitsEmptyGroup) {
+    Reveal(1, {11, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 19},
+           {11, 14, 14, 16, 16, 27, 27, 30, 30, 31});
+    game.seatEstimates[1].voidEstimate[4] = 100;
+    ExpectSizesHold(1);
+    EXPECT_EQ(game.placeRecords[1].exactSize[4], 0);
+}
+
+// The Herz solo on the short deck: seat 1 played its Schellen Ten and Ace (the other Ace is
+// gone too) and then all its trumps from the lowest, the Herz King (the other King is gone
+// too); it keeps a Schellen card at place 0 and an Eichel card at place 3, and has shown no
+// Gras. After the Schellen Ace the next group is Gras: the empty Herz group of the trump suit
+// must not take the hidden place (read literally, Herz would get one card and Eichel none).
+TEST_F(PlaceWalkTest, TheAceRuleSkipsTheTrumpSuitsEmptyGroup) {
+    game.options.withoutNines = 1;
+    game.gameType = {1, kWordSuitSolo};
+    Reveal(1, {0, 7, 8, 0, 14, 20, 20, 13, 21, 29}, {6, 32});
+    AddToRankMask(&game.playedMasks[0], 0);  // the other Schellen Ace
+    AddToRankMask(&game.playedMasks[6], 1);  // the other Herz King
+    game.seatEstimates[1].voidEstimate[2] = 100;
+    game.seatEstimates[1].voidEstimate[4] = 100;
+    ExpectSizesHold(1);
+}
+
+// Seat 1 played its Herz King and Herz Ace (the other Herz Ace is gone too), then its Eichel
+// Ace and the Gras Nine; it keeps the Eichel Nine and King at places 2 and 3 and six trumps.
+// After the Herz Ace the next group is Eichel, not the empty Gras group of the trump suit: the
+// two hidden places before the Eichel Ace are its exact size (read literally, where Eichel
+// began would be unknown).
+TEST_F(PlaceWalkTest, TheAceRuleMovesOnToTheNextGroupPastTheTrumpSuitsEmptyGroup) {
+    Reveal(1, {14, 16, 0, 0, 32, 19, 0, 0, 0, 0, 0, 0}, {27, 30, 22, 23, 24, 4, 12, 5});
+    AddToRankMask(&game.playedMasks[0], 1);  // the other Herz Ace
+    ExpectSizesHold(1);
+    EXPECT_EQ(game.placeRecords[1].exactSize[3], 2);
+}
