@@ -157,6 +157,23 @@ TEST_F(BasicPlaysTest, LowestCandidateTiesGoToTheEarlierSuit) {
     EXPECT_EQ(Choice([&] { return game.PlayLowestCandidate(0, 0, suits, places); }), 0);
 }
 
+// With the Heart Ten on top both Heart Tens are trumps: Herz is a suit of Nines, Kings and
+// Aces, and whether it qualifies must not depend on the trumps the seat holds.
+TEST_F(BasicPlaysTest, HeartTensAreTrumpsNotHerzTensForEveryLead) {
+    // Both Herz Aces with a Nine and a King: more Herz cards than Aces.
+    game.GiveHand(0, {8 + 3, 8 + 6, 16, 16, 15, 15, 29});
+    EXPECT_EQ(Choice([&] { return game.LeadFromSuitWithBothAces(0); }), 8 + 3);
+    // One Herz Ace left (the other one played): no Ten stands behind it in Herz.
+    SetUp();
+    AddToRankMask(&game.playedMasks[kRankAce], kSuitHerz);
+    game.GiveHand(0, {8 + 3, 8 + 3, 8 + 6, 16, 15, 29});
+    EXPECT_EQ(Choice([&] { return game.LeadFromSuitWithOneAceLeft(0); }), 0);
+    // Without the Ace, Herz is a suit without Ace or Ten whatever Heart Tens are held.
+    game.GiveHand(0, {8 + 3, 8 + 6, 15, 15, 29});
+    EXPECT_EQ(Choice([&] { return game.LeadFromSuitWithoutAceOrTen(0); }), 8 + 3);
+    EXPECT_EQ(Choice([&] { return game.LeadFromSuitWithGuardedTen(0); }), 8 + 3);
+}
+
 TEST_F(BasicPlaysTest, CandidateLeadsPickTheQualifyingSuits) {
     // Hearts without Ace or Ten, Spades with a lone Ace and Ten, Clubs with both Aces.
     game.GiveHand(0, {8 + 3, 8 + 6, 16 + 7, 16 + 8, 16 + 3, 16 + 6, 24 + 8, 24 + 8, 24 + 3, 29});
