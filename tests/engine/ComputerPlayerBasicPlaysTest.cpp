@@ -93,6 +93,58 @@ TEST_F(BasicPlaysTest, MayPlayTrumpAtAllowsTheLowestAndEveryTrumpEarly) {
     EXPECT_TRUE(game.MayPlayTrumpAt(0, 4, 0, 0));
 }
 
+// Seat 0 holds the Diamond Jack, a Heart Queen and a Club Queen; both Heart Tens and the other
+// Club Queen are played, so its Club Queen is master and guards the Heart Queen, above which
+// the two Spade Queens are still out.
+TEST_F(BasicPlaysTest, MayPlayTrumpAtKeepsAMasterTrumpThatGuardsTheNextLowerOne) {
+    struct Case {
+        const char* what;
+        int trick;
+        int offset;        // 2: the Club Queen, 1: the Heart Queen
+        int ceiling;       // the opponents' highest possible trump (0: no knowledge)
+        bool opponentsVoid;
+        bool spadeQueensPlayed;
+        int listed;        // listed opponents
+        bool allowed;
+    };
+    const Case cases[] = {
+        {"late, guarding: kept", 6, 2, 0, false, false, 2, false},
+        {"opponent may hold the guarded card's equal", 6, 2, 13, false, false, 2, false},
+        {"the first three tricks allow every trump", 3, 2, 0, false, false, 2, true},
+        {"trick 4 is late", 4, 2, 0, false, false, 2, false},
+        {"the guarded card itself is not master", 6, 1, 0, false, false, 2, true},
+        {"the lowest trump is always allowed", 6, 0, 0, false, false, 2, true},
+        {"opponents hold nothing above the Heart Queen", 6, 2, 12, false, false, 2, true},
+        {"opponents hold no trump", 6, 2, 0, true, false, 2, true},
+        {"the lower card is master too", 6, 2, 0, false, true, 2, true},
+        {"no opponent listed", 6, 2, 0, false, false, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        game.GiveHand(0, {4, 13, 29});
+        AddToRankMask(&game.playedMasks[kRankTen], kSuitHerz);
+        AddToRankMask(&game.playedMasks[kRankTen], kSuitHerz);
+        AddToRankMask(&game.playedMasks[kRankOber], kSuitEichel);
+        if (c.spadeQueensPlayed) {
+            AddToRankMask(&game.playedMasks[kRankOber], kSuitGras);
+            AddToRankMask(&game.playedMasks[kRankOber], kSuitGras);
+        }
+        game.trickNumber = static_cast<std::int16_t>(c.trick);
+        game.moverOpponents[0] = 1;
+        game.moverOpponents[1] = 3;
+        game.moverOpponentCount = static_cast<std::int16_t>(c.listed);
+        for (int seat : {1, 3}) {
+            game.seatEstimates[seat].ceilingCard[4] = static_cast<std::int16_t>(c.ceiling);
+            if (c.opponentsVoid)
+                game.seatEstimates[seat].voidEstimate[4] = 100;
+        }
+        const int first = game.GetGroupStart(0, 4);
+        ASSERT_EQ(game.seats[0].hand[first + 2], 29);
+        EXPECT_EQ(game.MayPlayTrumpAt(0, 4, first, c.offset), c.allowed);
+    }
+}
+
 TEST_F(BasicPlaysTest, LowestCandidateTiesGoToTheEarlierSuit) {
     game.GiveHand(0, {8 + 3, 16 + 3, 24 + 6});
     const std::int16_t suits[3] = {1, 2, 3};
@@ -103,6 +155,23 @@ TEST_F(BasicPlaysTest, LowestCandidateTiesGoToTheEarlierSuit) {
     EXPECT_EQ(reason, 11);
     EXPECT_EQ(Choice([&] { return game.PlayHighestCandidate(0, 3, suits, places); }), 24 + 6);
     EXPECT_EQ(Choice([&] { return game.PlayLowestCandidate(0, 0, suits, places); }), 0);
+}
+
+// With the Heart Ten on top both Heart Tens are trumps: Herz is a suit of Nines, Kings and
+// Aces, and whether it qualifies must not depend on the trumps the seat holds.
+TEST_F(BasicPlaysTest, HeartTensAreTrumpsNotHerzTensForEveryLead) {
+    // Both Herz Aces with a Nine and a King: more Herz cards than Aces.
+    game.GiveHand(0, {8 + 3, 8 + 6, 16, 16, 15, 15, 29});
+    EXPECT_EQ(Choice([&] { return game.LeadFromSuitWithBothAces(0); }), 8 + 3);
+    // One Herz Ace left (the other one played): no Ten stands behind it in Herz.
+    SetUp();
+    AddToRankMask(&game.playedMasks[kRankAce], kSuitHerz);
+    game.GiveHand(0, {8 + 3, 8 + 3, 8 + 6, 16, 15, 29});
+    EXPECT_EQ(Choice([&] { return game.LeadFromSuitWithOneAceLeft(0); }), 0);
+    // Without the Ace, Herz is a suit without Ace or Ten whatever Heart Tens are held.
+    game.GiveHand(0, {8 + 3, 8 + 6, 15, 15, 29});
+    EXPECT_EQ(Choice([&] { return game.LeadFromSuitWithoutAceOrTen(0); }), 8 + 3);
+    EXPECT_EQ(Choice([&] { return game.LeadFromSuitWithGuardedTen(0); }), 8 + 3);
 }
 
 TEST_F(BasicPlaysTest, CandidateLeadsPickTheQualifyingSuits) {

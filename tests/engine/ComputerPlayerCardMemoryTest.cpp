@@ -156,3 +156,223 @@ TEST_F(CardMemoryTest, CeilingAfterALastCardThatDidNotFollow) {
     EXPECT_EQ(game.seatEstimates[3].ceilingCard[2], 17);
     EXPECT_EQ(game.seatEstimates[3].voidEstimate[2], 100);
 }
+
+namespace {
+
+constexpr int kHerz = 1;
+constexpr int kGras = 2;
+constexpr int kTrumps = 4;
+
+class EstimateTest : public CardMemoryTest {
+  protected:
+    void Played(int card) { AddToRankMask(&game.playedMasks[card % 8], (card - 1) / 8); }
+    int Estimate(int seat, int group) { return game.seatEstimates[seat].voidEstimate[group]; }
+};
+
+} // namespace
+
+// Herz in the normal game: two Nines, two Kings, two Aces (11, 14, 16).
+TEST_F(EstimateTest, TheLastTwoCardsOfAGroupSpreadOverTheSeatsStillToPlay) {
+    for (int card : {11, 11, 14})
+        Played(card);
+    game.GiveHand(0, {14, 3});
+    game.GiveHand(1, {16, 4});
+    game.GiveHand(2, {16, 5});
+    game.GiveHand(3, {6, 7});
+    game.seatEstimates[3].voidEstimate[kHerz] = 80;
+    // Two Herz left after the lead, three seats to play and none known void: 100 - 200 / 3.
+    Play(0, {14});
+    EXPECT_EQ(Estimate(1, kHerz), 34);
+    EXPECT_EQ(Estimate(2, kHerz), 34);
+    EXPECT_EQ(Estimate(3, kHerz), 80); // a stronger guess is not weakened
+    // One left, two seats to play: 100 - 100 / 2 for the seat below 60.
+    game.seatToMove = 1;
+    ASSERT_TRUE(game.PlayCardIfHeld(1, 16, 9));
+    EXPECT_EQ(Estimate(2, kHerz), 50);
+    EXPECT_EQ(Estimate(3, kHerz), 80);
+    EXPECT_EQ(Estimate(0, kHerz), 0); // seats that played already are not candidates
+}
+
+TEST_F(EstimateTest, FewerThanTwoOpenCandidatesGetAFixedGuess) {
+    struct Case {
+        int herzLeft; // unplayed after the third seat's card
+        int expected;
+    };
+    for (const Case& c : {Case{1, 25}, Case{2, 5}}) {
+        SetUp();
+        for (int card : {11, 11, 14})
+            Played(card);
+        if (c.herzLeft == 1)
+            Played(16);
+        game.GiveHand(0, {3, 4});
+        game.GiveHand(1, {5, 6});
+        game.GiveHand(2, {14, 7});
+        game.GiveHand(3, {16, 8});
+        game.leader = 0;
+        game.trickCards[0] = 3; // a trump led, Herz discarded by the third seat
+        game.trickCards[1] = 5;
+        game.seatToMove = 2;
+        ASSERT_TRUE(game.PlayCardIfHeld(2, 14, 9));
+        EXPECT_EQ(Estimate(3, kHerz), c.expected) << c.herzLeft;
+    }
+}
+
+TEST_F(EstimateTest, PlayTimesOfTheSeatsStillToPlay) {
+    for (int seat = 0; seat < 4; ++seat) {
+        game.seats[seat].profile = 26;
+        game.options.playerTimes[seat].reliable = 1;
+    }
+    for (int card : {19, 19, 22})
+        Played(card);
+    game.GiveHand(0, {22, 3});
+    game.GiveHand(1, {23, 4});
+    game.GiveHand(2, {23, 5});
+    game.GiveHand(3, {24, 6});
+    game.evidence[1][kGras] = -1;
+    game.evidence[2][kGras] = 0; // forced: no card left to choose from
+    game.evidence[3][kGras] = 1; // chosen, with at most five Gras cards left
+    Play(0, {22});
+    EXPECT_EQ(Estimate(1, kGras), 0);
+    EXPECT_EQ(Estimate(2, kGras), 60);
+    EXPECT_EQ(Estimate(3, kGras), 20);
+    // With six cards left a chosen play tells nothing.
+    SetUp();
+    game.seats[0].profile = 26;
+    game.options.playerTimes[3].reliable = 1;
+    game.evidence[3][kGras] = 1;
+    Played(19);
+    game.GiveHand(0, {22, 3});
+    Play(0, {22});
+    EXPECT_EQ(Estimate(3, kGras), 0);
+}
+
+TEST_F(EstimateTest, AnAceOnATrumpedTrick) {
+    game.GiveHand(0, {22, 3});
+    game.GiveHand(1, {4, 5}); // no Gras
+    game.GiveHand(2, {24, 6});
+    game.GiveHand(3, {24, 7});
+    Play(0, {22, 4, 24, 24});
+    EXPECT_EQ(Estimate(1, kGras), 100);
+    EXPECT_EQ(Estimate(2, kGras), 30);
+    EXPECT_EQ(Estimate(3, kGras), 40); // the last seat
+}
+
+// Seat 3 plays last and throws a Herz card on a Gras trick.
+TEST_F(EstimateTest, ADiscardOnARichTrickTellsOfNoTrumps) {
+    struct Case {
+        const char* what;
+        std::vector<int> trick; // the first three cards
+        int trumpsPlayed;
+        int profile;
+        int trumps, herz;
+    };
+    const Case cases[] = {
+        {"25 points: 0 + 5 x 11 + 46, at most 90", {24, 23, 22}, 0, 7, 90, 0},
+        {"15 points with five trumps played: 5 x 1 + 46", {24, 19, 22}, 5, 7, 51, 0},
+        {"15 points, few trumps played: perhaps its only Herz", {24, 19, 22}, 0, 7, 0, 55},
+        {"11 points", {24, 19, 19}, 5, 7, 0, 55},
+        {"a weak seat draws no conclusion", {24, 23, 22}, 0, 5, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        game.GiveHand(0, {c.trick[0], 3});
+        game.GiveHand(1, {c.trick[1], 4});
+        game.GiveHand(2, {c.trick[2], 5});
+        game.GiveHand(3, {16, 6});
+        game.seats[3].profile = static_cast<std::int16_t>(c.profile);
+        game.playedCounts[3][kTrumps] = static_cast<std::int16_t>(c.trumpsPlayed);
+        Play(0, {c.trick[0], c.trick[1], c.trick[2], 16});
+        EXPECT_EQ(Estimate(3, kTrumps), c.trumps);
+        EXPECT_EQ(Estimate(3, kHerz), c.herz);
+    }
+}
+
+// Seats 0 and 2 against 1 and 3, all known.
+TEST_F(EstimateTest, SameRankOnTheOtherPartysLead) {
+    struct Case {
+        GameTypeWord word;
+        int declarer;
+        int led, answer;
+        int expected;
+    };
+    const Case cases[] = {
+        {kWordNormal, -1, 24, 24, 95},  {kWordNormal, -1, 23, 23, 85},
+        {kWordNormal, -1, 22, 22, 0},   {kWordSuitSolo, 0, 24, 24, 90},
+        {kWordSuitSolo, 0, 23, 23, 80}, {kWordSuitSolo, 2, 24, 24, 0},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        game.gameType = {0, c.word};
+        game.declarer = static_cast<std::int16_t>(c.declarer);
+        const std::int16_t lists[5] = {0, 2, 1, 3, -1};
+        std::copy(lists, lists + 5, game.partyLists);
+        game.firstPartyView[0] = 0;
+        game.firstPartyView[1] = 2;
+        game.secondPartyView[0] = 1;
+        game.secondPartyView[1] = 3;
+        game.GiveHand(0, {c.led, 3});
+        game.GiveHand(1, {c.answer, 4});
+        Play(0, {c.led, c.answer});
+        EXPECT_EQ(Estimate(1, kGras), c.expected) << c.word << " " << c.led;
+    }
+}
+
+TEST_F(EstimateTest, TopCardWalksDownPastPlayedCards) {
+    EXPECT_EQ(game.EstimateTopCard(1, kTrumps), 15);
+    Played(15);
+    EXPECT_EQ(game.EstimateTopCard(1, kTrumps), 15); // one Heart Ten is still out
+    Played(15);
+    EXPECT_EQ(game.EstimateTopCard(1, kTrumps), 29);
+    game.seatEstimates[1].ceilingCard[kTrumps] = 21;
+    Played(21);
+    Played(21);
+    EXPECT_EQ(game.EstimateTopCard(1, kTrumps), 13);
+    // Every Gras card above the Nine gone: the Nine, then no lower card to go to.
+    for (int card : {24, 24, 23, 23, 22, 22})
+        Played(card);
+    EXPECT_EQ(game.EstimateTopCard(1, kGras), 19);
+    Played(19);
+    Played(19);
+    EXPECT_EQ(game.EstimateTopCard(1, kGras), 19);
+}
+
+// Seat 0 to move (style 2 unless said) holds two Gras cards: six are out.
+TEST_F(EstimateTest, CountsOfAnUnseenHandFromTheSplitOdds) {
+    struct Case {
+        int openSeats;
+        int playedGras;
+        int profile;
+        int cautious, generous;
+    };
+    const Case cases[] = {
+        // One seat may hold Gras: all six.
+        {1, 0, 7, 6, 6},
+        // Two seats, six out: 3 when 3-3 (35.96 %) is not below 30, less one; 4 with 6-4 at
+        // 84.50 % above 70.
+        {2, 0, 7, 2, 4},
+        // Two seats, four out: 2-2 is 40.99 %: 1; at most three 90.68 %: 3.
+        {2, 2, 7, 1, 3},
+        // Three seats, six out: 2-2-2 is 14.76 %, below 30: 2; at most three 75.89 %: 3.
+        {3, 0, 7, 2, 3},
+        // The same for style 4: 75 (truncated) is not above 75: one more.
+        {3, 0, 4, 2, 4},
+        // Three seats, four out: 1-1-... impossible, 0 %: 1; at most two 70.59 %, truncated
+        // 70, not above 70: 3.
+        {3, 2, 7, 1, 3},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        game.seats[0].profile = static_cast<std::int16_t>(c.profile);
+        game.GiveHand(0, {19, 22, 3});
+        game.seatToMove = 0;
+        for (int i = 0; i < c.playedGras; ++i)
+            Played(23);
+        for (int seat = 1 + c.openSeats; seat < 4; ++seat)
+            game.seatEstimates[seat].voidEstimate[kGras] = 35;
+        EXPECT_EQ(game.EstimateSuitCount(1, kGras), c.cautious)
+            << c.openSeats << " " << c.playedGras << " " << c.profile;
+        EXPECT_EQ(game.EstimateSuitMaximum(1, kGras), c.generous)
+            << c.openSeats << " " << c.playedGras << " " << c.profile;
+    }
+}

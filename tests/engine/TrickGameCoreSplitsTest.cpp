@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,45 @@ double ExactChance(int cards, int hands, int most, bool atMostOneFull = false) {
             sum += split.percent;
     }
     return sum;
+}
+
+// The stored figure of a split: its exact chance rounded half up to two decimals. Two entries
+// of 27.145007 % are stored as 27.14.
+float StoredFigure(int cards, const Split& split) {
+    const auto& h = split.holdings;
+    if (h.size() == 3 && ((cards == 10 && h[0] == 5 && h[1] == 3) ||
+                          (cards == 26 && h[0] == 10 && h[1] == 9)))
+        return 27.14f;
+    return static_cast<float>(std::floor(split.percent * 100.0 + 0.5) / 100.0);
+}
+
+// Whether a three-hand row leaves the split out: the holdings of 12 in rows 15 to 18, and of
+// 11 in row 15.
+bool LeftOut(int cards, const Split& split) {
+    return cards >= 15 && cards <= 18 &&
+           (split.holdings[0] == 12 || (cards == 15 && split.holdings[0] == 11));
+}
+
+// The answer for n cards and bound k built from the stored figures: below the switch point
+// the figures of the splits whose largest holding is at most k summed in row order in single
+// precision, from it on 100 minus the others in double precision, rounded once.
+float ChanceFromFigures(int cards, int hands, int most, int switchPoint) {
+    float sum = 0.0f;
+    double rest = 100.0;
+    for (const Split& split : ExactSplits(cards, hands)) {
+        if (hands == 3 && LeftOut(cards, split))
+            continue;
+        if (split.holdings[0] <= most)
+            sum += StoredFigure(cards, split);
+        else
+            rest -= StoredFigure(cards, split);
+    }
+    return most < switchPoint ? sum : static_cast<float>(rest);
+}
+
+// The figure to two decimals, as the tables list it (6857 for 68.57 %).
+long Hundredths(float percent) {
+    return std::lround(percent * 100.0);
 }
 
 class SplitTest : public ::testing::Test {
@@ -214,4 +254,69 @@ TEST_F(SplitTest, ThresholdsByStyle) {
         EXPECT_EQ(TrickGameCore::FailsThreshold(c.profile, c.percent, 40, 50, 60, 70), c.fails)
             << c.profile << " " << c.percent;
     }
+}
+
+TEST_F(SplitTest, StoredEntriesAreTheRoundedFiguresExactly) {
+    for (int n = kThreeHandRowFirst; n <= kThreeHandRowLast; ++n)
+        for (const Split& split : ExactSplits(n, 3)) {
+            if (LeftOut(n, split))
+                continue;
+            EXPECT_EQ(GetThreeHandSplitEntry(n, split.holdings[0], split.holdings[1]),
+                      StoredFigure(n, split))
+                << n << ": " << split.holdings[0] << "-" << split.holdings[1];
+        }
+    for (int n = kTwoHandRowFirst; n <= kTwoHandRowLast; ++n)
+        for (const Split& split : ExactSplits(n, 2))
+            EXPECT_EQ(GetTwoHandSplitEntry(n, split.holdings[0]), StoredFigure(n, split)) << n;
+}
+
+// Summing from the even side and subtracting the uneven side from 100 round differently in
+// the last place; the switch point between the two is part of every answer.
+TEST_F(SplitTest, EachRowSwitchesFromSumToComplementAtItsOwnPoint) {
+    // Switch points for n = 2 to 26 (three hands) and 2 to 12 (two hands).
+    const int three[] = {2, 3, 3, 4, 5, 6, 6, 7, 7, 7, 8, 8, 8, 8, 9, 9, 9, 10, 10, 10, 10,
+                         11, 11, 11, 11};
+    const int two[] = {2, 3, 3, 4, 5, 6, 6, 7, 7, 7, 9};
+    for (int n = 2; n <= 26; ++n)
+        for (int k = (n + 2) / 3; k < n && k < 12; ++k)
+            EXPECT_EQ(core.GetThreeHandSplit(n, k), ChanceFromFigures(n, 3, k, three[n - 2]))
+                << n << " " << k;
+    for (int n = 2; n <= 12; ++n)
+        for (int k = (n + 1) / 2; k < n; ++k) {
+            EXPECT_EQ(core.GetTwoHandSplit(n, k), ChanceFromFigures(n, 2, k, two[n - 2]))
+                << n << " " << k;
+            // The mirrored rows read the same figures from the cards outside the group.
+            EXPECT_EQ(core.GetTwoHandSplit(24 - n, k + 12 - n), core.GetTwoHandSplit(n, k));
+        }
+}
+
+TEST_F(SplitTest, ListedChancesToTwoDecimals) {
+    struct Case {
+        int kind; // 3: three hands, 2: two hands, 1: the three-hand sums
+        int cards, most;
+        long hundredths;
+    };
+    const Case cases[] = {
+        {3, 2, 1, 6857},   {3, 3, 2, 9075},   {3, 4, 3, 9748},   {3, 4, 1, 0},
+        {3, 10, 5, 8635},  {3, 12, 4, 969},   {3, 18, 9, 9826},  {3, 18, 10, 9986},
+        {3, 26, 11, 9768}, {3, 26, 12, 10000}, {3, 15, 10, 10000}, {1, 3, 2, 6655},
+        {1, 10, 5, 8561},  {1, 11, 5, 7566},  {1, 3, 3, 10000},  {1, 4, 2, 4840},
+        {1, 5, 3, 8992},   {1, 6, 3, 6843},   {1, 7, 3, 3444},   {1, 8, 4, 7896},
+        {1, 9, 4, 5712},   {1, 10, 4, 2828},  {2, 2, 1, 5217},   {2, 11, 7, 9005},
+        {2, 12, 6, 3157},  {2, 12, 8, 9608},  {2, 13, 7, 5864},  {2, 13, 12, 10000},
+        {2, 22, 11, 5217}, {2, 24, 11, 0},    {2, 24, 12, 10000},
+    };
+    for (const Case& c : cases) {
+        const float p = c.kind == 3   ? core.GetThreeHandSplit(c.cards, c.most)
+                        : c.kind == 2 ? core.GetTwoHandSplit(c.cards, c.most)
+                                      : core.GetThreeHandSplitSum(c.cards, c.most);
+        EXPECT_EQ(Hundredths(p), c.hundredths) << c.kind << ": " << c.cards << " " << c.most;
+    }
+    // Telling entries of the tables.
+    EXPECT_EQ(Hundredths(GetThreeHandSplitEntry(8, 4, 3)), 2591);
+    EXPECT_EQ(Hundredths(GetThreeHandSplitEntry(26, 10, 9)), 2714);
+    EXPECT_EQ(Hundredths(GetThreeHandSplitEntry(10, 5, 3)), 2714);
+    EXPECT_EQ(Hundredths(GetTwoHandSplitEntry(12, 7)), 4639);
+    EXPECT_EQ(Hundredths(GetTwoHandSplitEntry(4, 3)), 4969);
+    EXPECT_TRUE(RecordedAlerts().empty());
 }
