@@ -337,12 +337,9 @@ int ComputerPlayer::ReplaceCardChoiceNext(int, int, int) { return -1; }
 bool ComputerPlayer::PlayCardIfHeld(int seat, int card, int reason) {
     if (!IsSeat(seat) || !IsCardCode(card))
         return false;
-    for (int p = 0; p < CountHandPlaces(); ++p) {
-        if (seats[seat].hand[p] == card) {
-            PlayCard(seat, p, reason);
-            return true;
-        }
-    }
+    for (int p = 0; p < CountHandPlaces(); ++p)
+        if (seats[seat].hand[p] == card)
+            return PlayRuleCard(seat, p, reason);
     return false;
 }
 
