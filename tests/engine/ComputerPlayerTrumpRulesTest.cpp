@@ -34,7 +34,9 @@ void PlayOut(TestLevel& game, const std::vector<reference::Game>& games, int dea
     for (int deal = 0; deal < deals && !::testing::Test::HasFailure(); ++deal) {
         const reference::Game& ref = games[random() % games.size()];
         SCOPED_TRACE(ref.name + ", deal " + std::to_string(deal));
-        game.options.secondHeartTenWins = deal % 2 == 0 ? 1 : 0;
+        // With the second Heart Ten on top the two-trump Heart Ten play comes up too (the
+        // single-copy levels answer the rule as off).
+        game.options.secondHeartTenWins = 1;
         game.Deal(random, ref.trumpSuit, ref.word, static_cast<int>(random() % seatCount));
         for (int seat = 0; seat < seatCount; ++seat)
             game.seats[seat].profile = static_cast<std::int16_t>(random() % 27);
@@ -73,7 +75,7 @@ void PlayOut(TestLevel& game, const std::vector<reference::Game>& games, int dea
 TEST(TrumpRulesPlayOut, WholeDealsOnEveryLevel) {
     PlayOutCounts counts;
     TestLevel base;
-    PlayOut(base, reference::AllGames(), 70, 1313, counts);
+    PlayOut(base, reference::AllGames(), 50, 1313, counts);
     SchafkopfLevel schafkopf;
     PlayOut(schafkopf, reference::SchafkopfGames(), 60, 1314, counts);
     SkatLevel skat;
