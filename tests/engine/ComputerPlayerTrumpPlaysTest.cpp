@@ -226,6 +226,12 @@ TEST(TakingPlays, TenOrAceByLine) {
     EXPECT_EQ(reason, 18);
     EXPECT_EQ(TenOrAce<SkatLevel>(&reason), kGrasAce);
     EXPECT_EQ(reason, 18);
+    // The Schellen suit (group 0) where it is a plain suit: the Call Game.
+    RulePosition<SchafkopfLevel> p(1, kWordNormal);
+    p.Hand(0, {7, 8, 30});
+    p.Parties({0});
+    p.Trick(0, {});
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTenOrAce(s, 0, 0); }), 8);
 }
 
 // Every card a rule plays goes through the line's legality: the Schafkopf line refuses with a
