@@ -22,6 +22,8 @@ inline constexpr int kSuitGras = 2;
 inline constexpr int kSuitEichel = 3;
 inline constexpr SuitGroup kTrumpGroup = 4;
 inline constexpr int kGroupCount = 5;
+// The trump suit of a game without one (TrickGame::gameType.trumpSuit), in every line.
+inline constexpr int kNoTrumpSuit = 4;
 
 // Rank codes (code modulo 8) as the trump lists and rank masks use them.
 inline constexpr int kRankAce = 0;

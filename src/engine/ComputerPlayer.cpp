@@ -22,7 +22,6 @@ int ComputerPlayer::GetTrickPosition(int seat) {
     return position;
 }
 
-bool ComputerPlayer::PlayTrumpSuitByValue(int, bool) { return false; }
 
 int ComputerPlayer::GetTrickWinnerSoFar(int seat) {
     if (!IsSeat(leader) || seat == leader)
@@ -247,26 +246,14 @@ int ComputerPlayer::IsLegalCard(int seat, int card) {
 // --- predicates, ratings and basic plays: answered by the card-play levels ---
 
 int ComputerPlayer::GetLowTrumpLimit() { return 20; }
-bool ComputerPlayer::LeadMiddleTrump(int, bool, bool) { return false; }
 
 // --- the rule library: every rule declines until its level is built ---
 
 bool ComputerPlayer::LeadClubQueenToShowParty(int) { return false; }
-bool ComputerPlayer::PlayTenOrAce(int, int, int) { return false; }
-bool ComputerPlayer::OverplayWithSureWinner(int, int, int) { return false; }
-bool ComputerPlayer::TryToTakeTrick(int, int) { return false; }
-bool ComputerPlayer::PlayForPointsNeeded(int, int, int) { return false; }
-bool ComputerPlayer::FollowWithSecondHighest(int, int) { return false; }
 bool ComputerPlayer::PlaySpecialCard(int, int) { return false; }
 bool ComputerPlayer::PlaySpecialCardOver(int, int, int) { return false; }
 bool ComputerPlayer::PlaySpecialCardOfKind(int, int, int) { return false; }
-bool ComputerPlayer::PlayHeartTenWithTwoTrumps(int) { return false; }
-bool ComputerPlayer::TrumpToWin(int, int, bool) { return false; }
-bool ComputerPlayer::TrumpToWinPlain(int seat, int card) { return TrumpToWin(seat, card, false); }
-bool ComputerPlayer::TrumpForGameWin(int, int) { return false; }
 bool ComputerPlayer::FollowWithClubQueen(int, int) { return false; }
-bool ComputerPlayer::FollowInTrumpNormalGame(int, int) { return false; }
-bool ComputerPlayer::FollowInTrump(int, int, bool) { return false; }
 bool ComputerPlayer::DiscardFromAceSuit(int, bool) { return false; }
 bool ComputerPlayer::DiscardFromTenSuit(int) { return false; }
 bool ComputerPlayer::DiscardByLine(int, int) { return false; }
@@ -278,19 +265,14 @@ bool ComputerPlayer::ChooseSideSuitCard(int, bool) { return false; }
 bool ComputerPlayer::PlaySideSuitTop(int, bool) { return false; }
 bool ComputerPlayer::PlayHighSideCard(int) { return false; }
 bool ComputerPlayer::ChooseHighSideCardOrThrowOff(int) { return false; }
-bool ComputerPlayer::ThrowOffMiddlePoints(int) { return false; }
-bool ComputerPlayer::TakeTrickForAces(int, int) { return false; }
-bool ComputerPlayer::RuffEndangeredSuit(int, int) { return false; }
 bool ComputerPlayer::PlayLastTricksTrump(int) { return false; }
 bool ComputerPlayer::PlayLastTwoTrumps(int) { return false; }
 bool ComputerPlayer::PlayLastTrump(int, int) { return false; }
 bool ComputerPlayer::PlayWeakTrumpsByValue(int) { return false; }
 bool ComputerPlayer::PlayTopTrumpFirstCopy(int) { return false; }
-bool ComputerPlayer::OvertrumpWithFewTrumps(int, int) { return false; }
 bool ComputerPlayer::PartnersHoldTopTrump() { return false; }
 bool ComputerPlayer::CanPartnerTakeLead(int, int) { return false; }
 bool ComputerPlayer::LeadSuitPartnerCanRuff(int) { return false; }
-bool ComputerPlayer::TrumpWithPartnerSupport(int, int, int) { return false; }
 bool ComputerPlayer::GetTrickSpecialPoints(int* value) {
     if (value)
         *value = 0;
@@ -337,12 +319,9 @@ int ComputerPlayer::ReplaceCardChoiceNext(int, int, int) { return -1; }
 bool ComputerPlayer::PlayCardIfHeld(int seat, int card, int reason) {
     if (!IsSeat(seat) || !IsCardCode(card))
         return false;
-    for (int p = 0; p < CountHandPlaces(); ++p) {
-        if (seats[seat].hand[p] == card) {
-            PlayCard(seat, p, reason);
-            return true;
-        }
-    }
+    for (int p = 0; p < CountHandPlaces(); ++p)
+        if (seats[seat].hand[p] == card)
+            return PlayRuleCard(seat, p, reason);
     return false;
 }
 

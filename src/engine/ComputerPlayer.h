@@ -213,6 +213,27 @@ public:
     bool PlayFromDealtSingleton(int seat);
     bool PlayTowardLikelyPartner(int seat);
     bool LeadForPartnerRuff(int seat);
+    // Trump plays: leading and following in trumps. The card is the card to beat (a card that
+    // is no trump is beaten by any trump).
+    bool LeadTrumpFromStrength(int seat);
+    bool LeadFromSureTrumpRun(int seat);
+    bool LeadLastTrump(int seat);
+    bool LeadTrumpIfNoOpponents(int seat, bool plain);
+    bool LeadTrumpEarly(int seat);
+    bool PlayTrumpByEstimate(int seat, bool strict, bool lenient);
+    bool LeadForPartnerAce(int seat, int card);
+    bool PlayTrumpForPartner(int seat);
+    bool PlayHighTrumpOver(int seat, int card, bool allowMaster);
+    bool PlayHighTrumpPair(int seat, int card, bool pairMode);
+    bool PlayTopTrumpIfHigh(int seat, int card);
+    bool PlayMiddleTrump(int seat, int card);
+    bool PlayTrumpInEndgame(int seat, int card);
+    bool PlaySmallTrumpCheap(int seat, bool anyPoints);
+    // Rules of the library that the lines call but do not replace.
+    bool PlayPointCardThatWins(int seat, int card);
+    bool PlayTowardPointTarget(int seat);
+    bool PlayTrumpOnTrick(int seat, int card);
+    bool PlayTrumpUnderRisk(int seat, int card);
 
     // Non-virtual bookkeeping.
     bool PlayCardIfHeld(int seat, int card, int reason);
@@ -265,6 +286,31 @@ protected:
     // The one door of the basic plays to PlayCard: the card at the place must be a legal card
     // of the seat to move, else the rule declines.
     bool PlayRuleCard(int seat, int place, int reason);
+    // The trumps of a seat lie ascending at the end of its sorted hand: k counts from the
+    // lowest (0); TrumpAt and TopTrump answer 0 where there is no such trump.
+    int TrumpCount(int seat) const { return IsSeat(seat) ? seats[seat].groupCount[kTrumpGroup] : 0; }
+    int TrumpAt(int seat, int k);
+    int TopTrump(int seat) { return TrumpAt(seat, TrumpCount(seat) - 1); }
+    bool PlayTrumpAt(int seat, int k, int reason);
+    // Card X beats card Y when Y is not at least as high as X; a master card has no higher
+    // card left out of the seat's sight.
+    bool Beats(int card, int other) { return !IsCardHigher(other, card); }
+    bool IsMaster(int seat, int card) { return CountHigherCardsOut(seat, card) == 0; }
+    int PointsSoFar() { return CountTrickPoints(false); }  // card points before the mover
+    // The steps of the rules that have several.
+    bool ChooseMiddleTrumpRank(int seat, bool forced, bool lowestFirst, int* rank, int* suits);
+    int FindPairTrump(int seat, int card, bool pairMode);
+    bool TryToTakeWithTrump(int seat, int card);
+    bool TryToTakeInSuit(int seat, int card);
+    bool TrumpToWinInDanger(int seat, int card);
+    bool TrumpToWinStrongSeat(int seat, int card);
+    bool TrumpToWinByValue(int seat, int card);
+    bool FollowInTrumpMain(int seat, int card, bool* lowestIsTen);
+    bool FollowInTrumpWithPartner(int seat, bool lowestIsTen);
+    bool FollowInTrumpTail(int seat);
+    bool TakeTrickForAcesWith(int seat, int card, int aceSuits);
+    bool PlayTrumpOnTrickByDryRun(int seat, int card);
+    bool PlayTrumpUnderRiskTail(int seat, int card, bool same, bool danger, int trumps);
     // Which suits qualify for the candidate leads (0 without Ace or Ten, 1 guarded Ten, 2 one
     // Ace left, 3 both Aces).
     bool LeadCandidates(int seat, int kind);

@@ -33,8 +33,9 @@ bool ComputerPlayer::PlayRuleCard(int seat, int place, int reason) {
         DebugBox("Rule card place", place);
         return false;
     }
+    // Only 1 allows the card: the lines answer their refusals with rule numbers above it.
     const int card = seats[seat].hand[place];
-    if (!IsCardCode(card) || IsLegalCard(seat, card) == 0) {
+    if (!IsCardCode(card) || IsLegalCard(seat, card) != 1) {
         DebugBox("Rule card not allowed", card);
         return false;
     }

@@ -13,10 +13,14 @@ namespace reference {
 
 // --- a reference trump order written from the published rules of each game ---
 
-enum class Rank { Nine, Unter, Ober, King, Ten, Ace, Other };
+enum class Rank { Seven, Eight, Nine, Unter, Ober, King, Ten, Ace, Other };
 
 inline Rank RankOf(int card) {
     switch ((card - 1) % 8 + 1) {
+    case 1:
+        return Rank::Seven;
+    case 2:
+        return Rank::Eight;
     case 3:
         return Rank::Nine;
     case 4:
@@ -34,20 +38,24 @@ inline Rank RankOf(int card) {
     }
 }
 inline int SuitIndex(int card) { return (card - 1) / 8; }  // Schellen 0 .. Eichel 3
-// A, 10, K, O, U, 9 from the top inside one suit.
+// A, 10, K, O, U, 9, 8, 7 from the top inside one suit.
 inline int NaturalRank(int card) {
     switch (RankOf(card)) {
     case Rank::Ace:
-        return 6;
+        return 8;
     case Rank::Ten:
-        return 5;
+        return 7;
     case Rank::King:
-        return 4;
+        return 6;
     case Rank::Ober:
-        return 3;
+        return 5;
     case Rank::Unter:
-        return 2;
+        return 4;
     case Rank::Nine:
+        return 3;
+    case Rank::Eight:
+        return 2;
+    case Rank::Seven:
         return 1;
     default:
         return 0;
@@ -85,6 +93,30 @@ inline std::vector<Game> AllGames() {
     games.push_back({"kings", kWordKingSolo, 4, false, {Rank::King}, false});
     games.push_back({"queens jacks kings", kWordOberUnterKing, 4, false,
                      {Rank::Ober, Rank::Unter, Rank::King}, false});
+    return games;
+}
+
+// Schafkopf with one copy of each card: the Call Game (Herz trump), Sheepshead (Schellen
+// trump), the suit solos and the Wenz (Unters only).
+inline std::vector<Game> SchafkopfGames() {
+    const std::vector<Rank> obersUnters = {Rank::Ober, Rank::Unter};
+    std::vector<Game> games;
+    games.push_back({"call game", kWordNormal, 1, false, obersUnters, true});
+    games.push_back({"sheepshead", kWordNormal, 0, false, obersUnters, true});
+    for (int suit = 0; suit < 4; ++suit)
+        games.push_back({"solo " + std::to_string(suit), kWordSuitSolo, suit, false, obersUnters,
+                         true});
+    games.push_back({"wenz", kWordUnterSolo, 4, false, {Rank::Unter}, false});
+    return games;
+}
+
+// Skat: the suit games and Grand with the Unters on top, and Null without trumps.
+inline std::vector<Game> SkatGames() {
+    std::vector<Game> games;
+    for (int suit = 0; suit < 4; ++suit)
+        games.push_back({"suit game " + std::to_string(suit), 1, suit, false, {Rank::Unter}, true});
+    games.push_back({"grand", 2, 4, false, {Rank::Unter}, false});
+    games.push_back({"null", 4, 4, false, {}, false});
     return games;
 }
 

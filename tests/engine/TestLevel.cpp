@@ -63,7 +63,7 @@ void TestLevel::Deal(std::mt19937& random, int trumpSuit, GameTypeWord word, int
     std::vector<int> deck = Deck();
     std::shuffle(deck.begin(), deck.end(), random);
     const int perHand = GetCardsPerHand();
-    for (int seat = 0; seat < kSeatCount; ++seat)
+    for (int seat = 0; seat < GetSeatCount(); ++seat)
         GiveHand(seat, std::vector<int>(deck.begin() + seat * perHand,
                                         deck.begin() + (seat + 1) * perHand));
     leader = static_cast<std::int16_t>(firstLeader);
@@ -77,7 +77,7 @@ void TestLevel::SetUpParties(int soloist) {
     declarer = solo ? soloist : -1;
     for (auto& entry : partyLists)
         entry = -1;
-    for (int seat = 0; seat < kSeatCount; ++seat) {
+    for (int seat = 0; seat < GetSeatCount(); ++seat) {
         bool declaring = seat == soloist;
         if (!solo) {
             declaring = false;
@@ -88,7 +88,7 @@ void TestLevel::SetUpParties(int soloist) {
     }
     if (solo) {
         partyLists[0] = static_cast<std::int16_t>(soloist);
-        for (int seat = 0, entry = 2; seat < kSeatCount; ++seat)
+        for (int seat = 0, entry = 2; seat < GetSeatCount(); ++seat)
             if (seat != soloist)
                 partyLists[entry++] = static_cast<std::int16_t>(seat);
     }

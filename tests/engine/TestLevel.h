@@ -15,7 +15,7 @@ public:
     TestLevel();
 
     // The deck of the current rules: every card code twice, without nines on the short deck.
-    std::vector<int> Deck();
+    virtual std::vector<int> Deck();
     // Sets the game type, deals the shuffled deck, sorts and counts the hands and readies the
     // first trick with the given leader.
     void Deal(std::mt19937& random, int trumpSuit, GameTypeWord word, int firstLeader);
@@ -27,7 +27,7 @@ public:
     // As the game line does when the game type is fixed: a solo has the given seat as declarer
     // and both lists known; any other game has no declarer, and the holders of the Obers of
     // Eichel are the declaring party.
-    void SetUpParties(int soloist);
+    virtual void SetUpParties(int soloist);
     // A computer seat's decision point: it becomes the seat to move and analyses its partners.
     void PrepareDecision(int seat);
 

@@ -1,0 +1,255 @@
+// The trump plays and the edge cases of the taking and trumping rules, as tables of small
+// positions. Cards are suit x 8 + step (1 Seven ... 4 Unter, 5 Ober, 6 King, 7 Ten, 8 Ace);
+// suits Schellen 0, Herz 1, Gras 2, Eichel 3. In the base normal game the Schellen cards,
+// the Obers, the Unters and the Heart Ten (15) are trumps; the Heart Ten is the top one.
+#include <gtest/gtest.h>
+
+#include "engine/RulePosition.h"
+
+namespace {
+
+
+constexpr int kGrasAce = 24, kGrasTen = 23, kGras9 = 19, kGras7 = 17;
+
+int Best(ComputerPlayer& g) { return g.GetBestCardSoFar(); }
+
+// A base normal game: seat 0 has led the Schellen Nine (a trump), seat 1 is to move.
+RulePosition<TestLevel> TrumpLed(const std::vector<int>& hand, bool declaring) {
+    RulePosition<TestLevel> p(0, kWordNormal);
+    p.Hand(0, {3, 30});
+    p.Hand(1, hand);
+    p.Parties(declaring ? std::vector<int>{1, 3} : std::vector<int>{0, 2});
+    p.Trick(0, {3});
+    return p;
+}
+
+}  // namespace
+
+// The pair walk from the top: the Heart Ten and the Club Queen let it go on; outside the
+// declaring party the next high trump is played itself, inside it the walk stops below the
+// Club Queen's count of higher cards out and plays the trump above.
+TEST(TrumpPlays, HighTrumpPairOutsideAndInsideTheDeclaringParty) {
+    for (bool declaring : {false, true}) {
+        auto p = TrumpLed({kHeartTen, kEichelOber, kGrasOber, 12}, declaring);
+        int reason = 0;
+        EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayHighTrumpPair(s, Best(g), false); },
+                         &reason),
+                  declaring ? kEichelOber : kGrasOber);
+        EXPECT_EQ(reason, 39);
+    }
+}
+
+TEST(TrumpPlays, HighTrumpOverKeepsAMasterTrumpUnlessAllowed) {
+    auto p = TrumpLed({kEichelOber, 6, 3}, false);
+    p.Gone({kHeartTen, kHeartTen, kEichelOber});  // the Club Queen is master
+    auto over = [](bool allow) {
+        return [allow](auto& g, int s) { return g.PlayHighTrumpOver(s, Best(g), allow); };
+    };
+    EXPECT_EQ(p.Play(over(false)), 0);
+    EXPECT_EQ(p.Play(over(true)), kEichelOber);
+}
+
+// An unsafe Heart Ten on top (the second one wins and is still out) gives way to the next
+// high trump, and without one the play declines.
+TEST(TrumpPlays, TopTrumpIfHighPassesAnUnsafeHeartTen) {
+    struct Case {
+        std::vector<int> hand;
+        bool secondWins;
+        int card;
+    };
+    const Case cases[] = {
+        {{kHeartTen, 6, 4}, true, 0},
+        {{kHeartTen, kGrasOber, 4}, true, kGrasOber},
+        {{kHeartTen, 6, 4}, false, kHeartTen},
+    };
+    for (const Case& c : cases) {
+        auto p = TrumpLed(c.hand, false);
+        p.game.options.secondHeartTenWins = c.secondWins ? 1 : 0;
+        EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTopTrumpIfHigh(s, Best(g)); }), c.card);
+    }
+}
+
+TEST(TrumpPlays, MiddleTrumpLeadOfTheNormalGame) {
+    struct Case {
+        std::vector<int> hand;
+        bool clubJackLastTrick;
+        bool lowestFirst;
+        int card;
+    };
+    const Case cases[] = {
+        // Both Club Jacks and no other Jack: a Club Jack.
+        {{kEichelUnter, kEichelUnter, 3, 6}, false, false, kEichelUnter},
+        // One Club Jack kept for the last trick: a Diamond Queen instead, or nothing.
+        {{kEichelUnter, 5, 3}, true, false, 5},
+        {{kEichelUnter, 3, 6}, true, false, 0},
+        // A Jack chosen from the top gives way to the Queen; from the lowest it stays.
+        {{kEichelUnter, kEichelUnter, 5}, true, false, 5},
+        {{kEichelUnter, kEichelUnter, 5}, true, true, kEichelUnter},
+        // A low Jack goes before the Club Jacks.
+        {{kEichelUnter, 12, 3}, false, true, 12},
+    };
+    for (const Case& c : cases) {
+        RulePosition<TestLevel> p(0, kWordNormal);
+        p.game.options.charlieLastTrickPoint = c.clubJackLastTrick ? 1 : 0;
+        p.Hand(0, c.hand);
+        p.Parties({0, 2});
+        p.Trick(0, {});
+        int reason = 0;
+        EXPECT_EQ(p.Play([&](auto& g, int s) { return g.LeadMiddleTrump(s, true, c.lowestFirst); },
+                         &reason),
+                  c.card);
+        if (c.card != 0) {
+            EXPECT_EQ(reason, 27);
+        }
+    }
+    // The Schafkopf line has no Heart Ten on top: a low Unter, never an Ober.
+    RulePosition<SchafkopfLevel> p(1, kWordNormal);
+    p.Hand(0, {20, kEichelOber, 9});
+    p.Parties({0, 2});
+    p.Trick(0, {});
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.LeadMiddleTrump(s, true, false); }), 20);
+}
+
+TEST(TrumpPlays, SmallTrumpCheapThrowsATenOrAceOnlyForAnyPoints) {
+    struct Case {
+        std::vector<int> hand;
+        bool anyPoints;
+        int card;
+    };
+    const Case cases[] = {
+        {{7, 8, kEichelOber}, false, 0},
+        {{7, 8, kEichelOber}, true, 7},
+        {{4, 3, 8}, false, 3},
+    };
+    for (const Case& c : cases) {
+        auto p = TrumpLed(c.hand, false);
+        int reason = 0;
+        EXPECT_EQ(p.Play([&](auto& g, int s) { return g.PlaySmallTrumpCheap(s, c.anyPoints); },
+                         &reason),
+                  c.card);
+        if (c.card != 0) {
+            EXPECT_EQ(reason, 38);
+        }
+    }
+}
+
+// The trump suit's cards by value: from the Ten without the flag, from the Ace with it, and
+// never an Ober, an Unter or the Heart Ten of the normal game.
+TEST(TrumpPlays, TrumpSuitByValue) {
+    struct Case {
+        std::vector<int> hand;
+        bool flag;
+        int card;
+    };
+    const Case cases[] = {
+        {{8, 7, 6, kEichelOber}, false, 7},
+        {{8, 7, 6, kEichelOber}, true, 8},
+        {{6, 4, 5, kHeartTen}, true, 6},
+    };
+    for (const Case& c : cases) {
+        auto p = TrumpLed(c.hand, false);
+        int reason = 0;
+        EXPECT_EQ(p.Play([&](auto& g, int s) { return g.PlayTrumpSuitByValue(s, c.flag); },
+                         &reason),
+                  c.card);
+        EXPECT_EQ(reason, 29);
+    }
+}
+
+// A void seat with a single trump that two or more cards out would beat plays it at once:
+// kept, it would fall to them later.
+TEST(TrumpPlays, TrumpUnderRiskPlaysAThreatenedSingleTrump) {
+    RulePosition<TestLevel> p(0, kWordNormal);
+    p.Hand(0, {kGrasAce, 30});
+    p.Hand(1, {12, 32});
+    p.Parties({0, 2});
+    p.game.seats[1].profile = 16;
+    p.Trick(0, {kGrasAce});
+    int reason = 0;
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTrumpUnderRisk(s, Best(g)); }, &reason),
+              12);
+    EXPECT_EQ(reason, 56);
+    p.game.seats[1].profile = 15;
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTrumpUnderRisk(s, Best(g)); }), 0);
+}
+
+TEST(TrumpPlays, TakeTrickForAcesOnlyInTheFirstFiveTricks) {
+    for (int trick : {5, 6}) {
+        RulePosition<TestLevel> p(0, kWordNormal, trick);
+        p.Hand(0, {kGrasAce, 30});
+        p.Hand(1, {16, 32, kEichelOber, kGrasOber, 12});
+        p.Parties({0, 2});
+        p.Trick(0, {kGrasAce});
+        const int card =
+            p.Play([](auto& g, int s) { return g.TakeTrickForAces(s, Best(g)); });
+        if (trick == 5) {
+            EXPECT_TRUE(card == kEichelOber || card == kGrasOber || card == 12) << card;
+        } else {
+            EXPECT_EQ(card, 0);
+        }
+    }
+}
+
+// The point card that wins for the last seat: never a trump without points.
+TEST(TakingPlays, PointCardThatWinsSkipsTrumpsWithoutPoints) {
+    RulePosition<SchafkopfLevel> p(1, kWordNormal);
+    p.Hand(0, {kGrasAce, 25});
+    p.Hand(1, {kGras7, 26});
+    p.Hand(2, {kGras9, 27});
+    p.Hand(3, {9, 10, 4, 30});
+    p.Parties({0, 3});
+    p.Trick(0, {kGrasAce, kGras7, kGras9});
+    int reason = 0;
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayPointCardThatWins(s, Best(g)); }, &reason),
+              4);
+    EXPECT_EQ(reason, 20);
+}
+
+// With Ten and Ace of a suit the base line gives the Ten (its second Ace may still come), the
+// single-copy lines the Ace.
+template <class Level>
+int TenOrAce(int* reason) {
+    RulePosition<Level> p(0, 1);
+    p.Hand(0, {kGras7 + 2, 30});
+    p.Hand(1, {kGrasTen, kGrasAce, 31});
+    p.Parties({0});
+    p.game.declarer = 0;
+    p.Trick(0, {kGras7 + 2});
+    return p.Play([](auto& g, int s) { return g.PlayTenOrAce(s, 2, Best(g)); }, reason);
+}
+
+TEST(TakingPlays, TenOrAceByLine) {
+    int reason = 0;
+    EXPECT_EQ(TenOrAce<TestLevel>(&reason), kGrasTen);
+    EXPECT_EQ(reason, 17);
+    EXPECT_EQ(TenOrAce<SchafkopfLevel>(&reason), kGrasAce);
+    EXPECT_EQ(reason, 18);
+    EXPECT_EQ(TenOrAce<SkatLevel>(&reason), kGrasAce);
+    EXPECT_EQ(reason, 18);
+    // The Schellen suit (group 0) where it is a plain suit: the Call Game.
+    RulePosition<SchafkopfLevel> p(1, kWordNormal);
+    p.Hand(0, {7, 8, 30});
+    p.Parties({0});
+    p.Trick(0, {});
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTenOrAce(s, 0, 0); }), 8);
+}
+
+// Every card a rule plays goes through the line's legality: the Schafkopf line refuses with a
+// rule number (2), and the card is not played.
+TEST(TakingPlays, TheLinesRefusalKeepsTheCardInTheHand) {
+    RulePosition<SchafkopfLevel> p(1, kWordNormal);
+    p.Hand(0, {kGras7, 25});
+    p.Hand(1, {kGras9, 13, 26});
+    p.Parties({0, 2});
+    p.Trick(0, {kGras7});
+    ASSERT_EQ(p.game.IsLegalCard(1, 13), 2);
+    const auto before = rule_harness::Image(p.game);
+    EXPECT_FALSE(p.game.PlayCardIfHeld(1, 13, 20));
+    EXPECT_FALSE(p.game.PlayCardIfHeld(1, 33, 20));
+    EXPECT_FALSE(p.game.PlayCardIfHeld(2, 27, 20));  // not the seat to move
+    EXPECT_FALSE(p.game.PlayTenOrAce(1, 5, 0));
+    EXPECT_FALSE(p.game.PlayTopTrumpIfHigh(1, kGras7));  // the Herz Ober may not follow Gras
+    EXPECT_TRUE(rule_harness::Image(p.game) == before);
+    EXPECT_TRUE(p.game.PlayCardIfHeld(1, kGras9, 20));
+    EXPECT_EQ(p.game.trickCards[1], kGras9);
+}

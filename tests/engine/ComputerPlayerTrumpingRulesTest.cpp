@@ -1,0 +1,100 @@
+// The trumping rules and the trump plays on hand-built positions. Cards are suit x 8 + step
+// (1 Seven, 2 Eight, 3 Nine, 4 Unter, 5 Ober, 6 King, 7 Ten, 8 Ace); suits Schellen 0, Herz 1,
+// Gras 2, Eichel 3. The extra-point and showing options are off, so the special-card
+// operations (IsSpecialCard, GetHeldSpecials, GetTrickSpecialPoints, ShouldPlaySpecialNow,
+// CanShowDiamondAces, AreCaughtSpecialsSettled) rightly find nothing to do.
+#include <gtest/gtest.h>
+
+#include "engine/RulePosition.h"
+
+namespace {
+
+constexpr int kGras7 = 17, kGras9 = 19, kGrasAce = 24;
+constexpr int kHerz7 = 9, kHerzOber = 13, kHerzAce = 16;
+
+
+int Best(ComputerPlayer& g) { return g.GetBestCardSoFar(); }
+
+}  // namespace
+
+// Last to play and void in the led suit: the trump that surely wins and carries the most
+// points, the trump suit's Ace (Call Game: Herz; Sheepshead: Schellen).
+TEST(TrumpingRules, LastAndVoidTakesWithTheTrumpSuitsAce) {
+    for (int trumpSuit : {1, 0}) {
+        const int ace = trumpSuit * 8 + 8;
+        const int seven = trumpSuit * 8 + 1;
+        const int side = trumpSuit == 1 ? 3 : 11;  // a Nine of a plain suit
+        RulePosition<SchafkopfLevel> p(trumpSuit, kWordNormal);
+        p.Hand(0, {kGrasAce, 26});
+        p.Hand(1, {kGras7, 27});
+        p.Hand(2, {kGras9, 30});
+        p.Hand(3, {ace, seven, kEichelUnter, side});
+        p.Parties({1, 3});
+        p.Trick(0, {kGrasAce, kGras7, kGras9});
+        int reason = 0;
+        EXPECT_EQ(p.Play([](auto& g, int s) { return g.TrumpToWin(s, Best(g), false); }, &reason),
+                  ace);
+        EXPECT_EQ(reason, 29);
+    }
+}
+
+// Last to play: an opponent's Ober on a trick with points is over-trumped with the cheapest
+// trump above it.
+TEST(TrumpingRules, LastOvertrumpsAnOpponentsOberCheaply) {
+    RulePosition<SchafkopfLevel> p(1, kWordNormal);
+    p.Hand(0, {kGrasAce, 26});
+    p.Hand(1, {kHerzOber, 27});
+    p.Hand(2, {kGras9, 30});
+    p.Hand(3, {kEichelOber, kGrasOber, kHerz7, 3});
+    p.Parties({0, 3});
+    p.Trick(0, {kGrasAce, kHerzOber, kGras9});
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.TrumpToWin(s, Best(g), false); }), kGrasOber);
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.TrumpToWinPlain(s, Best(g)); }), kGrasOber);
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.TryToTakeTrick(s, Best(g)); }), kGrasOber);
+}
+
+// The partner's Ace holds the trick and nobody plays after the seat: the rules that weigh the
+// partner leave it alone, on the single-copy level and on the base level.
+template <class Level>
+void LeavesThePartnersSafeTrick(int trumpSuit, const std::vector<int>& sHand,
+                                const std::vector<int>& others) {
+    RulePosition<Level> p(trumpSuit, kWordNormal);
+    p.Hand(0, {kGrasAce, others[0]});
+    p.Hand(1, {kGras7 + 2, others[1]});  // the Gras Nine
+    p.Hand(2, {kGrasAce - 2, others[2]});  // the Gras King
+    p.Hand(3, sHand);
+    p.Parties({0, 3});
+    p.Trick(0, {kGrasAce, kGras7 + 2, kGrasAce - 2});
+    ASSERT_TRUE(p.game.DoesTrickGoToPartner());
+    const std::function<bool(Level&, int)> rules[] = {
+        [](Level& g, int s) { return g.OvertrumpWithFewTrumps(s, Best(g)); },
+        [](Level& g, int s) { return g.TakeTrickForAces(s, Best(g)); },
+        [](Level& g, int s) { return g.RuffEndangeredSuit(s, Best(g)); },
+        [](Level& g, int s) { return g.TrumpWithPartnerSupport(s, 4, Best(g)); },
+    };
+    for (const auto& rule : rules)
+        EXPECT_EQ(p.Play(rule), 0);
+}
+
+TEST(TrumpingRules, PartnerRulesLeaveThePartnersSafeTrick) {
+    // Two side Aces to lead later and three trumps, one a high Ober.
+    LeavesThePartnersSafeTrick<SchafkopfLevel>(1, {kEichelOber, kHerz7, kHerzAce, 8, 32},
+                                               {25, 26, 27});
+    LeavesThePartnersSafeTrick<TestLevel>(0, {kEichelOber, 3, 4, 16, 32}, {30, 31, 27});
+}
+
+TEST(TrumpingRules, HeartTenWithTwoTrumpsGoesLateInTheTrick) {
+    RulePosition<TestLevel> p(0, kWordNormal);
+    p.game.options.secondHeartTenWins = 1;
+    p.Hand(0, {kGrasAce, 26});
+    p.Hand(1, {kGras9, 27});
+    p.Hand(2, {kGras9, 30});
+    p.Hand(3, {15, 3, 32});
+    p.Parties({1, 3});
+    p.Trick(0, {kGrasAce, kGras9, kGras9});
+    int reason = 0;
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayHeartTenWithTwoTrumps(s); }, &reason), 15);
+    EXPECT_EQ(reason, 1);
+    p.game.options.secondHeartTenWins = 0;
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayHeartTenWithTwoTrumps(s); }), 0);
+}

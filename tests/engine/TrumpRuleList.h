@@ -1,0 +1,18 @@
+// The trump plays and the rules for taking the trick and for trumping, as entries of the rule
+// harness: every flag value, the best card so far as the card to beat, and the led group and
+// the trumps where a rule takes a group.
+#pragma once
+
+#include <vector>
+
+#include "engine/RuleHarness.h"
+
+namespace rule_harness {
+
+std::vector<NamedRule> TrumpAndTakingRules();
+
+// Switches off the four extra-point options (Fox and Unter of Eichel, caught and last trick)
+// and the two showing options, so that the special-card operations' plain answers are true.
+void SwitchOffSpecialOptions(TestLevel& game);
+
+}  // namespace rule_harness
