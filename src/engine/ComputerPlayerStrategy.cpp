@@ -64,7 +64,7 @@ bool ComputerPlayer::RunStrategyCode(int seat, int* position, const std::uint8_t
     for (;;) {
         const int pos = *position;
         const int op = at(pos);
-        if (pos < 0 || pos >= kStrategyCodeLength || op == kEndCode) {
+        if (op == kEndCode) {  // also every position outside the code
             *card = 0;
             return false;
         }

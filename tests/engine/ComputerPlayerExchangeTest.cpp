@@ -81,6 +81,9 @@ TEST_F(ExchangeTest, ReceiverReturnsAcesThenTensThenItsLowestTrumps) {
         // One plain card: then the trumps below the Ten from the lowest up.
         {"E-O G-O S-U H-9 H-9 H-K G-9 G-K G-10 E-9 E-K E-10",
          "G-A S-9 S-K S-10 S-A H-U G-U E-U S-O H-O H-10 H-10", "G-A S-9 S-K", 2},
+        // Nines are plain cards to return too, before any trump.
+        {"E-O G-O S-U H-9 H-9 H-K G-9 G-K G-10 E-9 E-K E-10",
+         "G-9 E-9 S-9 S-K S-10 S-A H-U G-U E-U S-O H-10 H-10", "G-9 E-9 S-9", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.receiving);
@@ -94,6 +97,19 @@ TEST_F(ExchangeTest, ReceiverReturnsAcesThenTensThenItsLowestTrumps) {
         ExpectCountsMatchHand(game, 0);
         ExpectCountsMatchHand(game, 1);
     }
+}
+
+TEST_F(ExchangeTest, ASeatThatBidASoloGivesItsNormalGameTrumps) {
+    // Evaluated for its Unter solo the seat would hold one trump; in the normal game it holds
+    // the two Obers and the Unter, and those go over.
+    game.GiveHand(0, Cards("E-O G-O S-U H-9 H-9 H-K G-9 G-K G-10 E-9 E-K E-10"));
+    game.GiveHand(1, Cards("E-O S-O H-U S-9 S-K H-A H-10 G-K G-9 E-A E-10 E-9"));
+    game.BuildEvaluation(game.seats[0], 12, 4, kWordUnterSolo, 0);
+    game.seats[0].bid = {4, kWordUnterSolo};
+    int out = -1;
+    game.ExchangeCardsSelect(0, 1, &out);
+    EXPECT_EQ(Minus(HandOf(game.seats[1]), Cards("E-O S-O H-U S-9 S-K H-A H-10 G-K G-9 E-A E-10 E-9")),
+              Sorted(Cards("E-O G-O S-U")));
 }
 
 TEST_F(ExchangeTest, AShortReceiverTakesOnlyAsManyTrumpsAsItCanReturn) {

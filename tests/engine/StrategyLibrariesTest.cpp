@@ -302,7 +302,9 @@ TEST_F(ScriptTest, InstructionsChooseTheirCards) {
         {"missing-group", false, ""},  // Schellen are trumps: no card of group 0
         // The trump play by value declines until the trump rules are in: the lowest trump.
         {"trump-by-value", false, "S-9"},
+        {"group-card-ends-branch", true, "H-9"},
         {"into-next-head", false, "G-A"},
+        {"to-position-24", false, ""},  // the code area ends there
         {"beyond-end", false, ""},
     };
     for (const Case& c : cases) {
@@ -319,26 +321,29 @@ TEST_F(ScriptTest, InstructionsChooseTheirCards) {
 TEST_F(ScriptTest, MalformedCodeShowsItsMessageWithItsNumber) {
     struct Case {
         const char* record;
-        const char* message;
+        std::vector<std::string> messages;
         const char* card;
     };
     // After a bad suit, group, comparison or letter the condition fails and the else branch
     // runs; every other fault ends the script without a card.
     const Case cases[] = {
-        {"bad-suit", " wrong Farbe bei If : 8", "E-A"},
-        {"bad-group", " wrong Farbe bei If : 5", "E-A"},
-        {"bad-comparison", " wrong vergleich : 3", "E-A"},
-        {"bad-letter", " wrong interpretationsbedingung : 90", "E-A"},
-        {"missing-then", " wrong then code fehlt : 32", ""},
-        {"then-branch", " wrong else code fehlt : 61", ""},  // Schellen Ace not played
-        {"bad-group-card", " code fehlt : 50", ""},
-        {"bad-code", " wrong interpretationscode : 55", ""},
+        {"bad-suit", {" wrong Farbe bei If : 8"}, "E-A"},
+        {"bad-group", {" wrong Farbe bei If : 5"}, "E-A"},
+        {"bad-comparison", {" wrong vergleich : 3"}, "E-A"},
+        {"bad-letter", {" wrong interpretationsbedingung : 90"}, "E-A"},
+        {"missing-then", {" wrong then code fehlt : 32"}, ""},
+        {"then-branch", {" wrong else code fehlt : 61"}, ""},  // Schellen Ace not played
+        {"bad-group-card", {" code fehlt : 50"}, ""},
+        {"bad-code", {" wrong interpretationscode : 55"}, ""},
+        // A condition in the last bytes reads no further than the code area: no suit, no
+        // marker.
+        {"condition-at-end", {" wrong Farbe bei If : 0", " wrong else code fehlt : 0"}, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.record);
         ResetAlertRecorder();
         EXPECT_EQ(Run(c.record), std::string(c.card).empty() ? 0 : Card(c.card));
-        EXPECT_EQ(Messages(), std::vector<std::string>{c.message});
+        EXPECT_EQ(Messages(), c.messages);
     }
 }
 
@@ -350,6 +355,8 @@ TEST_F(ScriptTest, NoCardWithoutARecordOffLeadOrForARecordTheLibraryLacks) {
     game.leader = kSeat;
     game.seats[kSeat].strategyIndex = 999;  // from an older library in a saved game
     EXPECT_EQ(game.RunStrategyScript(kSeat), 0);
+    game.seats[kSeat].profile = 15;  // a record kept from a stronger profile is not used
+    EXPECT_EQ(Run("unheld-card"), 0);
     EXPECT_TRUE(RecordedAlerts().empty());
 }
 
