@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "engine/TrickGameKnowledge.h"
 
@@ -235,6 +236,23 @@ public:
     bool PlayTrumpOnTrick(int seat, int card);
     bool PlayTrumpUnderRisk(int seat, int card);
 
+    // The card exchange: the asking seat's trumps against the receiving seat's cards. The out
+    // count tells how many trumps the receiver had to return.
+    int CopyTrumpsOut(int seat, std::uint8_t* trumps);  // answers the seat's trump count
+    void ExchangeCardsSelect(int askingSeat, int receivingSeat, int* outCount);
+    void ExchangeCards(int askingSeat, const std::uint8_t* trumps, int count, int receivingSeat,
+                       int* outCount);
+    // The human's exchange of chosen cards; false (both hands unchanged) for a card a seat
+    // does not hold, a count outside 1 to the seats' cards, or one seat twice.
+    bool ExchangeCardsReceive(int seatA, const std::uint8_t* cardsA, int count, int seatB,
+                              const std::uint8_t* cardsB);
+    // Strategy scripts: the scripted card of a strong seat on lead (0 none), one instruction
+    // of a record's byte code (answers whether to go on), and the play of the scripted card
+    // when it is the seat to move's and legal.
+    int RunStrategyScript(int seat);
+    bool RunStrategyCode(int seat, int* position, const std::uint8_t* code, int* card);
+    bool PlayStrategyCard(int seat);
+
     // Non-virtual bookkeeping.
     bool PlayCardIfHeld(int seat, int card, int reason);
     // Dry runs nest: BeginDryRun answers the mode it found, and the matching EndDryRun
@@ -317,6 +335,15 @@ protected:
     bool SuitQualifiesForLead(int seat, int suit, int kind);
     bool IsAceRule(int seat, int place, int card, int current);
     bool IsLowestTrumpRule(int card);
+    // The receiver's places that return cards in an exchange, in order, at most wanted.
+    std::vector<int> ReturnPlaces(int seat, int wanted);
+    void RefreshAfterExchange(int seatA, int seatB);
+    // Steps of the strategy interpreter: a condition with its branch, a card the seat played
+    // in an earlier trick, and the cards a group instruction chooses.
+    bool RunStrategyCondition(int seat, int* position, const std::uint8_t* code, int* card);
+    bool HasPlayedInEarlierTrick(int seat, int card);
+    int StrategyGroupChoice(int seat, int groupByte);
+    int StrategyGroupCard(int seat, int group);
     int FirstPlainGroup() const { return gameType.trumpSuit == 0 ? 1 : 0; }
     // The places of a hand (and of a place record) in this game: its cards per hand, at most 12.
     int CountHandPlaces() {

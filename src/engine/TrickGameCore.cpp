@@ -580,22 +580,6 @@ int TrickGameCore::CountFreshVoidSuits(const std::int16_t*, int, int, int) { ret
 int TrickGameCore::CountPossibleHolders(int) { return -1; }
 void TrickGameCore::EstimateSureTrumpTricks(int, int*, int*, int*, int*) {}
 int TrickGameCore::EvaluateTrumpValue(int, int, int, int) { return 0; }
-int TrickGameCore::EvaluateSingleRankSolo(SeatBlock&, const GameType&, bool, int, std::uint16_t,
-                                          int) {
-    return 0;
-}
-int TrickGameCore::EvaluateTwoRankSolo(SeatBlock&, const GameType&, bool, int, std::uint16_t, int,
-                                       std::uint16_t, int) {
-    return 0;
-}
-int TrickGameCore::EvaluateThreeRankSolo(SeatBlock&, const GameType&, bool, int) { return 0; }
-int TrickGameCore::EvaluateSuitSolo(SeatBlock&, const GameType&, bool, int) { return 0; }
-int TrickGameCore::EvaluatePureSuitSolo(SeatBlock&, const GameType&, bool, int) { return 0; }
-int TrickGameCore::EvaluateSuitRankSolo(SeatBlock&, const GameType&, bool, int, std::uint16_t,
-                                        int) {
-    return 0;
-}
-int TrickGameCore::EvaluateNoTrumpGame(SeatBlock&, const GameType&, bool, int) { return 0; }
 bool TrickGameCore::IsSoloType(const GameType&) { return false; }
 int TrickGameCore::CountTrickPoints(bool) { return 0; }
 int TrickGameCore::GetTrickPosition(int) { return -1; }

@@ -118,6 +118,11 @@ public:
     virtual int NextSeat(int seat);
     virtual int PreviousSeat(int seat);
 
+    // Game levels of the hand evaluators: 0 not playable, else 8 (strongest) to 40 in steps
+    // of 8. A direction above 0 steps one level stronger, below 0 one level weaker.
+    static int StepLevel(int level, int direction);
+    bool IsRequiredSoloDue(const SeatBlock& block, int seat);
+
     // Non-virtual helpers of the card rules.
     int GetSuitGroup(int card);
     bool IsCardHigher(int a, int b);
@@ -237,6 +242,9 @@ protected:
     // Whether the current game has a trump suit, read by the line's kind of game (the Skat
     // line: its suit game) rather than by the seat count.
     bool IsLineSuitGame();
+    // The part of the series still to play, (length - games played) / length; callers rule
+    // out the lengths -1 and 0, which mean no series.
+    double SeriesLeft() const;
     void ResetPlayLog(int seat, bool clearEntries);
     PlayLog* GetPlayLog(int seat) const;
 };

@@ -8,11 +8,8 @@ TrickGameKnowledge::~TrickGameKnowledge() { FreeStrategyLibraries(); }
 bool TrickGameKnowledge::IsSoloType(const GameType& type) { return IsSoloWord(type.word); }
 
 bool TrickGameKnowledge::StartStrategy() { return true; }
-TrickGameCore* TrickGameKnowledge::LoadStrategyLibraries() { return this; }
-TrickGameCore* TrickGameKnowledge::FreeStrategyLibraries() { return this; }
 
 TrickGameKnowledge* TrickGameKnowledge::UpdatePlaceRecords() { return this; }
-void TrickGameKnowledge::EvaluateGameTypes(int, SeatBlock&, bool) {}
 
 int TrickGameKnowledge::GetBestCardSoFar() {
     if (!IsSeat(leader))
@@ -81,8 +78,4 @@ bool TrickGameKnowledge::DecideAnnouncement(int, std::uint8_t* wait) {
         *wait = 0;
     return false;
 }
-bool TrickGameKnowledge::MatchStrategyRecord(int, Handle, std::int16_t*, std::int16_t*) {
-    return false;
-}
-Handle TrickGameKnowledge::GetStrategyLibrary(int) { return nullptr; }
 int TrickGameKnowledge::GetDeclarerBidValue() { return 0; }

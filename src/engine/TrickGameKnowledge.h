@@ -53,6 +53,19 @@ public:
     virtual Handle GetStrategyLibrary(int seat);
     virtual int GetDeclarerBidValue();
 
+    // A condition of a strategy script (letter A: a card played, B: a group's count); the
+    // length of its bytes, the optional 64 included, goes to length.
+    bool TestStrategyCondition(int seat, const std::uint8_t* bytes, int* length,
+                               const std::int16_t* groupMap);
+
+    // The four-seat game choice and the reservations before play.
+    bool CheckExchangeNeed(int seat);
+    bool MayAskExchange(int seat) { return CheckExchangeNeed(seat); }
+    int IsThrowInAllowed(int seat);  // 1 allowed, 0 not
+    bool MayThrowIn(int seat) { return IsThrowInAllowed(seat) != 0; }
+    // Whether the hand, counting extraTrumps more trumps, is strong enough to play.
+    bool EvaluateThrowIn(int seat, int extraTrumps);
+
     // Card memory: cards of a group or suit played, from the played masks, and held.
     int SumCounts(const SeatBlock& block, int groups);
     int CountRankTrumpsInHand(const SeatBlock& block, GameTypeWord word);
@@ -98,4 +111,15 @@ public:
     int GetPartnerAnnouncement(int seat);
     int GetAnnouncementThisTrick(int seat);
     int GetHighestAnnouncement(bool first);
+
+protected:
+    // The level of candidate index (0..25) of the game choice for the block.
+    int EvaluateCandidate(int index, SeatBlock& block, bool forced, int seat);
+    bool MayTakeCandidate(const SeatBlock& block, int index, int level, bool forced);
+    // Pattern matching of the strategy records: a card the seat must hold, and a run of
+    // places (a plain suit of exactly that length, or the trumps) answering its group or -1.
+    bool HoldsPatternCard(int seat, const std::uint8_t* cards, const std::uint8_t* groups,
+                          int place);
+    int MatchPatternRun(int seat, const std::uint8_t* cards, const std::uint8_t* groups,
+                        int place);
 };
