@@ -13,3 +13,9 @@ bool ExtensionManager::SelectDeck(int index) {
 }
 
 void ExtensionManager::SelectExtension(std::int16_t*) {}
+
+bool ExtensionManager::IsMotiveAvailable(int motive) { return motive >= 1 && motive <= kOwnMotiveCount; }
+
+const char* ExtensionManager::FigureLibraryName(int) { return ""; }
+
+int ExtensionManager::GetFigureGender(int) { return 0; }

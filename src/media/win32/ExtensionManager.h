@@ -1,6 +1,7 @@
 // The deck manager: the card-deck libraries and the figure libraries the player can choose.
 // Until the deck and figure libraries are built the manager answers as an installation with
-// no library would: an empty deck list, the program's own fall-back deck in use.
+// no library would: the program's own deck is the one deck in the list, the six motives of
+// the program's own pictures may be chosen, and no figure library says a figure's gender.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 
 inline constexpr int kDeckKindEnglish = 7;
 inline constexpr int kDeckKindGerman = 10;
+inline constexpr int kOwnMotiveCount = 6;  // the motives of the program's own pictures
 
 struct DeckEntry {
     char name[64];
@@ -23,9 +25,15 @@ public:
     virtual bool SelectDeck(int index);
     // Selects the figure library of the motive (1-based).
     virtual void SelectExtension(std::int16_t* motive);
+    // Whether the motive (1-based) may be chosen.
+    virtual bool IsMotiveAvailable(int motive);
+    // The name of the figure library of list entry 7 to 48; empty for none.
+    virtual const char* FigureLibraryName(int entry);
+    // The gender of the figure at the seat (1 to 3): 1 female, 2 male, 0 not known.
+    virtual int GetFigureGender(int seat);
 
-    int deckCount = 0;
-    DeckEntry decks[1] = {};
+    int deckCount = 1;
+    DeckEntry decks[1] = {{"Schafkopf", kDeckKindGerman}};
     int currentDeck = -1;
 };
 
