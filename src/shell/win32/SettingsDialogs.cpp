@@ -452,6 +452,12 @@ void ApplyPartnershipMode(HWND dialog, int modeButton, SchafkopfOptions* options
     const bool fixed = modeButton == kFixedPartners;
     const bool two = modeButton == kTwoCards;
     const bool call = modeButton == kGermanCall;
+    // Official rules exist only with German call: released first, so that the mode's own
+    // enabling below stands.
+    if (!opening && !call) {
+        for (int item : {206, 207, 208}) CheckItem(dialog, item, false);
+        ApplyOfficialRules(dialog, options, false);
+    }
     SetItemEnabled(dialog, 233, !fixed);
     for (int item : kAllPassRadios) SetItemEnabled(dialog, item, call);
     for (int item : {226, 227, 228, 229}) SetItemEnabled(dialog, item, two);
@@ -474,10 +480,6 @@ void ApplyPartnershipMode(HWND dialog, int modeButton, SchafkopfOptions* options
         CheckItem(dialog, 234, false);
         options->requiredSolo = 0;
         options->catchTheFox = 0;
-    }
-    if (!call) {
-        for (int item : {206, 207, 208}) CheckItem(dialog, item, false);
-        ApplyOfficialRules(dialog, options, false);
     }
     CheckItem(dialog, 233, IsItemChecked(dialog, kTwoCards));
 }

@@ -348,3 +348,54 @@ TEST_F(SettingsDialogsTest, OtherGameKindsOnlyBeep) {
     EXPECT_TRUE(presented.empty());
     EXPECT_EQ(gDialogAccepted, 0);
 }
+
+TEST_F(SettingsDialogsTest, OfficialRulesSetTheirRulesInOneOk) {
+    SchafkopfOptions* options = SchafkopfOptionsRecord();
+    options->seriesEnd = 8;
+    options->allowedGames = 0x1F1F;
+    options->requiredSolo = 1;
+    options->calledSuitLeadBan = 1;
+    bool moreLocked = false;
+    drivers[kSettingsDialog] = [&](HWND dialog) {
+        Click(dialog, 225);  // official rules belong to German call
+        Click(dialog, 206);
+        moreLocked = !IsItemEnabled(dialog, 211) && !IsItemEnabled(dialog, 212);
+        Press(dialog, IDOK);
+    };
+    Command(1103);
+    EXPECT_TRUE(moreLocked);
+    const Bytes file = ReadFile();
+    EXPECT_EQ(I16(file, b + 24), 1);
+    EXPECT_EQ(I16(file, b + 26), 1);  // with Double/Re
+    EXPECT_EQ(I16(file, b + 28), 1);  // with sup/resup
+    EXPECT_EQ(I16(file, b + 52), 1);  // Hearts
+    EXPECT_EQ(I16(file, b + 50), 0);  // new deal
+    EXPECT_EQ(I32(file, b + 68), 13);
+    EXPECT_EQ(I32(file, b + 72), 1);
+    EXPECT_EQ(I32(file, b + 76), 24);
+    EXPECT_EQ(I32(file, b + 84), 1);
+    EXPECT_EQ(I16(file, b + 34), 0);
+    EXPECT_EQ(I16(file, b + 708), 0);
+    EXPECT_EQ(I16(file, b + 698), 0);  // no "Call any Ace"
+}
+
+TEST_F(SettingsDialogsTest, FixedPartnersDropTheSolosAndCatchTheFox) {
+    SchafkopfOptions* options = SchafkopfOptionsRecord();
+    options->partnershipMode = 2;
+    options->allowedGames = 0x1F1F;
+    options->requiredSolo = 1;
+    options->catchTheFox = 0;
+    bool callLocked = false;
+    drivers[kSettingsDialog] = [&](HWND dialog) {
+        Click(dialog, 223);
+        callLocked = !IsItemEnabled(dialog, 233) && !IsItemEnabled(dialog, 200) && !IsItemEnabled(dialog, 226);
+        Press(dialog, IDOK);
+    };
+    Command(1103);
+    EXPECT_TRUE(callLocked);
+    const Bytes file = ReadFile();
+    EXPECT_EQ(I16(file, b + 22), 0);
+    EXPECT_EQ(I32(file, b + 68), 0);
+    EXPECT_EQ(I16(file, b + 34), 0);
+    EXPECT_EQ(I16(file, b + 710), 1);
+}
