@@ -265,6 +265,11 @@ class Settings : public RootObject {
 extern Settings* gSettings;
 // The pub story is on (the settings' storyMode is 2); set at start-up.
 extern std::uint8_t gStoryMode;
+// The pub story is not built yet: its stored mode is kept, but play stays at the table.
+inline constexpr bool kPubStoryBuilt = false;
+inline void UpdateStoryMode(const SettingsBody& body) {
+    gStoryMode = kPubStoryBuilt && body.storyMode == 2 ? 1 : 0;
+}
 
 // The deck steps of ApplySettings (the deck number within the deck manager's list, selecting
 // that deck, the full-size own cards it offers). They belong to the deck manager's side and

@@ -20,3 +20,13 @@ void SetLocalTable(TournamentDirector* director, TablePane* pane, int) {
 }
 
 void FetchGameSetup(TournamentDirector*, Handle*) {}
+
+namespace {
+TableCommandObserver sTableCommandObserver;
+}  // namespace
+
+void SendTableCommand(TournamentDirector*, int subKind, int value) {
+    if (sTableCommandObserver) sTableCommandObserver(subKind, value);
+}
+
+void SetTableCommandObserver(TableCommandObserver observer) { sTableCommandObserver = std::move(observer); }

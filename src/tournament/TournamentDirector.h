@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "platform/Handles.h"
 #include "platform/RootObject.h"
@@ -37,5 +38,10 @@ TournamentDirector* CreateDirector(SkatDocumentController* skat, Settings* setti
                                    SchafkopfOptions* optionsB);
 // Attaches the local table to the director, or detaches it (null).
 void SetLocalTable(TournamentDirector* director, TablePane* pane, int zero);
+// A table command of the own seat: 3 a new pairing now (value 1) or wait (value 0), 4 change
+// the game day. Until network tables are built no table hears it; tests can watch it.
+void SendTableCommand(TournamentDirector* director, int subKind, int value);
+using TableCommandObserver = std::function<void(int subKind, int value)>;
+void SetTableCommandObserver(TableCommandObserver observer);  // empty to stop
 // Fills *setup with the director's game-setup block; without a series it stays empty.
 void FetchGameSetup(TournamentDirector* director, Handle* setup);

@@ -32,3 +32,9 @@ bool ExtensionManager::HasFullSizeOwnCards() { return true; }
 bool ExtensionManager::HasAllCardSizes() { return true; }
 
 void ExtensionManager::CheckDeckVariant() {}
+
+bool ExtensionManager::IsMotiveAvailable(int motive) { return motive >= 1 && motive <= kOwnMotiveCount; }
+
+const char* ExtensionManager::FigureLibraryName(int) { return ""; }
+
+int ExtensionManager::GetFigureGender(int) { return 0; }

@@ -1,8 +1,9 @@
 // The deck manager: the card-deck libraries and the figure libraries the player can choose.
-// Until the deck and figure libraries are built it stands in with one deck, the program's own
-// (German-suited) card pictures, which offers every card size and full-size own cards. The
-// settings take their card pictures from it and start-up checks the configured deck against
-// it, so both see the same list.
+// Until the deck and figure libraries are built it answers as an installation with no library
+// would: one deck, the program's own (German-suited) card pictures, which offers every card size
+// and full-size own cards; the six motives of the program's own pictures may be chosen, and no
+// figure library says a figure's gender. The settings take their card pictures from it and
+// start-up checks the configured deck against it, so both see the same list.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +12,7 @@
 
 inline constexpr int kDeckKindEnglish = 7;
 inline constexpr int kDeckKindGerman = 10;
+inline constexpr int kOwnMotiveCount = 6;  // the motives of the program's own pictures
 
 struct DeckEntry {
     char name[64];
@@ -33,6 +35,13 @@ public:
     virtual bool HasAllCardSizes();
     // Notes whether the current deck is a variant of its kind; the program's own deck is not.
     virtual void CheckDeckVariant();
+
+    // Whether the motive (1-based) may be chosen.
+    virtual bool IsMotiveAvailable(int motive);
+    // The name of the figure library of list entry 7 to 48; empty for none.
+    virtual const char* FigureLibraryName(int entry);
+    // The gender of the figure at the seat (1 to 3): 1 female, 2 male, 0 not known.
+    virtual int GetFigureGender(int seat);
 
     int deckCount = 1;
     DeckEntry decks[1] = {{"Bayerisches Blatt", kDeckKindGerman}};

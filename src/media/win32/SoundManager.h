@@ -2,6 +2,9 @@
 // of the sound waits (gSoundWaitDepth, gEventSoundDepth) are the shell's and stay 0.
 #pragma once
 
+#include <cstdint>
+#include <functional>
+
 #include "platform/RootObject.h"
 
 class SoundManager : public RootObject {
@@ -13,5 +16,9 @@ public:
 extern SoundManager* gSoundManager;
 
 void PlayEventSound(int event, int seat);
+// Test seam: sees every event sound asked for (the event and the seat, -1 for none).
+using EventSoundObserver = std::function<void(int event, int seat)>;
+void SetEventSoundObserver(EventSoundObserver observer);  // empty to stop
 void StopSounds();
+std::uint32_t StopSoundsCount();  // test seam: the stops since the program started
 void StopEventMovies(SoundManager* manager, int event);

@@ -41,6 +41,10 @@ constexpr UINT kMainClassStyle = 0x20AB;
 constexpr int kMainWindowWidth = 630;
 constexpr int kMainWindowHeight = 480;
 
+bool MainWindowAlive() {
+    return gMainWindow && IsWindow(gMainWindow) && !QuitRequested();
+}
+
 void ShowMainWindowInFront() {
     ShowWindow(gMainWindow, SW_SHOW);
     SetForegroundWindow(gMainWindow);
@@ -87,7 +91,7 @@ void FinishStartup() {
     if (QuitRequested()) return;
 
     if (gSettings->body.storyMode == 0) gSettings->body.storyMode = 2;
-    gStoryMode = gSettings->body.storyMode == 2;
+    UpdateStoryMode(gSettings->body);
 
     gGameDocument = new GameDocumentWin;
     gSkatGame = new SkatDocumentController;
@@ -113,8 +117,11 @@ void FinishStartup() {
     NewGame(true, true);
     if (gDeckManager) gDeckManager->SelectExtension(&gSettings->body.motive);
     ShowMainWindowInFront();
+    // A quit while the notes or the intro are open ends the start here.
     ShowStartupNotes();
+    if (!MainWindowAlive()) return;
     if (gStoryMode) ShowIntro();
+    if (!MainWindowAlive()) return;
     ShowMainWindowInFront();
     if (gWindowSlots[kRoomPanelSlot]) {
         SetRoomGreetingPlayed(static_cast<RoomPanel*>(gPaneSlots[kRoomPanelSlot]), false);
@@ -138,6 +145,8 @@ bool InitializeApp(const char* title) {
 
     ProbeEnvironment();
     FinishStartup();
+    // Closed from a start-up dialog: the loop then ends at once on the quit message.
+    if (!gMainWindow) return true;
     if (QuitRequested()) return false;
     UpdateMenus();
 

@@ -318,6 +318,8 @@ INT_PTR SkatCommand(WPARAM wParam) {
     case 705: pane->ReplayGame(1); return 1;
     case 706: ClaimRest(); return 1;
     case 707: pane->GiveUp(0, 0, 0); return 1;
+    case 709: StartNextPairing(); return 1;
+    case 710: ChangeGameDay(); return 1;
     case 712: GoToReception(); return 1;
     case 713: OpenMealBreak(); return 1;
     case 801: OpenTableWindow(false, true); return 1;
