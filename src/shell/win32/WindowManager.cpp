@@ -31,7 +31,6 @@ std::uint8_t gGameDirty = 0;
 std::uint8_t gSaveDeferred = 0;
 std::uint8_t gUseEditionKind = 1;
 std::int16_t gCurrentGameKind = 2;
-std::uint8_t gDirectorRunsTables = 0;
 
 namespace {
 
@@ -165,7 +164,7 @@ void OpenTableWindow(bool fresh, bool show) {
         // yet, so their tables are never created above.
         auto* schafkopf = new SchafkopfTableWin;
         schafkopf->Bind(gSchafkopfGame, gSettings, table, gGameDocument, !gUseEditionKind, panel, fresh);
-        if (gGameDocument && gSchafkopfGame) gGameDocument->SetRecordHandle(gSchafkopfGame->listHandle);
+        if (gGameDocument && gSchafkopfGame) gGameDocument->SetRecordHandle(gSchafkopfGame->gameListHandle);
         pane = schafkopf;
     }
     if (QuitRequested()) {
@@ -362,7 +361,7 @@ void ApplyViewChange(bool layoutChanged, bool superSmallChanged, bool fullSizeCh
                 HWND window = gWindowSlots[kOpenCardsSlots[player - 1]];
                 if (!window || !gSkatGame) continue;
                 char name[kPlayerNameSize];
-                gSkatGame->GetPlayerName(name, player);
+                gSkatGame->GetPlayerNameC(name, player);
                 SetWTitle(window, name);
             }
         } else {
