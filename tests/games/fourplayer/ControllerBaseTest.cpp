@@ -61,7 +61,9 @@ TEST(ControllerBase, NameSeatsOutsideTheSixSlotsAreRefused) {
         t.controller.SetPlayerName(xaver, seat);
         EXPECT_EQ(RecordedAlerts().size(), 4u) << seat;
         for (const AlertBox& box : RecordedAlerts()) {
-            if (!box.text.empty()) EXPECT_NE(box.text.find("Play 1"), std::string::npos); // natively texts are empty
+            if (!box.text.empty()) { // natively texts are empty
+                EXPECT_NE(box.text.find("Play 1"), std::string::npos);
+            }
         }
     }
     EXPECT_EQ(std::memcmp(&before, &t.settings, sizeof before), 0);
