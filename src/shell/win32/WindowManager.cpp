@@ -145,6 +145,7 @@ void OpenTableWindow(bool fresh, bool show) {
     if (kind == 0) LoadSkatTablePictures(gMainWindow);
 
     gTableKind = static_cast<std::int8_t>(kind);
+    gFourPlayerTableOpen = kind != 0; // the Skat table counts seats 2 and 3 the other way
     POINT origin = {0, 0};
     ClientToScreen(table, &origin);
     gTableOrigin = origin;
