@@ -2,7 +2,6 @@
 
 std::uint8_t gSkatEdition = 0;
 std::uint8_t gDoppelkopfEdition = 0;
-std::uint8_t gSchafkopfEdition = 0;
 
 int GetGameKind() {
     if (gSkatEdition)

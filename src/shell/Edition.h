@@ -5,9 +5,10 @@
 
 #include <cstdint>
 
+#include "records/ProgramFlags.h" // gSchafkopfEdition
+
 extern std::uint8_t gSkatEdition;
 extern std::uint8_t gDoppelkopfEdition;
-extern std::uint8_t gSchafkopfEdition;
 
 // GameKind of the edition: 0 Skat, 1 Doppelkopf, else 2 Schafkopf.
 int GetGameKind();

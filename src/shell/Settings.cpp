@@ -6,7 +6,6 @@
 #include "platform/StringLists.h"
 
 Settings* gSettings = nullptr;
-std::uint8_t gStoryMode = 0;
 
 namespace {
 
@@ -28,27 +27,6 @@ std::int16_t CardSizeForScreen() {
     if (width < 842)
         return kCardSizeMiddle;
     return kCardSizeLarge;
-}
-
-std::int32_t ClampToInt32(std::int64_t value) {
-    if (value > std::numeric_limits<std::int32_t>::max())
-        return std::numeric_limits<std::int32_t>::max();
-    if (value < std::numeric_limits<std::int32_t>::min())
-        return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(value);
-}
-
-// Moves whole tens of the cents into the dimes so that the cents end 0 to 9; the sum
-// dimes / 10 + cents / 100 stays the same.
-void NormalizeCash(SettingsBody& body, std::int64_t dimes, std::int64_t cents) {
-    std::int64_t carry = cents / 10;
-    cents %= 10;
-    if (cents < 0) {
-        cents += 10;
-        carry -= 1;
-    }
-    body.cashDimes = ClampToInt32(dimes + carry);
-    body.cashCents = static_cast<std::int16_t>(cents);
 }
 
 } // namespace
@@ -161,15 +139,9 @@ void Settings::ResetTableMode() {
         body.tableMode = kTableModeFourPerson;
 }
 
-void Settings::AddMoney(std::int32_t cents) {
-    NormalizeCash(body, std::int64_t{body.cashDimes} + cents / 10,
-                  std::int64_t{body.cashCents} + cents % 10);
-}
+void Settings::AddMoney(std::int32_t cents) { AddCash(body, cents); }
 
-void Settings::SubtractMoney(std::int32_t cents) {
-    NormalizeCash(body, std::int64_t{body.cashDimes} - cents / 10,
-                  std::int64_t{body.cashCents} - cents % 10);
-}
+void Settings::SubtractMoney(std::int32_t cents) { SubtractCash(body, cents); }
 
 bool Settings::SanitizeLoadedValues() {
     const SettingsBody before = body;

@@ -2,11 +2,10 @@
 
 DoppelkopfDocumentController* gDoppelkopfGame = nullptr;
 
-void DoppelkopfDocumentController::AttachDocument(Settings* gameSettings, DoppelkopfOptions* rules,
+bool DoppelkopfDocumentController::AttachDocument(SettingsBody* gameSettings, DoppelkopfOptions* rules,
                                                   GameDocumentWin* gameDocument) {
-    settings = gameSettings;
-    options = rules;
     document = gameDocument;
+    return Init(gameSettings, rules, true, true);
 }
 
 bool DoppelkopfDocumentController::MayAnnounce(int, int* kind) {

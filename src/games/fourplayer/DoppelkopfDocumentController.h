@@ -1,19 +1,21 @@
-// The Doppelkopf table controller as the shell sees it: made at start-up and bound to the
-// saved-game document. Until the four-player games are built it deals nothing.
+// The Doppelkopf table controller bound to the saved-game document: made at start-up, it
+// attaches through its initialisation and hands its game list to the document.
 #pragma once
 
-#include "games/fourplayer/GameController.h"
+#include "games/fourplayer/DoppelkopfController.h"
 
 class GameDocumentWin;
 struct DoppelkopfOptions;
 
-class DoppelkopfDocumentController : public GameController {
+class DoppelkopfDocumentController : public DoppelkopfController {
 public:
-    virtual void AttachDocument(Settings* settings, DoppelkopfOptions* options, GameDocumentWin* document);
-    // Whether the seat may announce now, and which kind; no game runs, so never.
+    // Initialises the controller with its rules and its computer player; false when it could
+    // not be made.
+    virtual bool AttachDocument(SettingsBody* settings, DoppelkopfOptions* options, GameDocumentWin* document);
+    // Whether the seat may announce now, and which kind; the Doppelkopf announcements come with
+    // its computer player, so never yet.
     virtual bool MayAnnounce(int seat, int* kind);
 
-    DoppelkopfOptions* options = nullptr;
     GameDocumentWin* document = nullptr;
 };
 

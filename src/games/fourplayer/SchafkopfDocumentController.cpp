@@ -2,10 +2,9 @@
 
 SchafkopfDocumentController* gSchafkopfGame = nullptr;
 
-void SchafkopfDocumentController::AttachDocument(Settings* gameSettings, SchafkopfOptions* schafkopfOptions,
+bool SchafkopfDocumentController::AttachDocument(SettingsBody* gameSettings, SchafkopfOptions* schafkopfOptions,
                                                  DoppelkopfOptions* rulesRecord, GameDocumentWin* gameDocument) {
-    settings = gameSettings;
     options = schafkopfOptions;
-    rules = rulesRecord;
     document = gameDocument;
+    return Init(gameSettings, rulesRecord, true, true);
 }

@@ -1,5 +1,5 @@
 #include "games/skat/SkatController.h"
 
-void SkatController::ApplySettings(Settings* gameSettings) { settings = gameSettings; }
+void SkatController::ApplySettings(SettingsBody* gameSettings) { settings = gameSettings; }
 
 void SkatController::ResetScoreList() {}

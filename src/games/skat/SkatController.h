@@ -4,9 +4,12 @@
 #pragma once
 
 #include "games/fourplayer/GameController.h"
+#include "platform/Handles.h"
 
 class SkatController : public GameController {
 public:
-    virtual void ApplySettings(Settings* settings);  // seat strategies, bid values
+    void ApplySettings(SettingsBody* settings) override;  // seat strategies, bid values
     virtual void ResetScoreList();
+
+    Handle listHandle = nullptr;  // the score list; none until games are kept
 };

@@ -2,7 +2,7 @@
 
 SkatDocumentController* gSkatGame = nullptr;
 
-void SkatDocumentController::AttachDocument(Settings* gameSettings, GameDocumentWin* gameDocument, int) {
+void SkatDocumentController::AttachDocument(SettingsBody* gameSettings, GameDocumentWin* gameDocument, int) {
     settings = gameSettings;
     document = gameDocument;
 }

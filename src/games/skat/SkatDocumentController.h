@@ -7,7 +7,7 @@ class GameDocumentWin;
 
 class SkatDocumentController : public SkatController {
 public:
-    virtual void AttachDocument(Settings* settings, GameDocumentWin* document, int zero);
+    virtual void AttachDocument(SettingsBody* settings, GameDocumentWin* document, int zero);
 
     GameDocumentWin* document = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "platform/win32/Input.h"
 
+#include "platform/KeyState.h"
 #include "platform/win32/Ports.h"
 
 KeyFlags gKeyFlags = {};
@@ -24,6 +25,7 @@ void RecordPosition(HWND window, LPARAM lParam) {
 
 LRESULT TrackInput(HWND window, UINT message, WPARAM, LPARAM lParam) {
     gKeyFlags.shift = IsDown(VK_SHIFT);
+    gShiftKeyHeld = gKeyFlags.shift;
     gKeyFlags.ctrl = IsDown(VK_CONTROL);
     switch (message) {
     case WM_KEYDOWN:

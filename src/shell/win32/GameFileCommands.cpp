@@ -38,7 +38,7 @@ bool StoreRecordHandle(GameDocumentWin* document) {
     if (!pane || !document) return false;
     const int kind = pane->GetGameKind();
     if (kind == 0 && gSkatGame) document->SetRecordHandle(gSkatGame->listHandle);
-    else if ((kind == 1 || kind == 2) && gSchafkopfGame) document->SetRecordHandle(gSchafkopfGame->listHandle);
+    else if ((kind == 1 || kind == 2) && gSchafkopfGame) document->SetRecordHandle(gSchafkopfGame->gameListHandle);
     else return false;
     return true;
 }
@@ -144,7 +144,7 @@ void UpdatePlayerMenuNames() {
     for (int player = 1; player <= 3; ++player) {
         if (player == 3 && gTableKind == 0) break;
         char name[kPlayerNameSize];
-        gSkatGame->GetPlayerName(name, player);
+        gSkatGame->GetPlayerNameC(name, player);
         char text[kPlayerNameSize + 16];
         std::snprintf(text, sizeof text, "%.200s...\tCtrl+%d", name, player + 4);
         MENUITEMINFOA item{};

@@ -98,13 +98,15 @@ void FinishStartup() {
     gDoppelkopfGame = new DoppelkopfDocumentController;
     gSchafkopfGame = new SchafkopfDocumentController;
     gGameDocument->Reset(gSkatGame, gDoppelkopfGame, gSchafkopfGame, gSettings);
-    gSkatGame->AttachDocument(gSettings, gGameDocument, 0);
-    gDoppelkopfGame->AttachDocument(gSettings, DoppelkopfOptionsRecord(), gGameDocument);
-    gSchafkopfGame->AttachDocument(gSettings, SchafkopfOptionsRecord(), DoppelkopfOptionsRecord(), gGameDocument);
+    gSkatGame->AttachDocument(&gSettings->body, gGameDocument, 0);
+    // A controller without its computer player has asked the program to quit already.
+    gDoppelkopfGame->AttachDocument(&gSettings->body, DoppelkopfOptionsRecord(), gGameDocument);
+    gSchafkopfGame->AttachDocument(&gSettings->body, SchafkopfOptionsRecord(), DoppelkopfOptionsRecord(),
+                                   gGameDocument);
 
     CheckConfiguredDeck();
     gSettings->ApplySettings();
-    gSkatGame->ApplySettings(gSettings);
+    gSkatGame->ApplySettings(&gSettings->body);
     gTableKind = 1;
     CreateClubServerRecord();
     ShowMainWindowInFront();

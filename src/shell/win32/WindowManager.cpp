@@ -31,7 +31,6 @@ std::uint8_t gGameDirty = 0;
 std::uint8_t gSaveDeferred = 0;
 std::uint8_t gUseEditionKind = 1;
 std::int16_t gCurrentGameKind = 2;
-std::uint8_t gDirectorRunsTables = 0;
 
 namespace {
 
@@ -148,6 +147,7 @@ void OpenTableWindow(bool fresh, bool show) {
     if (kind == 0) LoadSkatTablePictures(gMainWindow);
 
     gTableKind = static_cast<std::int8_t>(kind);
+    gFourPlayerTableOpen = kind != 0; // the Skat table counts seats 2 and 3 the other way
     POINT origin = {0, 0};
     ClientToScreen(table, &origin);
     gTableOrigin = origin;
@@ -167,7 +167,7 @@ void OpenTableWindow(bool fresh, bool show) {
         // yet, so their tables are never created above.
         auto* schafkopf = new SchafkopfTableWin;
         schafkopf->Bind(gSchafkopfGame, gSettings, table, gGameDocument, !gUseEditionKind, panel, fresh);
-        if (gGameDocument && gSchafkopfGame) gGameDocument->SetRecordHandle(gSchafkopfGame->listHandle);
+        if (gGameDocument && gSchafkopfGame) gGameDocument->SetRecordHandle(gSchafkopfGame->gameListHandle);
         pane = schafkopf;
     }
     if (QuitRequested()) {
@@ -370,7 +370,7 @@ void ApplyViewChange(bool layoutChanged, bool superSmallChanged, bool fullSizeCh
                 HWND window = gWindowSlots[kOpenCardsSlots[player - 1]];
                 if (!window || !gSkatGame) continue;
                 char name[kPlayerNameSize];
-                gSkatGame->GetPlayerName(name, player);
+                gSkatGame->GetPlayerNameC(name, player);
                 SetWTitle(window, name);
             }
         } else {

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "platform/win32/WindowSlots.h"
+#include "records/ProgramFlags.h" // gDirectorRunsTables
 
 class Pane;
 class TablePane;
@@ -32,7 +33,6 @@ extern std::uint8_t gGameDirty;             // the running game has unsaved chan
 extern std::uint8_t gSaveDeferred;          // a save asked for during a wait; the timer saves
 extern std::uint8_t gUseEditionKind;        // 0 while a saved game is being opened
 extern std::int16_t gCurrentGameKind;
-extern std::uint8_t gDirectorRunsTables;
 
 TablePane* GetTablePane();  // pane slot 0 as a table pane, or null
 

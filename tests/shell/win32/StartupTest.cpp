@@ -85,7 +85,7 @@ TEST_F(StartupTest, TheTableMovesWithTheMainWindow) {
 TEST_F(StartupTest, TheWindowMenuNamesTheOpponents) {
     char expected[300];
     char name[kPlayerNameSize];
-    gSkatGame->GetPlayerName(name, 2);
+    gSkatGame->GetPlayerNameC(name, 2);
     std::snprintf(expected, sizeof expected, "%s...\tCtrl+6", name);
     char text[300] = "";
     GetMenuStringA(gMainMenu, 1413, text, sizeof text, MF_BYCOMMAND);

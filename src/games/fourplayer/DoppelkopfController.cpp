@@ -1,0 +1,301 @@
+#include "games/fourplayer/DoppelkopfController.h"
+
+#include <cstring>
+#include <initializer_list>
+#include <new>
+
+#include "games/fourplayer/FourSeatComputerPlayer.h"
+#include "games/fourplayer/RunBytes.h"
+#include "platform/Alerts.h"
+#include "platform/Random.h" // RequestQuit
+#include "records/OptionRecordLayouts.h"
+#include "records/SettingsLayout.h"
+
+ComputerPlayer* gDoppelkopfComputerPlayer = nullptr;
+
+namespace {
+
+constexpr int kHandSize = 12;
+constexpr std::int16_t kProgrammingErrorList = 192;
+constexpr std::int16_t kProgrammingErrorIndex = 4;
+
+bool IsSeat(int seat) { return seat >= 0 && seat < kTableSeats; }
+
+} // namespace
+
+DoppelkopfController::~DoppelkopfController() {
+    if (gDoppelkopfComputerPlayer == player) gDoppelkopfComputerPlayer = nullptr;
+    delete player;
+}
+
+ComputerPlayer* DoppelkopfController::CreatePlayer() { return new (std::nothrow) FourSeatComputerPlayer; }
+
+bool DoppelkopfController::Init(SettingsBody* gameSettings, DoppelkopfOptions* options, bool counts,
+                                bool createPlayer) {
+    fourSeatRules = options;
+    if (createPlayer) {
+        ComputerPlayer* made = CreatePlayer();
+        if (!made) {
+            // No game can run without the game object: report it and end the program.
+            gMemError = kMemFullErr;
+            StopAlert(kProgrammingErrorList, kProgrammingErrorIndex, "Computer player");
+            RequestQuit();
+            return false;
+        }
+        delete player;
+        player = made;
+        player->NewGame();
+        player->AttachRules(fourSeatRules);
+        gDoppelkopfComputerPlayer = player;
+    }
+    biddingPhase = 0;
+    stakeState = -1;
+    InitFourSeat(gameSettings, counts, kHandSize);
+    return true;
+}
+
+int DoppelkopfController::GetOwnGameKind() { return 1; }
+
+bool DoppelkopfController::IsOpenSeries() {
+    if (!settings || !fourSeatRules) return GameController::IsOpenSeries();
+    return fourSeatRules->seriesEnd == 1 && settings->tableMode != kTableModeLeague &&
+           settings->tableMode != kTableModeTournament;
+}
+
+SeriesEndRule DoppelkopfController::GetSeriesEndRule() {
+    if (!fourSeatRules) return {};
+    return {fourSeatRules->seriesEnd, fourSeatRules->seriesGameCount, fourSeatRules->seriesTarget};
+}
+
+void DoppelkopfController::AttachOptions() {
+    if (player) player->AttachRules(fourSeatRules);
+    PassDealInfo();
+}
+
+void DoppelkopfController::SetSeatProfile(int code, int seat) {
+    FourSeatController::SetSeatProfile(code, seat);
+    if (!IsSeat(seat) || !player) return;
+    player->seats[seat].profile = static_cast<std::int16_t>(code);
+    player->InitSeatStyle(seat);
+}
+
+// The profile bytes of the rules record: the human's suggestion style, then computer players
+// 1 to 3 (each the low byte of its word).
+void DoppelkopfController::PassDealInfo() {
+    if (!player) return;
+    player->gamesPlayed = gamesDealt;
+    const bool gameCountEnd = fourSeatRules && fourSeatRules->seriesEnd == kSeriesEndGames;
+    player->seriesLength = static_cast<std::int16_t>(gameCountEnd ? fourSeatRules->seriesGameCount : -1);
+    const bool allComputer = seatIsComputer[0] && seatIsComputer[1] && seatIsComputer[2] && seatIsComputer[3];
+    if (!allComputer && fourSeatRules) {
+        SetSeatProfile(fourSeatRules->suggestionStyle & 0xff, 0);
+        for (int seat = 1; seat < kTableSeats; ++seat)
+            SetSeatProfile(fourSeatRules->opponentStyles[seat - 1] & 0xff, seat);
+    }
+    player->SetDiamondAceSeat(diamondAcesSeat);
+    player->SetSpecialPairSeat(specialPairSeat);
+}
+
+void DoppelkopfController::SetBid(int seat, int word) {
+    if (!IsSeat(seat)) return;
+    bids[seat] = static_cast<std::int16_t>(word);
+    if (!player) return;
+    player->reservationMarks[seat] = static_cast<std::int16_t>(word);
+    if (seatIsComputer[seat]) player->seats[seat].lineFlag = 1;
+    if (word != 0 && word != 3) player->seatBidPhase[seat] = biddingPhase;
+}
+
+// --- The game object's trick ---------------------------------------------------------------
+
+int DoppelkopfController::GetTrickLeader() { return player ? player->leader : 0; }
+
+void DoppelkopfController::SetTrickLeader(int seat) {
+    if (player) player->leader = static_cast<std::int16_t>(seat);
+}
+
+int DoppelkopfController::GetCurrentTrickNumber() { return player ? player->trickNumber : 0; }
+
+int DoppelkopfController::GetTrickCard(int seat) { return player && IsSeat(seat) ? player->trickCards[seat] : 0; }
+
+void DoppelkopfController::GetPartyLists(std::int16_t* seats) {
+    if (!player) return;
+    seats[0] = player->partyLists[0];
+    seats[1] = player->partyLists[1];
+}
+
+int DoppelkopfController::HasTakenTrick(int seat) { return player && IsSeat(seat) ? player->tricksWon[seat] : -1; }
+
+void DoppelkopfController::ClearTrick() {
+    if (player)
+        for (auto& card : player->trickCards) card = 0;
+}
+
+void DoppelkopfController::GetPreviousTrick(int* cards) {
+    const bool known = player && playStarted && player->trickNumber > 1 && player->trickNumber - 2 < kTrickCount;
+    for (int seat = 0; seat < kTableSeats; ++seat)
+        cards[seat] = known ? player->tricks[player->trickNumber - 2].cards[seat] : 0;
+}
+
+// --- Game list -----------------------------------------------------------------------------
+
+void DoppelkopfController::BuildCommonRecord(GameRecord* record, const GameBill& gameBill) {
+    std::memset(record, 0, sizeof *record);
+    for (int seat = 0; seat < kTableSeats; ++seat) {
+        record->profiles[seat] = static_cast<std::uint8_t>(seatProfiles[seat] & 0xff);
+        record->seatPoints[seat] = player ? player->cardPoints[seat] : 0;
+    }
+    std::memcpy(record->listedSeats, gameBill.listedSeats, sizeof record->listedSeats);
+    record->dealer = dealer;
+    if (player) {
+        const int captures = player->bonusCount < 0 ? 0 : (player->bonusCount > kListCaptures ? kListCaptures
+                                                                                             : player->bonusCount);
+        record->captureCount = static_cast<std::int16_t>(captures);
+        for (int i = 0; i < captures; ++i) record->captures[i] = {player->bonuses[i].seat, player->bonuses[i].kind};
+        record->suit = player->gameType.trumpSuit;
+        record->word = static_cast<std::int32_t>(player->gameType.word);
+    }
+    record->bock = bockGamesLeft > 0 ? 1 : 0;
+    record->perOpponent = gameBill.perOpponent;
+    record->cardPoints = gameBill.cardPoints;
+    const int items = gameBill.itemCount < 0 ? 0 : (gameBill.itemCount > kBillMaxItems ? kBillMaxItems
+                                                                                      : gameBill.itemCount);
+    record->itemCount = static_cast<std::int16_t>(items);
+    std::memcpy(record->items, gameBill.items, sizeof(BillItem) * items);
+}
+
+// The record of a played game; the branches of a card exchange nobody took and of a throw-in
+// come with the Doppelkopf reservations.
+void DoppelkopfController::BuildListRecord(GameRecord* record, GameBill* gameBill) {
+    BuildCommonRecord(record, *gameBill);
+    record->potBooked = 0;
+    record->potSeat = kNoPotSeat;
+    record->potAmount = 0;
+}
+
+GameRecord* DoppelkopfController::ScoredRecord() {
+    if (scoredInScratch) return &scratchRecord;
+    GameRecord* last = LastGameRecord(gameListHandle);
+    return last ? last : &scratchRecord;
+}
+
+void DoppelkopfController::ScoreListRecord(GameBill* gameBill) {
+    if (!gameListHandle) return;
+    const bool solo = player && player->IsSoloGame();
+    const int declarer = player ? player->declarer : -1;
+    ScoreByParty(*GameListHead(gameListHandle), *ScoredRecord(), *gameBill, declarer, solo);
+}
+
+// A game that cannot be listed (listing off, or the list cannot grow) is scored in a scratch
+// record: the totals and counts are booked all the same.
+void DoppelkopfController::AddGameToList(GameBill* gameBill) {
+    GameRecord record;
+    BuildListRecord(&record, gameBill);
+    scoredInScratch = !(listGames && gameListHandle && AppendGameRecord(&gameListHandle, record));
+    if (scoredInScratch) scratchRecord = record;
+    ScoreListRecord(gameBill);
+}
+
+// The record comes off the list first; only then are its figures and its pot booking taken out,
+// so that a list that cannot shrink keeps its header and its records in agreement.
+void DoppelkopfController::UndoLastGame() {
+    const GameRecord* last = LastGameRecord(gameListHandle);
+    if (!last) return;
+    const GameRecord record = *last;
+    if (!RemoveLastGameRecord(&gameListHandle)) return;
+    UnbookGameRecord(*GameListHead(gameListHandle), record);
+}
+
+// Every 32-bit counter of the rules record's statistics and the human's balance.
+void DoppelkopfController::ClearStatistics() {
+    if (!fourSeatRules) return;
+    for (auto& counter : fourSeatRules->statistics) counter = 0;
+    for (auto& counter : fourSeatRules->placeStatistics) counter = 0;
+    for (auto& counter : fourSeatRules->expectedValues) counter = 0;
+    fourSeatRules->humanBalance = 0;
+}
+
+// --- Doppelkopf-only operations: empty until the Doppelkopf computer player exists ----------
+
+int DoppelkopfController::GetAnswer(int seat) { return IsSeat(seat) ? bids[seat] : 0; }
+int DoppelkopfController::DecideThrowIn(int, int) { return 0; }
+int DoppelkopfController::CountAnswers() { return 0; }
+int DoppelkopfController::StepBidding(int) { return 0; }
+void DoppelkopfController::FindExchangePartner(int* seat) { *seat = -1; }
+void DoppelkopfController::ChoosePartner(int) {}
+bool DoppelkopfController::NeedsExchange(int) { return false; }
+void DoppelkopfController::ExchangeCards(std::uint8_t*, int* seat) { *seat = -1; }
+void DoppelkopfController::ReceiveExchange(int, const std::uint8_t*) {}
+bool DoppelkopfController::HasAnswered(int seat) { return player && IsSeat(seat) && player->seats[seat].lineFlag; }
+int DoppelkopfController::GetSeatReservation(int) { return 0; }
+void DoppelkopfController::SetHumanGameType(const GameType&) {}
+bool DoppelkopfController::IsAnnounced(int) { return false; }
+void DoppelkopfController::CountHumanTrick() {}
+void DoppelkopfController::CountHumanGame(int) {}
+int DoppelkopfController::PlayHumanCopy(int, int, bool) { return 0; }
+
+int DoppelkopfController::ProposeHumanCard(int* kind, char* text, char* secondText, int* advice, bool* claim) {
+    *kind = -1;
+    text[0] = secondText[0] = '\0';
+    *advice = 0;
+    *claim = false;
+    return 0;
+}
+
+void DoppelkopfController::NoteDiamondAcesSeat(int) {}
+void DoppelkopfController::NoteSpecialPairSeat(int) {}
+bool DoppelkopfController::MayShowDiamondAces(int, int) { return false; }
+bool DoppelkopfController::MayShowSpecialPair(int, int, int*) { return false; }
+void DoppelkopfController::AdjustAfterGame(int, bool) {}
+bool DoppelkopfController::HoldsBothClubsQueens(int) { return false; }
+bool DoppelkopfController::HasRequiredSolos(int) { return true; }
+
+// --- The second saved run ------------------------------------------------------------------
+
+void DoppelkopfController::WriteSecondRun(std::uint8_t* bytes) const {
+    RunWriter out(bytes);
+    out.I16(biddingPhase);
+    out.I16(bill.itemCount);
+    for (std::int16_t seat : bill.listedSeats) out.I16(seat);
+    for (std::int16_t value : {bill.perOpponent, bill.cardPoints, bill.value, bill.potBooked, bill.potSeat,
+                               bill.potAmount})
+        out.I16(value);
+    for (const BillItem& item : bill.items) {
+        out.I16(item.kind);
+        out.I16(item.value);
+    }
+    for (std::int16_t bid : bids) out.I16(bid);
+    out.Zeros(kSecondRunSize - 110);
+}
+
+namespace {
+
+bool IsSoundBill(const GameBill& bill) {
+    if (bill.itemCount < 0 || bill.itemCount > kBillMaxItems) return false;
+    for (int seat : bill.listedSeats)
+        if (seat < -1 || seat >= kTableSeats) return false;
+    return bill.potSeat >= -1 && bill.potSeat < kTableSeats;
+}
+
+} // namespace
+
+bool DoppelkopfController::ReadSecondRun(const std::uint8_t* bytes) {
+    RunReader in(bytes);
+    const std::int16_t phase = in.I16();
+    GameBill read{};
+    read.itemCount = in.I16();
+    for (auto& seat : read.listedSeats) seat = in.I16();
+    for (std::int16_t* field : {&read.perOpponent, &read.cardPoints, &read.value, &read.potBooked, &read.potSeat,
+                                &read.potAmount})
+        *field = in.I16();
+    for (BillItem& item : read.items) {
+        item.kind = in.I16();
+        item.value = in.I16();
+    }
+    std::int16_t readBids[kTableSeats];
+    for (auto& bid : readBids) bid = in.I16();
+    if (phase < 0 || !IsSoundBill(read)) return false;
+    biddingPhase = phase;
+    bill = read;
+    std::memcpy(bids, readBids, sizeof bids);
+    return true;
+}

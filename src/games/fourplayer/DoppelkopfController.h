@@ -1,0 +1,99 @@
+// The Doppelkopf level of the four-seat controllers and the base of the Schafkopf controller:
+// the bidding state, the bill of the finished game, the seats' answers, the rules record and the
+// game object (the computer player) it owns. The Doppelkopf reservations, card exchange,
+// throw-in, announcements and special pairs are declared here in their slot order; their bodies
+// come with the Doppelkopf computer player and answer the empty defaults until then.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/ComputerPlayer.h"
+#include "games/fourplayer/FourSeatController.h"
+#include "games/fourplayer/GameBill.h"
+
+struct DoppelkopfOptions;
+
+inline constexpr int kSecondRunSize = 164;
+
+class DoppelkopfController : public FourSeatController {
+public:
+    ~DoppelkopfController() override;
+
+    // Operations of the lower levels that this level fills.
+    int GetOwnGameKind() override;
+    bool IsOpenSeries() override;
+    void SetSeatProfile(int code, int seat) override;
+    int GetTrickLeader() override;
+    void SetTrickLeader(int seat) override;
+    void ClearTrick() override;
+    void UndoLastGame() override;
+    void AttachOptions() override;
+    int GetCurrentTrickNumber() override;
+    int GetTrickCard(int seat) override;
+    void GetPartyLists(std::int16_t* seats) override;
+    int HasTakenTrick(int seat) override;
+    void GetPreviousTrick(int* cards) override;
+    SeriesEndRule GetSeriesEndRule() override;
+
+    // The operations this level adds, in slot order.
+    // Answers false when the computer player could not be made (the program is asked to quit).
+    virtual bool Init(SettingsBody* settings, DoppelkopfOptions* options, bool countsStatistics,
+                      bool createPlayer);
+    virtual void PassDealInfo();
+    virtual void SetBid(int seat, int word);
+    virtual int GetAnswer(int seat);
+    virtual int DecideThrowIn(int seat, int count);
+    virtual int CountAnswers();
+    virtual int StepBidding(int seat);
+    virtual void FindExchangePartner(int* seat);
+    virtual void ChoosePartner(int seat);
+    virtual bool NeedsExchange(int seat);
+    virtual void ExchangeCards(std::uint8_t* cards, int* seat);
+    virtual void ReceiveExchange(int ignored, const std::uint8_t* data);
+    virtual bool HasAnswered(int seat);
+    virtual int GetSeatReservation(int seat);
+    virtual void SetHumanGameType(const GameType& type);
+    virtual bool IsAnnounced(int seat);
+    virtual void CountHumanTrick();
+    virtual void CountHumanGame(int winner);
+    virtual int PlayHumanCopy(int card, int seat, bool secondCopy);
+    virtual int ProposeHumanCard(int* kind, char* text, char* secondText, int* advice, bool* claim);
+    virtual void NoteDiamondAcesSeat(int seat);
+    virtual void NoteSpecialPairSeat(int seat);
+    virtual bool MayShowDiamondAces(int seat, int kind);
+    virtual bool MayShowSpecialPair(int seat, int kind, int* out);
+    virtual void AdjustAfterGame(int ignored, bool flag);
+    virtual void BuildListRecord(GameRecord* record, GameBill* bill);
+    virtual void ScoreListRecord(GameBill* bill);
+    virtual void AddGameToList(GameBill* bill);
+    virtual void ClearStatistics();
+    virtual bool HoldsBothClubsQueens(int seat);
+    virtual bool HasRequiredSolos(int seat);
+
+    // The second saved run: 164 bytes, little-endian, field by field. Reading refuses a damaged
+    // run (seats outside -1 to 3, negative counts, more than 20 bill items) and changes nothing.
+    void WriteSecondRun(std::uint8_t* bytes) const;
+    bool ReadSecondRun(const std::uint8_t* bytes);
+
+    // The record the last game was scored in: the list's last record, or a scratch record when
+    // the game was not listed (listing off, or no memory to grow the list).
+    GameRecord* ScoredRecord();
+
+    std::int16_t biddingPhase = 0;
+    GameBill bill{};
+    std::int16_t bids[kTableSeats] = {};
+    DoppelkopfOptions* fourSeatRules = nullptr;
+    ComputerPlayer* player = nullptr; // owned
+
+protected:
+    // Builds the game object; null when there is no memory for it. Tests replace it.
+    virtual ComputerPlayer* CreatePlayer();
+    // The record fields every game shares: profiles, card points, listed seats, dealer,
+    // captures, game type, bock flag, bill figures and items. Values are 0.
+    void BuildCommonRecord(GameRecord* record, const GameBill& bill);
+
+    GameRecord scratchRecord{};
+    bool scoredInScratch = false;
+};
+
+extern ComputerPlayer* gDoppelkopfComputerPlayer;
