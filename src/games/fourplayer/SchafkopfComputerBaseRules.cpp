@@ -174,8 +174,10 @@ void SchafkopfComputerBase::EnterFirstParty(int seat) {
 }
 
 bool SchafkopfComputerBase::RevealPartner(int seat) {
+    // Only a partner game has a partner to reveal: a called suit left over from an earlier
+    // deal must not turn a solo into another game.
     if (!IsSeat(seat) || calledSuit < 0 || trickCards[seat] != CalledCard() ||
-        partyLists[1] != -1)
+        partyLists[1] != -1 || IsSoloGame())
         return false;
     if (seat == declarer)
         MakeDeclarerSolo(seat);

@@ -38,6 +38,8 @@ public:
         game.seatToMove = game.leader;
         game.trickNumber = 1;
         game.declarer = declarer;
+        game.calledSuit = -1;  // the controller copies the declarer's call when play starts
+        game.calledRank = -1;
         if (declarer >= 0) {
             game.partyLists[0] = static_cast<std::int16_t>(declarer);
             game.seats[declarer].inDeclarerParty = 1;
