@@ -2,6 +2,7 @@
 // table, then random finished deals of every game kind against the reference tariff.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "SchafkopfReference.h"
@@ -82,6 +83,8 @@ struct Vector {
 
 const Vector kVectors[] = {
     {.name = "Call Game won 61:59", .lines = {{0, 10}}, .cardPoints = 61},
+    {.name = "Call Game won with 90: no Schneider", .points = {60, 30, 20, 10},
+     .lines = {{0, 10}}, .cardPoints = 90},
     {.name = "Call Game won with 91", .points = {60, 31, 20, 9}, .lines = {{0, 10}, {4, 10}},
      .cardPoints = 91},
     {.name = "Call Game won with every trick", .points = {60, 60, 0, 0}, .tricks = {4, 4, 0, 0},
@@ -236,6 +239,148 @@ TEST_F(SettlementTest, ABillTakesTwentyItemsAndRefusesMore) {
     EXPECT_EQ(bill.itemCount, kBillMaxItems);
     EXPECT_EQ(bill.items[kBillMaxItems - 1].value, kBillMaxItems - 1);
     EXPECT_EQ(RecordedAlerts().size(), 1u);
+}
+
+template <class Seat>
+std::vector<int> Sorted(const Seat (&seats)[3]) {
+    std::vector<int> list(seats, seats + 3);
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
+// Random finished deals of every game kind, played with random legal cards through the play
+// operation, with random doublings, pot, runners, foxes and tariffs: the bill's lines equal the
+// reference's. The money per seat of the reference sums to zero with the pot as fifth account.
+TEST_F(SettlementTest, RandomFinishedDealsBillAsTheReference) {
+    const GameTypeWord words[] = {1,    1,    1,    1,      2,       4,           8,
+                                  16,   32,   64,   128,    256,     512,         1024,
+                                  2048, 4096, 0x2000, 0x20000, 4 | 0x10000, 8 | 0x10000,
+                                  0x8000, 0x8000, 0x8000};
+    std::mt19937 random(144);
+    auto pick = [&](int n) { return static_cast<int>(random() % n); };
+    int settled = 0;
+    for (int deal = 0; deal < 2500; ++deal) {
+        skref::Tariff t;
+        for (int* stake : {&t.base, &t.schneider, &t.schwarz, &t.solo, &t.soloSchneider,
+                           &t.soloSchwarz, &t.beg, &t.you, &t.runner, &t.ramsch, &t.noTrick,
+                           &t.shootTheMoon})
+            *stake = pick(31);
+        t.withRunners = pick(2);
+        t.runnersFrom = 1 + pick(6);
+        t.soloRunnersFrom = 1 + pick(6);
+        t.fixedPartners = pick(3) == 0;
+        t.withPot = pick(2);
+        t.allPassRule = pick(4);
+        SchafkopfOptions& o = table.options;
+        SetTariff(o, t);
+        o.catchTheFox = static_cast<std::int16_t>(pick(2));
+        o.noCalledAceRules = static_cast<std::int16_t>(pick(4) == 0);
+        o.calledSuitLeadBan = static_cast<std::int16_t>(pick(2));
+        o.shortDeck = static_cast<std::int16_t>(pick(3) == 0);
+        o.trumpSuit = static_cast<std::int16_t>(pick(2));
+        t.extras = t.withRunners || o.noCalledAceRules || o.catchTheFox;
+
+        const GameTypeWord word = words[pick(std::size(words))];
+        const bool allPassed = word == 0x8000;
+        const int declarer = allPassed ? -1 : pick(4);
+        const int leader = pick(4);
+        table.Deal(random, word, leader, declarer);
+        SchafkopfComputerPlayer& g = table.game;
+        std::vector<int> dealt[4];
+        for (int s = 0; s < 4; ++s)
+            dealt[s] = table.Hand(s);
+        int partner = -1;
+        if (word == 1) {
+            int called = -1;
+            for (int suit = 0; suit < 4 && called < 0; ++suit)
+                if (suit != o.trumpSuit && !table.Holds(declarer, suit * 8 + 8))
+                    called = suit;
+            if (called < 0)
+                continue;
+            table.Call(called);
+            for (int s = 0; s < 4; ++s)
+                if (table.Holds(s, called * 8 + 8))
+                    partner = s;
+        } else if (word == 0x2000) {
+            // The 1st Trick's partner, as the first trick found him.
+            partner = (declarer + 1 + pick(3)) % 4;
+            g.partyLists[1] = static_cast<std::int16_t>(partner);
+            g.seats[partner].inDeclarerParty = 1;
+            for (int s = 0, e = 2; s < 4; ++s)
+                if (s != declarer && s != partner)
+                    g.partyLists[e++] = static_cast<std::int16_t>(s);
+        }
+        const skref::Game ref = table.RefGame();
+        auto inParty = [&](int s) { return s == declarer || s == partner; };
+
+        skref::Finished f;
+        f.game = ref;
+        f.declarer = declarer;
+        f.partner = partner;
+        f.firstLeader = leader;
+        const int fox = ref.trumpSuit * 8 + 8;
+        for (int trick = 1; trick <= g.GetCardsPerHand(); ++trick) {
+            int foxSeat = -1;
+            for (int n = 0; n < 4; ++n) {
+                const auto legal = table.LegalCards();
+                ASSERT_FALSE(legal.empty()) << "deal " << deal;
+                const int card = legal[pick(static_cast<int>(legal.size()))];
+                if (card == fox)
+                    foxSeat = g.seatToMove;
+                table.Play(card);
+            }
+            const int winner = table.FinishTrick();
+            if (foxSeat >= 0 && !skref::IsSolo(ref) && inParty(foxSeat) != inParty(winner) &&
+                o.catchTheFox)
+                f.foxTakers.push_back(winner);
+        }
+        for (int s = 0; s < 4; ++s) {
+            f.points[s] = g.cardPoints[s];
+            f.tricks[s] = g.tricksWon[s];
+        }
+        if (word == 1)
+            ASSERT_EQ(g.partyLists[1], partner) << "deal " << deal;  // the called Ace showed him
+        if (!allPassed) {
+            std::vector<int> partyCards = dealt[declarer];
+            if (partner >= 0)
+                partyCards.insert(partyCards.end(), dealt[partner].begin(), dealt[partner].end());
+            f.runners = skref::Runners(ref, partyCards);
+            g.laufendeCount = static_cast<std::int16_t>(f.runners);
+            int defender = 0;
+            while (inParty(defender))
+                ++defender;
+            const int doublings = pick(5);
+            Announce(g, doublings, declarer, defender);
+            f.contra = doublings >= 1;
+            f.re = doublings >= 2;
+            f.supra = doublings >= 3;
+            f.resupra = doublings >= 4;
+        }
+        f.potUnits = pick(4);
+        g.potUnits = static_cast<std::int16_t>(f.potUnits);
+
+        bill = GameBill{};
+        g.SettleGame(&bill);
+        const skref::Bill expected = skref::Settle(f, t);
+        SCOPED_TRACE(testing::Message() << "deal " << deal << " word " << word);
+        ASSERT_EQ(BillLines(bill), expected.lines)
+            << Show(BillLines(bill)) << " expected " << Show(expected.lines);
+        EXPECT_EQ(Sorted(bill.listedSeats), Sorted(expected.listed));
+        EXPECT_EQ(bill.perOpponent, expected.perOpponent);
+        EXPECT_EQ(bill.cardPoints, expected.cardPoints);
+        EXPECT_EQ(bill.value, expected.value);
+        EXPECT_EQ(bill.potBooked != 0, expected.potBooked);
+        EXPECT_EQ(bill.potSeat, expected.potSeat);
+        EXPECT_EQ(bill.potAmount, expected.potAmount);
+        EXPECT_EQ(g.potUnits, expected.potUnitsAfter);
+        int total = expected.pot;
+        for (int m : expected.money)
+            total += m;
+        EXPECT_EQ(total, 0);
+        ++settled;
+    }
+    EXPECT_GT(settled, 2000);
+    EXPECT_TRUE(RecordedAlerts().empty());
 }
 
 }  // namespace
