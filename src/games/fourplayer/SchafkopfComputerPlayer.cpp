@@ -1,5 +1,8 @@
 #include "games/fourplayer/SchafkopfComputerPlayer.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "engine/EngineServices.h"
 #include "records/OptionRecordLayouts.h"
 
@@ -204,11 +207,15 @@ void SchafkopfComputerPlayer::AddDoublings(GameBill& bill, int declaring, int ot
 void SchafkopfComputerPlayer::AddPot(GameBill& bill, bool won) {
     if (GameBits(gameType.word) != kWordNormal || potUnits <= 0)
         return;
-    const int amount = potUnits * Rules().baseStake * 4;
+    // The bill holds 16-bit amounts: a pot that has doubled beyond them is booked at the
+    // largest amount and stops doubling, rather than wrapping around to a wrong sign.
+    const int perUnit = 4 * std::max(1, static_cast<int>(Rules().baseStake));
+    const int amount = std::min(potUnits * Rules().baseStake * 4, static_cast<int>(INT16_MAX));
     bill.potBooked = 1;
     bill.potSeat = partyLists[0];
     bill.potAmount = static_cast<std::int16_t>(won ? amount : -amount);
-    potUnits = static_cast<std::int16_t>(won ? 0 : potUnits * 2);
+    const int doubled = std::min(2 * potUnits, std::max(static_cast<int>(potUnits), INT16_MAX / perUnit));
+    potUnits = static_cast<std::int16_t>(won ? 0 : doubled);
     AddItem(bill, kBillPot + kBillSeatStep * bill.potSeat, bill.potAmount);
 }
 

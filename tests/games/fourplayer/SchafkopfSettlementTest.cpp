@@ -131,6 +131,12 @@ const Vector kVectors[] = {
     {.name = "pot of two units lost", .declarer = 1, .partner = 2, .points = {40, 30, 20, 30},
      .potUnits = 2, .lines = {{0, 10}, {9 + 512, -80}}, .listed = {0, 3, -1}, .cardPoints = 70,
      .potUnitsAfter = 4},
+    {.name = "a pot beyond the bill's amounts stops doubling", .declarer = 1, .partner = 2,
+     .points = {40, 30, 20, 30}, .potUnits = 1000, .lines = {{0, 10}, {9 + 512, -32767}},
+     .listed = {0, 3, -1}, .cardPoints = 70, .potUnitsAfter = 1000},
+    {.name = "a large pot doubles up to the bill's amounts", .declarer = 1, .partner = 2,
+     .points = {40, 30, 20, 30}, .potUnits = 500, .lines = {{0, 10}, {9 + 512, -20000}},
+     .listed = {0, 3, -1}, .cardPoints = 70, .potUnitsAfter = 819},
     {.name = "Ramsch with the pot", .word = 0x8000, .declarer = -1, .points = {50, 40, 30, 0},
      .tricks = {3, 3, 2, 0}, .allPassRule = 2, .withPot = true,
      .lines = {{521, -10}, {12, -60}, {11, -40}}, .listed = {0, 3, -1}, .perOpponent = 0,
@@ -222,9 +228,11 @@ TEST_F(SettlementTest, KnownResultsOfTheTariff) {
         EXPECT_EQ(table.game.potUnits, v.potUnitsAfter);
         const bool pot = v.potUnits > 0 || v.withPot;
         EXPECT_EQ(bill.potBooked, pot ? 1 : 0);
-        for (const Line& l : v.lines)
-            if ((l.kind & 0xff) == 9)
+        for (const Line& l : v.lines) {
+            if ((l.kind & 0xff) == 9) {
                 EXPECT_EQ(bill.potAmount, l.value);
+            }
+        }
         EXPECT_EQ(bill.potSeat, v.potUnits > 0 ? v.declarer : -1);
     }
     EXPECT_TRUE(RecordedAlerts().empty());
@@ -338,8 +346,9 @@ TEST_F(SettlementTest, RandomFinishedDealsBillAsTheReference) {
             f.points[s] = g.cardPoints[s];
             f.tricks[s] = g.tricksWon[s];
         }
-        if (word == 1)
+        if (word == 1) {
             ASSERT_EQ(g.partyLists[1], partner) << "deal " << deal;  // the called Ace showed him
+        }
         if (!allPassed) {
             std::vector<int> partyCards = dealt[declarer];
             if (partner >= 0)
