@@ -28,7 +28,14 @@ void SchafkopfComputerPlayer::AddItem(GameBill& bill, int kind, int value) {
     }
     BillItem& item = bill.items[bill.itemCount++];
     item.kind = static_cast<std::int16_t>(kind);
-    item.value = static_cast<std::int16_t>(value);
+    item.value = ClampToBill(value);
+}
+
+// The highest stakes with every doubling outgrow the bill's 16-bit values: they stop at the
+// largest value rather than wrap around to the other sign.
+std::int16_t SchafkopfComputerPlayer::ClampToBill(int value) {
+    return static_cast<std::int16_t>(std::clamp(value, -static_cast<int>(INT16_MAX),
+                                                static_cast<int>(INT16_MAX)));
 }
 
 int SchafkopfComputerPlayer::SumBill(const GameBill& bill) {
@@ -94,7 +101,7 @@ ComputerPlayer* SchafkopfComputerPlayer::SettleGame(void* billRecord) {
     }
     if (WantsExtrasItem())
         AddExtrasItem(bill);
-    bill.value = static_cast<std::int16_t>(SumBill(bill));
+    bill.value = ClampToBill(SumBill(bill));
     return this;
 }
 
@@ -210,7 +217,7 @@ void SchafkopfComputerPlayer::AddPot(GameBill& bill, bool won) {
     // The bill holds 16-bit amounts: a pot that has doubled beyond them is booked at the
     // largest amount and stops doubling, rather than wrapping around to a wrong sign.
     const int perUnit = 4 * std::max(1, static_cast<int>(Rules().baseStake));
-    const int amount = std::min(potUnits * Rules().baseStake * 4, static_cast<int>(INT16_MAX));
+    const int amount = ClampToBill(potUnits * Rules().baseStake * 4);
     bill.potBooked = 1;
     bill.potSeat = partyLists[0];
     bill.potAmount = static_cast<std::int16_t>(won ? amount : -amount);

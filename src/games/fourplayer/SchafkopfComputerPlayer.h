@@ -31,6 +31,7 @@ public:
     static int SumBill(const GameBill& bill);
 
 private:
+    static std::int16_t ClampToBill(int value);
     void AddItem(GameBill& bill, int kind, int value);
     void CollectFoxCaptures();
     void SettleBeg(GameBill& bill, int declaring, int other);

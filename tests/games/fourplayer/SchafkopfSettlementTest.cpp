@@ -238,6 +238,19 @@ TEST_F(SettlementTest, KnownResultsOfTheTariff) {
     EXPECT_TRUE(RecordedAlerts().empty());
 }
 
+TEST_F(SettlementTest, TheHighestStakesWithEveryDoublingStopAtTheLargestValue) {
+    Vector v{.name = "You at the highest stakes", .word = 0x20000, .partner = -1,
+             .points = {120, 0, 0, 0}, .tricks = {8, 0, 0, 0}, .doublings = 4, .lines = {}};
+    Finish(v);
+    table.options.youStake = 999;
+    table.game.SettleGame(&bill);
+    // 999, doubled four times to 15984, then quadrupled: 63936 is beyond the bill.
+    const std::vector<Line> lines = {{0, 999}, {7, 999}, {6, 1998}, {14, 3996}, {15, 7992},
+                                     {2, 32767}};
+    EXPECT_EQ(BillLines(bill), lines) << Show(BillLines(bill));
+    EXPECT_EQ(bill.value, 32767);
+}
+
 TEST_F(SettlementTest, ABillTakesTwentyItemsAndRefusesMore) {
     for (int i = 0; i < kBillMaxItems; ++i)
         table.game.AddBillItem(&bill, kBillExtras, i);
