@@ -163,4 +163,23 @@ TEST_F(PartnerTest, TheCalledAceStaysInTheHandUntilItsSuitWasLedOrTheLastTrick) 
     EXPECT_EQ(g.CalledAceSitsBehind(0), 0);
 }
 
+TEST_F(PartnerTest, TheDeclarerPlaysForHisPartnerOnTheFirstLeadOfTheCalledSuit) {
+    // Seat 1 declares with the Gras Ace called; seat 2 holds it.
+    table.Start(1, kHands, 0, 1);
+    table.Call(2);
+    SchafkopfComputerPlayer& g = table.game;
+    // Seat 0, a defender right before the declarer, holds the called suit in danger.
+    g.seatToMove = 0;
+    EXPECT_TRUE(g.IsGroupEndangered(2));
+    PlayCards({17});
+    EXPECT_TRUE(g.ShouldPlayForPartner(17, false));
+    // Not once the Ace is out, nor when the suit was led before.
+    AddToRankMask(&g.playedMasks[kRankAce], 2);
+    EXPECT_FALSE(g.ShouldPlayForPartner(17, false));
+    RemoveFromRankMask(&g.playedMasks[kRankAce], 2);
+    g.tricks[0] = {{18, 0, 0, 0}, 0, 0};
+    g.trickNumber = 2;
+    EXPECT_FALSE(g.ShouldPlayForPartner(17, false));
+}
+
 }  // namespace
