@@ -1,0 +1,165 @@
+// The lowest Schafkopf level of the game object. It turns the engine, written for twelve-card
+// hands with two copies of every card, into Schafkopf: one copy of each card, eight cards a hand
+// (six with the short deck), Obers and Unters as permanent trumps, the trump suit of the options,
+// the Call Game with its called Ace and the rules that go with it, and the partner logic that
+// follows the called card or the two partner cards.
+#pragma once
+
+#include <cstdint>
+
+#include "games/fourplayer/FourSeatComputerPlayer.h"
+
+struct SchafkopfOptions;
+
+// Answers of IsLegalCard: 0 must follow suit, 1 legal, 2 to 5 the called-Ace refusals.
+enum SchafkopfLegality : int {
+    kCardMustFollow = 0,
+    kCardLegal = 1,
+    kCardMustPlayCalledAce = 2,
+    kCardCalledSuitLeadBan = 3,
+    kCardCalledAceKept = 4,
+    kCardOnlyCalledSuitCard = 5,
+};
+
+// A seat's call: the called suit and rank step (8 = Ace), whether the caller lacks the called
+// card, a flag of the bidding, and twenty values the bidding keeps with it.
+struct SchafkopfCall {
+    std::int16_t suit = -1;
+    std::int16_t calledAceMissing = 0;
+    std::int16_t rank = -1;
+    std::int16_t flag = 0;
+    std::int16_t values[20] = {};
+};
+
+inline constexpr int kSchafkopfCallRecords = 5;
+inline constexpr int kSchafkopfStateWords = 50;
+// The level's own fields as saved games keep them: every field an i16, little-endian.
+inline constexpr int kSchafkopfTailSize = 356;
+
+class SchafkopfComputerBase : public FourSeatComputerPlayer {
+public:
+    SchafkopfComputerBase();
+
+    // --- overrides of the engine, in the engine's order ---
+    bool IsShortDeck() override;
+    bool RequiredSoloRule() override;
+    bool ClubUnterCaughtScores() override;
+    bool DiamondAceCaughtScores() override;  // the fox: the trump suit's Ace
+    bool SecondHeartTenWins() override;
+    bool ClubUnterLastTrickScores() override;
+    bool DiamondAceLastTrickScores() override;
+    int SoloistLeads() override;  // the declarer leads the first trick
+    // The engine's strong-seat test (above 15 there) starts at level 2 in Schafkopf.
+    bool IsSeatToMoveAbove15() override;
+    void NewDeal(bool keepTricks) override;
+    int GetHandCapacity() override;
+    int GetCardsPerHand() override;
+    int GetLowestRankStep() override;
+    int GetEndgameTrick() override;
+    // The engine's lead test, or the seat plays last in the current trick.
+    bool TestSeatFlag(int seat) override;
+    int GetLineGameKind() override;
+    int ScaleCardCount(int count) override;
+    // Natural order in the Beg; the engine's order in every other game.
+    void SortHand(std::uint8_t* hand, int count, int trumpSuit, GameTypeWord word,
+                  bool pullTrumpSuit, bool plainOrder) override;
+    bool IsTrump(int card) override;
+    bool IsHeartTenTop(const GameType* type) override;
+    int GetHigherCard(int a, int b) override;
+    int GetLowestTrump(int trumpSuit, GameTypeWord word) override;
+    int GetLowestOfGroup(int trumpSuit, GameTypeWord word, int group) override;
+    bool HasTwoCopies() override;
+    int CountGroupInDeck(int group, int trumpSuit, GameTypeWord word) override;
+    bool IsSoloType(const GameType& type) override;
+    int GetTrickWinnerSoFar(int seat) override;
+    bool MayAnnounce(int seat, int kind, std::uint8_t* lastMoment) override;
+    void TrackAnnouncementTiming(int seat) override;
+    void ObserveNormalGameCard(int seat) override;
+    bool ShouldPlayForPartner(int card, bool trumped) override;
+    bool IsSoloGame() override;
+    Handle GetStrategyLibrary(int seat) override;
+    void ObserveAfterCard(int seat) override;
+    int GetPointTarget(int seat) override;
+    // Whether the seat may give up the card now: the called Ace stays until its suit was led.
+    bool HasSeatPlayedCard(int seat, int card) override;
+    int IsLegalCard(int seat, int card) override;
+    int RateCardRole(int card) override;
+    bool IsGroupEndangered(int group) override;
+    // Whether the seat may throw off the card: the called Ace only once its suit was led, or
+    // in the last trick.
+    bool IsHeartTenSafe(int seat, int card) override;
+    int GetLowTrumpLimit() override;
+
+    // --- new operations ---
+    virtual bool IsSoloWord(GameTypeWord word);
+    virtual bool IsSkilledSeat(int seat);
+    virtual void NewGameWithOptions(SchafkopfOptions* rulesRecord);
+    // Hand evaluation of the bidding: its own level answers them.
+    virtual int EvaluateBeg(SeatBlock& block, int seat);
+    virtual bool WantsCallGame(SeatBlock& block, SchafkopfCall* call, GameType* type, int seat);
+    virtual bool HasYouHand(const SeatBlock& block);
+    virtual int GetTrumpSuitCard(int rankStep);
+    virtual bool RevealPartner(int seat);
+    virtual bool RevealPartnerByCards(int seat);
+    virtual bool MayDouble(int seat);
+    virtual void StepSeat(int seat);
+    virtual int GetStoredLevel(int seat);
+    virtual bool DecideRe(int seat);
+    virtual bool DecideResup(int seat);
+    virtual bool DecideDouble(int seat);
+    virtual bool DecideSup(int seat);
+    virtual bool IsDeclarer(int seat);
+    virtual bool IsPartnerCardsSolo(int seat);
+    virtual bool HoldsCalledAce(int seat);
+    virtual bool PlayTrickTakingCard(int seat, int card);
+    virtual bool PlayHighSuitCardBehind(int seat, int card);
+    virtual bool HoldsTrumpCard(int seat, int card);
+    virtual int CalledAceSitsBehind(int seat);
+
+    // Whether a trick before the current one was led with the group, or this is the last trick.
+    bool WasGroupLed(int group);
+    // The same test on the seat's own cards in the earlier tricks.
+    bool HasSeatPlayedGroup(int seat, int group);
+    void CopyGroupCounts(int seat, std::int16_t* snapshot);
+    bool MayThrowOffCalledAce(int seat, int card);
+    bool IsLastTrick() { return trickNumber == GetCardsPerHand(); }
+    int CalledCard() const { return calledSuit * 8 + calledRank; }
+    bool IsCallGame() const { return GameBits(gameType.word) == kWordNormal; }
+
+    // The saved tail (kSchafkopfTailSize bytes). Reading refuses a damaged tail (a suit or a
+    // rank out of range, a negative pot) and then changes nothing.
+    void WriteTail(std::uint8_t* bytes) const;
+    bool ReadTail(const std::uint8_t* bytes);
+
+    // --- own fields, in saved order ---
+    std::int16_t dealWord = 0;
+    std::int16_t allPassRuleOfDeal = 0;
+    std::int16_t seatRecordCount = 4;
+    std::int16_t calledSuit = -1;
+    std::int16_t calledAceMissing = 0;
+    std::int16_t calledRank = -1;
+    std::int16_t laufendeCount = 0;
+    SchafkopfCall seatCalls[kSchafkopfCallRecords] = {};
+    std::int16_t potUnits = 0;  // base stakes lying in the pot
+    std::int16_t stateWords[kSchafkopfStateWords] = {};
+    SchafkopfOptions* options = nullptr;
+
+protected:
+    // The options in force; an all-zero record while none is attached.
+    const SchafkopfOptions& Rules() const;
+    // Whether the trump suit's own cards are trumps under the game bits.
+    static bool SuitCardsAreTrumps(GameTypeWord bits);
+    bool IsBeg() const { return GameBits(gameType.word) == kWordNoTrumps; }
+    bool IsCardInHand(int seat, int card);
+    int CountHeldInSuit(int seat, int suit);
+    bool IsTout() const;
+    // The called-Ace rules before the guard against a seat left without a playable card.
+    int RawLegality(int seat, int card);
+    int CalledAceLegality(int seat, int card);
+    // Turns the Call Game into a Suit Solo of the declarer against the three others.
+    void MakeDeclarerSolo(int seat);
+    // Enters the seat into the first party and settles the table's beliefs about it.
+    void EnterFirstParty(int seat);
+    void PushBeliefsAbout(int seat, bool firstParty);
+    void ObserveCalledSuitLead(int seat);
+};
