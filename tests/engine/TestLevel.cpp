@@ -8,8 +8,10 @@
 namespace {
 
 // The rules record of a fresh installation as far as the engine reads it: one required solo,
-// points for catching the Fox and for Charlie's last trick, the Nine of Schellen as the special
-// top card, the style settings a human seat starts with, no play times yet. The other rules
+// the games a computer seat may choose, throw-in with five Kings and five nines, an exchange of
+// up to three trumps, points for catching the Fox and for Charlie's last trick, the Nine of
+// Schellen as the special top card, the style settings a human seat starts with, no play times
+// yet. The other rules
 // are off; tests that need one set it.
 void SetUpRulesRecord(DoppelkopfOptions& rules) {
     constexpr std::int16_t kStyleSettings[kStyleSettingCount] = {
@@ -18,6 +20,11 @@ void SetUpRulesRecord(DoppelkopfOptions& rules) {
     rules = DoppelkopfOptions{};
     std::copy(std::begin(kStyleSettings), std::end(kStyleSettings), rules.styleSettings);
     rules.requiredSoloCount = 1;
+    rules.allowedGames = 157;
+    rules.throwInKings = 5;
+    rules.throwInNines = 5;
+    rules.throwInNeedsBoth = 1;
+    rules.exchangeTrumpLimit = 3;
     rules.foxCaughtPoint = 1;
     rules.charlieLastTrickPoint = 1;
     rules.specialTopCard = kSchellenNine;
