@@ -291,6 +291,10 @@ protected:
     void CheckMasterTrumpFollow(int mover, int ledGroup, int playedGroup, int points);
     // Seats other than the seat to move not yet taken for void in the group (estimate < 35).
     int CountOpenSeats(int group);
+    // The cards of the group out that an unseen seat may share with the other open seats
+    // (0 when the seat is likely void in the group or none are out), and how many seats are
+    // open: the common start of the cautious and the generous count.
+    int CountSharedOut(int seat, int group, int* open);
     int MoverProfile() const;
     // What the Obers of Eichel and Gras and the Heart Tens add to a hand's value.
     int TrumpBonus(const SeatBlock& block);

@@ -432,12 +432,10 @@ int ComputerPlayer::EstimateSuitCount(int seat, int group) {
         if (least != -1 || timing != -1)
             return least > timing ? least : timing;
     }
-    if (seatEstimates[seat].voidEstimate[group] >= kLikelyVoid)
+    int open = 0;
+    const int out = CountSharedOut(seat, group, &open);
+    if (out == 0)
         return 0;
-    const int out = CountGroupOut(group);
-    if (out <= 0)
-        return 0;
-    const int open = CountOpenSeats(group);
     int n = 0;
     if (open == 1) {
         n = out;
@@ -462,12 +460,10 @@ int ComputerPlayer::EstimateSuitMaximum(int seat, int group) {
         return seats[seat].groupCount[group];
     if (watchPlaces && placeRecords[seat].maxSize[group] >= 0)
         return placeRecords[seat].maxSize[group];
-    if (seatEstimates[seat].voidEstimate[group] >= kLikelyVoid)
+    int open = 0;
+    const int out = CountSharedOut(seat, group, &open);
+    if (out == 0)
         return 0;
-    const int out = CountGroupOut(group);
-    if (out <= 0)
-        return 0;
-    const int open = CountOpenSeats(group);
     int n = 0;
     float chance = 0.0f;
     if (open == 1)
@@ -487,6 +483,17 @@ int ComputerPlayer::EstimateSuitMaximum(int seat, int group) {
     if (profile > 15 && n == CountTricksLeft())
         return n;
     return n + 1;
+}
+
+int ComputerPlayer::CountSharedOut(int seat, int group, int* open) {
+    *open = 0;
+    if (seatEstimates[seat].voidEstimate[group] >= kLikelyVoid)
+        return 0;
+    const int out = CountGroupOut(group);
+    if (out <= 0)
+        return 0;
+    *open = CountOpenSeats(group);
+    return out;
 }
 
 int ComputerPlayer::CountOpenSeats(int group) {

@@ -201,6 +201,10 @@ TEST_F(PartnerPositionTest, SecondSeatAfterTheDeclarerWithAMasterCardOrATrump) {
     p.playedBefore = {24, 19, 19, 22, 22, 23, 23};
     Set(p);
     EXPECT_FALSE(game.ShouldPlayForPartner(24, false));  // profile 8: not above 15
+    p.word = kWordSuitSolo;
+    Set(p);
+    EXPECT_FALSE(game.ShouldPlayForPartner(24, false));  // nor in a solo
+    p.word = kWordNormal;
     p.profile = 18;
     Set(p);
     EXPECT_FALSE(game.ShouldPlayForPartner(24, false));  // the normal game
@@ -467,6 +471,12 @@ TEST_F(PartnerPositionTest, SecondSeatContests) {
              p.estimates = {{2, kG, 85}};
          }),
          false},
+        {"the partner plays last, void in the suit", with([](Position& p) {
+             p.partners = {3};
+             p.opponents = {0, 2};
+             p.estimates = {{3, kG, 85}};
+         }),
+         true},
         {"the partner right after may still follow", with([](Position& p) {
              p.partners = {2};
              p.opponents = {0, 3};
@@ -560,5 +570,58 @@ TEST_F(PartnerPositionTest, ThirdSeatContests) {
         SCOPED_TRACE(c.what);
         Set(c.p);
         EXPECT_EQ(game.ShouldContestTrick(c.asked), c.expected);
+    }
+}
+
+// Seat 2 is third before its partner, seat 3, late in the deal and in a solo.
+TEST_F(PartnerPositionTest, ThirdSeatLateInTheDealAndInASolo) {
+    struct Case {
+        const char* what;
+        int trickNumber;
+        int profile;
+        GameTypeWord word;
+        std::vector<int> trick;
+        std::vector<int> playedBefore;
+        std::vector<Position::Estimate> estimates;
+        bool expected;
+    };
+    const Case cases[] = {
+        // A master Ace with Gras still out; the partner's void chance 60 % (style 3: 50 late,
+        // 75 before), so it may trump the Ace only late.
+        {"early, the partner may hold Gras", 3, 8, kWordNormal, {24, 19}, {24}, {{3, kG, 60}},
+         false},
+        {"three tricks left, the partner likely void", 10, 8, kWordNormal, {24, 19}, {24},
+         {{3, kG, 60}}, true},
+        {"three tricks left, exactly at the style's 50", 10, 8, kWordNormal, {24, 19}, {24},
+         {{3, kG, 50}}, true},
+        {"three tricks left, style 4 at its 57", 10, 9, kWordNormal, {24, 19}, {24},
+         {{3, kG, 57}}, true},
+        {"three tricks left, style 4 below its 57", 10, 9, kWordNormal, {24, 19}, {24},
+         {{3, kG, 56}}, false},
+        // The soloist (seat 0) led the Gras King: four cards above it, two of them rich.
+        {"a solo, a weak seat", 3, 3, kWordSuitSolo, {22, 19}, {}, {}, true},
+        {"a solo, the soloist may still hold trumps", 3, 8, kWordSuitSolo, {22, 19}, {}, {},
+         true},
+        {"a solo, the soloist void in trumps, nine tricks to go", 3, 8, kWordSuitSolo, {22, 19},
+         {}, {{0, kT, 100}}, false},
+        {"a solo, the soloist void in trumps, two tricks to go", 10, 8, kWordSuitSolo, {22, 19},
+         {}, {{0, kT, 100}}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Position p;
+        p.trick = c.trick;
+        p.partners = {3};
+        p.opponents = {0};
+        p.trickNumber = c.trickNumber;
+        p.profile = c.profile;
+        p.word = c.word;
+        p.declarer = c.word == kWordSuitSolo ? 0 : -1;
+        if (p.declarer == -1)
+            p.opponents = {0, 1};
+        p.playedBefore = c.playedBefore;
+        p.estimates = c.estimates;
+        Set(p);
+        EXPECT_EQ(game.ShouldPlayForPartner(c.trick[0], false), c.expected);
     }
 }
