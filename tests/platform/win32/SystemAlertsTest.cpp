@@ -11,11 +11,13 @@
 #include "support/AlertRecorder.h"
 
 TEST(SystemAlerts, ARealMessageBoxIsShownAndAnswered) {
+    const std::uint8_t language = gLanguageEnglish;
     gLanguageEnglish = 1;
     SetAlertPresenter({}); // the system's message box, not the test recorder
     std::atomic<bool> found{false};
+    // A generous deadline: on a busy machine the box may take seconds to appear.
     std::thread person([&found] {
-        for (int i = 0; i < 200 && !found; ++i) {
+        for (int i = 0; i < 1200 && !found; ++i) {
             HWND box = FindWindowA("#32770", "Question");
             if (box != nullptr) {
                 found = true;
@@ -28,7 +30,7 @@ TEST(SystemAlerts, ARealMessageBoxIsShownAndAnswered) {
     bool answeredOk = AskOkCancel(192, 4, "real box");
     person.join();
     InstallAlertRecorder();
-    gLanguageEnglish = 0;
+    gLanguageEnglish = language;
     EXPECT_TRUE(found);
     EXPECT_TRUE(answeredOk);
 }
