@@ -253,3 +253,60 @@ TEST(TakingPlays, TheLinesRefusalKeepsTheCardInTheHand) {
     EXPECT_TRUE(p.game.PlayCardIfHeld(1, kGras9, 20));
     EXPECT_EQ(p.game.trickCards[1], kGras9);
 }
+
+// Two trumps in a single-copy line: whether the seat trumps a rich plain trick at once depends
+// on how many cards out beat its top trump and on the points of its lower one; the base line
+// (two copies) declines with one or two higher cards out.
+TEST(TrumpPlays, TrumpUnderRiskWithTwoTrumpsInTheSingleCopyLines) {
+    struct Case {
+        std::vector<int> trumps;  // the lower first
+        bool plays;
+        bool atOnce = false;  // a single trump that two cards out beat goes at once (56)
+    };
+    // Call Game: the Gras Ober has the Eichel Ober above it, the Herz Ober both.
+    const Case schafkopf[] = {
+        {{14, 21}, true},   // one higher out, a King (4) below: trump
+        {{9, 21}, false},   // one higher out, a Seven below: keep them
+        {{15, 13}, true},   // two higher out, a Ten below
+        {{14, 13}, false},  // two higher out, only a King below
+        {{13}, true, true},  // alone, two higher out
+        {{21}, true},        // alone, one higher out: by the later steps
+    };
+    for (const Case& c : schafkopf) {
+        RulePosition<SchafkopfLevel> p(1, kWordNormal);
+        p.Hand(0, {kGrasAce, 26});
+        p.Hand(1, {kGras7, 27});
+        p.Hand(2, {kGras9, 29});
+        std::vector<int> hand = c.trumps;
+        hand.push_back(25);
+        p.Hand(3, hand);
+        p.Parties({0, 2});
+        p.game.seats[3].profile = 16;
+        p.Trick(0, {kGrasAce, kGras7, kGras9});
+        int reason = 0;
+        const int card =
+            p.Play([](auto& g, int s) { return g.PlayTrumpUnderRisk(s, Best(g)); }, &reason);
+        EXPECT_EQ(card != 0, c.plays) << c.trumps.back();
+        EXPECT_EQ(reason == 56, c.atOnce) << c.trumps.back();
+    }
+    // Skat, a Schellen game: the Gras Unter has the Eichel Unter above it.
+    const Case skat[] = {
+        {{6, 20}, true},
+        {{1, 20}, false},
+    };
+    for (const Case& c : skat) {
+        RulePosition<SkatLevel> p(0, 1);
+        p.Hand(0, {kGrasAce, 26, 28});
+        p.Hand(1, {kGras7, 27});
+        std::vector<int> hand = c.trumps;
+        hand.push_back(25);
+        p.Hand(2, hand);
+        p.Parties({2});
+        p.game.declarer = 2;
+        p.game.seats[2].profile = 16;
+        p.Trick(0, {kGrasAce, kGras7});
+        const int card =
+            p.Play([](auto& g, int s) { return g.PlayTrumpUnderRisk(s, Best(g)); });
+        EXPECT_EQ(card != 0, c.plays) << c.trumps[0];
+    }
+}
