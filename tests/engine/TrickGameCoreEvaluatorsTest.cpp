@@ -135,6 +135,53 @@ TEST_F(EvaluatorsTest, PureSuitSoloCountsTheShortDeckAsOneMoreTrump) {
     EXPECT_EQ(game.EvaluatePureSuitSolo(shortDeck, {2, kWordPureSuitSolo}, true, kSeat), 0);
 }
 
+TEST_F(EvaluatorsTest, ForcedSeatsAnswerTheFirstLevelOfTheirTableRow) {
+    using Evaluate = int (*)(TestLevel&, SeatBlock&);
+    struct Case {
+        const char* cards;
+        Evaluate evaluate;
+        int level;
+    };
+    const Evaluate schellenSolo = [](TestLevel& g, SeatBlock& b) {
+        return g.EvaluateSuitSolo(b, {0, kWordSuitSolo}, true, kSeat);
+    };
+    const Case cases[] = {
+        // Suit solo, twelve trumps, H = 4 with the four top trumps: 24.
+        {"H-10 H-10 E-O E-O S-U H-U G-U E-U S-9 S-K S-10 S-A", schellenSolo, 24},
+        // Ten trumps, H = 6, t6 = 5 without both Gras Obers and one Unter: 32.
+        {"H-10 H-10 E-O E-O G-O S-O S-U S-9 S-K S-10 G-9 E-9", schellenSolo, 32},
+        // Pure Gras solo of six cards without an Ace: 32.
+        {"G-9 G-9 G-K G-K G-10 G-10 S-9 S-K H-9 H-K E-9 E-K",
+         [](TestLevel& g, SeatBlock& b) {
+             return g.EvaluatePureSuitSolo(b, {2, kWordPureSuitSolo}, true, kSeat);
+         },
+         32},
+        // Gras Unter solo of nine trumps with three Unters, both of Eichel: 24.
+        {"E-U E-U S-U G-9 G-9 G-K G-K G-10 G-10 S-9 H-9 E-9",
+         [](TestLevel& g, SeatBlock& b) {
+             return g.EvaluateSuitRankSolo(b, {2, kWordSuitUnter}, true, kSeat, b.unterMask,
+                                           b.unterCount);
+         },
+         24},
+        // Three ranks, twelve cards, three Obers (one of Eichel) and six Unters: 32.
+        {"E-O G-O H-O E-U E-U G-U G-U H-U S-U S-K H-K G-K",
+         [](TestLevel& g, SeatBlock& b) {
+             return g.EvaluateThreeRankSolo(b, {4, kWordOberUnterKing}, true, kSeat);
+         },
+         32},
+        // Three ranks, ten cards, four Obers with three of Eichel and Gras, three such Unters.
+        {"E-O E-O G-O S-O E-U E-U G-U S-K H-K G-K S-9 H-9",
+         [](TestLevel& g, SeatBlock& b) {
+             return g.EvaluateThreeRankSolo(b, {4, kWordOberUnterKing}, true, kSeat);
+         },
+         24},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cards);
+        EXPECT_EQ(c.evaluate(game, Hand(c.cards, 7, false)), c.level);
+    }
+}
+
 TEST_F(EvaluatorsTest, RequiredSoloFallsDueLateInTheSeries) {
     game.options.requiredSolos = 1;
     game.options.requiredSoloCount = 1;

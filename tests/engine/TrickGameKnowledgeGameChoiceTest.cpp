@@ -89,6 +89,14 @@ TEST_F(GameChoiceTest, AllAcesAndTensPlayTheNoTrumpSoloOnlyWhenItIsAllowed) {
     EXPECT_EQ(block.typeEval[19], 0);
 }
 
+TEST_F(GameChoiceTest, TenTrumpsWithSevenTopTrumpsPlayTheSchellenSoloAt16) {
+    // Six Obers and a Heart Ten with an Unter among ten trumps; the single Gras Ace is the one
+    // lead trick beside them.
+    SeatBlock& block = Hand("E-O E-O G-O G-O H-O H-O H-10 S-U S-9 S-K G-A E-9", 7, true);
+    ExpectBid(Choose(block), 0, kWordSuitSolo | kModSoloChoice);
+    EXPECT_EQ(block.typeEval[1], 16);
+}
+
 TEST_F(GameChoiceTest, ACautiousSeatPlaysAWeakSoloOnlyLateInTheSeries) {
     // Allowed: suit solos only. Nine trumps with six top trumps and two high Unters and two
     // lead tricks: a suit solo at level 32 and nothing stronger.
@@ -133,11 +141,13 @@ TEST_F(GameChoiceTest, ACautiousSeatPlaysAWeakSoloOnlyLateInTheSeries) {
 TEST_F(GameChoiceTest, ThrowInNeedsKingsAndNinesUnlessTheRuleSaysEither) {
     // Five Kings and four nines.
     SeatBlock& block = Hand("S-K S-K H-K H-K G-K S-9 S-9 H-9 G-9 E-A E-A E-10", 12, false);
+    game.options.throwInNeedsBoth = 0;
     EXPECT_EQ(game.IsThrowInAllowed(kSeat), 0);  // not allowed at all by default
     game.options.throwInAllowed = 1;
+    EXPECT_EQ(game.IsThrowInAllowed(kSeat), 1);
+    game.options.throwInNeedsBoth = 1;
     EXPECT_EQ(game.IsThrowInAllowed(kSeat), 0);
     game.options.throwInNeedsBoth = 0;
-    EXPECT_EQ(game.IsThrowInAllowed(kSeat), 1);
     EXPECT_EQ(Choose(block).word & kModThrowIn, kModThrowIn);
     game.options.throwInKings = 6;
     EXPECT_FALSE(game.MayThrowIn(kSeat));
@@ -194,6 +204,8 @@ TEST(GameChoiceRandomTest, RandomDealsKeepHandsOtherSeatsAndLevels) {
         block.profile = static_cast<std::int16_t>(1 + random() % 20);
         block.leadFlag = static_cast<std::int16_t>(random() % 2);
         const bool forced = random() % 4 == 0;
+        for (auto& level : block.typeEval)
+            level = 99;  // a candidate left out keeps this, which is no level
         std::vector<int> cards(block.hand, block.hand + kHandPlaces);
         std::sort(cards.begin(), cards.end());
         SeatBlock others[4];
