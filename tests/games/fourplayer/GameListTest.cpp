@@ -68,6 +68,12 @@ struct BillCase {
     int values[4];
 };
 
+// A bill whose unused item places still hold an item of an earlier game.
+GameBill WithStaleItem(GameBill bill, BillItem stale) {
+    bill.items[bill.itemCount] = stale;
+    return bill;
+}
+
 } // namespace
 
 // The tariff outcomes of the published rules: a party game moves the value between the two
@@ -87,6 +93,8 @@ TEST(GameList, BillsTurnIntoValuesThatSumToZero) {
         {"leaster", MakeBill(60, {1}, 0, {{13, 60}}), 0x8001, -1, {-20, 60, -20, -20}},
         {"shoot the moon", MakeBill(70, {0}, 1, {{10, 70}}), 0x8001, -1, {210, -70, -70, -70}},
         {"bock ramsch", MakeBill(-60, {2}, 0, {{12, -60}, {17, 0}}), 0x8001, -1, {40, 40, -120, 40}},
+        {"items past the count are not read",
+         WithStaleItem(MakeBill(-100, {3, 1}, 0, {{12, -60}, {11, -40}}), {11, -40}), 0x8001, -1, {20, 60, 20, -100}},
     };
     for (const BillCase& c : cases) {
         SchafkopfLikeTable t;
@@ -285,6 +293,10 @@ TEST(GameList, ReplaceGameListRefusesAListWhoseSizeDisagreesWithItsCount) {
     SchafkopfLikeTable t;
     t.Book(MakeBill(20, {1, 3}, 1), 1, 1);
     Handle kept = t.table.gameListHandle;
+    Handle tooShort = NewHandle(20);
+    EXPECT_FALSE(t.table.ReplaceGameList(tooShort));
+    DisposeHandle(tooShort);
+    EXPECT_FALSE(IsGameListSound(nullptr));
     for (std::int32_t count : {0, 2, -1, 1 << 30}) {
         Handle loaded = NewHandle(GameListSize(1));
         GameListHead(loaded)->count = count;

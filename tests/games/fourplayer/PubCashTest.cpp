@@ -136,12 +136,24 @@ TEST(PubCash, LeavingInTheFirstRoomOrOutsideTheRoomsBooksNothing) {
 // Leaving before play pays the penalty of the deal (13 points at the Doppelkopf level); the
 // previous game, paid already, is never booked again.
 TEST(PubCash, LeavingBeforePlayPaysThePenaltyOnly) {
-    for (int phase : {1, 2, 6}) {
+    for (int room : {2, 3, 8}) {
+        for (int phase : {1, 2, 6}) {
+            PubTable t;
+            t.ListGame(-20, 20, 0, 0);
+            EXPECT_TRUE(t.table->SettlePubEvent(0, phase, room, 500));
+            EXPECT_EQ(GameListHead(t.table->gameListHandle)->totals[0], -13);
+            EXPECT_EQ(t.Cash(), 10000 - 13 * 50) << room << " " << phase;
+        }
+    }
+}
+
+// Phases without a game at stake (no game, room scene, deal animation, leaving) book nothing.
+TEST(PubCash, LeavingWithoutAGameAtStakeBooksNothing) {
+    for (int phase : {0, 7, 8, 9}) {
         PubTable t;
         t.ListGame(-20, 20, 0, 0);
         EXPECT_TRUE(t.table->SettlePubEvent(0, phase, 3, 500));
-        EXPECT_EQ(GameListHead(t.table->gameListHandle)->totals[0], -13);
-        EXPECT_EQ(t.Cash(), 10000 - 13 * 50) << phase;
+        EXPECT_EQ(t.Cash(), 10000) << phase;
     }
 }
 
