@@ -5,6 +5,6 @@
 #include "games/fourplayer/SchafkopfCardRating.h"
 
 class SchafkopfCardChoice : public SchafkopfCardRating {
-public:
+  public:
     SchafkopfCardChoice() = default;
 };

@@ -5,6 +5,6 @@
 #include "games/fourplayer/SchafkopfCardChoice.h"
 
 class SchafkopfCardPlay : public SchafkopfCardChoice {
-public:
+  public:
     SchafkopfCardPlay() = default;
 };

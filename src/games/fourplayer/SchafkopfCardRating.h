@@ -5,6 +5,6 @@
 #include "games/fourplayer/SchafkopfComputerBase.h"
 
 class SchafkopfCardRating : public SchafkopfComputerBase {
-public:
+  public:
     SchafkopfCardRating() = default;
 };

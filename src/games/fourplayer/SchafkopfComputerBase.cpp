@@ -14,7 +14,9 @@ const SchafkopfOptions kNoOptions{};
 // Natural order of the Beg by rank step (1 Seven .. 8 Ace): the Ten sits between the Nine and
 // the Unter.
 constexpr int kBegStrength[9] = {0, 1, 2, 3, 5, 6, 7, 4, 8};
-int BegStrength(int card) { return kBegStrength[RankStepOf(card)]; }
+int BegStrength(int card) {
+    return kBegStrength[RankStepOf(card)];
+}
 
 // Cards of a group in the 32-card deck: the trump group (the trump suit included where its
 // cards are trumps) and each plain suit.
@@ -28,7 +30,7 @@ GroupSizes FullDeckSizes(GameTypeWord bits) {
     case 0:
     case kWordNormal:
     case kWordSuitSolo:
-    case kWordMarriage:  // the 1st Trick game
+    case kWordMarriage: // the 1st Trick game
     case kWordYou:
         return {14, 6};
     case kWordPureSuitSolo:
@@ -46,7 +48,7 @@ GroupSizes FullDeckSizes(GameTypeWord bits) {
         return {8, 6};
     case kWordOberUnterKing:
         return {12, 5};
-    default:  // the Beg: no trumps
+    default: // the Beg: no trumps
         return {0, 8};
     }
 }
@@ -63,7 +65,7 @@ int LowestRankTrump(GameTypeWord bits) {
     case kWordUnterKing:
     case kWordKingSolo:
     case kWordOberUnterKing:
-        return 6;  // Schellen King
+        return 6; // Schellen King
     default:
         return 0;
     }
@@ -71,7 +73,7 @@ int LowestRankTrump(GameTypeWord bits) {
 
 // Little-endian i16 fields, written or read in order.
 class TailCursor {
-public:
+  public:
     explicit TailCursor(std::uint8_t* bytes) : bytes_(bytes) {}
     void Put(std::int16_t value) {
         const auto raw = static_cast<std::uint16_t>(value);
@@ -86,7 +88,7 @@ public:
     }
     int Offset() const { return offset_; }
 
-private:
+  private:
     std::uint8_t* bytes_;
     int offset_ = 0;
 };
@@ -113,10 +115,14 @@ void WalkTail(Level& level, Cursor& io, Step step) {
         step(io, word);
 }
 
-bool IsSuitOrNone(int suit) { return suit >= -1 && suit <= 3; }
-bool IsRankOrNone(int rank) { return rank >= -1 && rank <= 8; }
+bool IsSuitOrNone(int suit) {
+    return suit >= -1 && suit <= 3;
+}
+bool IsRankOrNone(int rank) {
+    return rank >= -1 && rank <= 8;
+}
 
-}  // namespace
+} // namespace
 
 SchafkopfComputerBase::SchafkopfComputerBase() = default;
 
@@ -126,36 +132,72 @@ const SchafkopfOptions& SchafkopfComputerBase::Rules() const {
 
 // --- rule switches ---
 
-bool SchafkopfComputerBase::IsShortDeck() { return Rules().shortDeck != 0; }
-bool SchafkopfComputerBase::RequiredSoloRule() { return Rules().requiredSolo != 0; }
-bool SchafkopfComputerBase::ClubUnterCaughtScores() { return false; }
-bool SchafkopfComputerBase::DiamondAceCaughtScores() { return Rules().catchTheFox != 0; }
-bool SchafkopfComputerBase::SecondHeartTenWins() { return false; }
-bool SchafkopfComputerBase::ClubUnterLastTrickScores() { return false; }
-bool SchafkopfComputerBase::DiamondAceLastTrickScores() { return false; }
-int SchafkopfComputerBase::SoloistLeads() { return Rules().declarerLeads; }
+bool SchafkopfComputerBase::IsShortDeck() {
+    return Rules().shortDeck != 0;
+}
+bool SchafkopfComputerBase::RequiredSoloRule() {
+    return Rules().requiredSolo != 0;
+}
+bool SchafkopfComputerBase::ClubUnterCaughtScores() {
+    return false;
+}
+bool SchafkopfComputerBase::DiamondAceCaughtScores() {
+    return Rules().catchTheFox != 0;
+}
+bool SchafkopfComputerBase::SecondHeartTenWins() {
+    return false;
+}
+bool SchafkopfComputerBase::ClubUnterLastTrickScores() {
+    return false;
+}
+bool SchafkopfComputerBase::DiamondAceLastTrickScores() {
+    return false;
+}
+int SchafkopfComputerBase::SoloistLeads() {
+    return Rules().declarerLeads;
+}
 
-bool SchafkopfComputerBase::IsSeatToMoveAbove15() { return IsProfileAbove(seatToMove, 10); }
-bool SchafkopfComputerBase::IsSkilledSeat(int seat) { return IsProfileAbove(seat, 5); }
+bool SchafkopfComputerBase::IsSeatToMoveAbove15() {
+    return IsProfileAbove(seatToMove, 10);
+}
+bool SchafkopfComputerBase::IsSkilledSeat(int seat) {
+    return IsProfileAbove(seat, 5);
+}
 
 // --- deck facts ---
 
-int SchafkopfComputerBase::GetHandCapacity() { return 8; }
-int SchafkopfComputerBase::GetCardsPerHand() { return IsShortDeck() ? 6 : 8; }
+int SchafkopfComputerBase::GetHandCapacity() {
+    return 8;
+}
+int SchafkopfComputerBase::GetCardsPerHand() {
+    return IsShortDeck() ? 6 : 8;
+}
 // Rules that walk the rank steps upward start at the lowest card in the deck: the Nine
 // without Sevens and Eights.
-int SchafkopfComputerBase::GetLowestRankStep() { return IsShortDeck() ? 3 : 1; }
-int SchafkopfComputerBase::GetEndgameTrick() { return 5; }
+int SchafkopfComputerBase::GetLowestRankStep() {
+    return IsShortDeck() ? 3 : 1;
+}
+int SchafkopfComputerBase::GetEndgameTrick() {
+    return 5;
+}
 
 bool SchafkopfComputerBase::TestSeatFlag(int seat) {
     return TrickGameCore::TestSeatFlag(seat) || GetTrickPosition(seat) == seatRecordCount;
 }
 
-int SchafkopfComputerBase::GetLineGameKind() { return 2; }
+int SchafkopfComputerBase::GetLineGameKind() {
+    return 2;
+}
 // Counts tuned for twelve-card hands, scaled to eight.
-int SchafkopfComputerBase::ScaleCardCount(int count) { return count / 2 + 1; }
-bool SchafkopfComputerBase::HasTwoCopies() { return false; }
-int SchafkopfComputerBase::GetLowTrumpLimit() { return 9; }
+int SchafkopfComputerBase::ScaleCardCount(int count) {
+    return count / 2 + 1;
+}
+bool SchafkopfComputerBase::HasTwoCopies() {
+    return false;
+}
+int SchafkopfComputerBase::GetLowTrumpLimit() {
+    return 9;
+}
 
 // --- card order ---
 
@@ -177,7 +219,9 @@ bool SchafkopfComputerBase::IsTrump(int card) {
     return IsRankInTrumpList(card, list);
 }
 
-bool SchafkopfComputerBase::IsHeartTenTop(const GameType*) { return false; }
+bool SchafkopfComputerBase::IsHeartTenTop(const GameType*) {
+    return false;
+}
 
 int SchafkopfComputerBase::GetHigherCard(int a, int b) {
     if (!IsBeg())
@@ -268,8 +312,12 @@ bool SchafkopfComputerBase::IsSoloWord(GameTypeWord word) {
     return bits > 1 && bits < kWordMarriage;
 }
 
-bool SchafkopfComputerBase::IsSoloType(const GameType& type) { return IsSoloWord(type.word); }
-bool SchafkopfComputerBase::IsSoloGame() { return IsSoloWord(gameType.word); }
+bool SchafkopfComputerBase::IsSoloType(const GameType& type) {
+    return IsSoloWord(type.word);
+}
+bool SchafkopfComputerBase::IsSoloGame() {
+    return IsSoloWord(gameType.word);
+}
 
 int SchafkopfComputerBase::RateCardRole(int card) {
     const GameTypeWord bits = GameBits(gameType.word);
@@ -295,24 +343,46 @@ bool SchafkopfComputerBase::MayAnnounce(int seat, int, std::uint8_t* lastMoment)
 }
 void SchafkopfComputerBase::TrackAnnouncementTiming(int) {}
 void SchafkopfComputerBase::ObserveNormalGameCard(int) {}
-Handle SchafkopfComputerBase::GetStrategyLibrary(int) { return nullptr; }
+Handle SchafkopfComputerBase::GetStrategyLibrary(int) {
+    return nullptr;
+}
 
 // --- slots whose Schafkopf answers come with the bidding and the card rules ---
 
-int SchafkopfComputerBase::EvaluateBeg(SeatBlock&, int) { return 0; }
+int SchafkopfComputerBase::EvaluateBeg(SeatBlock&, int) {
+    return 0;
+}
 bool SchafkopfComputerBase::WantsCallGame(SeatBlock&, SchafkopfCall*, GameType*, int) {
     return false;
 }
-bool SchafkopfComputerBase::HasYouHand(const SeatBlock&) { return false; }
-bool SchafkopfComputerBase::MayDouble(int) { return false; }
+bool SchafkopfComputerBase::HasYouHand(const SeatBlock&) {
+    return false;
+}
+bool SchafkopfComputerBase::MayDouble(int) {
+    return false;
+}
 void SchafkopfComputerBase::StepSeat(int) {}
-int SchafkopfComputerBase::GetStoredLevel(int) { return 0; }
-bool SchafkopfComputerBase::DecideRe(int) { return false; }
-bool SchafkopfComputerBase::DecideResup(int) { return false; }
-bool SchafkopfComputerBase::DecideDouble(int) { return false; }
-bool SchafkopfComputerBase::DecideSup(int) { return false; }
-bool SchafkopfComputerBase::PlayTrickTakingCard(int, int) { return false; }
-bool SchafkopfComputerBase::PlayHighSuitCardBehind(int, int) { return false; }
+int SchafkopfComputerBase::GetStoredLevel(int) {
+    return 0;
+}
+bool SchafkopfComputerBase::DecideRe(int) {
+    return false;
+}
+bool SchafkopfComputerBase::DecideResup(int) {
+    return false;
+}
+bool SchafkopfComputerBase::DecideDouble(int) {
+    return false;
+}
+bool SchafkopfComputerBase::DecideSup(int) {
+    return false;
+}
+bool SchafkopfComputerBase::PlayTrickTakingCard(int, int) {
+    return false;
+}
+bool SchafkopfComputerBase::PlayHighSuitCardBehind(int, int) {
+    return false;
+}
 
 int SchafkopfComputerBase::GetTrumpSuitCard(int rankStep) {
     return Rules().trumpSuit * 8 + rankStep;
@@ -344,7 +414,7 @@ void SchafkopfComputerBase::NewDeal(bool keepTricks) {
         seatCalls[seat].suit = -1;
         seatCalls[seat].rank = -1;
         seatCalls[seat].flag = 0;
-        seats[seat].lineFlag = 0;  // evaluated by the game choice
+        seats[seat].lineFlag = 0; // evaluated by the game choice
     }
 }
 
@@ -368,8 +438,8 @@ bool SchafkopfComputerBase::ReadTail(const std::uint8_t* bytes) {
     } read{};
     TailCursor io(const_cast<std::uint8_t*>(bytes));
     WalkTail(read, io, [](TailCursor& c, std::int16_t& value) { value = c.Get(); });
-    bool sound = IsSuitOrNone(read.calledSuit) && IsRankOrNone(read.calledRank) &&
-                 read.potUnits >= 0;
+    bool sound =
+        IsSuitOrNone(read.calledSuit) && IsRankOrNone(read.calledRank) && read.potUnits >= 0;
     for (const auto& call : read.seatCalls)
         sound = sound && IsSuitOrNone(call.suit) && IsRankOrNone(call.rank);
     if (!sound)

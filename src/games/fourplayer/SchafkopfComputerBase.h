@@ -37,18 +37,18 @@ inline constexpr int kSchafkopfStateWords = 50;
 inline constexpr int kSchafkopfTailSize = 356;
 
 class SchafkopfComputerBase : public FourSeatComputerPlayer {
-public:
+  public:
     SchafkopfComputerBase();
 
     // --- overrides of the engine, in the engine's order ---
     bool IsShortDeck() override;
     bool RequiredSoloRule() override;
     bool ClubUnterCaughtScores() override;
-    bool DiamondAceCaughtScores() override;  // the fox: the trump suit's Ace
+    bool DiamondAceCaughtScores() override; // the fox: the trump suit's Ace
     bool SecondHeartTenWins() override;
     bool ClubUnterLastTrickScores() override;
     bool DiamondAceLastTrickScores() override;
-    int SoloistLeads() override;  // the declarer leads the first trick
+    int SoloistLeads() override; // the declarer leads the first trick
     // The engine's strong-seat test (above 15 there) starts at level 2 in Schafkopf.
     bool IsSeatToMoveAbove15() override;
     void NewDeal(bool keepTricks) override;
@@ -140,11 +140,11 @@ public:
     std::int16_t calledRank = -1;
     std::int16_t laufendeCount = 0;
     SchafkopfCall seatCalls[kSchafkopfCallRecords] = {};
-    std::int16_t potUnits = 0;  // base stakes lying in the pot
+    std::int16_t potUnits = 0; // base stakes lying in the pot
     std::int16_t stateWords[kSchafkopfStateWords] = {};
     SchafkopfOptions* options = nullptr;
 
-protected:
+  protected:
     // The options in force; an all-zero record while none is attached.
     const SchafkopfOptions& Rules() const;
     // Whether the trump suit's own cards are trumps under the game bits.

@@ -30,7 +30,9 @@ bool SchafkopfComputerBase::IsTout() const {
     return (gameType.word & kModThrowIn) != 0 || GameBits(gameType.word) == kWordYou;
 }
 
-bool SchafkopfComputerBase::IsDeclarer(int seat) { return IsSeat(seat) && partyLists[0] == seat; }
+bool SchafkopfComputerBase::IsDeclarer(int seat) {
+    return IsSeat(seat) && partyLists[0] == seat;
+}
 
 bool SchafkopfComputerBase::HoldsTrumpCard(int seat, int card) {
     return IsTrump(card) && IsCardInHand(seat, card);

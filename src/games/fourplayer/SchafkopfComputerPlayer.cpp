@@ -8,7 +8,9 @@
 
 SchafkopfComputerPlayer::SchafkopfComputerPlayer() = default;
 
-bool SchafkopfComputerPlayer::HoldsCard(int seat, int card) { return IsCardInHand(seat, card); }
+bool SchafkopfComputerPlayer::HoldsCard(int seat, int card) {
+    return IsCardInHand(seat, card);
+}
 
 bool SchafkopfComputerPlayer::WantsExtrasItem() {
     const SchafkopfOptions& rules = Rules();
@@ -34,8 +36,8 @@ void SchafkopfComputerPlayer::AddItem(GameBill& bill, int kind, int value) {
 // The highest stakes with every doubling outgrow the bill's 16-bit values: they stop at the
 // largest value rather than wrap around to the other sign.
 std::int16_t SchafkopfComputerPlayer::ClampToBill(int value) {
-    return static_cast<std::int16_t>(std::clamp(value, -static_cast<int>(INT16_MAX),
-                                                static_cast<int>(INT16_MAX)));
+    return static_cast<std::int16_t>(
+        std::clamp(value, -static_cast<int>(INT16_MAX), static_cast<int>(INT16_MAX)));
 }
 
 int SchafkopfComputerPlayer::SumBill(const GameBill& bill) {
@@ -133,12 +135,13 @@ void SchafkopfComputerPlayer::SettleBeg(GameBill& bill, int declaring, int other
     AddItem(bill, kBillGameValue, Rules().begStake);
     AddDoublings(bill, declaring, other);
     AddPot(bill, won);
-    bill.cardPoints = 0;  // the Beg is won or lost by tricks, not points
+    bill.cardPoints = 0; // the Beg is won or lost by tricks, not points
 }
 
 bool SchafkopfComputerPlayer::DeclarerWon() {
     if (!IsTout())
-        return cardPoints[partyLists[0]] + (IsSeat(partyLists[1]) ? cardPoints[partyLists[1]] : 0) >=
+        return cardPoints[partyLists[0]] +
+                   (IsSeat(partyLists[1]) ? cardPoints[partyLists[1]] : 0) >=
                61;
     for (int i = 2; i < 5; ++i)
         if (IsSeat(partyLists[i]) && tricksWon[partyLists[i]] > 0)
@@ -149,7 +152,8 @@ bool SchafkopfComputerPlayer::DeclarerWon() {
 void SchafkopfComputerPlayer::SettleNormalGame(GameBill& bill, int declaring, int other) {
     if (!IsSeat(partyLists[0]))
         return;
-    int points = cardPoints[partyLists[0]] + (IsSeat(partyLists[1]) ? cardPoints[partyLists[1]] : 0);
+    int points =
+        cardPoints[partyLists[0]] + (IsSeat(partyLists[1]) ? cardPoints[partyLists[1]] : 0);
     const bool won = DeclarerWon();
     for (int i = 0; i < 3; ++i)
         bill.listedSeats[i] = won ? (i < 2 ? partyLists[i] : -1) : partyLists[2 + i];
@@ -221,7 +225,8 @@ void SchafkopfComputerPlayer::AddPot(GameBill& bill, bool won) {
     bill.potBooked = 1;
     bill.potSeat = partyLists[0];
     bill.potAmount = static_cast<std::int16_t>(won ? amount : -amount);
-    const int doubled = std::min(2 * potUnits, std::max(static_cast<int>(potUnits), INT16_MAX / perUnit));
+    const int doubled =
+        std::min(2 * potUnits, std::max(static_cast<int>(potUnits), INT16_MAX / perUnit));
     potUnits = static_cast<std::int16_t>(won ? 0 : doubled);
     AddItem(bill, kBillPot + kBillSeatStep * bill.potSeat, bill.potAmount);
 }

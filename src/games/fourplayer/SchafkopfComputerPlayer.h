@@ -8,7 +8,7 @@
 #include "games/fourplayer/SchafkopfCardPlay.h"
 
 class SchafkopfComputerPlayer : public SchafkopfCardPlay {
-public:
+  public:
     SchafkopfComputerPlayer();
 
     // Stores the item at the bill's item count and counts it; a bill that is full refuses it.
@@ -30,7 +30,7 @@ public:
     // The item values without the pot items.
     static int SumBill(const GameBill& bill);
 
-private:
+  private:
     static std::int16_t ClampToBill(int value);
     void AddItem(GameBill& bill, int kind, int value);
     void CollectFoxCaptures();
