@@ -206,7 +206,7 @@ TEST_F(EstimateTest, FewerThanTwoOpenCandidatesGetAFixedGuess) {
             Played(16);
         game.GiveHand(0, {3, 4});
         game.GiveHand(1, {5, 6});
-        game.GiveHand(2, {14, 7});
+        game.GiveHand(2, {14, 19}); // no trump left: the Herz discard is legal
         game.GiveHand(3, {16, 8});
         game.leader = 0;
         game.trickCards[0] = 3; // a trump led, Herz discarded by the third seat

@@ -300,8 +300,9 @@ TEST_F(ScriptTest, InstructionsChooseTheirCards) {
         {"lowest-herz", false, "H-9"},
         {"lowest-trump", false, "S-9"},
         {"missing-group", false, ""},  // Schellen are trumps: no card of group 0
-        // The trump play by value declines until the trump rules are in: the lowest trump.
-        {"trump-by-value", false, "S-9"},
+        // The trump play by value walks the trump suit down from the Ace past the Obers and
+        // Unters: the King before the Nine.
+        {"trump-by-value", false, "S-K"},
         {"group-card-ends-branch", true, "H-9"},
         {"into-next-head", false, "G-A"},
         {"to-position-24", false, ""},  // the code area ends there

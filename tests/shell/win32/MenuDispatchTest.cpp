@@ -15,6 +15,7 @@
 #include "shell/win32/MainWindow.h"
 #include "shell/win32/PreferenceDialogs.h"
 #include "shell/win32/RunningShell.h"
+#include "shell/win32/SmallDialogs.h"
 #include "story/win32/RoomPanel.h"
 #include "views/win32/TablePane.h"
 
@@ -57,6 +58,9 @@ std::string ProcedureName(DLGPROC procedure) {
     if (procedure == KeyboardProc) return "keyboard";
     if (procedure == SoundProc) return "sound";
     if (procedure == AboutProc) return "about";
+    if (procedure == SettingsDialogProc) return "settings";
+    if (procedure == SuitNamesDialogProc) return "suit names";
+    if (procedure == StylesComparisonDialogProc) return "styles";
     return "other";
 }
 
@@ -140,10 +144,10 @@ TEST_F(MenuDispatchTest, EachCommandReachesItsOwnTarget) {
         // Preferences
         {1101, {"dialog 1501 view"}},
         {1102, {"dialog 1502 keyboard"}},
-        {1103, {noDialog}},
+        {1103, {"dialog 1504 settings"}},
         {1104, {"dialog 1505 sound"}},
         {1105, {}},
-        {1106, {noDialog}},
+        {1106, {"dialog 1011 suit names"}},
         {1110, {"box Should I copy your film folder to your hard disk ?"}},
         {1111, {"box Should I create a shortcut file for this game at the Desktop?"}},
         // Game, Announce and Windows: the Schafkopf table's procedure
@@ -170,7 +174,7 @@ TEST_F(MenuDispatchTest, EachCommandReachesItsOwnTarget) {
         {504, {}},
         {505, {}},
         {508, {}},
-        {1406, {}},
+        {1406, {noDialog}},  // the manual deal comes with the deal panes
         {1412, {}},
         {1413, {}},
         {1414, {}},
@@ -182,7 +186,7 @@ TEST_F(MenuDispatchTest, EachCommandReachesItsOwnTarget) {
         {1507, {"open https://schafkopf.example.org/en/"}},
         {1508, {"open https://schafkopf.example.org/en/club.html"}},
         {1511, {"open https://schafkopf.example.org/en/movies.html"}},
-        {1512, {noDialog}},
+        {1512, {"dialog 1012 styles"}},
         // Commands without an item: hosting, and the ids that do nothing
         {1701, {}},
         {1702, {}},
