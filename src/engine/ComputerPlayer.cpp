@@ -180,7 +180,9 @@ void ComputerPlayer::PlayCard(int seat, int place, int reason) {
         DebugBox("Play card", place);
         return;
     }
-    TrackAnnouncementTiming(seat);
+    // A dry run only probes a card: the pause before it was never made.
+    if (!dryRun)
+        TrackAnnouncementTiming(seat);
     const bool computerCard = reason != kReasonHuman;
     if (computerCard)
         ShowClubQueen(seat, &place, &reason);

@@ -24,6 +24,8 @@ public:
     bool ShouldContestTrick(int card) override;
     void CountSureTrumpsWithPartner(int seat, int partner, int* own, int* partners) override;
     bool HasWinningTopCard(int group) override;
+    void ObserveNormalGameCard(int seat) override;
+    bool DecideAnnouncement(int seat, std::uint8_t* wait) override;
 
     // Observers and party figures.
     virtual void ObserveAfterCard(int seat);
@@ -253,6 +255,35 @@ public:
     bool RunStrategyCode(int seat, int* position, const std::uint8_t* code, int* card);
     bool PlayStrategyCard(int seat);
 
+    // Style learning from the announcements' timing and the cards (seats whose style comes
+    // from the rules record).
+    void ObserveAnnouncementStyle(int seat);
+    // Announcement decisions of the computer seats: the deciders answer the kind to announce
+    // now (or -1); the gate holds a wish for its last moment. Styles and modes are the codes
+    // of the announcement list.
+    bool DecideSoloistAnnouncement(int seat, std::int16_t* kind);
+    bool DecideSoloDefenceAnnouncement(int seat, std::int16_t* kind);
+    bool DecideReAnnouncement(int seat, std::int16_t* kind);
+    bool DecideContraAnnouncement(int seat, std::int16_t* kind);
+    bool DecideReWithConventions(int seat, std::int16_t* kind, std::uint8_t* style,
+                                 std::uint8_t* mode);
+    bool DecideContraWithConventions(int seat, std::int16_t* kind, std::uint8_t* style,
+                                     std::uint8_t* mode);
+    bool GateAnnouncement(int seat, std::int16_t* kind, bool allowNow);
+    static void ClampAnnouncement(std::int16_t* kind, int next, int target);
+    bool TestAnnounceMode(int seat, int kind, int mode);
+    bool IsStyleMoment(int seat, int style);
+    int RateReStyle(int seat, double strength, bool flag);
+    int ChooseReStyle(int seat, double strength, bool flag);
+    int ChooseContraStyle(int seat, int style);
+    double RateAnnounceStrength(int seat, bool flag);  // losers; 1000.0 too few trumps
+    bool OtherPartyRaised(int seat);
+    bool PartnerCallsForLevel(int seat, int extra, int held, bool* now);
+    bool PursueStyle(int seat, std::uint8_t* mode, int style);
+    void ChooseAnnouncementLevel(int seat, bool flag);
+    int ChooseNextLevel(int seat, int level);
+    int ChooseLevelWithPartner(int seat, int level);
+
     // Non-virtual bookkeeping.
     bool PlayCardIfHeld(int seat, int card, int reason);
     // Dry runs nest: BeginDryRun answers the mode it found, and the matching EndDryRun
@@ -319,6 +350,20 @@ protected:
     bool Beats(int card, int other) { return !IsCardHigher(other, card); }
     bool IsMaster(int seat, int card) { return CountHigherCardsOut(seat, card) == 0; }
     int PointsSoFar() { return CountTrickPoints(false); }  // card points before the mover
+    // Steps of the style learning.
+    bool IsStrongForStyle(int seat, int points, double losers);
+    std::int16_t& LateStyleLevel(int seat);
+    int FindSignalAnswerer(int seat, int winner, int ledGroup, bool winnerTrumped,
+                           bool skipDeclaring);
+    void ObserveMarriageStyle(int seat, int card);
+    void ObserveNoTrumpSignals(int seat, int card);
+    // Steps of the announcement decisions.
+    bool IsLastMoment(int seat, int kind);
+    int CountHeartTensHeld(int seat);
+    int TrumpsHeldAndPlayed(int seat);
+    int PlayedBySeatCount(int seat, int card);  // copies of the card the seat has played
+    bool DecideStrongReWithConventions(int seat, std::int16_t* kind, std::uint8_t* style,
+                                       int next);
     // The steps of the rules that have several.
     bool ChooseMiddleTrumpRank(int seat, bool forced, bool lowestFirst, int* rank, int* suits);
     int FindPairTrump(int seat, int card, bool pairMode);

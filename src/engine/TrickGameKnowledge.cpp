@@ -50,17 +50,8 @@ int TrickGameKnowledge::GetTrickHighCard() {
     return best;
 }
 
-int TrickGameKnowledge::CountCardsInHand(int, int) { return 0; }
-bool TrickGameKnowledge::MayAnnounce(int, int, std::uint8_t*) { return false; }
-bool TrickGameKnowledge::CanAddAnnouncement(bool, int) { return false; }
-bool TrickGameKnowledge::MakeAnnouncement(int, int) { return false; }
-bool TrickGameKnowledge::GetNextAnnouncement(int, std::int16_t* kind) {
-    if (kind)
-        *kind = -1;
-    return false;
-}
-void TrickGameKnowledge::TrackAnnouncementTiming(int) {}
-void TrickGameKnowledge::ObserveAnnouncement(int, int) {}
+// The style observer of the cards and the announcement decisions need the computer player's
+// hand values; its level fills them in.
 void TrickGameKnowledge::ObserveNormalGameCard(int) {}
 bool TrickGameKnowledge::ShouldPlayForPartner(int, bool) { return false; }
 bool TrickGameKnowledge::ShouldContestTrick(int) { return false; }

@@ -111,8 +111,26 @@ public:
     int GetPartnerAnnouncement(int seat);
     int GetAnnouncementThisTrick(int seat);
     int GetHighestAnnouncement(bool first);
+    // Announcement bookkeeping: a late party call as a reply to the other party (count = the
+    // seat's cards counted from the decision trick), the style of a Re made after a pause, and
+    // the style tests of forcing and waiting.
+    bool MayReplyWithPartyCall(int seat, int count);
+    void UpgradeReStyle(int seat);
+    bool HasForcingStyle(int seat);
+    bool HasWaitingStyle(int seat);
+    // Style learning: a level moves by one within 0..5; a code is recorded for the party of a
+    // seat whose style comes from the rules record; the stored loser count as a real number.
+    static void StepStyleLevel(std::int16_t& level, bool up);
+    void RecordStyleSignal(int seat, int code);
+    double GetAnnounceStrength(int seat);
 
 protected:
+    // The announcement count as the readers use it (a damaged count is kept within 0..12), the
+    // trick from which the deadlines count (shifted: a complete trick settles an open
+    // marriage), and the waiting clock cleared.
+    int ClampedAnnouncementCount() const;
+    int GetDecisionTrick(bool* shifted);
+    void ClearAnnounceClock();
     // The level of candidate index (0..25) of the game choice for the block.
     int EvaluateCandidate(int index, SeatBlock& block, bool forced, int seat);
     bool MayTakeCandidate(const SeatBlock& block, int index, int level, bool forced);
@@ -123,3 +141,6 @@ protected:
     int MatchPatternRun(int seat, const std::uint8_t* cards, const std::uint8_t* groups,
                         int place);
 };
+
+// Copies the five fields of an announcement entry.
+void CopyAnnouncementEntry(AnnouncementEntry* dst, const AnnouncementEntry* src);
