@@ -51,19 +51,27 @@ bool ComputerPlayer::DecideAnnouncement(int seat, std::uint8_t* wait) {
         return false;
     if (w == kWordMarriage && partyLists[1] == -1)
         return false;
+    // The level planning may make its level itself at its last moment: the decision then
+    // answers that an announcement was made, whatever the decider answered.
+    const int countBefore = ClampedAnnouncementCount();
+    auto made = [&](bool decided, int kind) {
+        if (ClampedAnnouncementCount() != countBefore)
+            return true;
+        return decided && MakeAnnouncement(seat, kind);
+    };
     std::int16_t kind = -1;
     bool decided = false;
     if (w >= 2 && w <= 0x1000) {
         decided = seat == partyLists[0] ? DecideSoloistAnnouncement(seat, &kind)
                                         : DecideSoloDefenceAnnouncement(seat, &kind);
-        return decided && MakeAnnouncement(seat, kind);
+        return made(decided, kind);
     }
     const bool conventions = UsesConventions(seat);
     const bool first = seats[seat].inDeclarerParty != 0;
     const bool toMoveEmpty = IsSeat(seatToMove) && trickCards[seatToMove] == 0;
     if (!conventions) {
         decided = first ? DecideReAnnouncement(seat, &kind) : DecideContraAnnouncement(seat, &kind);
-        return decided && MakeAnnouncement(seat, kind);
+        return made(decided, kind);
     }
     std::uint8_t style = 0;
     std::uint8_t mode = 0;
@@ -84,11 +92,11 @@ bool ComputerPlayer::DecideAnnouncement(int seat, std::uint8_t* wait) {
                    GetAnnouncementThisTrick(1) == 1) {
             waitOut = 1;
         }
-        return decided && MakeAnnouncement(seat, kind);
+        return made(decided, kind);
     }
     decided = DecideContraWithConventions(seat, &kind, &style, &mode);
     if (!decided)
-        return false;
+        return made(false, kind);
     if (kind == 0 && mode == 4) {
         contraNo90Style = 4;
         return MakeAnnouncement(seat, kind);

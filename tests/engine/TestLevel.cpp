@@ -1,9 +1,11 @@
 #include "engine/TestLevel.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 #include "engine/CardPlayTimes.h"
+#include "platform/Ticks.h"
 
 namespace {
 
@@ -31,7 +33,7 @@ void SetUpRulesRecord(DoppelkopfOptions& rules) {
     ClearPlayerTimeStats(&rules);
 }
 
-}  // namespace
+} // namespace
 
 TestLevel::TestLevel() {
     SetUpRulesRecord(options);
@@ -42,7 +44,7 @@ TestLevel::TestLevel() {
 std::vector<int> TestLevel::Deck() {
     std::vector<int> deck;
     for (int card = kFirstCard; card <= kLastCard; ++card) {
-        const int step = (card - 1) % 8 + 1;  // 1..8: 7, 8, 9, Unter, Ober, King, 10, Ace
+        const int step = (card - 1) % 8 + 1; // 1..8: 7, 8, 9, Unter, Ober, King, 10, Ace
         if (step < 3 || (step == 3 && IsShortDeck()))
             continue;
         deck.push_back(card);
@@ -54,8 +56,8 @@ std::vector<int> TestLevel::Deck() {
 void TestLevel::GiveHand(int seat, const std::vector<int>& cards) {
     SeatBlock& block = seats[seat];
     for (int p = 0; p < kHandPlaces; ++p)
-        block.hand[p] = static_cast<std::uint8_t>(p < static_cast<int>(cards.size()) ? cards[p]
-                                                                                     : 0);
+        block.hand[p] =
+            static_cast<std::uint8_t>(p < static_cast<int>(cards.size()) ? cards[p] : 0);
     SortHand(block.hand, kHandPlaces, gameType.trumpSuit, gameType.word, true, true);
     for (auto& count : block.groupCount)
         count = 0;
@@ -123,4 +125,41 @@ int TestLevel::FinishTrick() {
     seatToMove = leader;
     ++trickNumber;
     return winner;
+}
+
+void TestLevel::StartPlay() {
+    for (int seat = 0; seat < GetSeatCount(); ++seat) {
+        SeatBlock& block = seats[seat];
+        int losers = static_cast<int>(std::lround(RateAnnounceStrength(seat, false) * 10));
+        const int style = ProfileStyle(block.profile);
+        if (style == 1 || style == 2)
+            --losers;
+        else if ((style == 3 || style == 4) && losers < 10)
+            ++losers;
+        block.loserCount = static_cast<std::int16_t>(losers);
+    }
+}
+
+bool TestLevel::CollectAnnouncements(int skippedSeat) {
+    int seat = leader;
+    for (int n = 0; n < GetSeatCount(); ++n, seat = NextSeat(seat)) {
+        if (seat == skippedSeat || seats[seat].usesProfileStyle == 0)
+            continue;
+        std::uint8_t wait = 0;
+        if (DecideAnnouncement(seat, &wait))
+            return true;
+    }
+    return false;
+}
+
+void TestLevel::StartWaitingClock(int seat) {
+    if (seats[seat].usesProfileStyle == 0 && seats[seat].inDeclarerParty == 0 &&
+        (HasAnnounceOnLeadStyle(seat) || HasAnnounceOffLeadStyle(seat))) {
+        announceClockSeat = -1;
+        announceClock = static_cast<std::int32_t>(TickCount());
+    }
+}
+
+void TestLevel::NoteComputerCard() {
+    lastComputerCardTime = static_cast<std::int32_t>(TickCount());
 }

@@ -30,6 +30,15 @@ public:
     virtual void SetUpParties(int soloist);
     // A computer seat's decision point: it becomes the seat to move and analyses its partners.
     void PrepareDecision(int seat);
+    // The controller's part in the announcements: each seat's loser count at the start of
+    // play; before a card the computer seats (style from their profile), from the leader on
+    // and skipping one seat, are asked until one announces (answers whether one did); the
+    // waiting clock started for a human seat of the second party that signals by waiting,
+    // and the time of the computer seats' cards.
+    void StartPlay();
+    bool CollectAnnouncements(int skippedSeat);
+    void StartWaitingClock(int seat);
+    void NoteComputerCard();
 
     DoppelkopfOptions options{};
 };
