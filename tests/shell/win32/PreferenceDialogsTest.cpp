@@ -182,13 +182,16 @@ TEST_F(PreferenceDialogsTest, ScreenViewApplyStoresAndStaysOpen) {
     bool stayed = false;
     drivers[kScreenViewDialog] = [&](HWND dialog) {
         Type(dialog, 228, "7");
+        Type(dialog, 231, "44");
         Press(dialog, 226);
         stayed = StaysOpen(dialog);
         Press(dialog, IDCANCEL);
     };
     Command(1101);
     EXPECT_TRUE(stayed);
-    EXPECT_EQ(I16(ReadFile(), 1706), 7);
+    const Bytes file = ReadFile();
+    EXPECT_EQ(I16(file, 1706), 7);
+    EXPECT_EQ(I16(file, 1710), 44);
 }
 
 // ---- Keyboard ----------------------------------------------------------------------------
