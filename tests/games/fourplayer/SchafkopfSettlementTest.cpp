@@ -7,6 +7,7 @@
 
 #include "SchafkopfReference.h"
 #include "SchafkopfTable.h"
+#include "games/fourplayer/GameList.h"
 #include "support/AlertRecorder.h"
 
 namespace {
@@ -83,94 +84,248 @@ struct Vector {
 
 const Vector kVectors[] = {
     {.name = "Call Game won 61:59", .lines = {{0, 10}}, .cardPoints = 61},
-    {.name = "Call Game won with 90: no Schneider", .points = {60, 30, 20, 10},
-     .lines = {{0, 10}}, .cardPoints = 90},
-    {.name = "Call Game won with 91", .points = {60, 31, 20, 9}, .lines = {{0, 10}, {4, 10}},
+    {.name = "Call Game won with 90: no Schneider",
+     .points = {60, 30, 20, 10},
+     .lines = {{0, 10}},
+     .cardPoints = 90},
+    {.name = "Call Game won with 91",
+     .points = {60, 31, 20, 9},
+     .lines = {{0, 10}, {4, 10}},
      .cardPoints = 91},
-    {.name = "Call Game won with every trick", .points = {60, 60, 0, 0}, .tricks = {4, 4, 0, 0},
-     .lines = {{0, 10}, {4, 10}, {5, 10}}, .cardPoints = 120},
-    {.name = "120 points, the others took an empty trick", .points = {60, 60, 0, 0},
-     .tricks = {4, 3, 1, 0}, .lines = {{0, 10}, {4, 10}}, .cardPoints = 120},
-    {.name = "defenders win with 90", .points = {20, 10, 50, 40}, .lines = {{0, 10}, {4, 10}},
-     .listed = {2, 3, -1}, .cardPoints = 90},
-    {.name = "defenders win with 89", .points = {21, 10, 50, 39}, .lines = {{0, 10}},
-     .listed = {2, 3, -1}, .cardPoints = 89},
-    {.name = "solo won with 91", .word = 4, .partner = -1, .points = {91, 10, 10, 9},
-     .lines = {{0, 50}, {4, 10}}, .listed = {0, -1, -1}, .cardPoints = 91},
-    {.name = "three runners in a Call Game", .points = {40, 30, 30, 20}, .laufende = 3,
-     .withLaufende = true, .lines = {{0, 10}, {8, 30}, {16, 0}}, .cardPoints = 70},
-    {.name = "two runners in a Call Game count nothing", .points = {40, 30, 30, 20}, .laufende = 2,
-     .withLaufende = true, .lines = {{0, 10}, {16, 0}}, .cardPoints = 70},
-    {.name = "two missing runners in a solo", .word = 4, .partner = -1, .points = {70, 30, 10, 10},
-     .laufende = -2, .withLaufende = true, .lines = {{0, 50}, {8, 20}, {16, 0}},
-     .listed = {0, -1, -1}, .cardPoints = 70},
-    {.name = "Contra then Re", .doublings = 2, .lines = {{0, 10}, {7, 10}, {6, 20}},
-     .cardPoints = 61},
-    {.name = "Supra", .doublings = 3, .lines = {{0, 10}, {7, 10}, {6, 20}, {14, 40}},
-     .cardPoints = 61},
-    {.name = "Resupra", .doublings = 4,
-     .lines = {{0, 10}, {7, 10}, {6, 20}, {14, 40}, {15, 80}}, .cardPoints = 61},
-    {.name = "Tout won", .word = 4 | 0x10000, .partner = -1, .points = {120, 0, 0, 0},
-     .tricks = {8, 0, 0, 0}, .lines = {{0, 50}, {1, 50}}, .listed = {0, -1, -1},
+    {.name = "Call Game won with every trick",
+     .points = {60, 60, 0, 0},
+     .tricks = {4, 4, 0, 0},
+     .lines = {{0, 10}, {4, 10}, {5, 10}},
      .cardPoints = 120},
-    {.name = "You won", .word = 0x20000, .partner = -1, .points = {120, 0, 0, 0},
-     .tricks = {8, 0, 0, 0}, .lines = {{0, 50}, {2, 150}}, .listed = {0, -1, -1},
+    {.name = "120 points, the others took an empty trick",
+     .points = {60, 60, 0, 0},
+     .tricks = {4, 3, 1, 0},
+     .lines = {{0, 10}, {4, 10}},
      .cardPoints = 120},
-    {.name = "Tout lost by one empty trick", .word = 4 | 0x10000, .partner = -1,
-     .points = {120, 0, 0, 0}, .tricks = {7, 1, 0, 0}, .lines = {{0, 50}, {1, 50}},
-     .listed = {1, 2, 3}, .cardPoints = 0},
-    {.name = "runners in a Tout never go negative", .word = 4 | 0x10000, .partner = -1,
-     .points = {120, 0, 0, 0}, .tricks = {8, 0, 0, 0}, .laufende = -2, .withLaufende = true,
-     .lines = {{0, 50}, {8, 20}, {1, 70}, {16, 0}}, .listed = {0, -1, -1}, .cardPoints = 120},
-    {.name = "fixed partners at 60:60", .points = {30, 30, 30, 30}, .fixedPartners = true,
-     .lines = {{0, 0}}, .listed = {2, 3, -1}, .cardPoints = 60},
-    {.name = "German call at 60:60 is lost", .points = {30, 30, 30, 30}, .lines = {{0, 10}},
-     .listed = {2, 3, -1}, .cardPoints = 60},
-    {.name = "pot of two units won", .declarer = 1, .partner = 2, .points = {30, 40, 30, 20},
-     .potUnits = 2, .lines = {{0, 10}, {9 + 512, 80}}, .listed = {1, 2, -1}, .cardPoints = 70},
-    {.name = "pot of two units lost", .declarer = 1, .partner = 2, .points = {40, 30, 20, 30},
-     .potUnits = 2, .lines = {{0, 10}, {9 + 512, -80}}, .listed = {0, 3, -1}, .cardPoints = 70,
+    {.name = "defenders win with 90",
+     .points = {20, 10, 50, 40},
+     .lines = {{0, 10}, {4, 10}},
+     .listed = {2, 3, -1},
+     .cardPoints = 90},
+    {.name = "defenders win with 89",
+     .points = {21, 10, 50, 39},
+     .lines = {{0, 10}},
+     .listed = {2, 3, -1},
+     .cardPoints = 89},
+    {.name = "solo won with 91",
+     .word = 4,
+     .partner = -1,
+     .points = {91, 10, 10, 9},
+     .lines = {{0, 50}, {4, 10}},
+     .listed = {0, -1, -1},
+     .cardPoints = 91},
+    {.name = "three runners in a Call Game",
+     .points = {40, 30, 30, 20},
+     .laufende = 3,
+     .withLaufende = true,
+     .lines = {{0, 10}, {8, 30}, {16, 0}},
+     .cardPoints = 70},
+    {.name = "two runners in a Call Game count nothing",
+     .points = {40, 30, 30, 20},
+     .laufende = 2,
+     .withLaufende = true,
+     .lines = {{0, 10}, {16, 0}},
+     .cardPoints = 70},
+    {.name = "two missing runners in a solo",
+     .word = 4,
+     .partner = -1,
+     .points = {70, 30, 10, 10},
+     .laufende = -2,
+     .withLaufende = true,
+     .lines = {{0, 50}, {8, 20}, {16, 0}},
+     .listed = {0, -1, -1},
+     .cardPoints = 70},
+    {.name = "Contra then Re",
+     .doublings = 2,
+     .lines = {{0, 10}, {7, 10}, {6, 20}},
+     .cardPoints = 61},
+    {.name = "Supra",
+     .doublings = 3,
+     .lines = {{0, 10}, {7, 10}, {6, 20}, {14, 40}},
+     .cardPoints = 61},
+    {.name = "Resupra",
+     .doublings = 4,
+     .lines = {{0, 10}, {7, 10}, {6, 20}, {14, 40}, {15, 80}},
+     .cardPoints = 61},
+    {.name = "Tout won",
+     .word = 4 | 0x10000,
+     .partner = -1,
+     .points = {120, 0, 0, 0},
+     .tricks = {8, 0, 0, 0},
+     .lines = {{0, 50}, {1, 50}},
+     .listed = {0, -1, -1},
+     .cardPoints = 120},
+    {.name = "You won",
+     .word = 0x20000,
+     .partner = -1,
+     .points = {120, 0, 0, 0},
+     .tricks = {8, 0, 0, 0},
+     .lines = {{0, 50}, {2, 150}},
+     .listed = {0, -1, -1},
+     .cardPoints = 120},
+    {.name = "Tout lost by one empty trick",
+     .word = 4 | 0x10000,
+     .partner = -1,
+     .points = {120, 0, 0, 0},
+     .tricks = {7, 1, 0, 0},
+     .lines = {{0, 50}, {1, 50}},
+     .listed = {1, 2, 3},
+     .cardPoints = 0},
+    {.name = "runners in a Tout never go negative",
+     .word = 4 | 0x10000,
+     .partner = -1,
+     .points = {120, 0, 0, 0},
+     .tricks = {8, 0, 0, 0},
+     .laufende = -2,
+     .withLaufende = true,
+     .lines = {{0, 50}, {8, 20}, {1, 70}, {16, 0}},
+     .listed = {0, -1, -1},
+     .cardPoints = 120},
+    {.name = "fixed partners at 60:60",
+     .points = {30, 30, 30, 30},
+     .fixedPartners = true,
+     .lines = {{0, 0}},
+     .listed = {2, 3, -1},
+     .cardPoints = 60},
+    {.name = "German call at 60:60 is lost",
+     .points = {30, 30, 30, 30},
+     .lines = {{0, 10}},
+     .listed = {2, 3, -1},
+     .cardPoints = 60},
+    {.name = "pot of two units won",
+     .declarer = 1,
+     .partner = 2,
+     .points = {30, 40, 30, 20},
+     .potUnits = 2,
+     .lines = {{0, 10}, {9 + 512, 80}},
+     .listed = {1, 2, -1},
+     .cardPoints = 70},
+    {.name = "pot of two units lost",
+     .declarer = 1,
+     .partner = 2,
+     .points = {40, 30, 20, 30},
+     .potUnits = 2,
+     .lines = {{0, 10}, {9 + 512, -80}},
+     .listed = {0, 3, -1},
+     .cardPoints = 70,
      .potUnitsAfter = 4},
-    {.name = "a pot beyond the bill's amounts stops doubling", .declarer = 1, .partner = 2,
-     .points = {40, 30, 20, 30}, .potUnits = 1000, .lines = {{0, 10}, {9 + 512, -32767}},
-     .listed = {0, 3, -1}, .cardPoints = 70, .potUnitsAfter = 1000},
-    {.name = "a large pot doubles up to the bill's amounts", .declarer = 1, .partner = 2,
-     .points = {40, 30, 20, 30}, .potUnits = 500, .lines = {{0, 10}, {9 + 512, -20000}},
-     .listed = {0, 3, -1}, .cardPoints = 70, .potUnitsAfter = 819},
-    {.name = "Ramsch with the pot", .word = 0x8000, .declarer = -1, .points = {50, 40, 30, 0},
-     .tricks = {3, 3, 2, 0}, .allPassRule = 2, .withPot = true,
-     .lines = {{521, -10}, {12, -60}, {11, -40}}, .listed = {0, 3, -1}, .perOpponent = 0,
+    {.name = "a pot beyond the bill's amounts stops doubling",
+     .declarer = 1,
+     .partner = 2,
+     .points = {40, 30, 20, 30},
+     .potUnits = 1000,
+     .lines = {{0, 10}, {9 + 512, -32767}},
+     .listed = {0, 3, -1},
+     .cardPoints = 70,
+     .potUnitsAfter = 1000},
+    {.name = "a large pot doubles up to the bill's amounts",
+     .declarer = 1,
+     .partner = 2,
+     .points = {40, 30, 20, 30},
+     .potUnits = 500,
+     .lines = {{0, 10}, {9 + 512, -20000}},
+     .listed = {0, 3, -1},
+     .cardPoints = 70,
+     .potUnitsAfter = 819},
+    {.name = "Ramsch with the pot",
+     .word = 0x8000,
+     .declarer = -1,
+     .points = {50, 40, 30, 0},
+     .tricks = {3, 3, 2, 0},
+     .allPassRule = 2,
+     .withPot = true,
+     .lines = {{521, -10}, {12, -60}, {11, -40}},
+     .listed = {0, 3, -1},
+     .perOpponent = 0,
      .potUnitsAfter = 1},
-    {.name = "shot the moon in Ramsch", .word = 0x8000, .declarer = -1,
-     .points = {120, 0, 0, 0}, .tricks = {8, 0, 0, 0}, .allPassRule = 2,
-     .lines = {{10, 70}}, .listed = {0, -1, -1}},
-    {.name = "Ramsch tie: more tricks lose", .word = 0x8000, .declarer = -1,
-     .points = {20, 40, 20, 40}, .tricks = {2, 3, 1, 2}, .allPassRule = 2,
-     .lines = {{12, -60}}, .listed = {1, -1, -1}, .perOpponent = 0},
-    {.name = "Ramsch tie: then from the first leader on", .word = 0x8000, .declarer = -1,
-     .points = {20, 40, 20, 40}, .tricks = {2, 2, 2, 2}, .allPassRule = 2, .firstLeader = 2,
-     .lines = {{12, -60}}, .listed = {3, -1, -1}, .perOpponent = 0},
-    {.name = "Leaster: the winner took a trick", .word = 0x8000, .declarer = -1,
-     .points = {0, 10, 50, 60}, .tricks = {0, 1, 3, 4}, .allPassRule = 3,
-     .lines = {{13, 60}, {11, 40}}, .listed = {1, 0, -1}, .perOpponent = 0},
-    {.name = "Leaster tie: fewer tricks win", .word = 0x8000, .declarer = -1,
-     .points = {30, 30, 30, 30}, .tricks = {2, 1, 3, 2}, .allPassRule = 3,
-     .lines = {{13, 60}}, .listed = {1, -1, -1}, .perOpponent = 0},
-    {.name = "all passed without a rule", .word = 0x8000, .declarer = -1, .allPassRule = 0,
-     .lines = {}, .listed = {-1, -1, -1}},
-    {.name = "Beg won", .word = 128, .partner = -1, .points = {0, 40, 40, 40},
-     .tricks = {0, 3, 3, 2}, .lines = {{0, 30}}, .listed = {0, -1, -1}},
-    {.name = "Beg lost after Contra", .word = 128, .partner = -1, .points = {10, 40, 40, 30},
-     .tricks = {1, 3, 2, 2}, .doublings = 1, .lines = {{0, 30}, {7, 30}}, .listed = {1, 2, 3}},
-    {.name = "a fox caught by the winners", .points = {40, 30, 30, 20}, .withLaufende = true,
-     .foxTakenByDeclarer = true, .lines = {{0, 10}, {16, 10}}, .cardPoints = 70},
-    {.name = "a fox caught by the losers", .points = {20, 20, 50, 30}, .withLaufende = true,
-     .foxTakenByDeclarer = true, .lines = {{0, 10}, {16, -10}}, .listed = {2, 3, -1},
+    {.name = "shot the moon in Ramsch",
+     .word = 0x8000,
+     .declarer = -1,
+     .points = {120, 0, 0, 0},
+     .tricks = {8, 0, 0, 0},
+     .allPassRule = 2,
+     .lines = {{10, 70}},
+     .listed = {0, -1, -1}},
+    {.name = "Ramsch tie: more tricks lose",
+     .word = 0x8000,
+     .declarer = -1,
+     .points = {20, 40, 20, 40},
+     .tricks = {2, 3, 1, 2},
+     .allPassRule = 2,
+     .lines = {{12, -60}},
+     .listed = {1, -1, -1},
+     .perOpponent = 0},
+    {.name = "Ramsch tie: then from the first leader on",
+     .word = 0x8000,
+     .declarer = -1,
+     .points = {20, 40, 20, 40},
+     .tricks = {2, 2, 2, 2},
+     .allPassRule = 2,
+     .firstLeader = 2,
+     .lines = {{12, -60}},
+     .listed = {3, -1, -1},
+     .perOpponent = 0},
+    {.name = "Leaster: the winner took a trick",
+     .word = 0x8000,
+     .declarer = -1,
+     .points = {0, 10, 50, 60},
+     .tricks = {0, 1, 3, 4},
+     .allPassRule = 3,
+     .lines = {{13, 60}, {11, 40}},
+     .listed = {1, 0, -1},
+     .perOpponent = 0},
+    {.name = "Leaster tie: fewer tricks win",
+     .word = 0x8000,
+     .declarer = -1,
+     .points = {30, 30, 30, 30},
+     .tricks = {2, 1, 3, 2},
+     .allPassRule = 3,
+     .lines = {{13, 60}},
+     .listed = {1, -1, -1},
+     .perOpponent = 0},
+    {.name = "all passed without a rule",
+     .word = 0x8000,
+     .declarer = -1,
+     .allPassRule = 0,
+     .lines = {},
+     .listed = {-1, -1, -1}},
+    {.name = "Beg won",
+     .word = 128,
+     .partner = -1,
+     .points = {0, 40, 40, 40},
+     .tricks = {0, 3, 3, 2},
+     .lines = {{0, 30}},
+     .listed = {0, -1, -1}},
+    {.name = "Beg lost after Contra",
+     .word = 128,
+     .partner = -1,
+     .points = {10, 40, 40, 30},
+     .tricks = {1, 3, 2, 2},
+     .doublings = 1,
+     .lines = {{0, 30}, {7, 30}},
+     .listed = {1, 2, 3}},
+    {.name = "a fox caught by the winners",
+     .points = {40, 30, 30, 20},
+     .withLaufende = true,
+     .foxTakenByDeclarer = true,
+     .lines = {{0, 10}, {16, 10}},
+     .cardPoints = 70},
+    {.name = "a fox caught by the losers",
+     .points = {20, 20, 50, 30},
+     .withLaufende = true,
+     .foxTakenByDeclarer = true,
+     .lines = {{0, 10}, {16, -10}},
+     .listed = {2, 3, -1},
      .cardPoints = 80},
 };
 
 class SettlementTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetAlertRecorder(); }
 
     // A finished game as the table leaves it: parties, points, tricks, doublings, runners.
@@ -239,14 +394,19 @@ TEST_F(SettlementTest, KnownResultsOfTheTariff) {
 }
 
 TEST_F(SettlementTest, TheHighestStakesWithEveryDoublingStopAtTheLargestValue) {
-    Vector v{.name = "You at the highest stakes", .word = 0x20000, .partner = -1,
-             .points = {120, 0, 0, 0}, .tricks = {8, 0, 0, 0}, .doublings = 4, .lines = {}};
+    Vector v{.name = "You at the highest stakes",
+             .word = 0x20000,
+             .partner = -1,
+             .points = {120, 0, 0, 0},
+             .tricks = {8, 0, 0, 0},
+             .doublings = 4,
+             .lines = {}};
     Finish(v);
     table.options.youStake = 999;
     table.game.SettleGame(&bill);
     // 999, doubled four times to 15984, then quadrupled: 63936 is beyond the bill.
-    const std::vector<Line> lines = {{0, 999}, {7, 999}, {6, 1998}, {14, 3996}, {15, 7992},
-                                     {2, 32767}};
+    const std::vector<Line> lines = {{0, 999},   {7, 999},   {6, 1998},
+                                     {14, 3996}, {15, 7992}, {2, 32767}};
     EXPECT_EQ(BillLines(bill), lines) << Show(BillLines(bill));
     EXPECT_EQ(bill.value, 32767);
 }
@@ -262,8 +422,7 @@ TEST_F(SettlementTest, ABillTakesTwentyItemsAndRefusesMore) {
     EXPECT_EQ(RecordedAlerts().size(), 1u);
 }
 
-template <class Seat>
-std::vector<int> Sorted(const Seat (&seats)[3]) {
+template <class Seat> std::vector<int> Sorted(const Seat (&seats)[3]) {
     std::vector<int> list(seats, seats + 3);
     std::sort(list.begin(), list.end());
     return list;
@@ -271,20 +430,21 @@ std::vector<int> Sorted(const Seat (&seats)[3]) {
 
 // Random finished deals of every game kind, played with random legal cards through the play
 // operation, with random doublings, pot, runners, foxes and tariffs: the bill's lines equal the
-// reference's. The money per seat of the reference sums to zero with the pot as fifth account.
+// reference's, and the money per seat the game list books from the bill equals the reference's
+// and sums to zero with the pot as fifth account.
 TEST_F(SettlementTest, RandomFinishedDealsBillAsTheReference) {
-    const GameTypeWord words[] = {1,    1,    1,    1,      2,       4,           8,
-                                  16,   32,   64,   128,    256,     512,         1024,
-                                  2048, 4096, 0x2000, 0x20000, 4 | 0x10000, 8 | 0x10000,
-                                  0x8000, 0x8000, 0x8000};
+    const GameTypeWord words[] = {1,           1,           1,      1,      2,      4,
+                                  8,           16,          32,     64,     128,    256,
+                                  512,         1024,        2048,   4096,   0x2000, 0x20000,
+                                  4 | 0x10000, 8 | 0x10000, 0x8000, 0x8000, 0x8000};
     std::mt19937 random(144);
     auto pick = [&](int n) { return static_cast<int>(random() % n); };
     int settled = 0;
     for (int deal = 0; deal < 2500; ++deal) {
         skref::Tariff t;
-        for (int* stake : {&t.base, &t.schneider, &t.schwarz, &t.solo, &t.soloSchneider,
-                           &t.soloSchwarz, &t.beg, &t.you, &t.runner, &t.ramsch, &t.noTrick,
-                           &t.shootTheMoon})
+        for (int* stake :
+             {&t.base, &t.schneider, &t.schwarz, &t.solo, &t.soloSchneider, &t.soloSchwarz, &t.beg,
+              &t.you, &t.runner, &t.ramsch, &t.noTrick, &t.shootTheMoon})
             *stake = pick(31);
         t.withRunners = pick(2);
         t.runnersFrom = 1 + pick(6);
@@ -360,7 +520,7 @@ TEST_F(SettlementTest, RandomFinishedDealsBillAsTheReference) {
             f.tricks[s] = g.tricksWon[s];
         }
         if (word == 1) {
-            ASSERT_EQ(g.partyLists[1], partner) << "deal " << deal;  // the called Ace showed him
+            ASSERT_EQ(g.partyLists[1], partner) << "deal " << deal; // the called Ace showed him
         }
         if (!allPassed) {
             std::vector<int> partyCards = dealt[declarer];
@@ -395,14 +555,32 @@ TEST_F(SettlementTest, RandomFinishedDealsBillAsTheReference) {
         EXPECT_EQ(bill.potSeat, expected.potSeat);
         EXPECT_EQ(bill.potAmount, expected.potAmount);
         EXPECT_EQ(g.potUnits, expected.potUnitsAfter);
+        // The money as the game list books the bill: Ramsch and Leaster item by item, every
+        // other game by party, then the pot booking.
+        GameListHeader header{};
+        GameRecord record{};
+        std::copy(std::begin(bill.listedSeats), std::end(bill.listedSeats), record.listedSeats);
+        record.potBooked = bill.potBooked;
+        record.potSeat = bill.potSeat;
+        record.potAmount = bill.potAmount;
+        if (allPassed && (t.allPassRule == 2 || t.allPassRule == 3))
+            ScoreByItems(header, record, bill);
+        else
+            ScoreByParty(header, record, bill, g.declarer, g.IsSoloGame());
+        BookRecordPot(header, record);
         int total = expected.pot;
-        for (int m : expected.money)
-            total += m;
+        int booked = expected.pot;
+        for (int s = 0; s < 4; ++s) {
+            EXPECT_EQ(header.totals[s], expected.money[s]) << "seat " << s;
+            total += expected.money[s];
+            booked += header.totals[s];
+        }
         EXPECT_EQ(total, 0);
+        EXPECT_EQ(booked, 0);
         ++settled;
     }
     EXPECT_GT(settled, 2000);
     EXPECT_TRUE(RecordedAlerts().empty());
 }
 
-}  // namespace
+} // namespace

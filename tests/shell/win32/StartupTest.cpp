@@ -47,11 +47,28 @@ TEST_F(StartupTest, MainWindowHasTheMenuAndTheFirstTable) {
     EXPECT_EQ(gLanguageEnglish, 1);
 }
 
+// The pub story is not built: play starts at the table, and the stored story setting of a
+// fresh start (2, with the story) is kept for when it is.
+TEST_F(StartupTest, PlayStartsAtTheTableWhileTheStoryIsNotBuilt) {
+    EXPECT_EQ(gStoryMode, 0);
+    EXPECT_EQ(gSettings->body.storyMode, 2);
+    WritePreferences();
+    if (FILE* file = std::fopen(PreferencesFile().c_str(), "rb")) {
+        unsigned char stored[2] = {};
+        std::fseek(file, 1828, SEEK_SET);
+        EXPECT_EQ(std::fread(stored, 1, 2, file), 2u);
+        std::fclose(file);
+        EXPECT_EQ(stored[0] | stored[1] << 8, 2);
+    } else {
+        ADD_FAILURE() << "no preference file";
+    }
+}
+
 TEST_F(StartupTest, TheDataDirectoryComesFromTheRegistry) {
     EXPECT_EQ(std::string(gDataPath), std::string(dataDir_) + "\\");
     DeleteFileA(PreferencesFile().c_str());
     WritePreferences();
-    EXPECT_EQ(PreferencesSize(), 5556);  // written into the data directory
+    EXPECT_EQ(PreferencesSize(), 5556); // written into the data directory
 }
 
 // The table is a window of its own: made the port it becomes the front window, and a second
@@ -73,7 +90,8 @@ TEST_F(StartupTest, TheTableMovesWithTheMainWindow) {
     HWND table = gWindowSlots[kTableSlot];
     RECT frame;
     GetWindowRect(gMainWindow, &frame);
-    SetWindowPos(gMainWindow, nullptr, frame.left + 40, frame.top + 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(gMainWindow, nullptr, frame.left + 40, frame.top + 30, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
     POINT client = {0, 0};
     ClientToScreen(gMainWindow, &client);
     RECT placed;
@@ -99,7 +117,8 @@ TEST_F(StartupTest, AcceleratorTableTurnsKeysIntoCommands) {
     const int count = CopyAcceleratorTableA(accelerators, entries, 32);
     auto commandOf = [&](WORD key, BYTE flags) {
         for (int i = 0; i < count; ++i) {
-            if (entries[i].key == key && (entries[i].fVirt & ~FNOINVERT) == flags) return static_cast<int>(entries[i].cmd);
+            if (entries[i].key == key && (entries[i].fVirt & ~FNOINVERT) == flags)
+                return static_cast<int>(entries[i].cmd);
         }
         return -1;
     };
@@ -127,7 +146,28 @@ BOOL CALLBACK FindMainWindow(HWND window, LPARAM parameter) {
     GetWindowThreadProcessId(window, &process);
     char className[64] = "";
     GetClassNameA(window, className, sizeof className);
-    if (process != found->process || std::strcmp(className, kMainWindowClass) != 0) return TRUE;
+    if (process != found->process || std::strcmp(className, kMainWindowClass) != 0)
+        return TRUE;
+    found->window = window;
+    return FALSE;
+}
+
+// A visible top-level window of the process with this caption (the start-up notes).
+struct FoundCaption {
+    DWORD process;
+    const char* caption;
+    HWND window;
+};
+
+BOOL CALLBACK FindCaption(HWND window, LPARAM parameter) {
+    auto* found = reinterpret_cast<FoundCaption*>(parameter);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char caption[64] = "";
+    GetWindowTextA(window, caption, sizeof caption);
+    if (process != found->process || !IsWindowVisible(window) ||
+        std::strcmp(caption, found->caption) != 0)
+        return TRUE;
     found->window = window;
     return FALSE;
 }
@@ -137,24 +177,28 @@ bool Start(PROCESS_INFORMATION* process) {
     startup.cb = sizeof startup;
     // The build gives the program's path in the build machine's form: "/..." is Wine's "Z:\...".
     std::string path = SCHAFKOPF_PROGRAM;
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;
-    for (char& ch : path) ch = ch == '/' ? '\\' : ch;
+    if (!path.empty() && path[0] == '/')
+        path = "Z:" + path;
+    for (char& ch : path)
+        ch = ch == '/' ? '\\' : ch;
     char commandLine[MAX_PATH + 2];
     std::snprintf(commandLine, sizeof commandLine, "\"%s\"", path.c_str());
-    return CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, process) != 0;
+    return CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, process) != 0;
 }
 
 DWORD ExitCodeAfter(const PROCESS_INFORMATION& process, DWORD milliseconds) {
-    if (WaitForSingleObject(process.hProcess, milliseconds) != WAIT_OBJECT_0) return 0xFFFFFFFF;
+    if (WaitForSingleObject(process.hProcess, milliseconds) != WAIT_OBJECT_0)
+        return 0xFFFFFFFF;
     DWORD code = 0;
     GetExitCodeProcess(process.hProcess, &code);
     return code;
 }
 
-}  // namespace
+} // namespace
 
-// The real program: a second copy ends at once with 1; Quit ends the first with 1 and no
-// window left.
+// The real program: it starts showing the notes; a second copy ends at once with 1; Quit,
+// chosen while the notes are still open, ends the first with 1 and no window left.
 TEST(Program, StartsOnceAndQuitsFromTheMenu) {
     PROCESS_INFORMATION first{};
     ASSERT_TRUE(Start(&first));
@@ -164,6 +208,12 @@ TEST(Program, StartsOnceAndQuitsFromTheMenu) {
         EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&found));
     }
     ASSERT_NE(found.window, nullptr);
+    FoundCaption notes{first.dwProcessId, "Notes", nullptr};
+    for (int i = 0; i < 300 && !notes.window; ++i) {
+        Sleep(100);
+        EnumWindows(FindCaption, reinterpret_cast<LPARAM>(&notes));
+    }
+    EXPECT_NE(notes.window, nullptr) << "the start-up notes were not shown";
 
     PROCESS_INFORMATION second{};
     ASSERT_TRUE(Start(&second));
@@ -171,7 +221,8 @@ TEST(Program, StartsOnceAndQuitsFromTheMenu) {
 
     PostMessageA(found.window, WM_COMMAND, 1008, 0);
     EXPECT_EQ(ExitCodeAfter(first, 30000), 1u);
-    if (WaitForSingleObject(first.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(first.hProcess, 2);
+    if (WaitForSingleObject(first.hProcess, 0) != WAIT_OBJECT_0)
+        TerminateProcess(first.hProcess, 2);
     for (auto* process : {&first, &second}) {
         CloseHandle(process->hThread);
         CloseHandle(process->hProcess);
