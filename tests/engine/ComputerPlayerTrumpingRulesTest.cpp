@@ -98,3 +98,76 @@ TEST(TrumpingRules, HeartTenWithTwoTrumpsGoesLateInTheTrick) {
     p.game.options.secondHeartTenWins = 0;
     EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayHeartTenWithTwoTrumps(s); }), 0);
 }
+
+// A card to beat outside the card codes (0, no card, is allowed) or a group outside the five
+// groups is refused by every rule that takes one, on a position where the same rules with the
+// real card to beat have cards to play: nothing is played and nothing changes.
+TEST(TrumpingRules, BadCardOrGroupArgumentsDecline) {
+    using Level = SchafkopfLevel;
+    using CardRule = std::function<bool(Level&, int, int)>;
+    const CardRule cardRules[] = {
+        [](Level& g, int s, int c) { return g.PlayTenOrAce(s, 2, c); },
+        [](Level& g, int s, int c) { return g.OverplayWithSureWinner(s, 4, c); },
+        [](Level& g, int s, int c) { return g.OverplayWithSureWinner(s, 2, c); },
+        [](Level& g, int s, int c) { return g.TryToTakeTrick(s, c); },
+        [](Level& g, int s, int c) { return g.PlayForPointsNeeded(s, 4, c); },
+        [](Level& g, int s, int c) { return g.TrumpForGameWin(s, c); },
+        [](Level& g, int s, int c) { return g.PlayPointCardThatWins(s, c); },
+        [](Level& g, int s, int c) { return g.TrumpToWin(s, c, true); },
+        [](Level& g, int s, int c) { return g.TrumpToWinPlain(s, c); },
+        [](Level& g, int s, int c) { return g.FollowInTrumpNormalGame(s, c); },
+        [](Level& g, int s, int c) { return g.FollowInTrump(s, c, true); },
+        [](Level& g, int s, int c) { return g.TakeTrickForAces(s, c); },
+        [](Level& g, int s, int c) { return g.RuffEndangeredSuit(s, c); },
+        [](Level& g, int s, int c) { return g.OvertrumpWithFewTrumps(s, c); },
+        [](Level& g, int s, int c) { return g.TrumpWithPartnerSupport(s, 4, c); },
+        [](Level& g, int s, int c) { return g.PlayTrumpOnTrick(s, c); },
+        [](Level& g, int s, int c) { return g.PlayTrumpUnderRisk(s, c); },
+        [](Level& g, int s, int c) { return g.LeadForPartnerAce(s, c); },
+        [](Level& g, int s, int c) { return g.PlayHighTrumpOver(s, c, true); },
+        [](Level& g, int s, int c) { return g.PlayHighTrumpPair(s, c, false); },
+        [](Level& g, int s, int c) { return g.PlayTopTrumpIfHigh(s, c); },
+        [](Level& g, int s, int c) { return g.PlayMiddleTrump(s, c); },
+        [](Level& g, int s, int c) { return g.PlayTrumpInEndgame(s, c); },
+    };
+    const CardRule groupRules[] = {
+        [](Level& g, int s, int group) { return g.PlayTenOrAce(s, group, 0); },
+        [](Level& g, int s, int group) { return g.OverplayWithSureWinner(s, group, 0); },
+        [](Level& g, int s, int group) { return g.PlayForPointsNeeded(s, group, 0); },
+        [](Level& g, int s, int group) { return g.FollowWithSecondHighest(s, group); },
+        [](Level& g, int s, int group) { return g.TrumpWithPartnerSupport(s, group, 0); },
+    };
+    // Seat 2, a strong seat second in the trick, holds the Gras Ace and Ten, high and low
+    // trumps; seat 1 led the Gras Seven.
+    RulePosition<Level> p(1, kWordNormal, 3);
+    p.Hand(0, {26, 27, 3});
+    p.Hand(1, {kGras7, 25, 2});
+    p.Hand(2, {kGrasAce, kGras9, 23, kEichelOber, kHerzOber, kHerz7, kHerzAce, 4});
+    p.Hand(3, {18, 30, 11});
+    p.Parties({1, 3});
+    for (auto& block : p.game.seats)
+        block.profile = 16;
+    p.Trick(1, {kGras7});
+    ASSERT_EQ(p.game.seatToMove, 2);
+    p.game.seats[2].groupEval[2][0] = 1;
+    int playing = 0;
+    for (const CardRule& rule : cardRules)
+        playing += p.Play([&](Level& g, int s) { return rule(g, s, Best(g)); }) != 0;
+    EXPECT_GE(playing, 3);
+    const std::vector<std::uint8_t> before = rule_harness::Image(p.game);
+    int index = 0;
+    for (const CardRule& rule : cardRules) {
+        for (int bad : {-1, 33, 200, -32768})
+            EXPECT_EQ(p.Play([&](Level& g, int s) { return rule(g, s, bad); }), 0)
+                << "card rule " << index << " card " << bad;
+        ++index;
+    }
+    index = 0;
+    for (const CardRule& rule : groupRules) {
+        for (int bad : {-1, 5, 100})
+            EXPECT_EQ(p.Play([&](Level& g, int s) { return rule(g, s, bad); }), 0)
+                << "group rule " << index << " group " << bad;
+        ++index;
+    }
+    EXPECT_TRUE(rule_harness::Image(p.game) == before);
+}
