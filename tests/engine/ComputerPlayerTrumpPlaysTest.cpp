@@ -310,3 +310,35 @@ TEST(TrumpPlays, TrumpUnderRiskWithTwoTrumpsInTheSingleCopyLines) {
         EXPECT_EQ(card != 0, c.plays) << c.trumps[0];
     }
 }
+
+// Early in a plain suit (its first trick) with nothing to contest and no special card to
+// place, the trump on the trick is the trump suit's card of most value, the Ace with the flag
+// set (29): the same card the by-value play gives.
+TEST(TrumpPlays, TrumpOnTrickEarlyInTheSuitPlaysByValue) {
+    RulePosition<SchafkopfLevel> p(1, kWordNormal);
+    p.Hand(0, {kGrasAce, 26});
+    p.Hand(1, {16, 9, kEichelOber, 25});
+    p.Parties({1, 3});
+    p.Trick(0, {kGrasAce});
+    p.game.contestTrick = 0;
+    int reason = 0;
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTrumpOnTrick(s, Best(g)); }, &reason), 16);
+    EXPECT_EQ(reason, 29);
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTrumpSuitByValue(s, true); }), 16);
+}
+
+// Without the flag the short-trump top play is skipped: two trumps whose higher one beats the
+// Schellen Nine play the top trump with the flag, and without it the card of the Ace rule or
+// of the normal-game trump play, never the top trump here.
+TEST(TrumpPlays, FollowInTrumpWithoutTheFlagGoesToTheLaterRules) {
+    auto p = TrumpLed({kEichelOber, 4, 32}, false);
+    p.game.playForPartner = 0;
+    ASSERT_FALSE(p.game.DoesTrickGoToPartner());
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.FollowInTrump(s, Best(g), true); }),
+              kEichelOber);
+    const int later = p.Play([](auto& g, int s) {
+        return g.TakeTrickForAces(s, Best(g)) || g.FollowInTrumpNormalGame(s, Best(g));
+    });
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.FollowInTrump(s, Best(g), false); }), later);
+    EXPECT_NE(later, kEichelOber);
+}
