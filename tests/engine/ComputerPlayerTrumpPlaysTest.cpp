@@ -203,6 +203,30 @@ TEST(TakingPlays, PointCardThatWinsSkipsTrumpsWithoutPoints) {
     EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayPointCardThatWins(s, Best(g)); }, &reason),
               4);
     EXPECT_EQ(reason, 20);
+    // The most points first: Ace 11, Ten 10, King 4, Ober 3, Unter 2 (Call Game, Herz trump).
+    struct Case {
+        std::vector<int> trumps;
+        int card;
+    };
+    const Case cases[] = {
+        {{14, 15, 16}, 16},
+        {{14, 15, 5}, 15},
+        {{4, 5, 14}, 14},
+        {{4, 5, 9}, 5},
+    };
+    for (const Case& c : cases) {
+        RulePosition<SchafkopfLevel> q(1, kWordNormal);
+        q.Hand(0, {kGrasAce, 25});
+        q.Hand(1, {kGras7, 26});
+        q.Hand(2, {kGras9, 27});
+        std::vector<int> hand = c.trumps;
+        hand.push_back(30);
+        q.Hand(3, hand);
+        q.Parties({0, 3});
+        q.Trick(0, {kGrasAce, kGras7, kGras9});
+        EXPECT_EQ(q.Play([](auto& g, int s) { return g.PlayPointCardThatWins(s, Best(g)); }),
+                  c.card);
+    }
 }
 
 // With Ten and Ace of a suit the base line gives the Ten (its second Ace may still come), the

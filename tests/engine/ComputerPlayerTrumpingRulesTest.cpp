@@ -171,3 +171,34 @@ TEST(TrumpingRules, BadCardOrGroupArgumentsDecline) {
     }
     EXPECT_TRUE(rule_harness::Image(p.game) == before);
 }
+
+// With nobody after it, the seat that may show both Aces of Schellen keeps its Ace: another
+// trump that beats the card takes the trick, and the Ace goes only when no other trump can.
+TEST(TrumpingRules, TrumpToWinKeepsTheSchellenAceOfTheShowingSeat) {
+    struct Case {
+        bool showing;
+        std::vector<int> hand;
+        int card;
+        int reason;
+    };
+    const Case cases[] = {
+        {false, {8, kEichelOber, 32}, 8, 29},
+        {true, {8, kEichelOber, 32}, kEichelOber, 30},
+        {true, {8, 31, 32}, 8, 30},
+    };
+    for (const Case& c : cases) {
+        RulePosition<TestLevel> p(0, kWordNormal);
+        p.Hand(0, {kGrasAce, 26});
+        p.Hand(1, {kGras9, 27});
+        p.Hand(2, {22, 30});
+        p.Hand(3, c.hand);
+        p.Parties({1, 3});
+        p.Trick(0, {kGrasAce, kGras9, 22});
+        p.game.SetDiamondAceSeat(c.showing ? 3 : -1);
+        int reason = 0;
+        EXPECT_EQ(p.Play([](auto& g, int s) { return g.TrumpToWin(s, Best(g), true); }, &reason),
+                  c.card)
+            << c.showing << " " << c.hand[1];
+        EXPECT_EQ(reason, c.reason);
+    }
+}
