@@ -366,3 +366,27 @@ TEST(TrumpPlays, FollowInTrumpWithoutTheFlagGoesToTheLaterRules) {
     EXPECT_EQ(p.Play([](auto& g, int s) { return g.FollowInTrump(s, Best(g), false); }), later);
     EXPECT_NE(later, kEichelOber);
 }
+
+// Skat, a Schellen game: late in Gras, the partner's trick, the declarer after the seat and
+// taken for void in trumps, one trump out (the Eichel Unter, in the skat) above the seat's
+// trumps. The Skat line gives the trump suit's card by value from the Ten, keeping its Ace;
+// the other lines' by-value play would give the Ace.
+TEST(TrumpPlays, TrumpOnTrickLateInTheSuitKeepsTheAceInTheSkatLine) {
+    RulePosition<SkatLevel> p(0, 1);
+    p.Hand(0, {22, 26});
+    p.Hand(1, {8, 7, 25});
+    p.Hand(2, {27, 30, 31});
+    p.Parties({2});
+    p.game.declarer = 2;
+    p.Gone({17, 18, 19, 21, 4, 12, 20, 1, 2, 3, 5, 6});
+    p.Trick(0, {22});
+    ASSERT_EQ(p.game.seatToMove, 1);
+    p.game.seatEstimates[2].voidEstimate[4] = 60;
+    int reason = 0;
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTrumpOnTrick(s, Best(g)); }, &reason), 7);
+    EXPECT_EQ(reason, 29);
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTrumpSuitByValue(s, true); }), 8);
+    // With the declarer likely to hold the trump, the by-value play is not asked.
+    p.game.seatEstimates[2].voidEstimate[4] = 0;
+    EXPECT_NE(p.Play([](auto& g, int s) { return g.PlayTrumpOnTrick(s, Best(g)); }), 7);
+}
