@@ -329,9 +329,16 @@ TEST(TrumpPlays, TrumpUnderRiskWithTwoTrumpsInTheSingleCopyLines) {
         p.game.declarer = 2;
         p.game.seats[2].profile = 16;
         p.Trick(0, {kGrasAce, kGras7});
+        int reason = 0;
         const int card =
-            p.Play([](auto& g, int s) { return g.PlayTrumpUnderRisk(s, Best(g)); });
+            p.Play([](auto& g, int s) { return g.PlayTrumpUnderRisk(s, Best(g)); }, &reason);
         EXPECT_EQ(card != 0, c.plays) << c.trumps[0];
+        // The Skat line passes the middle-trump play: last, it gives the trump suit's card of
+        // most value, the King.
+        if (c.plays) {
+            EXPECT_EQ(card, c.trumps[0]);
+            EXPECT_EQ(reason, 29);
+        }
     }
 }
 
@@ -389,4 +396,50 @@ TEST(TrumpPlays, TrumpOnTrickLateInTheSuitKeepsTheAceInTheSkatLine) {
     // With the declarer likely to hold the trump, the by-value play is not asked.
     p.game.seatEstimates[2].voidEstimate[4] = 0;
     EXPECT_NE(p.Play([](auto& g, int s) { return g.PlayTrumpOnTrick(s, Best(g)); }), 7);
+}
+
+// Late in Gras (two cards out), an opponent's Ace on the trick and the partner still to play
+// last: a seat of some strength next to last trumps with the trump suit's card of most value
+// (Call Game: the Herz Ace, 29); a weaker seat gives its low trump.
+TEST(TrumpPlays, TrumpOnTrickNextToLastBeforeThePartnerPlaysByValue) {
+    for (int profile : {6, 5}) {
+        RulePosition<SchafkopfLevel> p(1, kWordNormal);
+        p.Hand(0, {kGrasAce, 26});
+        p.Hand(1, {22, 27});
+        p.Hand(2, {16, 9, kEichelOber, 25});
+        p.Hand(3, {30, 31});
+        p.Parties({2, 3});
+        p.Gone({kGras7, 18});
+        p.game.seats[2].profile = static_cast<std::int16_t>(profile);
+        p.Trick(0, {kGrasAce, 22});
+        ASSERT_EQ(p.game.seatToMove, 2);
+        int reason = 0;
+        EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTrumpOnTrick(s, Best(g)); }, &reason),
+                  profile == 6 ? 16 : 9)
+            << profile;
+        if (profile == 6) {
+            EXPECT_EQ(reason, 29);
+        }
+    }
+}
+
+// The partner's Ace on a Gras trick worth 15 points with no Gras out and an opponent after
+// the seat in third place: the seat secures the trick with a high trump (39) rather than its
+// low one.
+TEST(TrumpPlays, TrumpOnTrickThirdSecuresTheRichTrickOfThePartner) {
+    RulePosition<SchafkopfLevel> p(1, kWordNormal);
+    p.Hand(0, {kGrasAce, 26});
+    p.Hand(1, {22, 27});
+    p.Hand(2, {9, kEichelOber, 25});
+    p.Hand(3, {30, 31});
+    p.Parties({0, 2});
+    p.Gone({kGras7, 18, kGras9, 23});
+    p.game.seats[2].profile = 6;
+    p.Trick(0, {kGrasAce, 22});
+    ASSERT_EQ(p.game.seatToMove, 2);
+    p.game.contestTrick = 1;
+    int reason = 0;
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTrumpOnTrick(s, Best(g)); }, &reason),
+              kEichelOber);
+    EXPECT_EQ(reason, 39);
 }

@@ -169,6 +169,14 @@ TEST(TrumpingRules, BadCardOrGroupArgumentsDecline) {
                 << "group rule " << index << " group " << bad;
         ++index;
     }
+    // A seat that is no seat: nothing is played.
+    for (int seat : {-1, 4, 100}) {
+        EXPECT_FALSE(p.game.PlayTrumpSuitByValue(seat, true)) << seat;
+        EXPECT_FALSE(p.game.TrumpToWin(seat, Best(p.game), true)) << seat;
+        EXPECT_FALSE(p.game.TryToTakeTrick(seat, Best(p.game))) << seat;
+        EXPECT_FALSE(p.game.PlayTrumpOnTrick(seat, Best(p.game))) << seat;
+        EXPECT_FALSE(p.game.PlayTenOrAce(seat, 2, 0)) << seat;
+    }
     EXPECT_TRUE(rule_harness::Image(p.game) == before);
 }
 
