@@ -9,6 +9,11 @@
 
 namespace {
 
+// The card to beat: a card code, or 0 when there is none yet.
+bool IsCardArgument(int card) {
+    return card >= kNoCard && card <= kLastCard;
+}
+
 constexpr int kReasonTen = 17;
 constexpr int kReasonAce = 18;
 constexpr int kReasonSureWinner = 19;
@@ -20,8 +25,8 @@ bool IsGroup(int group) { return group >= 0 && group < kGroupCount; }
 
 }  // namespace
 
-bool ComputerPlayer::PlayTenOrAce(int seat, int group, int) {
-    if (!IsSeat(seat) || !IsGroup(group))
+bool ComputerPlayer::PlayTenOrAce(int seat, int group, int card) {
+    if (!IsSeat(seat) || !IsGroup(group) || !IsCardArgument(card))
         return false;
     // The base line gives the Ten first: its second Ace still beats it. With one copy of each
     // card the Ace is the sure one.
@@ -36,6 +41,8 @@ bool ComputerPlayer::PlayTenOrAce(int seat, int group, int) {
 }
 
 bool ComputerPlayer::OverplayWithSureWinner(int seat, int group, int card) {
+    if (!IsCardArgument(card))
+        return false;
     if (!IsSeat(seat) || !IsGroup(group) || seats[seat].groupCount[group] == 0)
         return false;
     if (group != kTrumpGroup) {
@@ -138,6 +145,8 @@ bool ComputerPlayer::TryToTakeTrick(int seat, int card) {
 }
 
 bool ComputerPlayer::PlayForPointsNeeded(int seat, int group, int card) {
+    if (!IsCardArgument(card))
+        return false;
     if (!IsSeat(seat) || !IsGroup(group))
         return false;
     const int need = GetPointTarget(seat) - PointsSoFar();
@@ -174,6 +183,8 @@ bool ComputerPlayer::FollowWithSecondHighest(int seat, int group) {
 }
 
 bool ComputerPlayer::TrumpForGameWin(int seat, int card) {
+    if (!IsCardArgument(card))
+        return false;
     const int need = GetPointTarget(seat);
     const int n = TrumpCount(seat);
     for (int i = 0; i < n; ++i) {
@@ -191,6 +202,8 @@ bool ComputerPlayer::TrumpForGameWin(int seat, int card) {
 bool ComputerPlayer::ThrowOffMiddlePoints(int) { return false; }
 
 bool ComputerPlayer::PlayPointCardThatWins(int seat, int card) {
+    if (!IsCardArgument(card))
+        return false;
     static constexpr int kValues[] = {11, 10, 4, 3, 2};  // never a trump without points
     for (int value : kValues)
         for (int k = 0; k < TrumpCount(seat); ++k) {

@@ -8,6 +8,11 @@
 
 namespace {
 
+// The card to beat: a card code, or 0 when there is none yet.
+bool IsCardArgument(int card) {
+    return card >= kNoCard && card <= kLastCard;
+}
+
 constexpr int kReasonHighest = 1;
 constexpr int kReasonMiddleTrump = 27;
 constexpr int kReasonHighTrump = 39;
@@ -269,6 +274,8 @@ bool ComputerPlayer::PlayTrumpByEstimate(int seat, bool strict, bool lenient) {
 }
 
 bool ComputerPlayer::LeadForPartnerAce(int seat, int card) {
+    if (!IsCardArgument(card))
+        return false;
     if (!IsSeat(seat) || trickNumber > 4 || !IsSeatToMoveAbove5() || IsSoloGame() ||
         GetTrickPosition(seat) == GetSeatCount() || !CanBeatWithGroup(card) ||
         TrumpCount(seat) == 0)
@@ -333,6 +340,8 @@ bool ComputerPlayer::PlayTrumpForPartner(int seat) {
 }
 
 bool ComputerPlayer::PlayHighTrumpOver(int seat, int card, bool allowMaster) {
+    if (!IsCardArgument(card))
+        return false;
     const int held = TrumpCount(seat);
     int found = -1;
     for (int k = 0; k < held && found == -1; ++k) {
@@ -393,6 +402,8 @@ int ComputerPlayer::FindPairTrump(int seat, int card, bool pairMode) {
 }
 
 bool ComputerPlayer::PlayHighTrumpPair(int seat, int card, bool pairMode) {
+    if (!IsCardArgument(card))
+        return false;
     if (TrumpCount(seat) <= 1 || (pairMode && !IsHeartTenSafe(seat, kHeartTen)))
         return PlayTopTrumpIfHigh(seat, card);
     const int k = FindPairTrump(seat, card, pairMode);
@@ -405,6 +416,8 @@ bool ComputerPlayer::PlayHighTrumpPair(int seat, int card, bool pairMode) {
 }
 
 bool ComputerPlayer::PlayTopTrumpIfHigh(int seat, int card) {
+    if (!IsCardArgument(card))
+        return false;
     const int held = TrumpCount(seat);
     if (held == 0 || RateCardRole(TopTrump(seat)) != 3)
         return false;
@@ -421,6 +434,8 @@ bool ComputerPlayer::PlayTopTrumpIfHigh(int seat, int card) {
 }
 
 bool ComputerPlayer::PlayMiddleTrump(int seat, int card) {
+    if (!IsCardArgument(card))
+        return false;
     if (HasMoreHighTrumps(seat) && PlayHighTrumpOver(seat, card, true))
         return true;
     const bool anyTrump = !IsTrump(card);
@@ -433,6 +448,8 @@ bool ComputerPlayer::PlayMiddleTrump(int seat, int card) {
 }
 
 bool ComputerPlayer::PlayTrumpInEndgame(int seat, int card) {
+    if (!IsCardArgument(card))
+        return false;
     const int mover = seatToMove;
     if (!IsSeat(mover) || trickNumber < GetEndgameTrick() - 2 || seats[mover].profile < 6 ||
         IsSoloGame())

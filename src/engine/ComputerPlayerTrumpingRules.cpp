@@ -7,6 +7,11 @@
 
 namespace {
 
+// The card to beat: a card code, or 0 when there is none yet.
+bool IsCardArgument(int card) {
+    return card >= kNoCard && card <= kLastCard;
+}
+
 constexpr int kReasonByValue = 29;
 constexpr int kReasonTrumpToWin = 30;
 constexpr int kReasonForAces = 40;
@@ -165,6 +170,8 @@ bool ComputerPlayer::TrumpToWinByValue(int seat, int card) {
 }
 
 bool ComputerPlayer::TrumpToWin(int seat, int card, bool flag) {
+    if (!IsCardArgument(card))
+        return false;
     if (!IsSeat(seat) || !CanBeatWithGroup(card) || TrumpCount(seat) == 0)
         return false;
     if (IsOpponentStillToPlay() && IsGroupEndangered(kTrumpGroup))
@@ -288,6 +295,8 @@ bool ComputerPlayer::FollowInTrumpTail(int seat) {
 }
 
 bool ComputerPlayer::FollowInTrumpNormalGame(int seat, int card) {
+    if (!IsCardArgument(card))
+        return false;
     if (!IsSeat(seat) || TrumpCount(seat) == 0)
         return false;
     const bool highCard =
@@ -302,6 +311,8 @@ bool ComputerPlayer::FollowInTrumpNormalGame(int seat, int card) {
 }
 
 bool ComputerPlayer::FollowInTrump(int seat, int card, bool flag) {
+    if (!IsCardArgument(card))
+        return false;
     if (!IsSeat(seat))
         return false;
     const int held = TrumpCount(seat);
@@ -327,6 +338,8 @@ bool ComputerPlayer::FollowInTrump(int seat, int card, bool flag) {
 }
 
 bool ComputerPlayer::TakeTrickForAces(int seat, int card) {
+    if (!IsCardArgument(card))
+        return false;
     if (!IsSeat(seat) || trickNumber >= 6 || (!contestTrick && DoesTrickGoToPartner()) ||
         TrumpCount(seat) == 0)
         return false;
@@ -421,6 +434,8 @@ bool ComputerPlayer::RuffEndangeredSuit(int seat, int card) {
 }
 
 bool ComputerPlayer::OvertrumpWithFewTrumps(int seat, int card) {
+    if (!IsCardArgument(card))
+        return false;
     const int held = TrumpCount(seat);
     if (held == 0 || held > 3 || !CanBeatWithGroup(card))
         return false;
@@ -438,6 +453,8 @@ bool ComputerPlayer::OvertrumpWithFewTrumps(int seat, int card) {
 }
 
 bool ComputerPlayer::TrumpWithPartnerSupport(int seat, int group, int card) {
+    if (!IsCardArgument(card))
+        return false;
     if (!IsSeat(seat) || seats[seatToMove].profile <= 5 || group != kTrumpGroup ||
         ListedOpponentCount() < 1 || !contestTrick || !IsOpponentStillToPlay() ||
         !CanBeatWithGroup(card) || AreCaughtSpecialsSettled(seat))

@@ -254,3 +254,29 @@ TEST(TakingRules, OverplayWithSureWinnerInTrumps) {
         EXPECT_EQ(reason, c.reason);
     }
 }
+
+// The game-winning trump on a rich trick: from 15 points in the trick the lowest trump that
+// beats the card goes when the cards out do not top all the trumps above it; one point less
+// and the rule waits for a trump worth the target.
+TEST(TakingRules, TrumpForGameWinOnARichTrick) {
+    struct Case {
+        int second; // the card that follows the Gras Ace
+        int card;
+    };
+    const Case cases[] = {{22, 1}, {21, 0}}; // King: 15 points; Ober: 14
+    for (const Case& c : cases) {
+        RulePosition<WithPointTarget<SkatLevel>> p(0, 1);
+        p.game.target = 60;
+        p.Hand(0, {24, 26});
+        p.Hand(1, {c.second, 27});
+        p.Hand(2, {1, 8, 25});
+        p.Parties({2});
+        p.game.declarer = 2;
+        p.Trick(0, {24, c.second});
+        int reason = 0;
+        EXPECT_EQ(p.Play([](auto& g, int s) { return g.TrumpForGameWin(s, Best(g)); }, &reason),
+                  c.card)
+            << c.second;
+        EXPECT_EQ(reason, c.card != 0 ? 31 : 0);
+    }
+}

@@ -203,6 +203,30 @@ TEST(TakingPlays, PointCardThatWinsSkipsTrumpsWithoutPoints) {
     EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayPointCardThatWins(s, Best(g)); }, &reason),
               4);
     EXPECT_EQ(reason, 20);
+    // The most points first: Ace 11, Ten 10, King 4, Ober 3, Unter 2 (Call Game, Herz trump).
+    struct Case {
+        std::vector<int> trumps;
+        int card;
+    };
+    const Case cases[] = {
+        {{14, 15, 16}, 16},
+        {{14, 15, 5}, 15},
+        {{4, 5, 14}, 14},
+        {{4, 5, 9}, 5},
+    };
+    for (const Case& c : cases) {
+        RulePosition<SchafkopfLevel> q(1, kWordNormal);
+        q.Hand(0, {kGrasAce, 25});
+        q.Hand(1, {kGras7, 26});
+        q.Hand(2, {kGras9, 27});
+        std::vector<int> hand = c.trumps;
+        hand.push_back(30);
+        q.Hand(3, hand);
+        q.Parties({0, 3});
+        q.Trick(0, {kGrasAce, kGras7, kGras9});
+        EXPECT_EQ(q.Play([](auto& g, int s) { return g.PlayPointCardThatWins(s, Best(g)); }),
+                  c.card);
+    }
 }
 
 // With Ten and Ace of a suit the base line gives the Ten (its second Ace may still come), the
@@ -305,8 +329,117 @@ TEST(TrumpPlays, TrumpUnderRiskWithTwoTrumpsInTheSingleCopyLines) {
         p.game.declarer = 2;
         p.game.seats[2].profile = 16;
         p.Trick(0, {kGrasAce, kGras7});
+        int reason = 0;
         const int card =
-            p.Play([](auto& g, int s) { return g.PlayTrumpUnderRisk(s, Best(g)); });
+            p.Play([](auto& g, int s) { return g.PlayTrumpUnderRisk(s, Best(g)); }, &reason);
         EXPECT_EQ(card != 0, c.plays) << c.trumps[0];
+        // The Skat line passes the middle-trump play: last, it gives the trump suit's card of
+        // most value, the King.
+        if (c.plays) {
+            EXPECT_EQ(card, c.trumps[0]);
+            EXPECT_EQ(reason, 29);
+        }
     }
+}
+
+// Early in a plain suit (its first trick) with nothing to contest and no special card to
+// place, the trump on the trick is the trump suit's card of most value, the Ace with the flag
+// set (29): the same card the by-value play gives.
+TEST(TrumpPlays, TrumpOnTrickEarlyInTheSuitPlaysByValue) {
+    RulePosition<SchafkopfLevel> p(1, kWordNormal);
+    p.Hand(0, {kGrasAce, 26});
+    p.Hand(1, {16, 9, kEichelOber, 25});
+    p.Parties({1, 3});
+    p.Trick(0, {kGrasAce});
+    p.game.contestTrick = 0;
+    int reason = 0;
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTrumpOnTrick(s, Best(g)); }, &reason), 16);
+    EXPECT_EQ(reason, 29);
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTrumpSuitByValue(s, true); }), 16);
+}
+
+// Without the flag the short-trump top play is skipped: two trumps whose higher one beats the
+// Schellen Nine play the top trump with the flag, and without it the card of the Ace rule or
+// of the normal-game trump play, never the top trump here.
+TEST(TrumpPlays, FollowInTrumpWithoutTheFlagGoesToTheLaterRules) {
+    auto p = TrumpLed({kEichelOber, 4, 32}, false);
+    p.game.playForPartner = 0;
+    ASSERT_FALSE(p.game.DoesTrickGoToPartner());
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.FollowInTrump(s, Best(g), true); }),
+              kEichelOber);
+    const int later = p.Play([](auto& g, int s) {
+        return g.TakeTrickForAces(s, Best(g)) || g.FollowInTrumpNormalGame(s, Best(g));
+    });
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.FollowInTrump(s, Best(g), false); }), later);
+    EXPECT_NE(later, kEichelOber);
+}
+
+// Skat, a Schellen game: late in Gras, the partner's trick, the declarer after the seat and
+// taken for void in trumps, one trump out (the Eichel Unter, in the skat) above the seat's
+// trumps. The Skat line gives the trump suit's card by value from the Ten, keeping its Ace;
+// the other lines' by-value play would give the Ace.
+TEST(TrumpPlays, TrumpOnTrickLateInTheSuitKeepsTheAceInTheSkatLine) {
+    RulePosition<SkatLevel> p(0, 1);
+    p.Hand(0, {22, 26});
+    p.Hand(1, {8, 7, 25});
+    p.Hand(2, {27, 30, 31});
+    p.Parties({2});
+    p.game.declarer = 2;
+    p.Gone({17, 18, 19, 21, 4, 12, 20, 1, 2, 3, 5, 6});
+    p.Trick(0, {22});
+    ASSERT_EQ(p.game.seatToMove, 1);
+    p.game.seatEstimates[2].voidEstimate[4] = 60;
+    int reason = 0;
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTrumpOnTrick(s, Best(g)); }, &reason), 7);
+    EXPECT_EQ(reason, 29);
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTrumpSuitByValue(s, true); }), 8);
+    // With the declarer likely to hold the trump, the by-value play is not asked.
+    p.game.seatEstimates[2].voidEstimate[4] = 0;
+    EXPECT_NE(p.Play([](auto& g, int s) { return g.PlayTrumpOnTrick(s, Best(g)); }), 7);
+}
+
+// Late in Gras (two cards out), an opponent's Ace on the trick and the partner still to play
+// last: a seat of some strength next to last trumps with the trump suit's card of most value
+// (Call Game: the Herz Ace, 29); a weaker seat gives its low trump.
+TEST(TrumpPlays, TrumpOnTrickNextToLastBeforeThePartnerPlaysByValue) {
+    for (int profile : {6, 5}) {
+        RulePosition<SchafkopfLevel> p(1, kWordNormal);
+        p.Hand(0, {kGrasAce, 26});
+        p.Hand(1, {22, 27});
+        p.Hand(2, {16, 9, kEichelOber, 25});
+        p.Hand(3, {30, 31});
+        p.Parties({2, 3});
+        p.Gone({kGras7, 18});
+        p.game.seats[2].profile = static_cast<std::int16_t>(profile);
+        p.Trick(0, {kGrasAce, 22});
+        ASSERT_EQ(p.game.seatToMove, 2);
+        int reason = 0;
+        EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTrumpOnTrick(s, Best(g)); }, &reason),
+                  profile == 6 ? 16 : 9)
+            << profile;
+        if (profile == 6) {
+            EXPECT_EQ(reason, 29);
+        }
+    }
+}
+
+// The partner's Ace on a Gras trick worth 15 points with no Gras out and an opponent after
+// the seat in third place: the seat secures the trick with a high trump (39) rather than its
+// low one.
+TEST(TrumpPlays, TrumpOnTrickThirdSecuresTheRichTrickOfThePartner) {
+    RulePosition<SchafkopfLevel> p(1, kWordNormal);
+    p.Hand(0, {kGrasAce, 26});
+    p.Hand(1, {22, 27});
+    p.Hand(2, {9, kEichelOber, 25});
+    p.Hand(3, {30, 31});
+    p.Parties({0, 2});
+    p.Gone({kGras7, 18, kGras9, 23});
+    p.game.seats[2].profile = 6;
+    p.Trick(0, {kGrasAce, 22});
+    ASSERT_EQ(p.game.seatToMove, 2);
+    p.game.contestTrick = 1;
+    int reason = 0;
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTrumpOnTrick(s, Best(g)); }, &reason),
+              kEichelOber);
+    EXPECT_EQ(reason, 39);
 }

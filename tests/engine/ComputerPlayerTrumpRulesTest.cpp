@@ -24,11 +24,33 @@ struct PlayOutCounts {
     int fallback = 0;
 };
 
+// The rules of the list that are asked about no card to beat.
+bool TakesNoCard(const std::string& name) {
+    static const char* const kNames[] = {"LeadTrumpIfNoOpponents",  "LeadMiddleTrump",
+                                         "PlayTrumpByEstimate",     "PlaySmallTrumpCheap",
+                                         "PlayTrumpSuitByValue",    "LeadTrumpFromStrength",
+                                         "LeadFromSureTrumpRun",    "LeadLastTrump",
+                                         "LeadTrumpEarly",          "PlayTrumpForPartner",
+                                         "FollowWithSecondHighest", "ThrowOffMiddlePoints",
+                                         "PlayTowardPointTarget",   "PlayHeartTenWithTwoTrumps"};
+    for (const char* prefix : kNames)
+        if (name.rfind(prefix, 0) == 0)
+            return true;
+    return false;
+}
+
 void PlayOut(TestLevel& game, const std::vector<reference::Game>& games, int deals,
              unsigned seed, PlayOutCounts& counts) {
     std::mt19937 random(seed);
     const std::vector<NamedRule> rules = rule_harness::TrumpAndTakingRules();
     const std::vector<NamedRule> basic = rule_harness::BasicPlays();
+    // The same rules asked about a card to beat that is no card code: each must decline.
+    int badCard = -1;
+    std::vector<NamedRule> badCardRules;
+    for (const NamedRule& rule :
+         rule_harness::TrumpAndTakingRules([&badCard](TestLevel&) { return badCard; }))
+        if (!TakesNoCard(rule.name))
+            badCardRules.push_back(rule);
     rule_harness::SwitchOffSpecialOptions(game);
     const int seatCount = game.GetSeatCount();
     for (int deal = 0; deal < deals && !::testing::Test::HasFailure(); ++deal) {
@@ -48,6 +70,10 @@ void PlayOut(TestLevel& game, const std::vector<reference::Game>& games, int dea
                 for (const auto& rule : rules)
                     if (rule_harness::CheckDryRun(game, ref, rule, led))
                         ++counts.wouldPlay[rule.name];
+                badCard = badCard == -1 ? kLastCard + 1 : -1;
+                for (const auto& rule : badCardRules)
+                    EXPECT_FALSE(rule_harness::CheckDryRun(game, ref, rule, led))
+                        << rule.name << " played against the card " << badCard;
                 bool played = false;
                 for (const auto* list : {&rules, &basic})
                     for (const auto& rule : *list)

@@ -98,3 +98,115 @@ TEST(TrumpingRules, HeartTenWithTwoTrumpsGoesLateInTheTrick) {
     p.game.options.secondHeartTenWins = 0;
     EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayHeartTenWithTwoTrumps(s); }), 0);
 }
+
+// A card to beat outside the card codes (0, no card, is allowed) or a group outside the five
+// groups is refused by every rule that takes one, on a position where the same rules with the
+// real card to beat have cards to play: nothing is played and nothing changes.
+TEST(TrumpingRules, BadCardOrGroupArgumentsDecline) {
+    using Level = SchafkopfLevel;
+    using CardRule = std::function<bool(Level&, int, int)>;
+    const CardRule cardRules[] = {
+        [](Level& g, int s, int c) { return g.PlayTenOrAce(s, 2, c); },
+        [](Level& g, int s, int c) { return g.OverplayWithSureWinner(s, 4, c); },
+        [](Level& g, int s, int c) { return g.OverplayWithSureWinner(s, 2, c); },
+        [](Level& g, int s, int c) { return g.TryToTakeTrick(s, c); },
+        [](Level& g, int s, int c) { return g.PlayForPointsNeeded(s, 4, c); },
+        [](Level& g, int s, int c) { return g.TrumpForGameWin(s, c); },
+        [](Level& g, int s, int c) { return g.PlayPointCardThatWins(s, c); },
+        [](Level& g, int s, int c) { return g.TrumpToWin(s, c, true); },
+        [](Level& g, int s, int c) { return g.TrumpToWinPlain(s, c); },
+        [](Level& g, int s, int c) { return g.FollowInTrumpNormalGame(s, c); },
+        [](Level& g, int s, int c) { return g.FollowInTrump(s, c, true); },
+        [](Level& g, int s, int c) { return g.TakeTrickForAces(s, c); },
+        [](Level& g, int s, int c) { return g.RuffEndangeredSuit(s, c); },
+        [](Level& g, int s, int c) { return g.OvertrumpWithFewTrumps(s, c); },
+        [](Level& g, int s, int c) { return g.TrumpWithPartnerSupport(s, 4, c); },
+        [](Level& g, int s, int c) { return g.PlayTrumpOnTrick(s, c); },
+        [](Level& g, int s, int c) { return g.PlayTrumpUnderRisk(s, c); },
+        [](Level& g, int s, int c) { return g.LeadForPartnerAce(s, c); },
+        [](Level& g, int s, int c) { return g.PlayHighTrumpOver(s, c, true); },
+        [](Level& g, int s, int c) { return g.PlayHighTrumpPair(s, c, false); },
+        [](Level& g, int s, int c) { return g.PlayTopTrumpIfHigh(s, c); },
+        [](Level& g, int s, int c) { return g.PlayMiddleTrump(s, c); },
+        [](Level& g, int s, int c) { return g.PlayTrumpInEndgame(s, c); },
+    };
+    const CardRule groupRules[] = {
+        [](Level& g, int s, int group) { return g.PlayTenOrAce(s, group, 0); },
+        [](Level& g, int s, int group) { return g.OverplayWithSureWinner(s, group, 0); },
+        [](Level& g, int s, int group) { return g.PlayForPointsNeeded(s, group, 0); },
+        [](Level& g, int s, int group) { return g.FollowWithSecondHighest(s, group); },
+        [](Level& g, int s, int group) { return g.TrumpWithPartnerSupport(s, group, 0); },
+    };
+    // Seat 2, a strong seat second in the trick, holds the Gras Ace and Ten, high and low
+    // trumps; seat 1 led the Gras Seven.
+    RulePosition<Level> p(1, kWordNormal, 3);
+    p.Hand(0, {26, 27, 3});
+    p.Hand(1, {kGras7, 25, 2});
+    p.Hand(2, {kGrasAce, kGras9, 23, kEichelOber, kHerzOber, kHerz7, kHerzAce, 4});
+    p.Hand(3, {18, 30, 11});
+    p.Parties({1, 3});
+    for (auto& block : p.game.seats)
+        block.profile = 16;
+    p.Trick(1, {kGras7});
+    ASSERT_EQ(p.game.seatToMove, 2);
+    p.game.seats[2].groupEval[2][0] = 1;
+    int playing = 0;
+    for (const CardRule& rule : cardRules)
+        playing += p.Play([&](Level& g, int s) { return rule(g, s, Best(g)); }) != 0;
+    EXPECT_GE(playing, 3);
+    const std::vector<std::uint8_t> before = rule_harness::Image(p.game);
+    int index = 0;
+    for (const CardRule& rule : cardRules) {
+        for (int bad : {-1, 33, 200, -32768})
+            EXPECT_EQ(p.Play([&](Level& g, int s) { return rule(g, s, bad); }), 0)
+                << "card rule " << index << " card " << bad;
+        ++index;
+    }
+    index = 0;
+    for (const CardRule& rule : groupRules) {
+        for (int bad : {-1, 5, 100})
+            EXPECT_EQ(p.Play([&](Level& g, int s) { return rule(g, s, bad); }), 0)
+                << "group rule " << index << " group " << bad;
+        ++index;
+    }
+    // A seat that is no seat: nothing is played.
+    for (int seat : {-1, 4, 100}) {
+        EXPECT_FALSE(p.game.PlayTrumpSuitByValue(seat, true)) << seat;
+        EXPECT_FALSE(p.game.TrumpToWin(seat, Best(p.game), true)) << seat;
+        EXPECT_FALSE(p.game.TryToTakeTrick(seat, Best(p.game))) << seat;
+        EXPECT_FALSE(p.game.PlayTrumpOnTrick(seat, Best(p.game))) << seat;
+        EXPECT_FALSE(p.game.PlayTenOrAce(seat, 2, 0)) << seat;
+    }
+    EXPECT_TRUE(rule_harness::Image(p.game) == before);
+}
+
+// With nobody after it, the seat that may show both Aces of Schellen keeps its Ace: another
+// trump that beats the card takes the trick, and the Ace goes only when no other trump can.
+TEST(TrumpingRules, TrumpToWinKeepsTheSchellenAceOfTheShowingSeat) {
+    struct Case {
+        bool showing;
+        std::vector<int> hand;
+        int card;
+        int reason;
+    };
+    const Case cases[] = {
+        {false, {8, kEichelOber, 32}, 8, 29},
+        {true, {8, kEichelOber, 32}, kEichelOber, 30},
+        {true, {8, 31, 32}, 8, 30},
+    };
+    for (const Case& c : cases) {
+        RulePosition<TestLevel> p(0, kWordNormal);
+        p.Hand(0, {kGrasAce, 26});
+        p.Hand(1, {kGras9, 27});
+        p.Hand(2, {22, 30});
+        p.Hand(3, c.hand);
+        p.Parties({1, 3});
+        p.Trick(0, {kGrasAce, kGras9, 22});
+        p.game.SetDiamondAceSeat(c.showing ? 3 : -1);
+        int reason = 0;
+        EXPECT_EQ(p.Play([](auto& g, int s) { return g.TrumpToWin(s, Best(g), true); }, &reason),
+                  c.card)
+            << c.showing << " " << c.hand[1];
+        EXPECT_EQ(reason, c.reason);
+    }
+}

@@ -244,3 +244,34 @@ TEST(GameChoiceRandomTest, RandomDealsKeepHandsOtherSeatsAndLevels) {
 }
 
 }  // namespace
+
+// With the rules of a fresh installation (no exchange, no throw-in) no seat asks for either:
+// on random deals, and on the hands that would ask under the house rules (three trumps; five
+// Kings and five nines).
+TEST(GameChoiceRandomTest, TheDefaultRulesNeverAskForAnExchangeOrAThrowIn) {
+    std::mt19937 random(1617);
+    TestLevel game;
+    auto expectNoRequest = [&](int seat) {
+        SeatBlock& block = game.seats[seat];
+        block.profile = static_cast<std::int16_t>(1 + random() % 20);
+        block.leadFlag = static_cast<std::int16_t>(random() % 2);
+        block.bid = {0, 0};
+        game.EvaluateGameTypes(seat, block, false);
+        EXPECT_EQ(block.bid.word & (kModExchange | kModThrowIn), 0u) << seat;
+    };
+    for (int deal = 0; deal < 100; ++deal) {
+        SCOPED_TRACE(deal);
+        game.Deal(random, 0, kWordNormal, static_cast<int>(random() % 4));
+        for (int seat = 0; seat < 4; ++seat)
+            expectNoRequest(seat);
+    }
+    for (const char* hand : {"G-O S-U S-9 H-9 H-9 H-K G-9 G-K G-10 E-9 E-K E-10",
+                             "S-K S-K H-K H-K G-K S-9 S-9 H-9 G-9 E-9 E-A E-10"}) {
+        SCOPED_TRACE(hand);
+        game.NewDeal(false);
+        game.gameType = {0, kWordNormal};
+        game.leader = 0;
+        game.GiveHand(1, card_names::Cards(hand));
+        expectNoRequest(1);
+    }
+}

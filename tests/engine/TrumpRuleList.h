@@ -3,13 +3,16 @@
 // the trumps where a rule takes a group.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "engine/RuleHarness.h"
 
 namespace rule_harness {
 
-std::vector<NamedRule> TrumpAndTakingRules();
+// The card to beat a rule is asked about; by default the best card of the trick so far.
+using CardToBeat = std::function<int(TestLevel& game)>;
+std::vector<NamedRule> TrumpAndTakingRules(const CardToBeat& cardToBeat = {});
 
 // Switches off the four extra-point options (Fox and Unter of Eichel, caught and last trick)
 // and the two showing options, so that the special-card operations' plain answers are true.
