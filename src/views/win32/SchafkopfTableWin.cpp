@@ -12,6 +12,14 @@
 #include "shell/Settings.h"
 #include "views/win32/TableMenuItems.h"
 
+namespace {
+TablePaintObserver sPaintObserver;
+} // namespace
+
+void SetTablePaintObserver(TablePaintObserver observer) {
+    sPaintObserver = std::move(observer);
+}
+
 void SchafkopfTableWin::Bind(SchafkopfDocumentController* gameController, Settings* gameSettings,
                              HWND tableWindow, GameDocumentWin* gameDocument, bool,
                              RoomPanel* panel, bool) {
@@ -76,6 +84,8 @@ void SchafkopfTableWin::Draw(const RECT* rect) {
         DrawPlayerBox(&box);
     }
     TablePane::Draw(rect);
+    if (sPaintObserver)
+        sPaintObserver(this);
 }
 
 void SchafkopfTableWin::HandleClick(int x, int y, int) {

@@ -3,6 +3,8 @@
 // click in a seat's area shows that seat's player box and any other click hides it.
 #pragma once
 
+#include <functional>
+
 #include "views/win32/TablePane.h"
 
 class GameDocumentWin;
@@ -33,3 +35,7 @@ class SchafkopfTableWin : public TablePane {
     GameDocumentWin* document = nullptr;
     std::int32_t clockSeconds = 0; // the game clock in the corner
 };
+
+// Test seam: called after every drawing of the table (an empty function stops it).
+using TablePaintObserver = std::function<void(SchafkopfTableWin*)>;
+void SetTablePaintObserver(TablePaintObserver observer);
