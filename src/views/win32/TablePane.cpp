@@ -327,11 +327,22 @@ int TablePane::GetGameCode() {
 void TablePane::HideControls(int) {}
 
 void TablePane::ShowStateMessage() {
-    Draw(nullptr);
-    if (!controller)
+    if (!controller) {
+        Draw(nullptr);
         return;
-    const bool declarerTable = controller->GetDeclarer() != 0;
+    }
+    const int declarer = controller->GetDeclarer();
+    const bool declarerTable = declarer != 0;
     bool won = controller->DidHumanWinLastGame();
+    // Line 2 the game and its player, line 3 the result and what it is worth to the human.
+    char name[kStatusTextSize] = {};
+    if (declarer >= 0 && declarer < 4)
+        controller->GetPlayerNameC(name, declarer);
+    std::snprintf(statusTexts[1], kStatusTextSize, "Game of %s", name[0] ? name : "You");
+    const int points = controller->GetLastGameValue();
+    std::snprintf(statusTexts[2], kStatusTextSize, "%s, %d points, your amount %ld",
+                  won ? "won" : "lost", points, long(ComputeGameMoney(0, won ? points : -points)));
+    Draw(nullptr);
     if (declarerTable)
         won = !won;
     int event = won ? 1505 : 1504;
