@@ -997,8 +997,9 @@ bool TablePane::ConfirmLeaveTable(int tablePhase) {
                 return true;
         } else {
             Handle list = nullptr;
-            if (GetGameCode() != 0 && controller)
-                list = static_cast<FourSeatController*>(controller)->gameListHandle;
+            if (auto* fourSeat =
+                    GetGameCode() != 0 ? dynamic_cast<FourSeatController*>(controller) : nullptr)
+                list = fourSeat->gameListHandle;
             if (IsSeriesOverByOptions(gDirector, list, GetGameCode()))
                 return true;
         }
