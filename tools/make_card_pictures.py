@@ -21,17 +21,21 @@ import subprocess
 import sys
 import tempfile
 
-# Picture sets: first id -> card size in pixels. Every size keeps the deck's 9:14 shape
-# exactly (the SVG cards are 144 x 224 units), so the cards scale without distortion.
+# Picture sets: first id -> (width, height) of the picture. Every card is rendered at the
+# deck's 9:14 shape for its width (the SVG cards are 144 x 224 units), so nothing is
+# distorted. The table shows the sets below the full-size ones as overlapping rows in which
+# only each card's upper part (the index and the top of the figure) is visible, so their
+# pictures are that upper part cut from the card: wider than tall, which is also how the
+# table tells them from the full-size cards it draws whole.
 #   1100 small faces       (opponents and tricks at the small table size)
 #   1000 middle faces      (own hand at the small size, tricks at the larger sizes)
 #   2000 large faces       (own hand at the middle and large sizes)
-#   1200, 2200 full-size own cards (one overlapped row instead of two rows)
+#   1200, 2200 full-size own cards (one overlapped row instead of two rows), whole cards
 CARD_SETS = {
-    1100: (54, 84),
-    1000: (72, 112),
-    2000: (90, 140),
-    1200: (99, 154),
+    1100: (60, 50),
+    1000: (100, 72),
+    2000: (116, 84),
+    1200: (93, 144),
     2200: (108, 168),
 }
 SETS_WITH_EXTRAS = (1000, 2000)  # pictures 1035-1037 and 2035-2037
@@ -196,8 +200,9 @@ def write_if_changed(path, data):
     os.replace(path + ".tmp", path)
 
 
-def cut_size(png_path, width, height, palette, palette_path, first_ids, out_dir):
-    """Maps one grid onto the shared palette and writes its cards as bitmaps."""
+def cut_size(png_path, width, height, cell_height, palette, palette_path, first_ids, out_dir):
+    """Maps one grid onto the shared palette and writes the upper height rows of its cells
+    (cell_height high in the grid) as bitmaps."""
     data = run(["convert", png_path, "-background", corner_hex(), "-flatten", "-dither", "FloydSteinberg",
                 "-remap", palette_path, "ppm:-"])
     grid_w, grid_h, pixels = read_ppm(data)
@@ -209,7 +214,7 @@ def cut_size(png_path, width, height, palette, palette_path, first_ids, out_dir)
     for first_id in first_ids:
         cells = list(range(33)) + ([35, 36, 37] if first_id in SETS_WITH_EXTRAS else [])
         for cell in cells:
-            x0, y0 = (cell % COLUMNS) * width, (cell // COLUMNS) * height
+            x0, y0 = (cell % COLUMNS) * width, (cell // COLUMNS) * cell_height
             card = bytearray()
             for y in range(y0, y0 + height):
                 card += indexes[y * grid_w + x0: y * grid_w + x0 + width]
@@ -235,15 +240,17 @@ def main():
     sizes = {}
     for first_id, size in CARD_SETS.items():
         sizes.setdefault(size, []).append(first_id)
+    rendered = {size: (size[0], max(size[1], round(size[0] * UNIT_H / UNIT_W))) for size in sizes}
 
     with tempfile.TemporaryDirectory() as work, \
             concurrent.futures.ProcessPoolExecutor(max_workers=max(1, args.jobs)) as pool:
-        renders = {size: pool.submit(render_grid, deck_text, size[0], size[1], work) for size in sizes}
+        renders = {size: pool.submit(render_grid, deck_text, *rendered[size], work) for size in sizes}
         grids = {size: future.result() for size, future in renders.items()}
         # The palette follows the largest cards, which show every colour in the most detail.
         largest = max(sizes, key=lambda s: s[0] * s[1])
         palette, palette_path = make_palette([grids[largest]], work)
-        cuts = [pool.submit(cut_size, grids[size], size[0], size[1], palette, palette_path, ids, card_dir)
+        cuts = [pool.submit(cut_size, grids[size], size[0], size[1], rendered[size][1], palette, palette_path, ids,
+                             card_dir)
                 for size, ids in sizes.items()]
         picture_ids = sorted(i for future in cuts for i in future.result())
 

@@ -6,27 +6,39 @@ void TournamentDirector::ClearNameList() {}
 void TournamentDirector::StartSeries() {}
 void TournamentDirector::EndSeriesCall() {}
 void TournamentDirector::ResetSeats() {}
-void TournamentDirector::SetSeriesParameters(std::int32_t value, std::int32_t) { seriesValue = value; }
+void TournamentDirector::SetSeriesParameters(std::int32_t value, std::int32_t) {
+    seriesValue = value;
+}
 void TournamentDirector::BeginPlay(int) {}
 void TournamentDirector::IdleTick() {}
 
-TournamentDirector* CreateDirector(SkatDocumentController*, Settings*, DoppelkopfOptions*, SchafkopfOptions*) {
-    if (!gDirector) gDirector = new TournamentDirector;
+TournamentDirector* CreateDirector(SkatDocumentController*, Settings*, DoppelkopfOptions*,
+                                   SchafkopfOptions*) {
+    if (!gDirector)
+        gDirector = new TournamentDirector;
     return gDirector;
 }
 
 void SetLocalTable(TournamentDirector* director, TablePane* pane, int) {
-    if (director) director->localTable = pane;
+    if (director)
+        director->localTable = pane;
 }
 
 void FetchGameSetup(TournamentDirector*, Handle*) {}
 
 namespace {
 TableCommandObserver sTableCommandObserver;
-}  // namespace
+} // namespace
 
 void SendTableCommand(TournamentDirector*, int subKind, int value) {
-    if (sTableCommandObserver) sTableCommandObserver(subKind, value);
+    if (sTableCommandObserver)
+        sTableCommandObserver(subKind, value);
 }
 
-void SetTableCommandObserver(TableCommandObserver observer) { sTableCommandObserver = std::move(observer); }
+void SetTableCommandObserver(TableCommandObserver observer) {
+    sTableCommandObserver = std::move(observer);
+}
+
+bool IsSeriesOverByOptions(TournamentDirector*, Handle, int) {
+    return false;
+}

@@ -16,32 +16,36 @@ struct DoppelkopfOptions;
 struct SchafkopfOptions;
 
 class TournamentDirector : public RootObject {
-public:
+  public:
     virtual void ClearNameList();
     virtual void StartSeries();
     virtual void EndSeriesCall();
     virtual void ResetSeats();
     virtual void SetSeriesParameters(std::int32_t value, std::int32_t count);
     virtual void BeginPlay(int flag);
-    virtual void IdleTick();  // every timer tick
+    virtual void IdleTick(); // every timer tick
 
-    std::int16_t seriesMode = 1;
+    std::int16_t seriesMode = 1;    // 2 a league, 8 a tournament
+    std::uint8_t qualification = 0; // the tournament is in its qualification
     std::uint8_t started = 0;
     std::int32_t seriesValue = 0;
-    void* serverWindow = nullptr;  // the director's own server window; none
+    void* serverWindow = nullptr; // the director's own server window; none
     TablePane* localTable = nullptr;
 };
 
 extern TournamentDirector* gDirector;
 
-TournamentDirector* CreateDirector(SkatDocumentController* skat, Settings* settings, DoppelkopfOptions* optionsA,
-                                   SchafkopfOptions* optionsB);
+TournamentDirector* CreateDirector(SkatDocumentController* skat, Settings* settings,
+                                   DoppelkopfOptions* optionsA, SchafkopfOptions* optionsB);
 // Attaches the local table to the director, or detaches it (null).
 void SetLocalTable(TournamentDirector* director, TablePane* pane, int zero);
+// Whether the series a table plays (its game list and game code) is over by its options;
+// no series runs until tournaments are built, so none is ever over.
+bool IsSeriesOverByOptions(TournamentDirector* director, Handle gameList, int gameCode);
 // A table command of the own seat: 3 a new pairing now (value 1) or wait (value 0), 4 change
 // the game day. Until network tables are built no table hears it; tests can watch it.
 void SendTableCommand(TournamentDirector* director, int subKind, int value);
 using TableCommandObserver = std::function<void(int subKind, int value)>;
-void SetTableCommandObserver(TableCommandObserver observer);  // empty to stop
+void SetTableCommandObserver(TableCommandObserver observer); // empty to stop
 // Fills *setup with the director's game-setup block; without a series it stays empty.
 void FetchGameSetup(TournamentDirector* director, Handle* setup);

@@ -1,5 +1,5 @@
 // Sounds of the game events. Until the sound library is built no sound plays; the counters
-// of the sound waits (gSoundWaitDepth, gEventSoundDepth) are the shell's and stay 0.
+// of the sound waits stay 0 until then.
 #pragma once
 
 #include <cstdint>
@@ -8,17 +8,19 @@
 #include "platform/RootObject.h"
 
 class SoundManager : public RootObject {
-public:
-    virtual void Stop();  // stops and closes the sound device
+  public:
+    virtual void Stop(); // stops and closes the sound device
     int currentEvent = 0;
 };
 
 extern SoundManager* gSoundManager;
+extern std::int16_t gEventSoundDepth; // an event sound is being played
+extern std::int16_t gSoundWaitDepth;  // the sound manager waits for a sound to end
 
 void PlayEventSound(int event, int seat);
 // Test seam: sees every event sound asked for (the event and the seat, -1 for none).
 using EventSoundObserver = std::function<void(int event, int seat)>;
-void SetEventSoundObserver(EventSoundObserver observer);  // empty to stop
+void SetEventSoundObserver(EventSoundObserver observer); // empty to stop
 void StopSounds();
-std::uint32_t StopSoundsCount();  // test seam: the stops since the program started
+std::uint32_t StopSoundsCount(); // test seam: the stops since the program started
 void StopEventMovies(SoundManager* manager, int event);

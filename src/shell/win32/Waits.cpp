@@ -10,13 +10,11 @@
 #include "shell/win32/Startup.h"
 
 std::int32_t gWaitDepth = 0;
-std::int16_t gEventSoundDepth = 0;
-std::int16_t gSoundWaitDepth = 0;
 
 namespace {
 
-inline constexpr std::uint32_t kShortestNestedWait = 30;  // ticks
-inline constexpr std::uint32_t kEndEarly = 25;            // ticks
+inline constexpr std::uint32_t kShortestNestedWait = 30; // ticks
+inline constexpr std::uint32_t kEndEarly = 25;           // ticks
 
 // Handles the messages that are waiting. False when the quit message came: it is posted again
 // for the main loop, and the wait must end.
@@ -31,14 +29,17 @@ bool HandleWaitingMessages() {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
-        if (QuitRequested()) return true;
+        if (QuitRequested())
+            return true;
     }
     return true;
 }
 
-}  // namespace
+} // namespace
 
-bool NoNestedLoopRuns() { return gWaitDepth <= 0 && gEventSoundDepth <= 0 && gSoundWaitDepth <= 0; }
+bool NoNestedLoopRuns() {
+    return gWaitDepth <= 0 && gEventSoundDepth <= 0 && gSoundWaitDepth <= 0;
+}
 
 void WaitTicks(std::uint32_t ticks) {
     if (ticks < kShortestNestedWait) {
@@ -51,18 +52,23 @@ void WaitTicks(std::uint32_t ticks) {
     const std::uint32_t start = TickCount();
     while (!QuitRequested()) {
         const std::uint32_t passed = TickCount() - start;
-        if (passed + kEndEarly >= ticks) break;
+        if (passed + kEndEarly >= ticks)
+            break;
         // Sleep until a message comes or the wait is over (a tick is 50/3 ms). Messages that
         // were already in the queue before the sleep wake it too, not only new ones.
         const std::uint32_t remaining = ticks - kEndEarly - passed;
-        MsgWaitForMultipleObjectsEx(0, nullptr, remaining * 50 / 3 + 1, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        if (!HandleWaitingMessages()) break;
+        MsgWaitForMultipleObjectsEx(0, nullptr, remaining * 50 / 3 + 1, QS_ALLINPUT,
+                                    MWMO_INPUTAVAILABLE);
+        if (!HandleWaitingMessages())
+            break;
     }
     // The port comes back while the wait still counts: making it the port again activates its
     // window, and the messages of that would otherwise carry out a quit asked for during the
     // wait under the code that waits. The window may have been closed during the wait.
-    if (port && IsWindow(port)) SetPort(port);
+    if (port && IsWindow(port))
+        SetPort(port);
     --gWaitDepth;
     // A quit asked for during the wait is carried out at the main window's next message.
-    if (QuitRequested() && gMainWindow) PostMessageA(gMainWindow, WM_NULL, 0, 0);
+    if (QuitRequested() && gMainWindow)
+        PostMessageA(gMainWindow, WM_NULL, 0, 0);
 }

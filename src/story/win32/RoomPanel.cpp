@@ -2,13 +2,26 @@
 
 std::int16_t gCurrentRoom = 1;
 
-void RoomPanel::InitRoomPanel(Settings*, DoppelkopfOptions*, SchafkopfOptions*, int, HWND tableWindow, bool) {
+void RoomPanel::InitRoomPanel(Settings*, DoppelkopfOptions*, SchafkopfOptions*, int,
+                              HWND tableWindow, bool) {
     window = tableWindow;
 }
 
-void RoomPanel::AttachTablePane(TablePane* pane) { tablePane = pane; }
+void RoomPanel::AttachTablePane(TablePane* pane) {
+    tablePane = pane;
+}
 void RoomPanel::ShowCapitalText() {}
-int RoomPanel::HandleRoomCommand(int) { return 1; }
+int RoomPanel::HandleRoomCommand(int) {
+    return 1;
+}
 void RoomPanel::ApplyRoomOpponents(int, int) {}
+void RoomPanel::ResetRoomChoice() {}
+void RoomPanel::DisableRoomControls() {}
 
-bool OpenRestaurant(Settings*) { return false; }
+bool UpdateNourishment(Pane*, std::uint32_t, int) {
+    return false;
+}
+
+bool OpenRestaurant(Settings*) {
+    return false;
+}

@@ -5,7 +5,9 @@
 void OpenLastTrickWindow() {}
 void OpenCardsPlayedWindow() {}
 void OpenScoreWindow() {}
-int OpenOpenCardsWindow(int) { return -1; }
+int OpenOpenCardsWindow(int) {
+    return -1;
+}
 void OpenPlayRatingWindow() {}
 void OpenHintsWindow() {}
 void ClaimRest() {}

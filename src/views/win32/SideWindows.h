@@ -5,9 +5,9 @@
 void OpenLastTrickWindow();
 void OpenCardsPlayedWindow();
 void OpenScoreWindow();
-int OpenOpenCardsWindow(int player);  // players 1 to 3; answers the window slot, -1 when none
+int OpenOpenCardsWindow(int player); // players 1 to 3; answers the window slot, -1 when none
 void OpenPlayRatingWindow();
 void OpenHintsWindow();
 void ClaimRest();
-void PrepareSideWindows();  // empty hooks
+void PrepareSideWindows(); // empty hooks
 void AttachSideWindows();

@@ -26,10 +26,14 @@ struct Dib {
     std::vector<std::uint8_t> bits;
 
     std::vector<std::uint8_t> Bytes() const {
-        std::vector<std::uint8_t> bytes(sizeof header + table.size() * sizeof(RGBQUAD) + bits.size());
+        std::vector<std::uint8_t> bytes(sizeof header + table.size() * sizeof(RGBQUAD) +
+                                        bits.size());
         std::memcpy(bytes.data(), &header, sizeof header);
-        if (!table.empty()) std::memcpy(bytes.data() + sizeof header, table.data(), table.size() * sizeof(RGBQUAD));
-        if (!bits.empty()) std::memcpy(bytes.data() + sizeof header + table.size() * sizeof(RGBQUAD), bits.data(), bits.size());
+        if (!table.empty())
+            std::memcpy(bytes.data() + sizeof header, table.data(), table.size() * sizeof(RGBQUAD));
+        if (!bits.empty())
+            std::memcpy(bytes.data() + sizeof header + table.size() * sizeof(RGBQUAD), bits.data(),
+                        bits.size());
         return bytes;
     }
 };
@@ -41,7 +45,7 @@ RGBQUAD Quad(int red, int green, int blue) {
 // width x height, 8 bits per pixel, six colours; pixel (x, y) has colour (x + 2y) mod 6.
 constexpr int kWidth = 5;
 constexpr int kHeight = 3;
-const RGBQUAD kColours[6] = {Quad(255, 0, 0), Quad(0, 160, 0), Quad(0, 0, 255),
+const RGBQUAD kColours[6] = {Quad(255, 0, 0),  Quad(0, 160, 0),   Quad(0, 0, 255),
                              Quad(10, 20, 30), Quad(200, 200, 0), Quad(1, 2, 3)};
 
 int ColourIndex(int x, int y) {
@@ -65,7 +69,8 @@ Dib EightBitDib() {
     const int stride = 8;
     dib.bits.assign(stride * kHeight, 0);
     for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) dib.bits[(kHeight - 1 - y) * stride + x] = BYTE(ColourIndex(x, y));
+        for (int x = 0; x < kWidth; ++x)
+            dib.bits[(kHeight - 1 - y) * stride + x] = BYTE(ColourIndex(x, y));
     }
     return dib;
 }
@@ -75,19 +80,21 @@ LoadedBitmap AsResource(const std::vector<std::uint8_t>& bytes) {
 }
 
 class PicturesTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ToolboxMainWindow();
         BeginDrawing(bitmap.dc());
     }
     void TearDown() override {
         EndDrawing();
-        for (HBITMAP picture : pictures) DeleteObject(picture);
+        for (HBITMAP picture : pictures)
+            DeleteObject(picture);
     }
     HBITMAP Make(const Dib& dib) {
         bytes = dib.Bytes();
         HBITMAP picture = MakeBitmapFromResource(gPortDC, AsResource(bytes), true);
-        if (picture) pictures.push_back(picture);
+        if (picture)
+            pictures.push_back(picture);
         return picture;
     }
     // Every pixel of the bitmap: the picture's colours inside the rectangle at (h, v), white
@@ -116,14 +123,14 @@ TEST_F(PicturesTest, PictureIsDrawnOneToOneAtTheRectanglesCorner) {
     EXPECT_EQ(bounds.right, kWidth);
     EXPECT_EQ(bounds.bottom, kHeight);
 
-    RECT where = {4, 6, 5, 7};  // only the corner counts: the picture is never scaled
+    RECT where = {4, 6, 5, 7}; // only the corner counts: the picture is never scaled
     DrawPicture(picture, &where);
     ExpectDrawnAt(4, 6);
 }
 
 TEST_F(PicturesTest, CoordinatesAreSigned16Bit) {
     HBITMAP picture = Make(EightBitDib());
-    DrawBitmapInDC(bitmap.dc(), picture, 0x10000 + 3, 2);  // the same place as (3, 2)
+    DrawBitmapInDC(bitmap.dc(), picture, 0x10000 + 3, 2); // the same place as (3, 2)
     ExpectDrawnAt(3, 2);
     DrawBitmapInDC(bitmap.dc(), picture, -2, 2);
     EXPECT_EQ(bitmap.Pixel(0, 2), ExpectedColour(2, 0)) << "clipped at the left edge";
@@ -141,9 +148,9 @@ TEST_F(PicturesTest, ButtonPictureGoesToTheItemsCornerWithoutScaling) {
 TEST_F(PicturesTest, TrueColourBitmapSkipsItsOptionalColourTable) {
     Dib dib = EightBitDib();
     dib.header.biBitCount = 24;
-    dib.header.biClrUsed = 2;  // two unused table entries before the bits
+    dib.header.biClrUsed = 2; // two unused table entries before the bits
     dib.table = {Quad(9, 9, 9), Quad(8, 8, 8)};
-    const int stride = 16;  // 5 x 3 bytes, rounded up to 4
+    const int stride = 16; // 5 x 3 bytes, rounded up to 4
     dib.bits.assign(stride * kHeight, 0);
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
@@ -165,13 +172,26 @@ TEST_F(PicturesTest, UnreadableHeadersAreRefused) {
         BitmapCheck expected;
     };
     const Case cases[] = {
-        {"colour masks after the header", [](Dib& d) { d.header.biBitCount = 16; d.header.biCompression = BI_BITFIELDS; d.header.biClrUsed = 0; d.table.assign(3, Quad(0, 0, 0)); }, kBitmapBitFields},
+        {"colour masks after the header",
+         [](Dib& d) {
+             d.header.biBitCount = 16;
+             d.header.biCompression = BI_BITFIELDS;
+             d.header.biClrUsed = 0;
+             d.table.assign(3, Quad(0, 0, 0));
+         },
+         kBitmapBitFields},
         {"more than 256 colours", [](Dib& d) { d.header.biClrUsed = 300; }, kBitmapTooManyColours},
-        {"more colours than 4 bits hold", [](Dib& d) { d.header.biBitCount = 4; d.header.biClrUsed = 17; }, kBitmapTooManyColours},
+        {"more colours than 4 bits hold",
+         [](Dib& d) {
+             d.header.biBitCount = 4;
+             d.header.biClrUsed = 17;
+         },
+         kBitmapTooManyColours},
         {"an old 12-byte header", [](Dib& d) { d.header.biSize = 12; }, kBitmapOldHeader},
         {"2 bits per pixel", [](Dib& d) { d.header.biBitCount = 2; }, kBitmapBadDepth},
         {"no width", [](Dib& d) { d.header.biWidth = 0; }, kBitmapBadSize},
-        {"pixel rows cut short", [](Dib& d) { d.bits.resize(d.bits.size() - 1); }, kBitmapTruncated},
+        {"pixel rows cut short", [](Dib& d) { d.bits.resize(d.bits.size() - 1); },
+         kBitmapTruncated},
     };
     ASSERT_EQ(CheckBitmapResource(AsResource(EightBitDib().Bytes())), kBitmapReadable);
     for (const Case& c : cases) {
@@ -181,7 +201,8 @@ TEST_F(PicturesTest, UnreadableHeadersAreRefused) {
         EXPECT_EQ(CheckBitmapResource(AsResource(data)), c.expected) << c.what;
         EXPECT_EQ(MakeBitmapFromResource(gPortDC, AsResource(data), true), nullptr) << c.what;
     }
-    EXPECT_EQ(MakeBitmapFromResource(gPortDC, LoadedBitmap{}, true), nullptr) << "null in, null out";
+    EXPECT_EQ(MakeBitmapFromResource(gPortDC, LoadedBitmap{}, true), nullptr)
+        << "null in, null out";
 }
 
 TEST_F(PicturesTest, PicturesForAFreshMemoryContextKeepTheirColours) {
@@ -203,7 +224,8 @@ TEST_F(PicturesTest, CardPictureDrawsExactlyItsResourcePixels) {
     ASSERT_EQ(CheckBitmapResource(card), kBitmapReadable);
     const auto& header = *static_cast<const BITMAPINFOHEADER*>(card.data);
     ASSERT_EQ(header.biBitCount, 8) << "the program's pictures are 8-bit with the program palette";
-    const auto* table = reinterpret_cast<const RGBQUAD*>(static_cast<const BYTE*>(card.data) + header.biSize);
+    const auto* table =
+        reinterpret_cast<const RGBQUAD*>(static_cast<const BYTE*>(card.data) + header.biSize);
     const BYTE* bits = reinterpret_cast<const BYTE*>(table + BitmapColourCount(header));
     const int width = header.biWidth, height = header.biHeight, stride = (width + 3) & ~3;
 
@@ -228,16 +250,19 @@ std::uint32_t Crc32(const std::uint8_t* data, std::size_t size, std::uint32_t cr
     crc = ~crc;
     for (std::size_t i = 0; i < size; ++i) {
         crc ^= data[i];
-        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
     }
     return ~crc;
 }
 
 void PutBigEndian(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(std::uint8_t(value >> shift));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(std::uint8_t(value >> shift));
 }
 
-void PutChunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data) {
+void PutChunk(std::vector<std::uint8_t>& out, const char* type,
+              const std::vector<std::uint8_t>& data) {
     PutBigEndian(out, static_cast<std::uint32_t>(data.size()));
     std::vector<std::uint8_t> typed(type, type + 4);
     typed.insert(typed.end(), data.begin(), data.end());
@@ -249,7 +274,7 @@ void PutChunk(std::vector<std::uint8_t>& out, const char* type, const std::vecto
 void WritePng(const std::string& path, int width, int height, const std::uint32_t* topDownBgrx) {
     std::vector<std::uint8_t> raw;
     for (int y = 0; y < height; ++y) {
-        raw.push_back(0);  // no filter
+        raw.push_back(0); // no filter
         for (int x = 0; x < width; ++x) {
             const std::uint32_t p = topDownBgrx[y * width + x];
             raw.insert(raw.end(), {std::uint8_t(p >> 16), std::uint8_t(p >> 8), std::uint8_t(p)});
@@ -264,19 +289,21 @@ void WritePng(const std::string& path, int width, int height, const std::uint32_
     for (std::size_t at = 0; at < raw.size() || at == 0; at += 65535) {
         const std::size_t n = std::min<std::size_t>(65535, raw.size() - at);
         zlib.push_back(at + n >= raw.size() ? 1 : 0);
-        zlib.insert(zlib.end(), {std::uint8_t(n), std::uint8_t(n >> 8), std::uint8_t(~n), std::uint8_t(~n >> 8)});
+        zlib.insert(zlib.end(), {std::uint8_t(n), std::uint8_t(n >> 8), std::uint8_t(~n),
+                                 std::uint8_t(~n >> 8)});
         zlib.insert(zlib.end(), raw.begin() + at, raw.begin() + at + n);
     }
     PutBigEndian(zlib, (b << 16) | a);
     std::vector<std::uint8_t> header;
     PutBigEndian(header, width);
     PutBigEndian(header, height);
-    header.insert(header.end(), {8, 2, 0, 0, 0});  // 8-bit RGB
+    header.insert(header.end(), {8, 2, 0, 0, 0}); // 8-bit RGB
     std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
     PutChunk(png, "IHDR", header);
     PutChunk(png, "IDAT", zlib);
     PutChunk(png, "IEND", {});
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(png.data()), png.size());
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(png.data()), png.size());
 }
 
 std::string BesideTheTestProgram(const char* name) {
@@ -295,14 +322,19 @@ TEST(CardSheet, DrawsTheWholeDeckOfEverySizeIntoCardSheetPng) {
         int height;
         bool extras;
     };
-    const Set sets[] = {{2200, 108, 168, false}, {1200, 99, 154, false}, {2000, 90, 140, true},
-                        {1000, 72, 112, true}, {1100, 54, 84, false}};
-    constexpr int kGap = 4, kColumns = 12, kSheetWidth = kGap + kColumns * (108 + kGap);
+    const Set sets[] = {{2200, 108, 168, false},
+                        {1200, 93, 144, false},
+                        {2000, 116, 84, true},
+                        {1000, 100, 72, true},
+                        {1100, 60, 50, false}};
+    constexpr int kGap = 4, kColumns = 12, kSheetWidth = kGap + kColumns * (116 + kGap);
     int sheetHeight = kGap;
-    for (const Set& set : sets) sheetHeight += 3 * (set.height + kGap) + 2 * kGap;
+    for (const Set& set : sets)
+        sheetHeight += 3 * (set.height + kGap) + 2 * kGap;
 
     BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), kSheetWidth, -sheetHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    info.bmiHeader = {
+        sizeof(BITMAPINFOHEADER), kSheetWidth, -sheetHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     HDC sheet = CreateCompatibleDC(nullptr);
     HBITMAP surface = CreateDIBSection(sheet, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -316,17 +348,21 @@ TEST(CardSheet, DrawsTheWholeDeckOfEverySizeIntoCardSheetPng) {
     int top = kGap;
     for (const Set& set : sets) {
         auto place = [&](int id, int column, int row) {
-            HBITMAP picture = static_cast<HBITMAP>(GetResource(kPictType, static_cast<std::int16_t>(id)));
+            HBITMAP picture =
+                static_cast<HBITMAP>(GetResource(kPictType, static_cast<std::int16_t>(id)));
             ASSERT_NE(picture, nullptr) << id;
             RECT bounds;
             GetPictureBounds(picture, &bounds);
             EXPECT_EQ(bounds.right, set.width) << id;
             EXPECT_EQ(bounds.bottom, set.height) << id;
-            DrawBitmapInDC(sheet, picture, kGap + column * (108 + kGap), top + row * (set.height + kGap));
+            DrawBitmapInDC(sheet, picture, kGap + column * (116 + kGap),
+                           top + row * (set.height + kGap));
             ReleaseResource(picture, kPictureResource);
         };
-        for (int i = 0; i <= 32; ++i) place(set.first + i, i % 11, i / 11);
-        for (int i = 0; i < 3 && set.extras; ++i) place(set.first + 35 + i, 11, i);
+        for (int i = 0; i <= 32; ++i)
+            place(set.first + i, i % 11, i / 11);
+        for (int i = 0; i < 3 && set.extras; ++i)
+            place(set.first + 35 + i, 11, i);
         top += 3 * (set.height + kGap) + 2 * kGap;
     }
     GdiFlush();
@@ -338,4 +374,4 @@ TEST(CardSheet, DrawsTheWholeDeckOfEverySizeIntoCardSheetPng) {
     EXPECT_EQ(GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES, false) << path;
 }
 
-}  // namespace
+} // namespace

@@ -34,11 +34,11 @@ struct Size {
 };
 
 // The program's card sizes by first picture id.
-constexpr Size kSmall{54, 84};        // 1100
-constexpr Size kMiddle{72, 112};      // 1000
-constexpr Size kLarge{90, 140};       // 2000
-constexpr Size kFullSmall{99, 154};   // 1200
-constexpr Size kFullLarge{108, 168};  // 2200
+constexpr Size kSmall{60, 50};       // 1100
+constexpr Size kMiddle{100, 72};     // 1000
+constexpr Size kLarge{116, 84};      // 2000
+constexpr Size kFullSmall{93, 144};  // 1200
+constexpr Size kFullLarge{108, 168}; // 2200
 
 // The size of picture id, or {0, 0} when none came back; the picture is released.
 Size PictureSize(int id) {
@@ -54,9 +54,10 @@ std::string DataText(void* data) {
 }
 
 class ResourcesTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        ASSERT_NE(TestLibrary(), nullptr) << "picture_test_library.dll belongs next to the test program";
+        ASSERT_NE(TestLibrary(), nullptr)
+            << "picture_test_library.dll belongs next to the test program";
         ResetAlertRecorder();
         savedEnglish = gLanguageEnglish;
     }
@@ -84,8 +85,11 @@ TEST_F(ResourcesTest, EveryFallBackCardPictureLoadsAtItsSize) {
         Size size;
         bool extras;
     };
-    const Set sets[] = {{1100, kSmall, false}, {1000, kMiddle, true}, {2000, kLarge, true},
-                        {1200, kFullSmall, false}, {2200, kFullLarge, false}};
+    const Set sets[] = {{1100, kSmall, false},
+                        {1000, kMiddle, true},
+                        {2000, kLarge, true},
+                        {1200, kFullSmall, false},
+                        {2200, kFullLarge, false}};
     for (const Set& set : sets) {
         for (int i = 0; i <= 32; ++i) {
             EXPECT_EQ(PictureSize(set.first + i), set.size) << "picture " << set.first + i;
@@ -174,4 +178,4 @@ TEST_F(ResourcesTest, ReleasingAPictureDeletesItOtherKindsAreKept) {
     EXPECT_EQ(SysBeepCount(), beeps + 1) << "a picture that cannot be deleted beeps";
 }
 
-}  // namespace
+} // namespace

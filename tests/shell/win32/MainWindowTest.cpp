@@ -17,7 +17,7 @@ namespace {
 
 // A room panel that records the commands that reach it.
 class RecordingRoomPanel : public RoomPanel {
-public:
+  public:
     int HandleRoomCommand(int id) override {
         commands.push_back(id);
         return 1;
@@ -27,17 +27,17 @@ public:
 
 // A table pane that records what the table procedure hands it.
 class RecordingTablePane : public TablePane {
-public:
+  public:
     void HandleKey(std::int8_t key) override { keys.push_back(key); }
     void SetPhase(int newPhase, int) override { phases.push_back(newPhase); }
-    void Idle(std::uint32_t) override { ++idles; }
+    void Idle(std::uint32_t, int) override { ++idles; }
     std::vector<int> keys;
     std::vector<int> phases;
     int idles = 0;
 };
 
 class MainWindowTest : public RunningShell {
-protected:
+  protected:
     void SetUp() override {
         RunningShell::SetUp();
         // Recording stand-ins in the table's slots (the slots own and delete them).
@@ -54,11 +54,11 @@ protected:
     RecordingRoomPanel* panel_ = nullptr;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(MainWindowTest, UnknownCommandsReachTheSchafkopfTable) {
-    Command(713);  // Ctrl+B
-    Command(406);  // New Deal
+    Command(713); // Ctrl+B
+    Command(406); // New Deal
     EXPECT_EQ(panel_->commands, std::vector<int>{713});
     EXPECT_EQ(pane_->phases, std::vector<int>{1});
 }
@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, PagesOpenThroughTheShell) {
 }
 
 TEST_F(MainWindowTest, DialogsNotYetAvailableSaySo) {
-    Command(1406);  // the manual deal comes with the deal panes
+    Command(1406); // the manual deal comes with the deal panes
     ASSERT_EQ(RecordedAlerts().size(), 1u);
     EXPECT_EQ(RecordedAlerts()[0].text, "This dialog is not available in this version.");
     EXPECT_TRUE(IsWindow(gMainWindow));

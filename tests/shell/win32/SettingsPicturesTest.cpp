@@ -19,11 +19,11 @@ struct Size {
 };
 
 constexpr Size kNone{0, 0};
-constexpr Size kSmall{54, 84};        // pictures 1100 + i
-constexpr Size kMiddle{72, 112};      // 1000 + i
-constexpr Size kLarge{90, 140};       // 2000 + i
-constexpr Size kFullSmall{99, 154};   // 1200 + i
-constexpr Size kFullLarge{108, 168};  // 2200 + i
+constexpr Size kSmall{60, 50};       // pictures 1100 + i (the upper part of a card)
+constexpr Size kMiddle{100, 72};     // 1000 + i
+constexpr Size kLarge{116, 84};      // 2000 + i
+constexpr Size kFullSmall{93, 144};  // 1200 + i (whole cards)
+constexpr Size kFullLarge{108, 168}; // 2200 + i
 
 Size SizeOf(const WindowRect& bounds) {
     return {bounds.right - bounds.left, bounds.bottom - bounds.top};
@@ -31,7 +31,8 @@ Size SizeOf(const WindowRect& bounds) {
 
 Size PictureSize(PictureRef picture) {
     BITMAP info = {};
-    if (!picture || !GetObjectA(static_cast<HBITMAP>(picture), sizeof info, &info)) return kNone;
+    if (!picture || !GetObjectA(static_cast<HBITMAP>(picture), sizeof info, &info))
+        return kNone;
     return {info.bmWidth, info.bmHeight};
 }
 
@@ -41,14 +42,15 @@ bool IsDeleted(PictureRef picture) {
 
 std::set<PictureRef> AllPictures(const Settings& settings) {
     std::set<PictureRef> pictures;
-    for (const auto& set : settings.cardPictures) pictures.insert(std::begin(set), std::end(set));
+    for (const auto& set : settings.cardPictures)
+        pictures.insert(std::begin(set), std::end(set));
     pictures.insert(std::begin(settings.extraPictures), std::end(settings.extraPictures));
     pictures.erase(nullptr);
     return pictures;
 }
 
 class SettingsPicturesTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetAlertRecorder(); }
     // Frees the pictures and checks that every one was deleted, none of them twice.
     void ExpectFreedOnce() {
@@ -56,7 +58,8 @@ protected:
         const std::uint32_t beeps = SysBeepCount();
         settings.FreeCardPictures();
         EXPECT_EQ(SysBeepCount(), beeps) << "a picture was released twice";
-        for (PictureRef picture : held) EXPECT_TRUE(IsDeleted(picture));
+        for (PictureRef picture : held)
+            EXPECT_TRUE(IsDeleted(picture));
         EXPECT_TRUE(AllPictures(settings).empty());
     }
     Settings settings;
@@ -77,7 +80,8 @@ TEST_F(SettingsPicturesTest, EachCardSizeLoadsItsSets) {
         {kCardSizeLarge, true, kLarge, kMiddle, kMiddle, kFullLarge, kLarge, true},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "card size " << c.cardSize << ", full size " << c.fullSize);
+        SCOPED_TRACE(testing::Message()
+                     << "card size " << c.cardSize << ", full size " << c.fullSize);
         settings.body.cardSize = c.cardSize;
         settings.body.ownCardsFullSize = c.fullSize;
         ASSERT_TRUE(settings.LoadCardPictures());
@@ -92,12 +96,14 @@ TEST_F(SettingsPicturesTest, EachCardSizeLoadsItsSets) {
         EXPECT_EQ(SizeOf(bounds), c.set3);
         for (int i = 0; i < kCardPicturesPerSet; ++i) {
             ASSERT_NE(settings.GetCardPicture0(i), nullptr) << i;
-            EXPECT_EQ(settings.GetCardPicture2(i) == settings.GetCardPicture1(i), c.set2SharesSet1) << i;
+            EXPECT_EQ(settings.GetCardPicture2(i) == settings.GetCardPicture1(i), c.set2SharesSet1)
+                << i;
             EXPECT_EQ(settings.GetCardPicture3(i) != nullptr, c.fullSize) << i;
         }
         EXPECT_EQ(settings.GetCardPicture1(33), nullptr);
         EXPECT_EQ(settings.GetCardPicture1(-1), nullptr);
-        for (PictureRef extra : settings.extraPictures) EXPECT_EQ(PictureSize(extra), c.extras);
+        for (PictureRef extra : settings.extraPictures)
+            EXPECT_EQ(PictureSize(extra), c.extras);
         ExpectFreedOnce();
     }
     EXPECT_TRUE(RecordedAlerts().empty());
@@ -106,18 +112,18 @@ TEST_F(SettingsPicturesTest, EachCardSizeLoadsItsSets) {
 TEST_F(SettingsPicturesTest, EmptySetsReloadOnlyWhenTheyShouldHoldPictures) {
     settings.body.cardSize = kCardSizeLarge;
     WindowRect bounds;
-    settings.GetCardSetBounds1(&bounds);  // nothing loaded yet: loads everything
+    settings.GetCardSetBounds1(&bounds); // nothing loaded yet: loads everything
     EXPECT_EQ(SizeOf(bounds), kMiddle);
     const PictureRef back = settings.GetCardPicture1(0);
     ASSERT_NE(back, nullptr);
 
-    settings.GetCardSetBounds3(&bounds);  // no full-size own cards: empty by design
+    settings.GetCardSetBounds3(&bounds); // no full-size own cards: empty by design
     EXPECT_EQ(SizeOf(bounds), kNone);
     EXPECT_EQ(settings.GetCardPicture1(0), back) << "asking set 3 reloaded the pictures";
     EXPECT_FALSE(IsDeleted(back));
 
     settings.body.ownCardsFullSize = 1;
-    settings.GetCardSetBounds3(&bounds);  // now it should hold pictures: reloads
+    settings.GetCardSetBounds3(&bounds); // now it should hold pictures: reloads
     EXPECT_EQ(SizeOf(bounds), kFullLarge);
     EXPECT_TRUE(IsDeleted(back));
     ExpectFreedOnce();
@@ -168,4 +174,4 @@ TEST_F(SettingsPicturesTest, MissingPictureStopsLoading) {
     EXPECT_NE(RecordedAlerts()[0].text.find("Pict fehlt: "), std::string::npos);
 }
 
-}  // namespace
+} // namespace

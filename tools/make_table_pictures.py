@@ -1,0 +1,207 @@
+#!/usr/bin/env python3
+"""Draws the card table's pictures into 4-bit Windows bitmaps and writes the two resource
+scripts that bind them.
+
+The program's own pictures: 3142 the plain cloth (the table without table pictures), 3095 the
+corner behind the game clock, 3096, 3097, 3098 the status bars of table sizes 1, 0 and 2 (each
+as wide as its table), 3040 and 3041 the turn icons.
+
+Persona library 0 (its pictures lie 10000 above their ids): name plates 1500 to 1503, the
+player box 1505, the trick stacks of the four seats at the three table sizes (1534-1537,
+1554-1557, 1574-1577) and the backgrounds of room scenes 0 to 5 at the three sizes (1520,
+1540, 1560 plus 100 per scene; 1320, 1340, 1360 for scene 5). The backgrounds mark the
+opponents' places. No picture holds pure black, the colour of the table's texts, so text can
+be found on any of them.
+
+Usage: make_table_pictures.py OUTDIR
+Writes OUTDIR/table/<id>.bmp, OUTDIR/table_pictures.rc, OUTDIR/persona0.rc and
+OUTDIR/table_pictures.stamp; unchanged files are left alone.
+"""
+import os
+import struct
+import sys
+
+PERSONA_OFFSET = 10000
+
+# Table sizes: size -> (width, height) of the pane.
+TABLE_SIZES = {1: (636, 436), 0: (792, 556), 2: (1016, 724)}
+SIZE_OFFSET = {1: 20, 0: 40, 2: 60}  # the background id's last two digits
+STATUS_BAR = {1: (3096, 18), 0: (3097, 20), 2: (3098, 24)}
+
+# Seat areas (elements 5 to 7: seats 1 left, 2 top, 3 right) and trick stacks (elements 0 to 3)
+# as top, left, bottom, right per table size; the same values as the table's layout.
+SEAT_AREAS = {
+    1: [(28, 15, 227, 124), (8, 254, 143, 347), (50, 509, 234, 615)],
+    0: [(43, 27, 283, 169), (19, 326, 183, 433), (49, 634, 303, 772)],
+    2: [(88, 35, 396, 214), (49, 424, 272, 549), (94, 822, 428, 987)],
+}
+TRICK_STACKS = {
+    1: [(239, 395, 252, 428), (236, 170, 252, 196), (158, 223, 188, 248), (170, 398, 182, 419)],
+    0: [(318, 468, 333, 508), (314, 207, 333, 242), (208, 278, 221, 308), (224, 489, 238, 517)],
+    2: [(461, 594, 483, 648), (451, 231, 479, 283), (299, 358, 314, 397), (316, 628, 335, 663)],
+}
+# Trick stack of element e has id size offset + (1517, 1514, 1515, 1516)[e].
+STACK_IDS = (1517, 1514, 1515, 1516)
+
+# Cloth colours of room scenes 0 to 5.
+SCENE_CLOTH = [(0, 100, 50), (30, 70, 120), (110, 35, 35), (95, 70, 40), (70, 72, 78), (20, 90, 90)]
+
+
+def lighter(colour, amount):
+    return tuple(min(255, c + amount) for c in colour)
+
+
+class Picture:
+    """A picture of at most 16 colours, drawn with filled shapes."""
+
+    def __init__(self, width, height, colour):
+        self.width, self.height = width, height
+        self.colours = [colour]
+        self.rows = [bytearray([0]) * width for _ in range(height)]
+
+    def index(self, colour):
+        assert colour != (0, 0, 0), "pure black is kept for text"
+        if colour not in self.colours:
+            self.colours.append(colour)
+        assert len(self.colours) <= 16
+        return self.colours.index(colour)
+
+    def rect(self, left, top, right, bottom, colour):
+        i = self.index(colour)
+        left, right = max(0, left), min(self.width, right)
+        for y in range(max(0, top), min(self.height, bottom)):
+            self.rows[y][left:right] = bytes([i]) * (right - left)
+
+    def frame(self, left, top, right, bottom, colour, width=1):
+        self.rect(left, top, right, top + width, colour)
+        self.rect(left, bottom - width, right, bottom, colour)
+        self.rect(left, top, left + width, bottom, colour)
+        self.rect(right - width, top, right, bottom, colour)
+
+    def ellipse(self, left, top, right, bottom, colour):
+        i = self.index(colour)
+        cx, cy = (left + right) / 2, (top + bottom) / 2
+        rx, ry = (right - left) / 2, (bottom - top) / 2
+        for y in range(max(0, top), min(self.height, bottom)):
+            dy = (y + 0.5 - cy) / ry
+            if abs(dy) >= 1:
+                continue
+            half = rx * (1 - dy * dy) ** 0.5
+            x0, x1 = max(0, int(round(cx - half))), min(self.width, int(round(cx + half)))
+            if x1 > x0:
+                self.rows[y][x0:x1] = bytes([i]) * (x1 - x0)
+
+    def bmp(self):
+        stride = ((self.width + 1) // 2 + 3) & ~3
+        pixels = bytearray()
+        for row in reversed(self.rows):
+            packed = bytearray(stride)
+            for x in range(0, self.width, 2):
+                high = row[x]
+                low = row[x + 1] if x + 1 < self.width else 0
+                packed[x // 2] = (high << 4) | low
+            pixels += packed
+        palette = bytearray()
+        for r, g, b in self.colours + [(255, 255, 255)] * (16 - len(self.colours)):
+            palette += bytes((b, g, r, 0))
+        header = struct.pack("<IiiHHIIiiII", 40, self.width, self.height, 1, 4, 0, len(pixels), 2835, 2835, 16, 0)
+        offset = 14 + len(header) + len(palette)
+        return b"BM" + struct.pack("<IHHI", offset + len(pixels), 0, 0, offset) + header + palette + pixels
+
+
+def plate(width):
+    p = Picture(width, 29, (236, 226, 190))
+    p.frame(0, 0, width, 29, (120, 90, 50), 2)
+    return p
+
+
+def status_bar(width, height):
+    p = Picture(width, height, (222, 218, 204))
+    p.rect(0, 0, width, 2, (150, 140, 120))
+    return p
+
+
+def corner():
+    p = Picture(64, 20, (214, 214, 224))
+    p.frame(0, 0, 64, 20, (110, 110, 130), 1)
+    return p
+
+
+def player_box():
+    p = Picture(120, 64, (250, 240, 200))
+    p.frame(0, 0, 120, 64, (100, 80, 40), 2)
+    p.rect(6, 20, 114, 21, (190, 170, 120))
+    return p
+
+
+def turn_icon(colour):
+    p = Picture(16, 16, (0, 100, 50))
+    p.ellipse(2, 2, 14, 14, colour)
+    return p
+
+
+def trick_stack(width, height):
+    p = Picture(width, height, (40, 60, 130))
+    p.frame(0, 0, width, height, (230, 230, 230), 1)
+    for y in range(3, height - 1, 4):
+        p.rect(2, y, width - 2, y + 1, (90, 110, 180))
+    return p
+
+
+def background(size, scene):
+    width, height = TABLE_SIZES[size]
+    cloth = SCENE_CLOTH[scene]
+    p = Picture(width, height, cloth)
+    # The table top between the players, and a lighter place for each opponent.
+    p.ellipse(width // 6, height // 8, width * 5 // 6, height * 7 // 10, lighter(cloth, 18))
+    for top, left, bottom, right in SEAT_AREAS[size]:
+        p.ellipse(left, top, right, bottom, lighter(cloth, 45))
+    return p
+
+
+def write_if_changed(path, data):
+    if os.path.exists(path):
+        with open(path, "rb") as old:
+            if old.read() == data:
+                return
+    with open(path + ".tmp", "wb") as out:
+        out.write(data)
+    os.replace(path + ".tmp", path)
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    outdir = sys.argv[1]
+    picture_dir = os.path.join(outdir, "table")
+    os.makedirs(picture_dir, exist_ok=True)
+
+    own = {3142: Picture(1016, 724, (0, 96, 48)), 3095: corner(), 3040: turn_icon((230, 200, 40)),
+           3041: turn_icon((220, 60, 40))}
+    for size, (picture_id, height) in STATUS_BAR.items():
+        own[picture_id] = status_bar(TABLE_SIZES[size][0], height)
+
+    persona = {1500: plate(72), 1501: plate(72), 1502: plate(112), 1503: plate(112), 1505: player_box()}
+    for size in TABLE_SIZES:
+        for element, (top, left, bottom, right) in enumerate(TRICK_STACKS[size]):
+            persona[SIZE_OFFSET[size] + STACK_IDS[element]] = trick_stack(right - left, bottom - top)
+        for scene in range(6):
+            first = 1300 if scene == 5 else 1500 + 100 * scene
+            persona[first + SIZE_OFFSET[size]] = background(size, scene)
+
+    def emit(pictures, offset, script, comment):
+        lines = [f"// Generated by tools/make_table_pictures.py: {comment}\n"]
+        for picture_id in sorted(pictures):
+            path = os.path.join(picture_dir, f"{picture_id}.bmp")
+            write_if_changed(path, pictures[picture_id].bmp())
+            lines.append(f'{picture_id + offset} BITMAP "{os.path.abspath(path)}"\n')
+        write_if_changed(os.path.join(outdir, script), "".join(lines).encode("ascii"))
+
+    emit(own, 0, "table_pictures.rc", "the program's own table pictures.")
+    emit(persona, PERSONA_OFFSET, "persona0.rc", "the pictures of persona library 0.")
+    with open(os.path.join(outdir, "table_pictures.stamp"), "w") as stamp:
+        stamp.write(f"{len(own)} + {len(persona)} bitmaps\n")
+
+
+if __name__ == "__main__":
+    main()
