@@ -294,7 +294,7 @@ TEST(SchafkopfEvaluation, CautiousSeatsAndLevel32) {
     std::mt19937 random(32);
     int lateTaken = 0;
     int boldTaken = 0;
-    for (int round = 0; round < 3000; ++round) {
+    for (int round = 0; round < 1200; ++round) {
         const std::vector<int> hand = DealtHand(random, false);
         auto soloLevel = [&](int profile, int leader, int played) {
             SchafkopfTable t;
@@ -336,6 +336,168 @@ TEST(SchafkopfEvaluation, ChooseSoloPicksTheLongestSuitWithTheLeadBit) {
     t.game.ChooseSolo(0);
     EXPECT_EQ(t.game.seats[0].bid.trumpSuit, 1);
     EXPECT_EQ(t.game.seats[0].bid.word, kWordSuitSolo | kModSoloChoice);
+}
+
+} // namespace
+
+namespace {
+
+// The base levels of the solo evaluators, row by row as the rules of the game choice set them.
+class BaseTables : public SchafkopfComputerPlayer {
+  public:
+    using SchafkopfComputerBase::SuitRankBase;
+    using SchafkopfComputerBase::SuitSoloBase;
+    using SchafkopfComputerBase::ThreeRankBase;
+    using SchafkopfComputerBase::TwoRankBase;
+};
+
+// Rank-mask bits: Eichel, Gras, Herz, Schellen.
+constexpr std::uint16_t E = 0x40, G = 0x10, H = 0x04, S = 0x01;
+
+int Bits(std::uint16_t mask) {
+    int n = 0;
+    for (int suit = 0; suit < 4; ++suit)
+        n += (mask >> (2 * suit)) & 1;
+    return n;
+}
+
+SeatBlock Block(std::uint16_t obers, std::uint16_t unters, int kings, int trumps) {
+    SeatBlock block{};
+    block.oberMask = obers;
+    block.unterMask = unters;
+    block.oberCount = static_cast<std::int16_t>(Bits(obers));
+    block.unterCount = static_cast<std::int16_t>(Bits(unters));
+    block.kingCount = static_cast<std::int16_t>(kings);
+    block.groupCount[kTrumpGroup] = static_cast<std::int16_t>(trumps);
+    block.profile = 7; // normal
+    return block;
+}
+
+TEST(SchafkopfEvaluation, ThreeRankAndSuitSoloBaseLevels) {
+    struct Row {
+        std::uint16_t obers, unters;
+        int kings, expected;
+    };
+    const Row threeRank[] = {
+        {E | G | H | S, E, 0, 8},  {E | G | H, E | G, 0, 16}, {E | G | S, E | G, 0, 24},
+        {E | G, E | G | H, 0, 24}, {E | G, E | G, 1, 32},     {E | G, E, 2, 0},
+        {E | H, E | G | H, 0, 0},  {E, E | G | H, 1, 32},     {G, E | G | H, 1, 0},
+        {E | H, E | G | H, 2, 24}, {E | H, E | G, 3, 24},     {E | H, E | H, 3, 32},
+        {G | H, E | H, 3, 0},      {G | H, E | G | H, 2, 32}, {E | G, E | G | H, 2, 16},
+        {E | G, E | H, 3, 24},     {E | G, E, 4, 32},         {E | G | H | S, E | G, 1, 8},
+        {E | G | S, E | G, 2, 16}, {H, E | G | H, 4, 24},     {S, E | G | H, 4, 32},
+        {E, E | G | H, 4, 16},     {0, E | G | H | S, 4, 32}, {E | G, E, 1, 0},
+    };
+    BaseTables game;
+    for (const Row& r : threeRank) {
+        const SeatBlock block = Block(r.obers, r.unters, r.kings, 0);
+        EXPECT_EQ(game.ThreeRankBase(block), r.expected)
+            << "O " << r.obers << " U " << r.unters << " K " << r.kings;
+    }
+    struct SuitRow {
+        std::uint16_t obers, unters;
+        int trumps, expected;
+    };
+    const SuitRow suit[] = {
+        {E | G | H | S, 0, 5, 24}, {E | G | H, 0, 5, 0},  {E | G | H | S, 0, 6, 8},
+        {E | G | H, 0, 6, 16},     {E | G | S, 0, 6, 24}, {G | H | S, 0, 6, 0},
+        {E | G, H, 6, 32},         {E | G, 0, 6, 0},      {G | H, E | G, 6, 32},
+        {G | S, E | G, 6, 0},      {E | S, E | G, 7, 0},  {E | G, 0, 7, 32},
+        {E | G | H, 0, 7, 16},     {E | G | S, 0, 7, 24}, {E, 0, 8, 32},
+        {E | G | S, 0, 8, 16},     {E | G | H, 0, 8, 8},  {E | G | H | S, 0, 4, 0},
+    };
+    for (const SuitRow& r : suit) {
+        const SeatBlock block = Block(r.obers, r.unters, 0, r.trumps);
+        EXPECT_EQ(game.SuitSoloBase(block), r.expected) << "O " << r.obers << " T " << r.trumps;
+    }
+}
+
+TEST(SchafkopfEvaluation, SuitRankAndTwoRankBaseLevels) {
+    struct SuitRankRow {
+        std::uint16_t mask;
+        int trumps, expected;
+    };
+    const SuitRankRow suitRank[] = {
+        {E, 5, 32},         {G, 5, 0},          {E | G, 6, 24},        {E | H, 6, 32},
+        {E | G | H, 5, 16}, {E | G | S, 5, 24}, {E | G | H | S, 6, 8}, {0, 6, 0},
+        {E, 7, 24},         {G, 7, 0},          {E | G, 7, 16},        {G | H, 7, 24},
+        {H | S, 7, 32},     {E | G | S, 7, 16}, {E | G | H, 7, 8},     {0, 8, 32},
+        {G, 8, 24},         {E, 8, 16},         {H | S, 8, 16},        {E, 4, 0},
+    };
+    BaseTables game;
+    for (const SuitRankRow& r : suitRank) {
+        const SeatBlock block = Block(0, 0, 0, r.trumps);
+        EXPECT_EQ(game.SuitRankBase(block, r.mask, Bits(r.mask)), r.expected)
+            << "mask " << r.mask << " T " << r.trumps;
+    }
+    struct TwoRankRow {
+        std::uint16_t first, second;
+        int leader, profile, leadFlag, expected;
+    };
+    // Seat 0 leads when the leader is 0.
+    const TwoRankRow twoRank[] = {
+        {E | G, H, 0, 7, 0, 32},
+        {E | G, H, 1, 7, 0, 0},
+        {E | G, H, 0, 8, 0, 0},
+        {E | G | H, 0, 0, 8, 0, 32},
+        {E | H, G | S, 1, 7, 0, 32},
+        {E | H, H | S, 1, 7, 0, 0},
+        {E | G | H, S, 1, 7, 0, 24},
+        {G | H | S, E, 1, 7, 0, 32},
+        {E | G | H | S, 0, 1, 7, 0, 24},
+        {E, G | H | S | E, 1, 7, 0, 24},
+        {G, E | G | H | S, 1, 7, 0, 32},
+        {E | G, E | G | H, 1, 7, 0, 16},
+        {G | H, E | G | H, 1, 7, 0, 24},
+        {H | S, E | G | H, 1, 7, 0, 32},
+        {E | G | S, E | G, 1, 7, 0, 16},
+        {E | H | S, E | G, 1, 7, 0, 24},
+        {E | G | H | S, E, 0, 7, 0, 8},
+        {E | G | H | S, E, 1, 7, 0, 16},
+        {E | G, E | G | H | S, 1, 7, 0, 16},
+        {G | H, E | G | H | S, 1, 7, 0, 24},
+        {E | G | H, E | G | H, 1, 7, 1, 8},
+        {E | G | H, E | G | H, 0, 7, 0, 16},
+        {G | H | S, E | G | H, 1, 7, 0, 24},
+        {E | H | S, E | G | H, 1, 7, 0, 16},
+        {E | G | H | S, E | G, 1, 7, 0, 8},
+        {E | G | H | S, E | G | H, 1, 7, 1, 8},
+        {E | G | H | S, E | G | H, 1, 7, 0, 16},
+        {G | H | S, E | G | H | S, 1, 7, 1, 16},
+        {E | G | H | S, E | G | H | S, 1, 7, 0, 8},
+        {E, G, 0, 7, 0, 0},
+    };
+    for (const TwoRankRow& r : twoRank) {
+        SeatBlock block = Block(0, 0, 0, 0);
+        block.profile = static_cast<std::int16_t>(r.profile);
+        block.leadFlag = static_cast<std::int16_t>(r.leadFlag);
+        game.leader = static_cast<std::int16_t>(r.leader);
+        EXPECT_EQ(game.TwoRankBase(block, 0, r.first, Bits(r.first), r.second, Bits(r.second)),
+                  r.expected)
+            << "first " << r.first << " second " << r.second << " leader " << r.leader;
+    }
+}
+
+TEST(SchafkopfEvaluation, BegLevelsByStyle) {
+    struct Row {
+        char rank; // the singleton of suit 3 beside 7 8, 7 8 and 7 8 9
+        int profile, expected;
+    };
+    // The Ten rates 5 (one in a quarter, counted), the Eight 7 (left out by bold and normal
+    // seats), the Nine 6.
+    for (Row r : {Row{'T', 7, 24}, Row{'8', 7, 8}, Row{'8', 3, 16}, Row{'9', 7, 16},
+                  Row{'9', 9, 16}, Row{'7', 9, 8}}) {
+        SchafkopfTable t;
+        t.Start(kWordNoTrumps,
+                {{Card(3, r.rank), Card(0, '7'), Card(0, '8'), Card(1, '7'), Card(1, '8'),
+                  Card(2, '7'), Card(2, '8'), Card(2, '9')},
+                 {},
+                 {},
+                 {}},
+                2, -1);
+        t.game.seats[0].profile = static_cast<std::int16_t>(r.profile);
+        EXPECT_EQ(t.game.EvaluateBeg(t.game.seats[0], 0), r.expected) << r.rank << " " << r.profile;
+    }
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "SchafkopfReference.h"
 #include "games/fourplayer/SchafkopfComputerPlayer.h"
 #include "games/fourplayer/SchafkopfController.h"
+#include "games/fourplayer/SchafkopfDocumentController.h"
 #include "platform/Random.h"
 #include "records/OptionRecordLayouts.h"
 #include "records/SettingsLayout.h"
@@ -292,6 +293,81 @@ TEST(SchafkopfBidding, ComputerSeatsAnswerInTheFirstRound) {
     EXPECT_TRUE(t.table->HasAnswered(1));
 }
 
+TEST(SchafkopfBidding, OnlyTheDealerWithNothingToPlayMayPutIntoThePot) {
+    ControllerTable t(2);
+    t.options.withPot = 1;
+    t.options.allowedGames = 0;
+    t.AllComputers();
+    t.DealWith({{},
+                {},
+                {},
+                {Card(0, '7'), Card(0, '8'), Card(0, '9'), Card(2, '7'), Card(2, '8'), Card(2, '9'),
+                 Card(3, '7'), Card(3, '8')}});
+    EXPECT_TRUE(t.table->MayPutInPot(3));
+    EXPECT_FALSE(t.table->MayPutInPot(2)); // not the dealer
+    t.options.withPot = 0;
+    EXPECT_FALSE(t.table->MayPutInPot(3));
+    t.options.withPot = 1;
+    t.table->SetBid(1, kBidIPlay);
+    EXPECT_FALSE(t.table->MayPutInPot(3)); // somebody plays
+}
+
+TEST(SchafkopfBidding, TheHumanHasAnsweredByItsWordInTheLaterPhases) {
+    ControllerTable t(2);
+    t.DealWith({kHumanCallHand, {}, {}, {}});
+    t.table->biddingPhase = kPhaseRequiredSolo;
+    EXPECT_FALSE(t.table->HasAnswered(0));
+    t.table->SetBid(0, kBidNoRequiredSolo);
+    EXPECT_TRUE(t.table->HasAnswered(0));
+    t.table->biddingPhase = kPhaseNameGame;
+    EXPECT_FALSE(t.table->HasAnswered(0));
+    t.table->SetBid(0, kBidGood);
+    EXPECT_TRUE(t.table->HasAnswered(0));
+    // A computer seat has answered once its hand was evaluated.
+    EXPECT_FALSE(t.table->HasAnswered(2));
+    int suit = 0;
+    t.table->GetSeatBidType(2, &suit);
+    EXPECT_TRUE(t.table->HasAnswered(2));
+}
+
+TEST(SchafkopfBidding, SuitsLeftReversesTheSortedRow) {
+    ControllerTable t(2);
+    t.DealWith({kHumanCallHand, {}, {}, {}});
+    t.table->SortHandRow(0);
+    const std::vector<std::uint8_t> right(t.table->hands, t.table->hands + 8);
+    t.settings.suitsLeft = 1;
+    t.table->SortHandRow(0);
+    const std::vector<std::uint8_t> left(t.table->hands, t.table->hands + 8);
+    EXPECT_EQ(std::vector<std::uint8_t>(right.rbegin(), right.rend()), left);
+    EXPECT_EQ(t.table->hands[8], 0);
+    // The sorted row holds the dealt cards.
+    std::vector<int> cards(left.begin(), left.end());
+    std::vector<int> dealt = kHumanCallHand;
+    std::sort(cards.begin(), cards.end());
+    std::sort(dealt.begin(), dealt.end());
+    EXPECT_EQ(cards, dealt);
+}
+
+TEST(SchafkopfBidding, TheDocumentControllerKeepsTheSchafkopfPlayer) {
+    SettingsBody settings{};
+    DoppelkopfOptions rules{};
+    SchafkopfOptions options{};
+    SetSchafkopfOptionDefaults(&options);
+    settings.seriesEnd = 1;
+    settings.tableMode = 1;
+    auto document = std::make_unique<SchafkopfDocumentController>();
+    ASSERT_TRUE(document->AttachDocument(&settings, &options, &rules, nullptr));
+    EXPECT_EQ(gSchafkopfComputerPlayer, document->Game());
+    EXPECT_EQ(document->Game()->options, &options);
+    EXPECT_EQ(document->schafkopfRules, &options);
+    EXPECT_EQ(document->GetOwnGameKind(), 2);
+    EXPECT_FALSE(document->IsDoppelkopf());
+    for (int seat = 0; seat < 4; ++seat)
+        EXPECT_EQ(document->bids[seat], kBidNo);
+    document.reset();
+    EXPECT_EQ(gSchafkopfComputerPlayer, nullptr);
+}
+
 // --- random deals ---
 
 struct DealCheck {
@@ -373,9 +449,10 @@ TEST(SchafkopfBidding, RandomDealsBidByFourComputerSeats) {
         if (plays && !(g.gameType.word & kModExchange))
             ++games[mode];
         // A game that plays has a game word: someone declared it, or the partners play it.
-        if (plays)
+        if (plays) {
             EXPECT_NE(bits, 0u) << "bids " << t.table->bids[0] << t.table->bids[1]
                                 << t.table->bids[2] << t.table->bids[3] << " mode " << mode;
+        }
 
         if (bits == kWordNormal && !(g.gameType.word & kModExchange)) {
             EXPECT_EQ(g.gameType.trumpSuit, o.trumpSuit);
