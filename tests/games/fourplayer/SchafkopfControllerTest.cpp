@@ -196,6 +196,32 @@ TEST(SchafkopfBidding, TwoPlayersAskForRequiredSolosOrTheGame) {
     }
 }
 
+// Two seats said "I play" and the human names the game: a solo starts play, a Call Game asks
+// for the Ace; a computer seat before the human in the round plays without asking.
+TEST(SchafkopfBidding, NamingTheGameAfterTwoPlayers) {
+    struct Row {
+        int dealer;
+        GameTypeWord human;
+        int phase;
+    };
+    for (Row r : {Row{3, kWordSuitSolo, kPhaseStartPlay}, Row{3, kWordNormal, kPhaseCallAce},
+                  Row{0, kWordNormal, kPhaseStartPlay}}) {
+        ControllerTable t(2);
+        t.DealWith({kHumanCallHand, {}, {}, {}});
+        t.table->dealer = static_cast<std::int16_t>(r.dealer);
+        t.Game().leader = static_cast<std::int16_t>((r.dealer + 1) % 4);
+        t.table->SetBid(0, kBidIPlay);
+        t.table->SetBid(1, kBidNo);
+        t.table->SetBid(2, kBidIPlay);
+        t.table->SetBid(3, kBidNo);
+        t.table->StepBidding(0);
+        ASSERT_EQ(t.table->biddingPhase, kPhaseNameGame);
+        t.table->humanGameType = {1, r.human};
+        t.table->StepBidding(0);
+        EXPECT_EQ(t.table->biddingPhase, r.phase) << r.dealer << " " << r.human;
+    }
+}
+
 TEST(SchafkopfBidding, StockIsThePassOfTheDealerThatPaysIntoThePot) {
     ControllerTable t(2, 2);
     t.options.withPot = 1;
