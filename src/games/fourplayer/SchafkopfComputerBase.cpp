@@ -349,34 +349,7 @@ Handle SchafkopfComputerBase::GetStrategyLibrary(int) {
 
 // --- slots whose Schafkopf answers come with the bidding and the card rules ---
 
-int SchafkopfComputerBase::EvaluateBeg(SeatBlock&, int) {
-    return 0;
-}
-bool SchafkopfComputerBase::WantsCallGame(SeatBlock&, SchafkopfCall*, GameType*, int) {
-    return false;
-}
-bool SchafkopfComputerBase::HasYouHand(const SeatBlock&) {
-    return false;
-}
-bool SchafkopfComputerBase::MayDouble(int) {
-    return false;
-}
 void SchafkopfComputerBase::StepSeat(int) {}
-int SchafkopfComputerBase::GetStoredLevel(int) {
-    return 0;
-}
-bool SchafkopfComputerBase::DecideRe(int) {
-    return false;
-}
-bool SchafkopfComputerBase::DecideResup(int) {
-    return false;
-}
-bool SchafkopfComputerBase::DecideDouble(int) {
-    return false;
-}
-bool SchafkopfComputerBase::DecideSup(int) {
-    return false;
-}
 bool SchafkopfComputerBase::PlayTrickTakingCard(int, int) {
     return false;
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "games/fourplayer/FourSeatComputerPlayer.h"
 
@@ -32,6 +33,8 @@ struct SchafkopfCall {
 };
 
 inline constexpr int kSchafkopfCallRecords = 5;
+// The game choice's candidate games, each with a stored level in the seat block.
+inline constexpr int kSchafkopfCandidates = 26;
 inline constexpr int kSchafkopfStateWords = 50;
 // The level's own fields as saved games keep them: every field an i16, little-endian.
 inline constexpr int kSchafkopfTailSize = 356;
@@ -89,6 +92,23 @@ class SchafkopfComputerBase : public FourSeatComputerPlayer {
     // in the last trick.
     bool IsHeartTenSafe(int seat, int card) override;
     int GetLowTrumpLimit() override;
+    // The bidding: one level per candidate game, the choice, and the doublings.
+    void EvaluateGameTypes(int seat, SeatBlock& block, bool forced) override;
+    int EvaluateSingleRankSolo(SeatBlock& block, const GameType& candidate, bool forced, int seat,
+                               std::uint16_t rankMask, int rankCount) override;
+    int EvaluateTwoRankSolo(SeatBlock& block, const GameType& candidate, bool forced, int seat,
+                            std::uint16_t firstMask, int firstCount, std::uint16_t secondMask,
+                            int secondCount) override;
+    int EvaluateThreeRankSolo(SeatBlock& block, const GameType& candidate, bool forced,
+                              int seat) override;
+    int EvaluateSuitSolo(SeatBlock& block, const GameType& candidate, bool forced,
+                         int seat) override;
+    int EvaluatePureSuitSolo(SeatBlock& block, const GameType& candidate, bool forced,
+                             int seat) override;
+    int EvaluateSuitRankSolo(SeatBlock& block, const GameType& candidate, bool forced, int seat,
+                             std::uint16_t rankMask, int rankCount) override;
+    // Clears the seat's pending announcement, decides its doubling and records it.
+    bool DecideAnnouncement(int seat, std::uint8_t* wait) override;
 
     // --- new operations ---
     virtual bool IsSoloWord(GameTypeWord word);
@@ -122,6 +142,25 @@ class SchafkopfComputerBase : public FourSeatComputerPlayer {
     bool HasSeatPlayedGroup(int seat, int group);
     void CopyGroupCounts(int seat, std::int16_t* snapshot);
     bool MayThrowOffCalledAce(int seat, int card);
+
+    // The bidding helpers. A suit is callable when the seat holds a plain card of it and not
+    // its Ace (any suit but the trump suit with callAnyAce); without one, the blank call (the
+    // word at offset 54 of the options) allows any suit whose Ace the seat lacks.
+    bool ListCallableSuits(const SeatBlock& block, bool* suits, bool* blank);
+    // The callable suit with the fewest cards, with the skilled seats' tie-breaks.
+    bool ChooseCalledSuit(const SeatBlock& block, SchafkopfCall* call);
+    // The stored level of a candidate game (the suit counts for the suit games), -1 for none.
+    int GetStoredLevel(int seat, int suit, GameTypeWord word);
+    int CountGuardedTens(const SeatBlock& block, const GameType& type);
+    int CountFreeTricksForDeclarer(int seat);
+    // The run of top trumps of the seat's party under the current game: positive the count
+    // of top trumps it holds, negative the count it lacks. The partner is the holder of the
+    // called Ace, or without a called suit the seat's partner in the party lists.
+    int ComputeLaufende(int seat, int suitCalled);
+    // The kind of doubling the seat answers now (0 Contra, 1 Re, 8 Supra, 9 Resupra), or -1.
+    int ChooseDoubling(int seat);
+    bool IsLeadOrLastSeat(int seat);
+    bool DeclarerLeads();
     bool IsLastTrick() { return trickNumber == GetCardsPerHand(); }
     int CalledCard() const { return calledSuit * 8 + calledRank; }
     bool IsCallGame() const { return GameBits(gameType.word) == kWordNormal; }
@@ -145,6 +184,27 @@ class SchafkopfComputerBase : public FourSeatComputerPlayer {
     SchafkopfOptions* options = nullptr;
 
   protected:
+    enum class FrameKind { Plain, TwoRank, Suit, PureSuit };
+    int SeatStyle(int seat) const;
+    bool SeatLeads(int seat);
+    void Rebuild(SeatBlock& block, int seat, const GameType& type);
+    static void Totals(const SeatBlock& block, std::int16_t* sums);
+    static int CountVoidPlainSuits(const SeatBlock& block, int trumpSuit);
+    int AdjustLevel(int base, SeatBlock& block, const GameType& type, bool forced, int seat,
+                    FrameKind kind);
+    int TwoRankBase(const SeatBlock& block, int seat, std::uint16_t m1, int f, std::uint16_t m2,
+                    int h);
+    static int ThreeRankBase(const SeatBlock& block);
+    static int SuitSoloBase(const SeatBlock& block);
+    static int SuitRankBase(const SeatBlock& block, std::uint16_t m, int n);
+    int EvaluateCandidate(SeatBlock& block, int index, bool forced, int seat);
+    bool IsCandidateAllowed(int index);
+    bool TakesLevel32(int seat, bool forced);
+    int CountCallSuitCards(const SeatBlock& block, int suit);
+    bool PassesTrumpTest(int seat, int limit, bool supTable);
+    bool IsSoloDeclarer(int seat);
+    std::vector<int> TrumpOrder();
+
     // The options in force; an all-zero record while none is attached.
     const SchafkopfOptions& Rules() const;
     // Whether the trump suit's own cards are trumps under the game bits.

@@ -16,6 +16,13 @@ class SchafkopfComputerPlayer : public SchafkopfCardPlay {
     // Fills the whole bill of the finished game (changes potUnits and appends the caught foxes
     // to the bonuses).
     ComputerPlayer* SettleGame(void* bill) override;
+    // Makes the seat's bid a solo it must play: its own choice, or a Suit Solo in its longest
+    // suit; the word carries the required-solo lead bit.
+    ComputerPlayer* ChooseSolo(int seat) override;
+    // Fixes declarer, parties and start values. Without a declarer the party flags follow the
+    // called card, or without a called suit the party lists the bidding fixed.
+    ComputerPlayer* StartPlay(int declarerSeat, bool someoneDeclares, bool reevaluate,
+                              int partySeat) override;
 
     // Whether the seat's hand, over its first cards-per-hand places, holds the card.
     virtual bool HoldsCard(int seat, int card);

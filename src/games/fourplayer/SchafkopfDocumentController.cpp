@@ -2,9 +2,10 @@
 
 SchafkopfDocumentController* gSchafkopfGame = nullptr;
 
-bool SchafkopfDocumentController::AttachDocument(SettingsBody* gameSettings, SchafkopfOptions* schafkopfOptions,
-                                                 DoppelkopfOptions* rulesRecord, GameDocumentWin* gameDocument) {
-    options = schafkopfOptions;
+bool SchafkopfDocumentController::AttachDocument(SettingsBody* gameSettings,
+                                                 SchafkopfOptions* schafkopfOptions,
+                                                 DoppelkopfOptions* rulesRecord,
+                                                 GameDocumentWin* gameDocument) {
     document = gameDocument;
-    return Init(gameSettings, rulesRecord, true, true);
+    return SchafkopfController::Init(gameSettings, schafkopfOptions, rulesRecord, true);
 }
