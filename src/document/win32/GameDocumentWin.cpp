@@ -29,10 +29,13 @@ bool GameDocumentWin::ReadsSavedGames() const { return false; }
 
 void GameDocumentWin::SetGameKind(int kind) { gameKind = static_cast<std::int16_t>(kind); }
 
+// The list goes with the header: a document made for Save As writes the same games.
 void GameDocumentWin::CopyHeader(GameDocumentWin* other) {
     if (!other) return;
     gameKind = other->gameKind;
     savedPhase = other->savedPhase;
+    restoreFlag = other->restoreFlag;
+    recordHandle = other->recordHandle;
 }
 
 void GameDocumentWin::SetRecordHandle(Handle handle) { recordHandle = handle; }

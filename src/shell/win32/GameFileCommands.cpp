@@ -1,6 +1,7 @@
 // The game file commands as far as the saved-game document allows today: saving is put off
-// during a wait and otherwise handed to the document (which says that saved games are not
-// available yet); the menu state and the opponents' names in the menu are complete.
+// during a wait and otherwise handed to the document with the table's list (the document
+// says whether it can save); the menu state and the opponents' names in the menu are
+// complete.
 #include "shell/win32/GameFileCommands.h"
 
 #include <windows.h>
@@ -8,6 +9,8 @@
 #include "platform/Alerts.h"
 
 #include <cstdio>
+#include <cstring>
+#include <utility>
 
 #include "document/win32/GameDocumentWin.h"
 #include "games/fourplayer/DoppelkopfDocumentController.h"
@@ -31,24 +34,59 @@
 namespace {
 
 Handle gGameSetup = nullptr;  // the director's game-setup block
+GameDocumentFactory gDocumentFactory;
 
-// The list saved with the game: the Skat score list or the four-player game list.
-bool StoreRecordHandle(GameDocumentWin* document) {
+// The list the open table keeps its games in: the Skat score list, or the game list of the
+// Doppelkopf or Schafkopf controller; null without a table pane or list.
+bool TableList(Handle* list) {
     TablePane* pane = GetTablePane();
-    if (!pane || !document) return false;
-    const int kind = pane->GetGameKind();
-    if (kind == 0 && gSkatGame) document->SetRecordHandle(gSkatGame->listHandle);
-    else if ((kind == 1 || kind == 2) && gSchafkopfGame) document->SetRecordHandle(gSchafkopfGame->gameListHandle);
-    else return false;
+    if (!pane) return false;
+    switch (pane->GetGameKind()) {
+    case 0:
+        if (!gSkatGame) return false;
+        *list = gSkatGame->listHandle;
+        return true;
+    case 1:
+        if (!gDoppelkopfGame) return false;
+        *list = gDoppelkopfGame->gameListHandle;
+        return true;
+    case 2:
+        if (!gSchafkopfGame) return false;
+        *list = gSchafkopfGame->gameListHandle;
+        return true;
+    default: return false;
+    }
+}
+
+// The games played so far: the count at the head of the list.
+std::int32_t ListGameCount(Handle list) {
+    if (GetHandleSize(list) < static_cast<std::int32_t>(sizeof(std::int32_t))) return 0;
+    std::int32_t count = 0;
+    std::memcpy(&count, list, sizeof count);
+    return count;
+}
+
+// The list saved with the game goes to the document.
+bool StoreRecordHandle(GameDocumentWin* document) {
+    Handle list = nullptr;
+    if (!document || !TableList(&list)) return false;
+    document->SetRecordHandle(list);
     return true;
 }
 
+GameDocumentWin* MakeDocument() { return gDocumentFactory ? gDocumentFactory() : new GameDocumentWin; }
+
 }  // namespace
 
+void SetGameDocumentFactory(GameDocumentFactory factory) { gDocumentFactory = std::move(factory); }
+
+// Between deals the game is not running, yet the games already in the list would be lost
+// with the table: the question comes whenever the list holds one.
 bool AskSaveGame(bool* save) {
     *save = false;
     TablePane* pane = GetTablePane();
-    if (pane && !pane->IsGameRunning()) return true;
+    Handle list = nullptr;
+    if (pane && !pane->IsGameRunning() && !(TableList(&list) && ListGameCount(list) > 0)) return true;
     char text[kStringBufferSize];
     GetIndString(text, 1600, 251);
     const int answer = ShowTextBox(gMainWindow, "", text, MB_ICONQUESTION | MB_YESNOCANCEL);
@@ -72,7 +110,8 @@ bool SaveGame() {
 bool SaveGameAs() {
     if (!GetTablePane() || !gGameDocument) return false;
     StoreRecordHandle(gGameDocument);
-    auto* document = new GameDocumentWin;
+    GameDocumentWin* document = MakeDocument();
+    if (!document) return false;
     document->Reset(gSkatGame, gDoppelkopfGame, gSchafkopfGame, gSettings);
     document->CopyHeader(gGameDocument);
     if (!document->SaveAs(GetTablePane()->phase, 0)) {

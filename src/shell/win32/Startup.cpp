@@ -6,7 +6,7 @@
 #include "games/skat/SkatDocumentController.h"
 #include "media/win32/ExtensionManager.h"
 #include "media/win32/MediaManagers.h"
-#include "media/win32/MovieLibrary.h"
+#include "platform/win32/Movies.h"
 #include "net/ClubServer.h"
 #include "net/Network.h"
 #include "platform/Alerts.h"
@@ -153,12 +153,12 @@ bool InitializeApp(const char* title) {
     UpdateMenus();
 
     gQuickTimeStarted = StartQuickTime() ? 1 : 0;
+    // Nothing is to be installed for the movies: without the system's video-file service
+    // the player learns once that the program goes on without them.
     if (!gQuickTimeStarted) {
         char text[kStringBufferSize];
         GetIndString(text, 1000, 262);
-        if (ShowTextBox(nullptr, "Tarvik`s Kartenspiele", text, MB_ICONQUESTION | MB_OKCANCEL) == IDOK) {
-            OpenWebPage(WebPage::MovieDownload);
-        }
+        ShowTextBox(nullptr, "Tarvik`s Kartenspiele", text, MB_ICONINFORMATION | MB_OK);
     }
     return true;
 }

@@ -7,7 +7,7 @@
 
 #include "games/fourplayer/DoppelkopfDocumentController.h"
 #include "games/skat/SkatDocumentController.h"
-#include "media/win32/MovieLibrary.h"
+#include "platform/win32/Movies.h"
 #include "media/win32/MovieList.h"
 #include "media/win32/SoundManager.h"
 #include "platform/Alerts.h"

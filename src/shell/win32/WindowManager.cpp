@@ -8,6 +8,7 @@
 #include "platform/Alerts.h"
 #include "platform/Geometry.h"
 #include "platform/Random.h"
+#include "platform/win32/Movies.h"
 #include "platform/win32/Ports.h"
 #include "platform/win32/WindowHelpers.h"
 #include "platform/win32/WindowsGlobals.h"
@@ -17,6 +18,7 @@
 #include "shell/Settings.h"
 #include "shell/win32/GameFileCommands.h"
 #include "shell/win32/SmallDialogs.h"
+#include "shell/win32/Startup.h"
 #include "shell/win32/TableProcedures.h"
 #include "shell/win32/Waits.h"
 #include "story/win32/RoomPanel.h"
@@ -153,6 +155,7 @@ void OpenTableWindow(bool fresh, bool show) {
     gTableOrigin = origin;
     if (!show) ShowWindow(table, SW_HIDE);
     SetPort(table);
+    if (gQuickTimeStarted) AttachMovieWindow(table, 0, 0);
     gWindowSlots[kTableSlot] = table;
 
     auto* panel = new RoomPanel;

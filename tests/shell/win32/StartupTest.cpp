@@ -12,6 +12,7 @@
 #include "games/skat/SkatDocumentController.h"
 #include "platform/StringLists.h"
 #include "platform/win32/Fonts.h"
+#include "platform/win32/Movies.h"
 #include "platform/win32/Ports.h"
 #include "shell/Preferences.h"
 #include "shell/Settings.h"
@@ -130,6 +131,31 @@ TEST_F(StartupTest, AcceleratorTableTurnsKeysIntoCommands) {
     EXPECT_EQ(commandOf(VK_F1, FVIRTKEY), 1501);
     EXPECT_EQ(commandOf('I', FVIRTKEY | FCONTROL), -1);
     DestroyAcceleratorTable(accelerators);
+}
+
+// The movie layer is started with the program: a clip opens on the table window without a
+// note, and ends with the table.
+TEST_F(StartupTest, TheTableWindowPlaysMoviesUntilItCloses) {
+    EXPECT_EQ(gQuickTimeStarted, 1);
+    char module[MAX_PATH];
+    GetModuleFileNameA(nullptr, module, MAX_PATH);
+    std::string path(module);
+    path = path.substr(0, path.find_last_of('\\') + 1) + "movies\\colours.sor";
+    MovieFileSpec spec;
+    ASSERT_EQ(MakeFileSpec(path.c_str(), &spec, 0), 0);
+    MovieFile file = 0;
+    ASSERT_EQ(OpenMovieFile(&spec, &file, 1), 0);
+    SetPort(gWindowSlots[kTableSlot]);
+    Movie movie = 0;
+    ASSERT_EQ(NewMovieFromFile(&movie, file, nullptr, nullptr, 1, nullptr), 0);
+    EXPECT_EQ(CloseMovieFile(file), 0);
+    EXPECT_EQ(StartMovie(movie), 0);
+    EXPECT_EQ(IsMovieDone(movie), 0);
+    ASSERT_TRUE(CloseWindows(true));
+    EXPECT_EQ(IsMovieDone(movie), 1);
+    EXPECT_EQ(MoviesTask(movie, 0), 0);
+    EXPECT_EQ(DisposeMovie(movie), 0);
+    EXPECT_TRUE(RecordedAlerts().empty());
 }
 
 #ifdef SCHAFKOPF_PROGRAM
