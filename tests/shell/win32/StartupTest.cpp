@@ -25,7 +25,7 @@ TEST_F(StartupTest, MainWindowHasTheMenuAndTheFirstTable) {
     ASSERT_TRUE(IsWindow(gMainWindow));
     char className[64] = "";
     GetClassNameA(gMainWindow, className, sizeof className);
-    EXPECT_STREQ(className, "ReroClass");
+    EXPECT_STREQ(className, "ReziClass");
     ASSERT_EQ(GetMenu(gMainWindow), gMainMenu);
     EXPECT_EQ(GetMenuItemCount(gMainMenu), 6);
     char text[64] = "";
@@ -51,7 +51,7 @@ TEST_F(StartupTest, TheDataDirectoryComesFromTheRegistry) {
     EXPECT_EQ(std::string(gDataPath), std::string(dataDir_) + "\\");
     DeleteFileA(PreferencesFile().c_str());
     WritePreferences();
-    EXPECT_EQ(PreferencesSize(), 5556);  // written into the data directory
+    EXPECT_EQ(PreferencesSize(), 5556); // written into the data directory
 }
 
 // The table is a window of its own: made the port it becomes the front window, and a second
@@ -73,7 +73,8 @@ TEST_F(StartupTest, TheTableMovesWithTheMainWindow) {
     HWND table = gWindowSlots[kTableSlot];
     RECT frame;
     GetWindowRect(gMainWindow, &frame);
-    SetWindowPos(gMainWindow, nullptr, frame.left + 40, frame.top + 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(gMainWindow, nullptr, frame.left + 40, frame.top + 30, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
     POINT client = {0, 0};
     ClientToScreen(gMainWindow, &client);
     RECT placed;
@@ -99,7 +100,8 @@ TEST_F(StartupTest, AcceleratorTableTurnsKeysIntoCommands) {
     const int count = CopyAcceleratorTableA(accelerators, entries, 32);
     auto commandOf = [&](WORD key, BYTE flags) {
         for (int i = 0; i < count; ++i) {
-            if (entries[i].key == key && (entries[i].fVirt & ~FNOINVERT) == flags) return static_cast<int>(entries[i].cmd);
+            if (entries[i].key == key && (entries[i].fVirt & ~FNOINVERT) == flags)
+                return static_cast<int>(entries[i].cmd);
         }
         return -1;
     };
@@ -127,7 +129,8 @@ BOOL CALLBACK FindMainWindow(HWND window, LPARAM parameter) {
     GetWindowThreadProcessId(window, &process);
     char className[64] = "";
     GetClassNameA(window, className, sizeof className);
-    if (process != found->process || std::strcmp(className, kMainWindowClass) != 0) return TRUE;
+    if (process != found->process || std::strcmp(className, kMainWindowClass) != 0)
+        return TRUE;
     found->window = window;
     return FALSE;
 }
@@ -137,21 +140,25 @@ bool Start(PROCESS_INFORMATION* process) {
     startup.cb = sizeof startup;
     // The build gives the program's path in the build machine's form: "/..." is Wine's "Z:\...".
     std::string path = SCHAFKOPF_PROGRAM;
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;
-    for (char& ch : path) ch = ch == '/' ? '\\' : ch;
+    if (!path.empty() && path[0] == '/')
+        path = "Z:" + path;
+    for (char& ch : path)
+        ch = ch == '/' ? '\\' : ch;
     char commandLine[MAX_PATH + 2];
     std::snprintf(commandLine, sizeof commandLine, "\"%s\"", path.c_str());
-    return CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, process) != 0;
+    return CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, process) != 0;
 }
 
 DWORD ExitCodeAfter(const PROCESS_INFORMATION& process, DWORD milliseconds) {
-    if (WaitForSingleObject(process.hProcess, milliseconds) != WAIT_OBJECT_0) return 0xFFFFFFFF;
+    if (WaitForSingleObject(process.hProcess, milliseconds) != WAIT_OBJECT_0)
+        return 0xFFFFFFFF;
     DWORD code = 0;
     GetExitCodeProcess(process.hProcess, &code);
     return code;
 }
 
-}  // namespace
+} // namespace
 
 // The real program: a second copy ends at once with 1; Quit ends the first with 1 and no
 // window left.
@@ -171,7 +178,8 @@ TEST(Program, StartsOnceAndQuitsFromTheMenu) {
 
     PostMessageA(found.window, WM_COMMAND, 1008, 0);
     EXPECT_EQ(ExitCodeAfter(first, 30000), 1u);
-    if (WaitForSingleObject(first.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(first.hProcess, 2);
+    if (WaitForSingleObject(first.hProcess, 0) != WAIT_OBJECT_0)
+        TerminateProcess(first.hProcess, 2);
     for (auto* process : {&first, &second}) {
         CloseHandle(process->hThread);
         CloseHandle(process->hProcess);
