@@ -24,7 +24,9 @@ function(schafkopf_subsystem name folder)
 endfunction()
 
 # One test program per test folder; CTest runs every test case through Wine (or natively),
-# each with a time limit so that a hung child fails the run instead of stalling it.
+# each with a time limit so that a hung child fails the run instead of stalling it. On a busy
+# machine a Wine process may stand still for a minute and a half before or after a test that
+# takes seconds, so the limit leaves room for that.
 function(schafkopf_test_program name folder)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   # Tests whose names hold "RealInput" move the real pointer or press its buttons: they run
@@ -47,12 +49,12 @@ function(schafkopf_test_program name folder)
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    DISCOVERY_TIMEOUT 120
+    DISCOVERY_TIMEOUT 300
     TEST_FILTER "-${real_input}"
-    PROPERTIES TIMEOUT 120)
+    PROPERTIES TIMEOUT 300)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    DISCOVERY_TIMEOUT 120
+    DISCOVERY_TIMEOUT 300
     TEST_FILTER "${real_input}"
-    PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+    PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
 endfunction()

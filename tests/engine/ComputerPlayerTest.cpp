@@ -8,12 +8,13 @@
 
 #include "engine/CardMemoryChecks.h"
 #include "engine/ReferenceRules.h"
+#include "engine/RuleHarness.h"
 #include "engine/TestLevel.h"
 
 namespace {
 
 class ComputerPlayerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         game.NewDeal(false);
         game.gameType = {0, kWordNormal};
@@ -38,7 +39,7 @@ protected:
     TestLevel game;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(ComputerPlayerTest, TwoHeartTensFirstKeepsTheTrickUnlessTheRuleSaysOtherwise) {
     Trick(0, {15, 29, 15, 3});
@@ -54,39 +55,39 @@ TEST_F(ComputerPlayerTest, ShownSchellenAcesAndTheRulesCardRiseToTheTop) {
     game.diamondAcesSeat = 1;
     EXPECT_EQ(game.GetTrickWinnerSoFar(3), 1);
     EXPECT_EQ(game.GetHigherCard(15, 8), 8);
-    game.specialPairSeat = 3;  // the rules card defaults to the Nine of Schellen
+    game.specialPairSeat = 3; // the rules card defaults to the Nine of Schellen
     EXPECT_EQ(game.GetTrickWinnerSoFar(3), 3);
     EXPECT_EQ(game.GetHigherCard(8, 3), 3);
 }
 
 TEST_F(ComputerPlayerTest, PlainCardsOfAnotherSuitNeverTakeATrumpDoes) {
-    Trick(1, {17, 32, 24, 18});  // Gras 7-code lead, Eichel Ace, Gras Ace, Gras 8-code
-    EXPECT_EQ(game.GetTrickWinnerSoFar(0), 3);  // the Gras Ace, not the Eichel Ace
-    Trick(1, {24, 4, 29, 20});  // Gras Ace led, Schellen Unter trumps, Eichel Ober over it
+    Trick(1, {17, 32, 24, 18}); // Gras 7-code lead, Eichel Ace, Gras Ace, Gras 8-code
+    EXPECT_EQ(game.GetTrickWinnerSoFar(0), 3); // the Gras Ace, not the Eichel Ace
+    Trick(1, {24, 4, 29, 20}); // Gras Ace led, Schellen Unter trumps, Eichel Ober over it
     EXPECT_EQ(game.GetTrickWinnerSoFar(2), 2);
     EXPECT_EQ(game.GetTrickWinnerSoFar(3), 3);
     EXPECT_EQ(game.GetTrickWinnerSoFar(0), 3);
 }
 
 TEST_F(ComputerPlayerTest, Legality) {
-    game.GiveHand(1, {11, 16, 19, 24, 3, 29});  // Herz 9, Herz Ace, Gras 9, Gras Ace, trumps
-    game.GiveHand(2, {19, 27, 32, 5});          // Gras, Eichel, trump
-    Trick(0, {22});                              // Gras King led
+    game.GiveHand(1, {11, 16, 19, 24, 3, 29}); // Herz 9, Herz Ace, Gras 9, Gras Ace, trumps
+    game.GiveHand(2, {19, 27, 32, 5});         // Gras, Eichel, trump
+    Trick(0, {22});                            // Gras King led
     game.seatToMove = 1;
     EXPECT_EQ(game.IsLegalCard(1, 19), 1);
     EXPECT_EQ(game.IsLegalCard(1, 24), 1);
     EXPECT_EQ(game.IsLegalCard(1, 16), 0);
     EXPECT_EQ(game.IsLegalCard(1, 3), 0);
-    EXPECT_EQ(game.IsLegalCard(1, 32), 0);  // not held
-    EXPECT_EQ(game.IsLegalCard(1, 0), 0);   // an empty place is no card
+    EXPECT_EQ(game.IsLegalCard(1, 32), 0); // not held
+    EXPECT_EQ(game.IsLegalCard(1, 0), 0);  // an empty place is no card
     EXPECT_EQ(game.IsLegalCard(1, 40), 0);
-    Trick(0, {21});  // a trump led: the Gras Ober
+    Trick(0, {21}); // a trump led: the Gras Ober
     EXPECT_EQ(game.IsLegalCard(1, 3), 1);
     EXPECT_EQ(game.IsLegalCard(1, 19), 0);
-    game.GiveHand(3, {11, 19});  // no trump: anything goes
+    game.GiveHand(3, {11, 19}); // no trump: anything goes
     EXPECT_EQ(game.IsLegalCard(3, 11), 1);
     Trick(1, {});
-    EXPECT_EQ(game.IsLegalCard(1, 16), 1);  // the leader may lead anything
+    EXPECT_EQ(game.IsLegalCard(1, 16), 1); // the leader may lead anything
 }
 
 TEST_F(ComputerPlayerTest, PlayingACardKeepsHandCountsMasksAndLogInStep) {
@@ -150,7 +151,7 @@ TEST_F(ComputerPlayerTest, DryRunsChangeOnlyTheDryRunFieldsAndNest) {
     const std::int16_t inner = game.BeginDryRun();
     game.PlayCard(1, 2, 30);
     game.EndDryRun(1, inner);
-    EXPECT_EQ(game.dryRun, 1);  // still inside the outer dry run
+    EXPECT_EQ(game.dryRun, 1); // still inside the outer dry run
     game.PlayCard(1, 0, 9);
     EXPECT_EQ(game.dryRunIndex, 0);
     EXPECT_EQ(game.dryRunReason, 9);
@@ -161,7 +162,7 @@ TEST_F(ComputerPlayerTest, DryRunsChangeOnlyTheDryRunFieldsAndNest) {
 }
 
 TEST_F(ComputerPlayerTest, GroupStartAndEnd) {
-    game.GiveHand(3, {11, 16, 24, 3, 29});  // Herz 2, Gras 1, trumps 2; no Schellen
+    game.GiveHand(3, {11, 16, 24, 3, 29}); // Herz 2, Gras 1, trumps 2; no Schellen
     EXPECT_EQ(game.GetGroupStart(3, 1), 0);
     EXPECT_EQ(game.GetGroupEnd(3, 1), 1);
     EXPECT_EQ(game.GetGroupStart(3, 4), 3);
@@ -170,7 +171,7 @@ TEST_F(ComputerPlayerTest, GroupStartAndEnd) {
 }
 
 TEST_F(ComputerPlayerTest, PlaceRecordBetweenTwoRevealedCardsOfOneGroup) {
-    game.seats[0].profile = 5;  // the seat to move is not strong
+    game.seats[0].profile = 5; // the seat to move is not strong
     game.seatToMove = 0;
     HandPlaceRecord& record = game.placeRecords[2];
     const std::uint8_t places[12] = {11, 0, 0, 16, 19, 0, 0, 0, 0, 0, 0, 0};
@@ -193,7 +194,7 @@ TEST_F(ComputerPlayerTest, PlaceRecordGivesEmptyGroupsBelowPlaceZeroTheEight) {
     const HandPlaceRecord& record = game.placeRecords[1];
     EXPECT_EQ(record.topCard[0], 2);
     EXPECT_EQ(record.topCard[1], 10);
-    EXPECT_EQ(record.topCard[3], 31);  // both Eichel Aces are gone: the Ten is the top now
+    EXPECT_EQ(record.topCard[3], 31); // both Eichel Aces are gone: the Ten is the top now
 }
 
 namespace {
@@ -201,7 +202,7 @@ namespace {
 struct PlayOutStats {
     int cards = 0;
     int deals = 0;
-    int dealsSkipped = 0;  // card memory left unchecked after a silent solo came to light
+    int dealsSkipped = 0; // card memory left unchecked after a silent solo came to light
     int exactKnown = 0;
     int maxKnown = 0;
 };
@@ -212,7 +213,7 @@ struct PlayOutStats {
 void CheckSeatBookkeeping(TestLevel& game, const reference::Game& ref, int seat,
                           const std::vector<int>& held) {
     struct Rank {
-        int code;  // card code modulo 8
+        int code; // card code modulo 8
         std::uint16_t SeatBlock::*mask;
         std::int16_t SeatBlock::*count;
     };
@@ -272,15 +273,15 @@ void CheckPlaceRecords(TestLevel& game, PlayOutStats& stats) {
                 continue;
             const int top = record.topCard[g];
             if (top == 0)
-                continue;  // nothing known yet (a new deal leaves the trumps at 0)
-            const bool above = g == 4 ? card != top && game.GetHigherCard(top, card) == card
-                                      : card > top;
+                continue; // nothing known yet (a new deal leaves the trumps at 0)
+            const bool above =
+                g == 4 ? card != top && game.GetHigherCard(top, card) == card : card > top;
             EXPECT_FALSE(above) << "seat " << seat << " card " << card << " top " << top;
         }
     }
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(ComputerPlayerTest, RandomDealsPlayedToTheEndKeepEveryInvariant) {
     std::mt19937 random(20240517);
@@ -305,23 +306,14 @@ TEST_F(ComputerPlayerTest, RandomDealsPlayedToTheEndKeepEveryInvariant) {
                 const int seat = (game.leader + i) % 4;
                 game.seatToMove = static_cast<std::int16_t>(seat);
                 CheckPlaceRecords(game, stats);
-                std::vector<int> legal;
-                const int ledGroup =
-                    i == 0 ? -1 : reference::Group(ref, game.trickCards[game.leader]);
-                bool canFollow = false;
-                for (int p = 0; p < perHand; ++p)
-                    canFollow = canFollow || (game.seats[seat].hand[p] != 0 &&
-                                              reference::Group(ref, game.seats[seat].hand[p]) ==
-                                                  ledGroup);
+                // The cards the reference rules allow, and the engine must agree on each.
+                const std::vector<int> legal = rule_harness::LegalPlaces(game, ref);
                 for (int p = 0; p < perHand; ++p) {
                     const int card = game.seats[seat].hand[p];
                     if (card == 0)
                         continue;
-                    const bool expected =
-                        !canFollow || reference::Group(ref, card) == ledGroup;
+                    const bool expected = std::find(legal.begin(), legal.end(), p) != legal.end();
                     EXPECT_EQ(game.IsLegalCard(seat, card), expected ? 1 : 0) << card;
-                    if (expected)
-                        legal.push_back(p);
                 }
                 ASSERT_FALSE(legal.empty());
                 const int place = legal[random() % legal.size()];
@@ -391,7 +383,7 @@ namespace {
 // A seat's place record after the strong seat 0 has walked it: every size the walks claim
 // must hold for the cards the seat really keeps.
 class PlaceWalkTest : public ComputerPlayerTest {
-protected:
+  protected:
     // The Gras solo: Gras is a trump, so the plain groups run Schellen, Herz, Eichel.
     void SetUp() override {
         ComputerPlayerTest::SetUp();
@@ -426,7 +418,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 // Seat 1 led its Herz Nine from place 0 and later its only trump, the Gras Nine, from the
 // last place; it keeps five Herz and five Eichel cards at places 1 to 10 and is known to hold
@@ -434,8 +426,7 @@ protected:
 // Eichel, so neither size is known. (Read literally, the trump suit's own empty group right
 // after Herz would give all ten places to Herz and none to Eichel.)
 TEST_F(PlaceWalkTest, HiddenPlacesBeforeAVoidTrumpGroupStayOpenPastTheTrumpSuitsEmptyGroup) {
-    Reveal(1, {11, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 19},
-           {11, 14, 14, 16, 16, 27, 27, 30, 30, 31});
+    Reveal(1, {11, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 19}, {11, 14, 14, 16, 16, 27, 27, 30, 30, 31});
     game.seatEstimates[1].voidEstimate[4] = 100;
     ExpectSizesHold(1);
     EXPECT_EQ(game.placeRecords[1].exactSize[4], 0);
@@ -450,8 +441,8 @@ TEST_F(PlaceWalkTest, TheAceRuleSkipsTheTrumpSuitsEmptyGroup) {
     game.options.withoutNines = 1;
     game.gameType = {1, kWordSuitSolo};
     Reveal(1, {0, 7, 8, 0, 14, 20, 20, 13, 21, 29}, {6, 32});
-    AddToRankMask(&game.playedMasks[0], 0);  // the other Schellen Ace
-    AddToRankMask(&game.playedMasks[6], 1);  // the other Herz King
+    AddToRankMask(&game.playedMasks[0], 0); // the other Schellen Ace
+    AddToRankMask(&game.playedMasks[6], 1); // the other Herz King
     game.seatEstimates[1].voidEstimate[2] = 100;
     game.seatEstimates[1].voidEstimate[4] = 100;
     ExpectSizesHold(1);
@@ -464,7 +455,7 @@ TEST_F(PlaceWalkTest, TheAceRuleSkipsTheTrumpSuitsEmptyGroup) {
 // began would be unknown).
 TEST_F(PlaceWalkTest, TheAceRuleMovesOnToTheNextGroupPastTheTrumpSuitsEmptyGroup) {
     Reveal(1, {14, 16, 0, 0, 32, 19, 0, 0, 0, 0, 0, 0}, {27, 30, 22, 23, 24, 4, 12, 5});
-    AddToRankMask(&game.playedMasks[0], 1);  // the other Herz Ace
+    AddToRankMask(&game.playedMasks[0], 1); // the other Herz Ace
     ExpectSizesHold(1);
     EXPECT_EQ(game.placeRecords[1].exactSize[3], 2);
 }

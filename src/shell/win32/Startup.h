@@ -13,12 +13,12 @@ extern HWND gTopWindowAtStart;
 extern std::uint8_t gQuickTimeStarted;
 
 // The main window's class. Nothing outside the program looks the window up by it.
-inline constexpr const char* kMainWindowClass = "ReroClass";
+inline constexpr const char* kMainWindowClass = "ReziClass";
 inline constexpr const char* kInstanceMutexName = "SchafkopfCardGame.Instance";
 inline constexpr const char* kProgramTitle = "Schafkopf 1.0";
 inline constexpr int kAcceleratorTable = 100;
 inline constexpr int kProgramIcon = 100;
-inline constexpr int kEnglishMarker = 999;  // RCDATA present in the English resources
+inline constexpr int kEnglishMarker = 999; // RCDATA present in the English resources
 
 // The whole program after the instance handle is known: answers 1 after a normal end or a
 // second start, 0 after a failed initialisation.

@@ -26,7 +26,7 @@ TEST_F(StartupTest, MainWindowHasTheMenuAndTheFirstTable) {
     ASSERT_TRUE(IsWindow(gMainWindow));
     char className[64] = "";
     GetClassNameA(gMainWindow, className, sizeof className);
-    EXPECT_STREQ(className, "ReroClass");
+    EXPECT_STREQ(className, "ReziClass");
     ASSERT_EQ(GetMenu(gMainWindow), gMainMenu);
     EXPECT_EQ(GetMenuItemCount(gMainMenu), 6);
     char text[64] = "";
