@@ -27,6 +27,10 @@ bool RunChain(TestLevel& g, int s) {
                g.LeadPointsDownFromKing(s) || g.PlayLowTrump(s);
     }
     if (g.CanFollowSuit(s)) {
+        // A special card goes onto a trick the party surely wins.
+        if (led == kTrumpGroup && g.DoesTrickGoToPartner() && g.IsTrickSafeForPartner() &&
+            g.GetHeldSpecials(&mask) && g.PlaySpecialCard(s, mask))
+            return true;
         if (led == kTrumpGroup)
             return g.PlayLastTricksTrump(s) || g.FollowWithClubQueen(s, best) ||
                    g.FollowInTrumpNormalGame(s, best) || g.FollowInTrump(s, best, true) ||
