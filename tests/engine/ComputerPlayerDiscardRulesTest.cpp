@@ -190,3 +190,37 @@ TEST(DiscardRules, LeastLikelyWinnerAndTheEndOfTheDiscardOrder) {
     // Gras: nothing of it out, so its share is 0: below a half.
     EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayLeastLikelyWinner(s); }), 0);
 }
+
+namespace {
+
+// A level whose party point target is set by the test.
+class TargetLevel : public TestLevel {
+  public:
+    int target = 0;
+    int GetPointTarget(int) override { return target; }
+};
+
+} // namespace
+
+// Last to a Herz trick of 4 points with no Herz and no trump: the throw-off by the points the
+// party still needs gives the King for 1 to 4 points, the Ace for 11, the Ten-topped suit's Ten
+// for 5 to 10 and when the party has no target; with the target already reached, nothing.
+TEST(DiscardRules, PlayTowardPointTargetThrowsOffByTheNeed) {
+    const struct {
+        int target;
+        const char* card;
+    } cases[] = {{6, "G-K"}, {8, "G-K"}, {15, "G-A"}, {11, "E-10"}, {0, "E-10"}, {3, nullptr}};
+    for (const auto& c : cases) {
+        RulePosition<TargetLevel> p(0, kWordNormal);
+        p.Hand(0, Cards("H-K G-10"));
+        p.Hand(1, Cards("H-9 E-K"));
+        p.Hand(2, Cards("H-9 G-K"));
+        p.Hand(3, Cards("G-9 G-K G-A E-9 E-10"));
+        p.Parties({0, 3});
+        p.game.target = c.target;
+        p.Trick(0, Cards("H-K H-9 H-9"));
+        EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTowardPointTarget(s); }),
+                  c.card ? Card(c.card) : 0)
+            << "target " << c.target;
+    }
+}

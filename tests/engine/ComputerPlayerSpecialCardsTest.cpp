@@ -112,3 +112,29 @@ TEST(SpecialCards, TheLeaderShowsBothSchellenAcesOnlyLate) {
         EXPECT_EQ(p.game.ShouldShowDiamondAces(0), trick >= 10) << trick;
     }
 }
+
+// With no trump out the trump ratio stands above every bound (the rule reaches its ratio
+// steps): last to a trick the Ober of Gras holds, the seat takes it with its Ober of Eichel
+// and so shows its party; once the parties are known it keeps the Ober.
+TEST(SpecialCards, ClubQueenFollowWithNoTrumpsOut) {
+    auto follow = [](auto& g, int s) { return g.FollowWithClubQueen(s, g.GetBestCardSoFar()); };
+    for (bool partnersTrick : {false, true}) {
+        RulePosition<TestLevel> p(0, kWordNormal, 3);
+        p.Hand(0, Cards("G-O G-K"));
+        p.Hand(1, Cards("G-9 G-A"));
+        p.Hand(2, Cards("E-K G-10"));
+        p.Hand(3, Cards("E-O H-O G-K"));
+        for (int card = 1; card <= 32; ++card) {
+            const int step = (card - 1) % 8 + 1;
+            if (step >= 3 && p.game.IsTrump(card) && card != Card("G-O") && card != Card("E-O") &&
+                card != Card("H-O"))
+                p.Gone({card, card});
+        }
+        p.Gone(Cards("G-O E-O H-O"));
+        if (partnersTrick)
+            p.Parties({0, 3});
+        p.Trick(0, Cards("G-O G-9 E-K"));
+        EXPECT_EQ(p.game.CountGroupOut(kTrumpGroup), 0);
+        EXPECT_EQ(p.Play(follow), partnersTrick ? 0 : Card("E-O")) << partnersTrick;
+    }
+}
