@@ -92,13 +92,6 @@ TrickGameKnowledge* ComputerPlayer::UpdatePlaceRecords() {
     return this;
 }
 
-void ComputerPlayer::CountSureTrumpsWithPartner(int, int, int* own, int* partners) {
-    if (own)
-        *own = 0;
-    if (partners)
-        *partners = 0;
-}
-
 // --- bookkeeping and the play of a card ---
 
 void ComputerPlayer::RemoveFromHand(std::uint8_t* hand, int place) {
@@ -248,60 +241,6 @@ int ComputerPlayer::IsLegalCard(int seat, int card) {
 // --- predicates, ratings and basic plays: answered by the card-play levels ---
 
 int ComputerPlayer::GetLowTrumpLimit() { return 20; }
-
-// --- the rule library: every rule declines until its level is built ---
-
-bool ComputerPlayer::LeadClubQueenToShowParty(int) { return false; }
-bool ComputerPlayer::PlaySpecialCard(int, int) { return false; }
-bool ComputerPlayer::PlaySpecialCardOver(int, int, int) { return false; }
-bool ComputerPlayer::PlaySpecialCardOfKind(int, int, int) { return false; }
-bool ComputerPlayer::FollowWithClubQueen(int, int) { return false; }
-bool ComputerPlayer::DiscardFromAceSuit(int, bool) { return false; }
-bool ComputerPlayer::DiscardFromTenSuit(int) { return false; }
-bool ComputerPlayer::DiscardByLine(int, int) { return false; }
-bool ComputerPlayer::ChooseDiscard(int, bool) { return false; }
-bool ComputerPlayer::ThrowOffRank(int, int, bool) { return false; }
-bool ComputerPlayer::ThrowOffTenOrAce(int) { return false; }
-bool ComputerPlayer::SmearPoints(int) { return false; }
-bool ComputerPlayer::ChooseSideSuitCard(int, bool) { return false; }
-bool ComputerPlayer::PlaySideSuitTop(int, bool) { return false; }
-bool ComputerPlayer::PlayHighSideCard(int) { return false; }
-bool ComputerPlayer::ChooseHighSideCardOrThrowOff(int) { return false; }
-bool ComputerPlayer::PlayLastTricksTrump(int) { return false; }
-bool ComputerPlayer::PlayLastTwoTrumps(int) { return false; }
-bool ComputerPlayer::PlayLastTrump(int, int) { return false; }
-bool ComputerPlayer::PlayWeakTrumpsByValue(int) { return false; }
-bool ComputerPlayer::PlayTopTrumpFirstCopy(int) { return false; }
-bool ComputerPlayer::PartnersHoldTopTrump() { return false; }
-bool ComputerPlayer::CanPartnerTakeLead(int, int) { return false; }
-bool ComputerPlayer::LeadSuitPartnerCanRuff(int) { return false; }
-bool ComputerPlayer::GetTrickSpecialPoints(int* value) {
-    if (value)
-        *value = 0;
-    return false;
-}
-bool ComputerPlayer::AreCaughtSpecialsSettled(int) { return true; }
-bool ComputerPlayer::IsTrickWorthContesting(const void*, const void*) { return false; }
-bool ComputerPlayer::AreLastTrickSpecialsSettled(int) { return true; }
-bool ComputerPlayer::IsSpecialCard(int) { return false; }
-bool ComputerPlayer::GetHeldSpecials(int* mask) {
-    if (mask)
-        *mask = 0;
-    return false;
-}
-bool ComputerPlayer::ShouldPlaySpecialNow(int* mask) {
-    if (mask)
-        *mask = 0;
-    return false;
-}
-int ComputerPlayer::GetFoxCard(int) { return 0; }
-int ComputerPlayer::GetClubUnterCard(int) { return 0; }
-int ComputerPlayer::GetSpecialCard(int) { return 0; }
-bool ComputerPlayer::CanShowDiamondAces(int) { return false; }
-bool ComputerPlayer::CanShowSpecialPair(int) { return false; }
-int ComputerPlayer::CountTricksStillNeeded() { return 0; }
-bool ComputerPlayer::LeadMostLikelySureSuit() { return false; }
-bool ComputerPlayer::LeadLowSideCardByPlan() { return false; }
 
 // --- controller hooks ---
 

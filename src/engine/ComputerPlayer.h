@@ -297,6 +297,21 @@ public:
     void RecordPlayedPlace(int seat, int card, int place);
     int GetNextUnplayedCard(int card);
     int CountTopTrumpPlaces(int seat);
+    // Discarding, leading and the special cards: rules the lines call but do not replace.
+    bool TryVoidShortSuit(int seat, int baseValue, int position);
+    bool ChooseSingletonDiscard(int seat, bool allowTen);
+    bool DiscardLowestCard(int seat);
+    bool PlayLeastLikelyWinner(int seat);
+    bool LeadLowFromSuitWithoutAce(int seat);
+    bool LeadLowFromNineToKing(int seat);
+    bool LeadLowSideCardSafely(int seat);
+    bool LeadLowSideCard(int seat);
+    bool LeadPointsDownFromKing(int seat);
+    bool ShouldShowDiamondAces(int seat);
+    bool ShouldShowSpecialPair(int seat);
+    bool ShowDiamondAceToPartner(int seat);
+    // The other seats' signal marks for a suit (0 until the style observer sets them).
+    int CountSuitSignals(int seat, int suit);
     void SetDiamondAceSeat(int seat) { diamondAcesSeat = static_cast<std::int16_t>(seat); }
     void SetSpecialPairSeat(int seat) { specialPairSeat = static_cast<std::int16_t>(seat); }
 
@@ -378,6 +393,21 @@ protected:
     bool TakeTrickForAcesWith(int seat, int card, int aceSuits);
     bool PlayTrumpOnTrickByDryRun(int seat, int card);
     bool PlayTrumpUnderRiskTail(int seat, int card, bool same, bool danger, int trumps);
+    // Copies of a card in a seat's hand and among the played cards; the trump suit's Ace when
+    // it is a trump (the Fox), else 0.
+    int HeldCopies(int seat, int card);
+    int PlayedCopies(int card);
+    int TrumpSuitAce();
+    bool AreSpecialsSettled(int seat, bool foxScores, bool unterScores);
+    bool MayShowPairNow(int seat);
+    bool ShouldShowPair(int seat, bool canShow);
+    bool IsPlainSuit(int group) const;
+    bool IsOpponentVoidAbove(int group, int bound);
+    double SuitOutShare(int group);  // cards of the group out / in the deck; 1.0 without any
+    bool PlaySideSuitTops(int seat, bool pairsFirst, bool qualify);
+    int LowestOfSuit(int seat, int group);  // 0 for the trumps or a suit not held
+    bool PlayLastTricksTrumpSecondLast(int seat);
+    bool PlayLastTricksTrumpByPartner(int seat);
     // Which suits qualify for the candidate leads (0 without Ace or Ten, 1 guarded Ten, 2 one
     // Ace left, 3 both Aces).
     bool LeadCandidates(int seat, int kind);

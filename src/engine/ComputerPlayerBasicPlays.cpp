@@ -176,9 +176,10 @@ bool ComputerPlayer::PlayLowOfGroup(int seat, int group) {
         playFound(firstAllowed([](int c) { return c == kSchellenOber; }), 8))
         return true;
     if (DiamondAceCaughtScores() && lowestRank == kRankAce) {
+        const int fox = TrumpSuitAce();
         for (int k = 0; k < trumps; ++k) {
             const int card = block.hand[first + k];
-            if (card != kSchellenAce && CountHigherCardsOut(seat, card) != 0)
+            if (card != fox && CountHigherCardsOut(seat, card) != 0)
                 return PlayRuleCard(seat, first + k, kReasonKeepDiamondAce);
         }
     }

@@ -63,9 +63,9 @@ void ComputerPlayer::CreditWinner(int seat, int winner, bool knownWinner, int wi
 
 bool ComputerPlayer::ObserveCaughtSpecialCard(int seat) {
     const int card = trickCards[seat];
-    const int trumpAce = gameType.trumpSuit * 8 + 8;
+    const int fox = TrumpSuitAce();
     const bool special = (card == kEichelUnter && ClubUnterCaughtScores()) ||
-                         (card == kSchellenAce && (card != trumpAce || DiamondAceCaughtScores()));
+                         (fox != 0 && card == fox && DiamondAceCaughtScores());
     if (!special)
         return false;
     const int winner = GetTrickWinnerSoFar(seat);

@@ -105,6 +105,10 @@ void TestLevel::SetUpParties(int soloist) {
 
 void TestLevel::PrepareDecision(int seat) {
     seatToMove = static_cast<std::int16_t>(seat);
+    // As the game lines do: the hand-place records are read for a seat above profile 5, and
+    // the seat's group evaluation is rebuilt for the game in play.
+    watchPlaces = seats[seat].profile > 5 ? 1 : 0;
+    BuildGroupEvaluation(seats[seat], gameType.trumpSuit, gameType.word, seat, true);
     AnalysePartners(seat);
 }
 
