@@ -33,8 +33,8 @@ void SchafkopfTableWin::SetStartTexts() {
     std::snprintf(statusTexts[0], kStatusTextSize, "%s", name[0] ? name : "You");
     const char* allPassed = "new deal when all pass";
     auto* schafkopf = static_cast<SchafkopfDocumentController*>(controller);
-    if (schafkopf && schafkopf->options) {
-        switch (schafkopf->options->allPassRule) {
+    if (schafkopf && schafkopf->schafkopfRules) {
+        switch (schafkopf->schafkopfRules->allPassRule) {
         case 1:
             allPassed = "forced game when all pass";
             break;
