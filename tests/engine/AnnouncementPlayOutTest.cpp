@@ -130,7 +130,6 @@ void PlayOut(int deals, unsigned seed, bool harness, bool announcementsOn, Tally
     SetMillisecondClock([&] { return milliseconds; });
     const std::vector<NamedRule> rules = rule_harness::TrumpAndTakingRules();
     const std::vector<NamedRule> basic = rule_harness::BasicPlays();
-    rule_harness::SwitchOffSpecialOptions(game);
     const std::vector<reference::Game> games = reference::AllGames();
     const reference::Game& ref = games.front();
     for (int deal = 0; deal < deals && !::testing::Test::HasFailure(); ++deal) {

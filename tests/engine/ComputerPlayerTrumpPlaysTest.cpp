@@ -4,14 +4,18 @@
 // the Obers, the Unters and the Heart Ten (15) are trumps; the Heart Ten is the top one.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "engine/CardNames.h"
 #include "engine/RulePosition.h"
 
 namespace {
 
-
 constexpr int kGrasAce = 24, kGrasTen = 23, kGras9 = 19, kGras7 = 17;
 
-int Best(ComputerPlayer& g) { return g.GetBestCardSoFar(); }
+int Best(ComputerPlayer& g) {
+    return g.GetBestCardSoFar();
+}
 
 // A base normal game: seat 0 has led the Schellen Nine (a trump), seat 1 is to move.
 RulePosition<TestLevel> TrumpLed(const std::vector<int>& hand, bool declaring) {
@@ -23,7 +27,7 @@ RulePosition<TestLevel> TrumpLed(const std::vector<int>& hand, bool declaring) {
     return p;
 }
 
-}  // namespace
+} // namespace
 
 // The pair walk from the top: the Heart Ten and the Club Queen let it go on; outside the
 // declaring party the next high trump is played itself, inside it the walk stops below the
@@ -32,16 +36,16 @@ TEST(TrumpPlays, HighTrumpPairOutsideAndInsideTheDeclaringParty) {
     for (bool declaring : {false, true}) {
         auto p = TrumpLed({kHeartTen, kEichelOber, kGrasOber, 12}, declaring);
         int reason = 0;
-        EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayHighTrumpPair(s, Best(g), false); },
-                         &reason),
-                  declaring ? kEichelOber : kGrasOber);
+        EXPECT_EQ(
+            p.Play([](auto& g, int s) { return g.PlayHighTrumpPair(s, Best(g), false); }, &reason),
+            declaring ? kEichelOber : kGrasOber);
         EXPECT_EQ(reason, 39);
     }
 }
 
 TEST(TrumpPlays, HighTrumpOverKeepsAMasterTrumpUnlessAllowed) {
     auto p = TrumpLed({kEichelOber, 6, 3}, false);
-    p.Gone({kHeartTen, kHeartTen, kEichelOber});  // the Club Queen is master
+    p.Gone({kHeartTen, kHeartTen, kEichelOber}); // the Club Queen is master
     auto over = [](bool allow) {
         return [allow](auto& g, int s) { return g.PlayHighTrumpOver(s, Best(g), allow); };
     };
@@ -124,9 +128,9 @@ TEST(TrumpPlays, SmallTrumpCheapThrowsATenOrAceOnlyForAnyPoints) {
     for (const Case& c : cases) {
         auto p = TrumpLed(c.hand, false);
         int reason = 0;
-        EXPECT_EQ(p.Play([&](auto& g, int s) { return g.PlaySmallTrumpCheap(s, c.anyPoints); },
-                         &reason),
-                  c.card);
+        EXPECT_EQ(
+            p.Play([&](auto& g, int s) { return g.PlaySmallTrumpCheap(s, c.anyPoints); }, &reason),
+            c.card);
         if (c.card != 0) {
             EXPECT_EQ(reason, 38);
         }
@@ -149,9 +153,9 @@ TEST(TrumpPlays, TrumpSuitByValue) {
     for (const Case& c : cases) {
         auto p = TrumpLed(c.hand, false);
         int reason = 0;
-        EXPECT_EQ(p.Play([&](auto& g, int s) { return g.PlayTrumpSuitByValue(s, c.flag); },
-                         &reason),
-                  c.card);
+        EXPECT_EQ(
+            p.Play([&](auto& g, int s) { return g.PlayTrumpSuitByValue(s, c.flag); }, &reason),
+            c.card);
         EXPECT_EQ(reason, 29);
     }
 }
@@ -166,8 +170,7 @@ TEST(TrumpPlays, TrumpUnderRiskPlaysAThreatenedSingleTrump) {
     p.game.seats[1].profile = 16;
     p.Trick(0, {kGrasAce});
     int reason = 0;
-    EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTrumpUnderRisk(s, Best(g)); }, &reason),
-              12);
+    EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTrumpUnderRisk(s, Best(g)); }, &reason), 12);
     EXPECT_EQ(reason, 56);
     p.game.seats[1].profile = 15;
     EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTrumpUnderRisk(s, Best(g)); }), 0);
@@ -180,8 +183,7 @@ TEST(TrumpPlays, TakeTrickForAcesOnlyInTheFirstFiveTricks) {
         p.Hand(1, {16, 32, kEichelOber, kGrasOber, 12});
         p.Parties({0, 2});
         p.Trick(0, {kGrasAce});
-        const int card =
-            p.Play([](auto& g, int s) { return g.TakeTrickForAces(s, Best(g)); });
+        const int card = p.Play([](auto& g, int s) { return g.TakeTrickForAces(s, Best(g)); });
         if (trick == 5) {
             EXPECT_TRUE(card == kEichelOber || card == kGrasOber || card == 12) << card;
         } else {
@@ -231,8 +233,7 @@ TEST(TakingPlays, PointCardThatWinsSkipsTrumpsWithoutPoints) {
 
 // With Ten and Ace of a suit the base line gives the Ten (its second Ace may still come), the
 // single-copy lines the Ace.
-template <class Level>
-int TenOrAce(int* reason) {
+template <class Level> int TenOrAce(int* reason) {
     RulePosition<Level> p(0, 1);
     p.Hand(0, {kGras7 + 2, 30});
     p.Hand(1, {kGrasTen, kGrasAce, 31});
@@ -270,9 +271,9 @@ TEST(TakingPlays, TheLinesRefusalKeepsTheCardInTheHand) {
     const auto before = rule_harness::Image(p.game);
     EXPECT_FALSE(p.game.PlayCardIfHeld(1, 13, 20));
     EXPECT_FALSE(p.game.PlayCardIfHeld(1, 33, 20));
-    EXPECT_FALSE(p.game.PlayCardIfHeld(2, 27, 20));  // not the seat to move
+    EXPECT_FALSE(p.game.PlayCardIfHeld(2, 27, 20)); // not the seat to move
     EXPECT_FALSE(p.game.PlayTenOrAce(1, 5, 0));
-    EXPECT_FALSE(p.game.PlayTopTrumpIfHigh(1, kGras7));  // the Herz Ober may not follow Gras
+    EXPECT_FALSE(p.game.PlayTopTrumpIfHigh(1, kGras7)); // the Herz Ober may not follow Gras
     EXPECT_TRUE(rule_harness::Image(p.game) == before);
     EXPECT_TRUE(p.game.PlayCardIfHeld(1, kGras9, 20));
     EXPECT_EQ(p.game.trickCards[1], kGras9);
@@ -283,9 +284,9 @@ TEST(TakingPlays, TheLinesRefusalKeepsTheCardInTheHand) {
 // (two copies) declines with one or two higher cards out.
 TEST(TrumpPlays, TrumpUnderRiskWithTwoTrumpsInTheSingleCopyLines) {
     struct Case {
-        std::vector<int> trumps;  // the lower first
+        std::vector<int> trumps; // the lower first
         bool plays;
-        bool atOnce = false;  // a single trump that two cards out beat goes at once (56)
+        bool atOnce = false; // a single trump that two cards out beat goes at once (56)
     };
     // Call Game: the Gras Ober has the Eichel Ober above it, the Herz Ober both.
     const Case schafkopf[] = {
@@ -293,8 +294,8 @@ TEST(TrumpPlays, TrumpUnderRiskWithTwoTrumpsInTheSingleCopyLines) {
         {{9, 21}, false},   // one higher out, a Seven below: keep them
         {{15, 13}, true},   // two higher out, a Ten below
         {{14, 13}, false},  // two higher out, only a King below
-        {{13}, true, true},  // alone, two higher out
-        {{21}, true},        // alone, one higher out: by the later steps
+        {{13}, true, true}, // alone, two higher out
+        {{21}, true},       // alone, one higher out: by the later steps
     };
     for (const Case& c : schafkopf) {
         RulePosition<SchafkopfLevel> p(1, kWordNormal);
@@ -442,4 +443,79 @@ TEST(TrumpPlays, TrumpOnTrickThirdSecuresTheRichTrickOfThePartner) {
     EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTrumpOnTrick(s, Best(g)); }, &reason),
               kEichelOber);
     EXPECT_EQ(reason, 39);
+}
+
+namespace {
+
+// Seat 0 leads to trick `trick` with the hands given; every other card of the deck has gone in
+// earlier tricks. Seats 0 and 2 play together and, unless the parties are open, know it; seat 0
+// plays above the plain level.
+template <class Level>
+RulePosition<Level> LeadPosition(int trumpSuit, int trick,
+                                 const std::vector<std::vector<int>>& hands,
+                                 bool partiesKnown = true) {
+    RulePosition<Level> p(trumpSuit, kWordNormal, trick);
+    std::vector<int> gone = p.game.Deck();
+    for (int seat = 0; seat < 4; ++seat) {
+        p.Hand(seat, hands[seat]);
+        for (int card : hands[seat])
+            gone.erase(std::find(gone.begin(), gone.end(), card));
+    }
+    p.Gone(gone);
+    if (partiesKnown)
+        p.Parties({0, 2});
+    p.game.seats[0].profile = 10;
+    p.Trick(0, {});
+    return p;
+}
+
+} // namespace
+
+// Four tricks left, the two top trumps and two small side cards in the hand, and a single small
+// trump out with an opponent. In a single-copy Schafkopf game the seat keeps its two trumps:
+// they take their tricks anyway and still stop the opponents' side suits, while leading them
+// spends a trick's lead on one small trump. In the base game the same strength draws the last
+// trump from the top.
+TEST(TrumpPlays, TrumpFromStrengthKeepsTwoTopTrumpsInTheSchafkopfLine) {
+    using card_names::Cards;
+    // Call Game, Herz trump: the Obers of Eichel and Gras are the top trumps, the Herz 7 the
+    // lowest; both Aces of the seat's side suits are out.
+    auto schafkopf =
+        LeadPosition<SchafkopfLevel>(1, 5,
+                                     {Cards("E-O G-O G-7 E-7"), Cards("H-7 G-A E-A S-10"),
+                                      Cards("S-A G-10 E-10 S-K"), Cards("G-9 G-K E-9 E-K")});
+    EXPECT_EQ(schafkopf.Play([](auto& g, int s) { return g.LeadTrumpFromStrength(s); }), 0);
+    // One trick later with a single side card left to lose the last trump is drawn from the top.
+    auto oneLoser = LeadPosition<SchafkopfLevel>(
+        1, 6,
+        {Cards("E-O G-O G-7"), Cards("H-7 G-A E-A"), Cards("S-A G-10 E-10"), Cards("G-9 G-K E-9")});
+    EXPECT_EQ(oneLoser.Play([](auto& g, int s) { return g.LeadTrumpFromStrength(s); }),
+              kEichelOber);
+    // Base normal game, Schellen trump: both Heart Tens on top, one Schellen 9 out.
+    auto base = LeadPosition<TestLevel>(0, 9,
+                                        {Cards("H-10 H-10 G-9 E-9"), Cards("S-9 G-A E-A H-A"),
+                                         Cards("G-A E-A G-10 E-10"), Cards("H-A H-K H-K G-K")});
+    int reason = 0;
+    EXPECT_EQ(base.Play([](auto& g, int s) { return g.LeadTrumpFromStrength(s); }, &reason),
+              kHeartTen);
+    EXPECT_EQ(reason, 1);
+}
+
+// While the parties are still open no opponent is known, and a seat holding more sure trump
+// tricks than there are trumps out draws them from the top all the same.
+TEST(TrumpPlays, TrumpFromStrengthWithOpenPartiesDrawsTheLastTrump) {
+    using card_names::Cards;
+    for (int profile : {5, 10}) {
+        auto p = LeadPosition<TestLevel>(0, 9,
+                                         {Cards("H-10 H-10 G-9 E-9"), Cards("S-9 G-A E-A H-A"),
+                                          Cards("G-A E-A G-10 E-10"), Cards("H-A H-K H-K G-K")},
+                                         false);
+        p.game.seats[0].profile = static_cast<std::int16_t>(profile);
+        ASSERT_FALSE(p.game.ArePartiesKnown());
+        int reason = 0;
+        EXPECT_EQ(p.Play([](auto& g, int s) { return g.LeadTrumpFromStrength(s); }, &reason),
+                  kHeartTen)
+            << profile;
+        EXPECT_EQ(reason, 1);
+    }
 }

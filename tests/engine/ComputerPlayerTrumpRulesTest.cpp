@@ -39,8 +39,8 @@ bool TakesNoCard(const std::string& name) {
     return false;
 }
 
-void PlayOut(TestLevel& game, const std::vector<reference::Game>& games, int deals,
-             unsigned seed, PlayOutCounts& counts) {
+void PlayOut(TestLevel& game, const std::vector<reference::Game>& games, int deals, unsigned seed,
+             PlayOutCounts& counts) {
     std::mt19937 random(seed);
     const std::vector<NamedRule> rules = rule_harness::TrumpAndTakingRules();
     const std::vector<NamedRule> basic = rule_harness::BasicPlays();
@@ -51,7 +51,6 @@ void PlayOut(TestLevel& game, const std::vector<reference::Game>& games, int dea
          rule_harness::TrumpAndTakingRules([&badCard](TestLevel&) { return badCard; }))
         if (!TakesNoCard(rule.name))
             badCardRules.push_back(rule);
-    rule_harness::SwitchOffSpecialOptions(game);
     const int seatCount = game.GetSeatCount();
     for (int deal = 0; deal < deals && !::testing::Test::HasFailure(); ++deal) {
         const reference::Game& ref = games[random() % games.size()];
@@ -96,7 +95,7 @@ void PlayOut(TestLevel& game, const std::vector<reference::Game>& games, int dea
     }
 }
 
-}  // namespace
+} // namespace
 
 TEST(TrumpRulesPlayOut, WholeDealsOnEveryLevel) {
     PlayOutCounts counts;

@@ -10,12 +10,10 @@
 #include "engine/LineTestLevels.h"
 #include "engine/TrumpRuleList.h"
 
-template <class Level>
-struct RulePosition {
+template <class Level> struct RulePosition {
     Level game;
 
     explicit RulePosition(int trumpSuit, GameTypeWord word, int trick = 2) {
-        rule_harness::SwitchOffSpecialOptions(game);
         game.NewDeal(false);
         game.gameType = {trumpSuit, word};
         game.declarer = -1;

@@ -93,13 +93,4 @@ std::vector<NamedRule> TrumpAndTakingRules(const CardToBeat& cardToBeat) {
     return rules;
 }
 
-void SwitchOffSpecialOptions(TestLevel& game) {
-    game.options.foxCaughtPoint = 0;
-    game.options.foxLastTrickPoint = 0;
-    game.options.charlieCaughtPoint = 0;
-    game.options.charlieLastTrickPoint = 0;
-    game.options.diamondAcesTop = 0;
-    game.options.specialPairTop = 0;
-}
-
-}  // namespace rule_harness
+} // namespace rule_harness

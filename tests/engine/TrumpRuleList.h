@@ -14,8 +14,4 @@ namespace rule_harness {
 using CardToBeat = std::function<int(TestLevel& game)>;
 std::vector<NamedRule> TrumpAndTakingRules(const CardToBeat& cardToBeat = {});
 
-// Switches off the four extra-point options (Fox and Unter of Eichel, caught and last trick)
-// and the two showing options, so that the special-card operations' plain answers are true.
-void SwitchOffSpecialOptions(TestLevel& game);
-
-}  // namespace rule_harness
+} // namespace rule_harness
