@@ -401,6 +401,34 @@ bool SchafkopfController::Announce(int kind) {
     SchafkopfComputerPlayer* game = Game();
     if (!game || !game->MayAnnounce(0, kind, nullptr))
         return false;
+    // Each doubling answers the one before it: Re a Contra, Sup a Re, Resup a Sup, and the last
+    // two only where the table plays them. The shared party rules of the list would take a Re
+    // without a Contra or a Sup without a Re, doubling a stake nobody had doubled.
+    int answered = -2;
+    switch (kind) {
+    case 0:
+        answered = -1;
+        break;
+    case 1:
+        answered = 0;
+        break;
+    case 8:
+        answered = 1;
+        break;
+    case 9:
+        answered = 8;
+        break;
+    default:
+        return false;
+    }
+    if (kind >= 8 && !(schafkopfRules && schafkopfRules->supResup))
+        return false;
+    int last = -1;
+    const int count = std::clamp<int>(game->announcementCount, 0, kMaxAnnouncements);
+    for (int i = 0; i < count; ++i)
+        last = std::max<int>(last, game->announcements[i].kind);
+    if (last != answered)
+        return false;
     return game->MakeAnnouncement(0, kind);
 }
 

@@ -126,6 +126,13 @@ TEST(SchafkopfLaufende, EqualsTheReferenceRunnersOnRandomDeals) {
 
 // --- the edge cases of the choice and the doublings ---
 
+// The announcement kinds of the Schafkopf table: the defenders' Contra and Sup, the declaring
+// party's Re and Resup.
+constexpr int kKindContra = 0;
+constexpr int kKindRe = 1;
+constexpr int kKindSup = 8;
+constexpr int kKindResup = 9;
+
 struct EvaluationCase {
     const char* name;
     std::function<void(SchafkopfTable&)> run;
@@ -228,10 +235,20 @@ const std::vector<EvaluationCase> kEvaluationCases = {
          EXPECT_TRUE(t.game.MayDouble(0));
          EXPECT_TRUE(t.game.DecideDouble(0));
          EXPECT_EQ(t.game.ChooseDoubling(0), 0);
+         // The decision reaches the list: one Contra, said by the defender.
+         EXPECT_TRUE(t.game.DecideAnnouncement(0, nullptr));
+         ASSERT_EQ(t.game.announcementCount, 1);
+         EXPECT_EQ(t.game.announcements[0].kind, kKindContra);
+         EXPECT_EQ(t.game.announcements[0].seat, 0);
+         EXPECT_EQ(t.game.seats[0].inDeclarerParty, 0);
+         // The same hand after its first card: no decision, nothing recorded.
+         Playing(t, kWordNormal, hand, 2);
          t.game.seats[0].hand[7] = 0; // one card played
          EXPECT_FALSE(t.game.MayDouble(0));
          EXPECT_FALSE(t.game.DecideDouble(0));
          EXPECT_EQ(t.game.ChooseDoubling(0), -1);
+         EXPECT_FALSE(t.game.DecideAnnouncement(0, nullptr));
+         EXPECT_EQ(t.game.announcementCount, 0);
      }},
     {"no doubling in an all-passed game, a 1st Trick game or without doubleRe",
      [](SchafkopfTable& t) {
@@ -257,14 +274,43 @@ const std::vector<EvaluationCase> kEvaluationCases = {
          };
          for (Row row : {Row{8, true, true}, Row{16, true, false}, Row{24, false, false},
                          Row{32, false, false}}) {
+             SCOPED_TRACE(row.level);
              Playing(t, kWordSuitSolo, hand, 0);
              t.game.gameType.trumpSuit = 0;
              t.game.seats[0].typeEval[1] = static_cast<std::int16_t>(row.level); // {0, 4}
              EXPECT_FALSE(t.game.DecideRe(0)) << "no announcement yet";
-             t.game.announcementCount = 1;
-             EXPECT_EQ(t.game.DecideRe(0), row.re) << row.level;
-             EXPECT_EQ(t.game.DecideResup(0), row.resup) << row.level;
+             EXPECT_FALSE(t.game.DecideAnnouncement(0, nullptr)) << "Re answers a Contra";
+             EXPECT_EQ(t.game.announcementCount, 0);
+             // A defender says Contra; the declarer answers Re or says nothing.
+             ASSERT_TRUE(t.game.MakeAnnouncement(1, kKindContra));
+             EXPECT_EQ(t.game.DecideRe(0), row.re);
+             EXPECT_EQ(t.game.DecideAnnouncement(0, nullptr), row.re);
+             ASSERT_EQ(t.game.announcementCount, row.re ? 2 : 1);
+             if (!row.re)
+                 continue;
+             EXPECT_EQ(t.game.announcements[1].kind, kKindRe);
+             EXPECT_EQ(t.game.announcements[1].seat, 0);
+             // The defender answers Sup; the declarer Resup only at level 8.
+             ASSERT_TRUE(t.game.MakeAnnouncement(1, kKindSup));
+             EXPECT_EQ(t.game.DecideResup(0), row.resup);
+             EXPECT_EQ(t.game.DecideAnnouncement(0, nullptr), row.resup);
+             ASSERT_EQ(t.game.announcementCount, row.resup ? 4 : 3);
+             if (row.resup) {
+                 EXPECT_EQ(t.game.announcements[3].kind, kKindResup);
+                 EXPECT_EQ(t.game.announcements[3].seat, 0);
+             }
          }
+         // Without supResup the declarer stops at Re, even at level 8.
+         Playing(t, kWordSuitSolo, hand, 0);
+         t.options.supResup = 0;
+         t.game.gameType.trumpSuit = 0;
+         t.game.seats[0].typeEval[1] = 8;
+         ASSERT_TRUE(t.game.MakeAnnouncement(1, kKindContra));
+         EXPECT_TRUE(t.game.DecideAnnouncement(0, nullptr));
+         ASSERT_TRUE(t.game.MakeAnnouncement(1, kKindSup)); // recorded directly
+         EXPECT_FALSE(t.game.DecideResup(0));
+         EXPECT_FALSE(t.game.DecideAnnouncement(0, nullptr));
+         EXPECT_EQ(t.game.announcementCount, 3);
      }},
     {"a party with the Herz Ober but neither the Eichel nor the Gras Ober: -2",
      [](SchafkopfTable& t) {

@@ -525,6 +525,86 @@ TEST(SchafkopfBidding, RandomDealsBidByFourComputerSeats) {
         EXPECT_GT(games[mode], 100) << mode;
 }
 
+// The human's doublings at the table, fixed partners so the parties follow from the Eichel Ober:
+// the defenders say Contra and Sup, the declaring party answers Re and Resup, each only as the
+// answer to the call before it, Sup and Resup only with supResup, all before the first card.
+constexpr int kContra = 0;
+constexpr int kRe = 1;
+constexpr int kSup = 8;
+constexpr int kResup = 9;
+
+struct DoublingTable : ControllerTable {
+    DoublingTable(int eichelOberHolder, bool supResup) : ControllerTable(0) {
+        options.doubleRe = 1;
+        options.supResup = static_cast<std::int16_t>(supResup ? 1 : 0);
+        std::vector<std::vector<int>> hands(4);
+        hands[eichelOberHolder].push_back(Card(3, 'O'));
+        DealWith(hands);
+        table->StepBidding(0);
+        EXPECT_TRUE(table->StartPlay());
+    }
+
+    void ExpectLast(int count, int kind, int seat) {
+        ASSERT_EQ(Game().announcementCount, count);
+        EXPECT_EQ(Game().announcements[count - 1].kind, kind);
+        EXPECT_EQ(Game().announcements[count - 1].seat, seat);
+    }
+};
+
+TEST(SchafkopfBidding, TheHumansDoublingReachesTheAnnouncementList) {
+    {
+        SCOPED_TRACE("the human defends");
+        DoublingTable t(1, true);
+        ASSERT_EQ(t.Game().seats[0].inDeclarerParty, 0);
+        EXPECT_FALSE(t.table->Announce(kRe));
+        EXPECT_FALSE(t.table->Announce(kSup)) << "Sup answers a Re";
+        EXPECT_EQ(t.Game().announcementCount, 0);
+        EXPECT_TRUE(t.table->Announce(kContra));
+        t.ExpectLast(1, kContra, 0);
+        EXPECT_FALSE(t.table->Announce(kContra)) << "one Contra a party";
+        EXPECT_FALSE(t.table->Announce(kSup)) << "Sup answers a Re";
+        ASSERT_TRUE(t.Game().MakeAnnouncement(3, kRe));
+        EXPECT_FALSE(t.table->Announce(kResup));
+        EXPECT_TRUE(t.table->Announce(kSup));
+        t.ExpectLast(3, kSup, 0);
+    }
+    {
+        SCOPED_TRACE("without supResup the human defender stops at Contra");
+        DoublingTable t(1, false);
+        EXPECT_TRUE(t.table->Announce(kContra));
+        ASSERT_TRUE(t.Game().MakeAnnouncement(1, kRe));
+        EXPECT_FALSE(t.table->Announce(kSup));
+        EXPECT_EQ(t.Game().announcementCount, 2);
+    }
+    {
+        SCOPED_TRACE("the human plays with the Eichel Ober");
+        DoublingTable t(0, true);
+        ASSERT_EQ(t.Game().seats[0].inDeclarerParty, 1);
+        EXPECT_FALSE(t.table->Announce(kContra));
+        EXPECT_FALSE(t.table->Announce(kRe)) << "Re answers a Contra";
+        EXPECT_EQ(t.Game().announcementCount, 0);
+        ASSERT_TRUE(t.Game().MakeAnnouncement(3, kContra));
+        EXPECT_TRUE(t.table->Announce(kRe));
+        t.ExpectLast(2, kRe, 0);
+        EXPECT_FALSE(t.table->Announce(kResup)) << "Resup answers a Sup";
+        ASSERT_TRUE(t.Game().MakeAnnouncement(1, kSup));
+        EXPECT_TRUE(t.table->Announce(kResup));
+        t.ExpectLast(4, kResup, 0);
+    }
+    {
+        SCOPED_TRACE("after the human's first card");
+        DoublingTable t(1, true);
+        SeatBlock& human = t.Game().seats[0];
+        for (int p = 0; p < kHandPlaces; ++p)
+            if (IsCardCode(human.hand[p])) {
+                human.hand[p] = 0;
+                break;
+            }
+        EXPECT_FALSE(t.table->Announce(kContra));
+        EXPECT_EQ(t.Game().announcementCount, 0);
+    }
+}
+
 TEST(SchafkopfBidding, ThirdRunRoundTripsAndRefusesDamage) {
     ControllerTable t(2);
     t.table->firstPlayerSeat = 2;
