@@ -95,6 +95,8 @@ int SuitOf(int card);
 // Rank code used by the trump lists: code modulo 8 (0 Ace, 4 Unter .. 7 Ten).
 inline int RankCodeOf(int card) { return card % 8; }
 inline bool IsCardCode(int card) { return card >= kFirstCard && card <= kLastCard; }
+// A card to beat as the rules take it: a card code, or 0 when the trick holds none yet.
+inline bool IsCardArgument(int card) { return card >= kNoCard && card <= kLastCard; }
 // The card of a suit and rank code (rank code 0 is the Ace).
 inline int CardOfRank(int suit, int rankCode) { return suit * 8 + (rankCode == 0 ? 8 : rankCode); }
 // Rank step 1..8 (7 .. Ace) of a card.

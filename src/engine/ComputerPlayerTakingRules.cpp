@@ -9,11 +9,6 @@
 
 namespace {
 
-// The card to beat: a card code, or 0 when there is none yet.
-bool IsCardArgument(int card) {
-    return card >= kNoCard && card <= kLastCard;
-}
-
 constexpr int kReasonTen = 17;
 constexpr int kReasonAce = 18;
 constexpr int kReasonSureWinner = 19;

@@ -8,11 +8,6 @@
 
 namespace {
 
-// The card to beat: a card code, or 0 when there is none yet.
-bool IsCardArgument(int card) {
-    return card >= kNoCard && card <= kLastCard;
-}
-
 constexpr int kReasonHighest = 1;
 constexpr int kReasonMiddleTrump = 27;
 constexpr int kReasonHighTrump = 39;

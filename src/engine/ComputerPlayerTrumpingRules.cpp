@@ -7,11 +7,6 @@
 
 namespace {
 
-// The card to beat: a card code, or 0 when there is none yet.
-bool IsCardArgument(int card) {
-    return card >= kNoCard && card <= kLastCard;
-}
-
 constexpr int kReasonByValue = 29;
 constexpr int kReasonTrumpToWin = 30;
 constexpr int kReasonForAces = 40;

@@ -34,16 +34,8 @@ bool DoppelkopfController::Init(SettingsBody* gameSettings, DoppelkopfOptions* o
                                 bool createPlayer) {
     fourSeatRules = options;
     if (createPlayer) {
-        ComputerPlayer* made = CreatePlayer();
-        if (!made) {
-            // No game can run without the game object: report it and end the program.
-            gMemError = kMemFullErr;
-            StopAlert(kProgrammingErrorList, kProgrammingErrorIndex, "Computer player");
-            RequestQuit();
+        if (!ReplacePlayer())
             return false;
-        }
-        delete player;
-        player = made;
         player->NewGame();
         player->AttachRules(fourSeatRules);
         gDoppelkopfComputerPlayer = player;
@@ -51,6 +43,20 @@ bool DoppelkopfController::Init(SettingsBody* gameSettings, DoppelkopfOptions* o
     biddingPhase = 0;
     stakeState = -1;
     InitFourSeat(gameSettings, counts, kHandSize);
+    return true;
+}
+
+bool DoppelkopfController::ReplacePlayer() {
+    ComputerPlayer* made = CreatePlayer();
+    if (!made) {
+        // No game can run without the game object: report it and end the program.
+        gMemError = kMemFullErr;
+        StopAlert(kProgrammingErrorList, kProgrammingErrorIndex, "Computer player");
+        RequestQuit();
+        return false;
+    }
+    delete player;
+    player = made;
     return true;
 }
 

@@ -61,16 +61,8 @@ SchafkopfComputerPlayer* SchafkopfController::Game() const {
 bool SchafkopfController::Init(SettingsBody* gameSettings, SchafkopfOptions* options,
                                DoppelkopfOptions* rules, bool counts) {
     schafkopfRules = options;
-    ComputerPlayer* made = CreatePlayer();
-    if (!made) {
-        // No game can run without the game object: report it and end the program.
-        gMemError = kMemFullErr;
-        StopAlert(kProgrammingErrorList, kProgrammingErrorIndex, "Computer player");
-        RequestQuit();
+    if (!ReplacePlayer())
         return false;
-    }
-    delete player;
-    player = made;
     Game()->NewGameWithOptions(options);
     player->AttachRules(rules);
     gSchafkopfComputerPlayer = Game();

@@ -12,24 +12,44 @@ inline constexpr int kPortTableSize = 40;
 // One window that has been a port. Entry 0 is the first window made a port (the main
 // window) and keeps no font description of its own.
 struct PortEntry {
-    HWND window;     // null = free
-    HDC dc;          // cached context, kept until ReleasePortDC
-    LOGFONTA font;   // the description in force while this window is the port
-    HFONT fontObject;  // the font object selected into dc; owned by this entry
+    HWND window;      // null = free
+    HDC dc;           // cached context, kept until ReleasePortDC
+    LOGFONTA font;    // the description in force while this window is the port
+    HFONT fontObject; // the font object selected into dc; owned by this entry
 };
 
 struct PortTable {
-    std::int16_t count;  // entries in use (high-water mark)
+    std::int16_t count; // entries in use (high-water mark)
     PortEntry entries[kPortTableSize];
 };
 
 extern PortTable gPortTable;
-extern HWND gPortWindow;     // the current port's window, null when none
-extern HDC gPortDC;          // the context drawing goes to, null when none
-extern std::uint8_t gInPaint;  // a paint handler's context is in use (see BeginDrawing)
+extern HWND gPortWindow;      // the current port's window, null when none
+extern HDC gPortDC;           // the context drawing goes to, null when none
+extern std::uint8_t gInPaint; // a paint handler's context is in use (see BeginDrawing)
 
 void SetPort(HWND window);
 void GetPort(HWND* window);
+
+// Makes a window the current port for a scope and puts the previous port back at its end
+// (no window: the port stays as it is).
+class PortScope {
+  public:
+    explicit PortScope(HWND window) {
+        GetPort(&previous_);
+        if (window)
+            SetPort(window);
+    }
+    ~PortScope() {
+        if (previous_)
+            SetPort(previous_);
+    }
+    PortScope(const PortScope&) = delete;
+    PortScope& operator=(const PortScope&) = delete;
+
+  private:
+    HWND previous_ = nullptr;
+};
 HDC GetPortDC();
 // A paint handler's bracket: BeginPaint, BeginDrawing(dc), UsePalette(dc), drawing,
 // EndDrawing, EndPaint. While drawing, SetPort and ValidRect do nothing.

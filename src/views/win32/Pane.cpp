@@ -13,23 +13,6 @@
 
 namespace {
 
-// Draws into the pane's window and puts the previous port back when it ends.
-class PortScope {
-  public:
-    explicit PortScope(HWND window) {
-        GetPort(&previous_);
-        if (window)
-            SetPort(window);
-    }
-    ~PortScope() {
-        if (previous_)
-            SetPort(previous_);
-    }
-
-  private:
-    HWND previous_ = nullptr;
-};
-
 void DrawSetPicture(Settings* settings, int set, int index, const RECT* rect) {
     if (!settings)
         return;

@@ -119,23 +119,6 @@ HWND CurrentFrontWindow() {
     return sFrontWindowSource ? sFrontWindowSource() : FrontWindow();
 }
 
-// Draws into the table's window and puts the previous port back when it ends.
-class PortScope {
-  public:
-    explicit PortScope(HWND window) {
-        GetPort(&previous_);
-        if (window)
-            SetPort(window);
-    }
-    ~PortScope() {
-        if (previous_)
-            SetPort(previous_);
-    }
-
-  private:
-    HWND previous_ = nullptr;
-};
-
 HBITMAP LoadPicture(int id) {
     if (id <= 0 || id > 32767)
         return nullptr;
