@@ -15,6 +15,25 @@ constexpr int kReasonSmearTen = 37;
 constexpr int kReasonDiscardLowest = 21;
 constexpr int kReasonLeastLikely = 22;
 
+// The suits a rule may give a card from, each with the place its search starts from (the
+// first place for the lowest card, the last for the highest).
+struct SuitCandidates {
+    std::int16_t suits[4] = {};
+    std::int16_t places[4] = {};
+    int count = 0;
+
+    void Add(int group, int place) {
+        suits[count] = static_cast<std::int16_t>(group);
+        places[count++] = static_cast<std::int16_t>(place);
+    }
+    bool PlayLowest(ComputerPlayer& player, int seat) const {
+        return count > 0 && player.PlayLowestCandidate(seat, count, suits, places);
+    }
+    bool PlayHighest(ComputerPlayer& player, int seat) const {
+        return count > 0 && player.PlayHighestCandidate(seat, count, suits, places);
+    }
+};
+
 } // namespace
 
 bool ComputerPlayer::IsPlainSuit(int group) const {
@@ -161,9 +180,7 @@ bool ComputerPlayer::DiscardFromAceSuit(int seat, bool flag) {
     if (!IsSeat(seat))
         return false;
     const SeatBlock& block = seats[seat];
-    std::int16_t suits[4] = {};
-    std::int16_t places[4] = {};
-    int count = 0;
+    SuitCandidates candidates;
     for (int g = 0; g < 4; ++g) {
         const int aces = CopiesInRankMask(block.aceMask, g);
         if (!IsPlainSuit(g) || aces == 0)
@@ -173,30 +190,26 @@ bool ComputerPlayer::DiscardFromAceSuit(int seat, bool flag) {
         const int rest =
             block.groupCount[g] - aces - (flag ? CopiesInRankMask(block.tenMask, g) : 0);
         if (rest >= need) {
-            suits[count] = static_cast<std::int16_t>(g);
-            places[count++] = static_cast<std::int16_t>(GetGroupStart(seat, g));
+            candidates.Add(g, GetGroupStart(seat, g));
         }
     }
-    return count > 0 && PlayLowestCandidate(seat, count, suits, places);
+    return candidates.PlayLowest(*this, seat);
 }
 
 bool ComputerPlayer::DiscardFromTenSuit(int seat) {
     if (!IsSeat(seat))
         return false;
     const SeatBlock& block = seats[seat];
-    std::int16_t suits[4] = {};
-    std::int16_t places[4] = {};
-    int count = 0;
+    SuitCandidates candidates;
     for (int g = 0; g < 4; ++g) {
         if (!IsPlainSuit(g) || CopiesInRankMask(block.aceMask, g) > 0 || block.groupCount[g] == 0)
             continue;
         const bool heartTop = g == kSuitHerz && IsHeartTenTop(&gameType);
         if (heartTop || (CopiesInRankMask(block.tenMask, g) > 0 && block.groupCount[g] >= 3)) {
-            suits[count] = static_cast<std::int16_t>(g);
-            places[count++] = static_cast<std::int16_t>(GetGroupStart(seat, g));
+            candidates.Add(g, GetGroupStart(seat, g));
         }
     }
-    return count > 0 && PlayLowestCandidate(seat, count, suits, places);
+    return candidates.PlayLowest(*this, seat);
 }
 
 bool ComputerPlayer::DiscardByLine(int, int) {
@@ -208,15 +221,10 @@ bool ComputerPlayer::PlaySideSuitTops(int seat, bool pairsFirst, bool qualify) {
         return false;
     const SeatBlock& block = seats[seat];
     const int left = CountTricksLeft();
-    std::int16_t suits[4] = {};
-    std::int16_t places[4] = {};
-    int count = 0;
+    SuitCandidates candidates;
     bool aside[4] = {};
     int pairPoints = 0;
-    auto add = [&](int g) {
-        suits[count] = static_cast<std::int16_t>(g);
-        places[count++] = static_cast<std::int16_t>(GetGroupEnd(seat, g));
-    };
+    auto add = [&](int g) { candidates.Add(g, GetGroupEnd(seat, g)); };
     for (int g = 0; g < 4; ++g) {
         const int n = IsPlainSuit(g) ? block.groupCount[g] : 0;
         if (n == 0)
@@ -247,7 +255,7 @@ bool ComputerPlayer::PlaySideSuitTops(int seat, bool pairsFirst, bool qualify) {
     for (int g = 0; g < 4; ++g)
         if (aside[g] && GetCardPoints(block.hand[GetGroupEnd(seat, g)]) > pairPoints)
             add(g);
-    return count > 0 && PlayHighestCandidate(seat, count, suits, places);
+    return candidates.PlayHighest(*this, seat);
 }
 
 bool ComputerPlayer::ChooseSideSuitCard(int seat, bool flag) {
@@ -301,9 +309,7 @@ bool ComputerPlayer::ChooseSingletonDiscard(int seat, bool allowTen) {
     if (!IsSeat(seat))
         return false;
     const SeatBlock& block = seats[seat];
-    std::int16_t suits[4] = {};
-    std::int16_t places[4] = {};
-    int count = 0;
+    SuitCandidates candidates;
     for (int g = 0; g < 4; ++g) {
         if (!IsPlainSuit(g) || block.groupCount[g] != 1)
             continue;
@@ -326,10 +332,9 @@ bool ComputerPlayer::ChooseSingletonDiscard(int seat, bool allowTen) {
                 playedCounts[seat][g] + block.groupCount[g] >= 3)
                 continue;
         }
-        suits[count] = static_cast<std::int16_t>(g);
-        places[count++] = static_cast<std::int16_t>(place);
+        candidates.Add(g, place);
     }
-    return count > 0 && PlayLowestCandidate(seat, count, suits, places);
+    return candidates.PlayLowest(*this, seat);
 }
 
 bool ComputerPlayer::DiscardLowestCard(int seat) {
