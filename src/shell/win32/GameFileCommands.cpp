@@ -33,34 +33,40 @@
 
 namespace {
 
-Handle gGameSetup = nullptr;  // the director's game-setup block
+Handle gGameSetup = nullptr; // the director's game-setup block
 GameDocumentFactory gDocumentFactory;
 
 // The list the open table keeps its games in: the Skat score list, or the game list of the
 // Doppelkopf or Schafkopf controller; null without a table pane or list.
 bool TableList(Handle* list) {
     TablePane* pane = GetTablePane();
-    if (!pane) return false;
+    if (!pane)
+        return false;
     switch (pane->GetGameKind()) {
     case 0:
-        if (!gSkatGame) return false;
+        if (!gSkatGame)
+            return false;
         *list = gSkatGame->listHandle;
         return true;
     case 1:
-        if (!gDoppelkopfGame) return false;
+        if (!gDoppelkopfGame)
+            return false;
         *list = gDoppelkopfGame->gameListHandle;
         return true;
     case 2:
-        if (!gSchafkopfGame) return false;
+        if (!gSchafkopfGame)
+            return false;
         *list = gSchafkopfGame->gameListHandle;
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
 // The games played so far: the count at the head of the list.
 std::int32_t ListGameCount(Handle list) {
-    if (GetHandleSize(list) < static_cast<std::int32_t>(sizeof(std::int32_t))) return 0;
+    if (GetHandleSize(list) < static_cast<std::int32_t>(sizeof(std::int32_t)))
+        return 0;
     std::int32_t count = 0;
     std::memcpy(&count, list, sizeof count);
     return count;
@@ -69,16 +75,21 @@ std::int32_t ListGameCount(Handle list) {
 // The list saved with the game goes to the document.
 bool StoreRecordHandle(GameDocumentWin* document) {
     Handle list = nullptr;
-    if (!document || !TableList(&list)) return false;
+    if (!document || !TableList(&list))
+        return false;
     document->SetRecordHandle(list);
     return true;
 }
 
-GameDocumentWin* MakeDocument() { return gDocumentFactory ? gDocumentFactory() : new GameDocumentWin; }
+GameDocumentWin* MakeDocument() {
+    return gDocumentFactory ? gDocumentFactory() : new GameDocumentWin;
+}
 
-}  // namespace
+} // namespace
 
-void SetGameDocumentFactory(GameDocumentFactory factory) { gDocumentFactory = std::move(factory); }
+void SetGameDocumentFactory(GameDocumentFactory factory) {
+    gDocumentFactory = std::move(factory);
+}
 
 // Between deals the game is not running, yet the games already in the list would be lost
 // with the table: the question comes whenever the list holds one.
@@ -86,7 +97,8 @@ bool AskSaveGame(bool* save) {
     *save = false;
     TablePane* pane = GetTablePane();
     Handle list = nullptr;
-    if (pane && !pane->IsGameRunning() && !(TableList(&list) && ListGameCount(list) > 0)) return true;
+    if (pane && !pane->IsGameRunning() && !(TableList(&list) && ListGameCount(list) > 0))
+        return true;
     char text[kStringBufferSize];
     GetIndString(text, 1600, 251);
     const int answer = ShowTextBox(gMainWindow, "", text, MB_ICONQUESTION | MB_YESNOCANCEL);
@@ -95,32 +107,40 @@ bool AskSaveGame(bool* save) {
 }
 
 bool SaveGame() {
-    if (!GetTablePane()) return false;
+    if (!GetTablePane())
+        return false;
     gSaveDeferred = 0;
     if (gWaitDepth > 0) {
         gSaveDeferred = 1;
         return false;
     }
-    if (!gGameDocument || !StoreRecordHandle(gGameDocument)) return false;
-    if (!gGameDocument->SaveAs(GetTablePane()->phase, 0)) return false;
+    if (!gGameDocument || !StoreRecordHandle(gGameDocument))
+        return false;
+    if (!gGameDocument->SaveAs(GetTablePane()->phase, 0))
+        return false;
     gGameDirty = 0;
     return true;
 }
 
 bool SaveGameAs() {
-    if (!GetTablePane() || !gGameDocument) return false;
+    if (!GetTablePane() || !gGameDocument)
+        return false;
     StoreRecordHandle(gGameDocument);
     GameDocumentWin* document = MakeDocument();
-    if (!document) return false;
+    if (!document)
+        return false;
     document->Reset(gSkatGame, gDoppelkopfGame, gSchafkopfGame, gSettings);
     document->CopyHeader(gGameDocument);
     if (!document->SaveAs(GetTablePane()->phase, 0)) {
         delete document;
         return false;
     }
-    if (gSkatGame) gSkatGame->document = document;
-    if (gDoppelkopfGame) gDoppelkopfGame->document = document;
-    if (gSchafkopfGame) gSchafkopfGame->document = document;
+    if (gSkatGame)
+        gSkatGame->document = document;
+    if (gDoppelkopfGame)
+        gDoppelkopfGame->document = document;
+    if (gSchafkopfGame)
+        gSchafkopfGame->document = document;
     delete gGameDocument;
     gGameDocument = document;
     gGameDirty = 0;
@@ -128,14 +148,19 @@ bool SaveGameAs() {
 }
 
 bool OpenGame() {
-    if (!gGameDocument) return false;
+    if (!gGameDocument)
+        return false;
     // A document that reads no saved game refuses before the running table is closed: the
     // player keeps the table and learns why nothing opens.
-    if (!gGameDocument->ReadsSavedGames()) return gGameDocument->Open(0);
-    if (gTableOpen && !CloseWindows(true)) return false;
-    if (!gGameDocument->Open(0)) return false;
+    if (!gGameDocument->ReadsSavedGames())
+        return gGameDocument->Open(0);
+    if (gTableOpen && !CloseWindows(true))
+        return false;
+    if (!gGameDocument->Open(0))
+        return false;
     const bool loaded = LoadGameFile();
-    if (gSettings && gSettings->body.playerVoices[0] < 1) gSettings->body.playerVoices[0] = 1;
+    if (gSettings && gSettings->body.playerVoices[0] < 1)
+        gSettings->body.playerVoices[0] = 1;
     return loaded;
 }
 
@@ -149,11 +174,13 @@ bool LoadGameFile() {
 
 void UpdateMenus() {
     HMENU menu = gMainMenu;
-    if (!menu) return;
+    if (!menu)
+        return;
     SetMenuItemEnabled(menu, 1001, !gTableOpen);
     SetMenuItemEnabled(menu, 1002, true);
     SetMenuItemEnabled(menu, 1406, false);
-    if (gSettings) SetMenuItemChecked(menu, 1202, gSettings->body.superSmallCards != 0);
+    if (gSettings)
+        SetMenuItemChecked(menu, 1202, gSettings->body.superSmallCards != 0);
     if (gSchafkopfEdition) {
         if (SchafkopfOptions* options = SchafkopfOptionsRecord()) {
             SetMenuItemChecked(menu, 1203, options->showRuleNotes != 0);
@@ -162,15 +189,26 @@ void UpdateMenus() {
         SetMenuItemChecked(menu, 1203, options->showRuleNotes != 0);
     }
     Pane* pane = gPaneSlots[kTableSlot];
-    if (gTableOpen && pane) pane->UpdateMenus();
+    if (gTableOpen && pane)
+        pane->UpdateMenus();
     if (gTableOpen && !pane) {
-        SetMenuItemEnabled(menu, 1001, gDirectorRunsTables && gSettings && gSettings->body.sessionActive == 0);
+        SetMenuItemEnabled(menu, 1001,
+                           gDirectorRunsTables && gSettings && gSettings->body.sessionActive == 0);
     }
     // Without a table pane the table procedure answers every command with nothing, "Play
     // Rating" included: the game and window items are greyed, also once the table is closed.
     if (!pane) {
-        for (int id : kTableMenuItems) SetMenuItemEnabled(menu, id, false);
+        for (int id : kTableMenuItems)
+            SetMenuItemEnabled(menu, id, false);
     }
+    // With none of the game's windows open there is nothing to close, and with no table pane
+    // nothing to save: the items would do nothing at all.
+    bool windowOpen = false;
+    for (HWND window : gWindowSlots)
+        windowOpen = windowOpen || window != nullptr;
+    SetMenuItemEnabled(menu, 1003, windowOpen);
+    SetMenuItemEnabled(menu, 1004, pane != nullptr);
+    SetMenuItemEnabled(menu, 1005, pane != nullptr);
     // The network settings have nothing to set in this program.
     SetMenuItemEnabled(menu, 1105, false);
     const bool hosting = IsHostingTables();
@@ -179,9 +217,11 @@ void UpdateMenus() {
 }
 
 void UpdatePlayerMenuNames() {
-    if (!gMainMenu || !gSkatGame) return;
+    if (!gMainMenu || !gSkatGame)
+        return;
     for (int player = 1; player <= 3; ++player) {
-        if (player == 3 && gTableKind == 0) break;
+        if (player == 3 && gTableKind == 0)
+            break;
         char name[kPlayerNameSize];
         gSkatGame->GetPlayerNameC(name, player);
         char text[kPlayerNameSize + 16];
@@ -195,8 +235,10 @@ void UpdatePlayerMenuNames() {
 }
 
 void StartDirectorSeries(bool fresh, bool) {
-    if (!gDirector || !gSettings) return;
-    if (!gSettings->body.networkGame && !(gStoryMode && gDirectorRunsTables)) return;
+    if (!gDirector || !gSettings)
+        return;
+    if (!gSettings->body.networkGame && !(gStoryMode && gDirectorRunsTables))
+        return;
     gDirector->SetSeriesParameters(0, 3);
     if (fresh) {
         gDirector->StartSeries();
@@ -206,7 +248,8 @@ void StartDirectorSeries(bool fresh, bool) {
 }
 
 void ClearDirectorSeriesValue() {
-    if (gDirector) gDirector->seriesValue = 0;
+    if (gDirector)
+        gDirector->seriesValue = 0;
 }
 
 void RefreshGameSetup() {

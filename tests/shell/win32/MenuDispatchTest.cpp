@@ -23,10 +23,12 @@ namespace {
 
 std::vector<std::string> gLog;
 
-void Note(const std::string& entry) { gLog.push_back(entry); }
+void Note(const std::string& entry) {
+    gLog.push_back(entry);
+}
 
 class LoggingRoomPanel : public RoomPanel {
-public:
+  public:
     int HandleRoomCommand(int id) override {
         Note("room " + std::to_string(id));
         return 1;
@@ -34,9 +36,11 @@ public:
 };
 
 class LoggingTablePane : public TablePane {
-public:
+  public:
     void Suggest() override { Note("Suggest"); }
-    void SetPhase(int phase, int flag) override { Note("SetPhase " + std::to_string(phase) + " " + std::to_string(flag)); }
+    void SetPhase(int phase, int flag) override {
+        Note("SetPhase " + std::to_string(phase) + " " + std::to_string(flag));
+    }
     void ReplayGame(int flag) override { Note("ReplayGame " + std::to_string(flag)); }
     void GiveUp(int a, int b, int c) override {
         Note("GiveUp " + std::to_string(a) + " " + std::to_string(b) + " " + std::to_string(c));
@@ -48,24 +52,39 @@ public:
 };
 
 // Stand-ins for the preference dialogs' procedures, told apart by the log.
-INT_PTR CALLBACK ViewProc(HWND, UINT, WPARAM, LPARAM) { return 0; }
-INT_PTR CALLBACK KeyboardProc(HWND, UINT, WPARAM, LPARAM) { return 0; }
-INT_PTR CALLBACK SoundProc(HWND, UINT, WPARAM, LPARAM) { return 0; }
-INT_PTR CALLBACK AboutProc(HWND, UINT, WPARAM, LPARAM) { return 0; }
+INT_PTR CALLBACK ViewProc(HWND, UINT, WPARAM, LPARAM) {
+    return 0;
+}
+INT_PTR CALLBACK KeyboardProc(HWND, UINT, WPARAM, LPARAM) {
+    return 0;
+}
+INT_PTR CALLBACK SoundProc(HWND, UINT, WPARAM, LPARAM) {
+    return 0;
+}
+INT_PTR CALLBACK AboutProc(HWND, UINT, WPARAM, LPARAM) {
+    return 0;
+}
 
 std::string ProcedureName(DLGPROC procedure) {
-    if (procedure == ViewProc) return "view";
-    if (procedure == KeyboardProc) return "keyboard";
-    if (procedure == SoundProc) return "sound";
-    if (procedure == AboutProc) return "about";
-    if (procedure == SettingsDialogProc) return "settings";
-    if (procedure == SuitNamesDialogProc) return "suit names";
-    if (procedure == StylesComparisonDialogProc) return "styles";
+    if (procedure == ViewProc)
+        return "view";
+    if (procedure == KeyboardProc)
+        return "keyboard";
+    if (procedure == SoundProc)
+        return "sound";
+    if (procedure == AboutProc)
+        return "about";
+    if (procedure == SettingsDialogProc)
+        return "settings";
+    if (procedure == SuitNamesDialogProc)
+        return "suit names";
+    if (procedure == StylesComparisonDialogProc)
+        return "styles";
     return "other";
 }
 
 class MenuDispatchTest : public RunningShell {
-protected:
+  protected:
     void SetUp() override {
         RunningShell::SetUp();
         delete gPaneSlots[kTableSlot];
@@ -86,7 +105,8 @@ protected:
         gSoundDialogProc = SoundProc;
         gAboutDialogProc = AboutProc;
         SetModalDialogPresenter([](const ModalDialogRequest& request) -> INT_PTR {
-            Note("dialog " + std::to_string(request.templateId) + " " + ProcedureName(request.procedure));
+            Note("dialog " + std::to_string(request.templateId) + " " +
+                 ProcedureName(request.procedure));
             return IDCANCEL;
         });
         SetShellOpener([](void*, const char* file) -> std::intptr_t {
@@ -114,8 +134,10 @@ protected:
         ScriptAlertAnswers({kAnswerCancel});
         const auto beeps = SysBeepCount();
         DispatchMenuCommand(gMainWindow, static_cast<WPARAM>(id), 0);
-        for (const AlertBox& box : RecordedAlerts()) Note("box " + box.text);
-        if (SysBeepCount() != beeps) Note("beep");
+        for (const AlertBox& box : RecordedAlerts())
+            Note("box " + box.text);
+        if (SysBeepCount() != beeps)
+            Note("beep");
         return gLog;
     }
 
@@ -124,7 +146,7 @@ protected:
 
 using Log = std::vector<std::string>;
 
-}  // namespace
+} // namespace
 
 TEST_F(MenuDispatchTest, EachCommandReachesItsOwnTarget) {
     const std::string savedGames = "box Saved games are not available in this version.";
@@ -174,7 +196,7 @@ TEST_F(MenuDispatchTest, EachCommandReachesItsOwnTarget) {
         {504, {}},
         {505, {}},
         {508, {}},
-        {1406, {noDialog}},  // the manual deal comes with the deal panes
+        {1406, {noDialog}}, // the manual deal comes with the deal panes
         {1412, {}},
         {1413, {}},
         {1414, {}},
@@ -200,7 +222,8 @@ TEST_F(MenuDispatchTest, EachCommandReachesItsOwnTarget) {
         {713, {"room 713"}},
         {802, {"room 802"}},
     };
-    for (const Case& c : cases) EXPECT_EQ(Dispatch(c.id), c.reached) << "command " << c.id;
+    for (const Case& c : cases)
+        EXPECT_EQ(Dispatch(c.id), c.reached) << "command " << c.id;
     EXPECT_TRUE(IsWindow(gWindowSlots[kTableSlot])) << "no command of the table closed it";
 }
 
@@ -214,7 +237,8 @@ TEST_F(MenuDispatchTest, TheTwoSwitchesToggleTheirSettings) {
     const auto notes = options->showRuleNotes;
     EXPECT_EQ(Dispatch(1203), Log{});
     EXPECT_EQ(options->showRuleNotes, notes ? 0 : 1);
-    EXPECT_EQ((GetMenuState(gMainMenu, 1203, MF_BYCOMMAND) & MF_CHECKED) != 0, options->showRuleNotes != 0);
+    EXPECT_EQ((GetMenuState(gMainMenu, 1203, MF_BYCOMMAND) & MF_CHECKED) != 0,
+              options->showRuleNotes != 0);
 }
 
 TEST_F(MenuDispatchTest, OpenLeavesTheTableAndItsGameAsTheyWere) {
@@ -239,8 +263,10 @@ std::vector<int> GreyedItems() {
         HMENU items = GetSubMenu(gMainMenu, popup);
         for (int i = 0; i < GetMenuItemCount(items); ++i) {
             const UINT id = GetMenuItemID(items, i);
-            if (id == 0 || id == static_cast<UINT>(-1)) continue;  // separators
-            if (GetMenuState(items, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) greyed.push_back(static_cast<int>(id));
+            if (id == 0 || id == static_cast<UINT>(-1))
+                continue; // separators
+            if (GetMenuState(items, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED))
+                greyed.push_back(static_cast<int>(id));
         }
     }
     return greyed;
@@ -248,23 +274,26 @@ std::vector<int> GreyedItems() {
 
 using MenuStateTest = RunningShell;
 
-}  // namespace
+} // namespace
 
 // The empty table carries out the two switches only; New waits for the table to close, and
 // the network settings have nothing to set. Every other item acts (see the table above).
 TEST_F(MenuStateTest, ItemsThatCannotActAreGreyed) {
-    const std::vector<int> withTheEmptyTable = {1001, 1105, 401,  406,  407,  408,  409,  1208, 1209, 1210, 1211,
-                                                301,  302,  303,  304,  502,  503,  504,  505,  508,  1406, 1408,
-                                                1409, 1410, 1411, 1412, 1413, 1414};
+    const std::vector<int> withTheEmptyTable = {
+        1001, 1105, 401, 406, 407, 408, 409,  1208, 1209, 1210, 1211, 301,  302,  303,
+        304,  502,  503, 504, 505, 508, 1406, 1408, 1409, 1410, 1411, 1412, 1413, 1414};
     EXPECT_EQ(GreyedItems(), withTheEmptyTable);
 
-    SendMessageA(gMainWindow, WM_COMMAND, 1003, 0);  // Close: no table, nothing receives its items
+    // Close: no table, nothing receives its items, and with no window open nothing to close
+    // or to save.
+    SendMessageA(gMainWindow, WM_COMMAND, 1003, 0);
     ASSERT_EQ(gWindowSlots[kTableSlot], nullptr);
-    const std::vector<int> withoutATable = {1105, 401,  1202, 406,  407,  408,  409,  1208, 1209, 1210,
-                                            1211, 301,  302,  303,  304,  502,  503,  504,  505,  508,
-                                            1406, 1408, 1409, 1410, 1411, 1412, 1413, 1414, 1203};
+    const std::vector<int> withoutATable = {1003, 1004, 1005, 1105, 401,  1202, 406,  407,
+                                            408,  409,  1208, 1209, 1210, 1211, 301,  302,
+                                            303,  304,  502,  503,  504,  505,  508,  1406,
+                                            1408, 1409, 1410, 1411, 1412, 1413, 1414, 1203};
     EXPECT_EQ(GreyedItems(), withoutATable);
 
-    SendMessageA(gMainWindow, WM_COMMAND, 1001, 0);  // New
+    SendMessageA(gMainWindow, WM_COMMAND, 1001, 0); // New
     EXPECT_EQ(GreyedItems(), withTheEmptyTable);
 }
