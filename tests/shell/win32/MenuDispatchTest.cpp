@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -296,4 +297,26 @@ TEST_F(MenuStateTest, ItemsThatCannotActAreGreyed) {
 
     SendMessageA(gMainWindow, WM_COMMAND, 1001, 0); // New
     EXPECT_EQ(GreyedItems(), withTheEmptyTable);
+}
+
+// Close stays enabled while any of the game's windows is open, table or not, and closes it.
+TEST_F(MenuStateTest, CloseFollowsTheOpenWindows) {
+    SendMessageA(gMainWindow, WM_COMMAND, 1003, 0);
+    ASSERT_EQ(gWindowSlots[kTableSlot], nullptr);
+    const auto closeGreyed = [] {
+        const std::vector<int> greyed = GreyedItems();
+        return std::find(greyed.begin(), greyed.end(), 1003) != greyed.end();
+    };
+    EXPECT_TRUE(closeGreyed());
+
+    const int slot = 2;
+    ASSERT_EQ(gWindowSlots[slot], nullptr);
+    gWindowSlots[slot] = CreateWindowExA(0, "STATIC", "side", WS_POPUP, 0, 0, 50, 50, gMainWindow,
+                                         nullptr, nullptr, nullptr);
+    ASSERT_NE(gWindowSlots[slot], nullptr);
+    EXPECT_FALSE(closeGreyed());
+
+    SendMessageA(gMainWindow, WM_COMMAND, 1003, 0);
+    EXPECT_EQ(gWindowSlots[slot], nullptr);
+    EXPECT_TRUE(closeGreyed());
 }
