@@ -13,7 +13,7 @@ namespace {
 
 // A deck manager whose answers a test chooses; it notes the pictures asked for.
 class ScriptedDeckManager : public ExtensionManager {
-public:
+  public:
     void* GetPicture(std::int16_t pictureId) override {
         askedIds.push_back(pictureId);
         return picturesMissing ? nullptr : ExtensionManager::GetPicture(pictureId);
@@ -28,10 +28,12 @@ public:
 };
 
 class DeckPicturesTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         saved = gDeckManager;
         gDeckManager = &manager;
+        manager.UseProgramDeckOnly(kProgramDeckName);
+        manager.programDeckOnly = true;
         settings.SetDefaults();
     }
     void TearDown() override {
@@ -43,25 +45,13 @@ protected:
     Settings settings;
 };
 
-TEST(DeckManagerStandIn, OffersTheProgramsOwnGermanDeck) {
-    ExtensionManager manager;
-    EXPECT_EQ(manager.deckCount, 1);
-    EXPECT_EQ(manager.decks[0].kind, kDeckKindGerman);
-    EXPECT_EQ(manager.currentDeck, 0);
-    EXPECT_TRUE(manager.IsDeckAvailable(0));
-    EXPECT_TRUE(manager.HasFullSizeOwnCards());
-    EXPECT_TRUE(manager.HasAllCardSizes());
-    EXPECT_FALSE(manager.SelectDeck(1));
-    EXPECT_TRUE(manager.SelectDeck(0));
-}
-
 TEST_F(DeckPicturesTest, ApplyingChoosesADeckOfTheManagersList) {
     for (std::int16_t cardSet : {1, 2, 7, 0, -1}) {
         settings.body.cardSet = cardSet;
-        manager.currentDeck = -1;
+        manager.selectedDeck = -1;
         settings.ApplySettings();
         EXPECT_EQ(settings.body.cardSet, 1) << cardSet;
-        EXPECT_EQ(manager.currentDeck, 0) << cardSet;
+        EXPECT_EQ(manager.selectedDeck, 0) << cardSet;
     }
 }
 
@@ -92,9 +82,9 @@ TEST_F(DeckPicturesTest, ManagerCapabilitiesLimitTheCardChoice) {
         bool fullSize, allSizes;
         std::int16_t wantFullSize, wantSuperSmall, wantCardSize;
     };
-    for (const Case& c : {Case{true, true, 1, 1, kCardSizeLarge},
-                          Case{false, true, 0, 1, kCardSizeLarge},
-                          Case{true, false, 0, 0, kCardSizeSmall}}) {
+    for (const Case& c :
+         {Case{true, true, 1, 1, kCardSizeLarge}, Case{false, true, 0, 1, kCardSizeLarge},
+          Case{true, false, 0, 0, kCardSizeSmall}}) {
         manager.fullSizeOwnCards = c.fullSize;
         manager.allCardSizes = c.allSizes;
         settings.body.cardSize = kCardSizeLarge;
@@ -107,4 +97,4 @@ TEST_F(DeckPicturesTest, ManagerCapabilitiesLimitTheCardChoice) {
     }
 }
 
-}  // namespace
+} // namespace
