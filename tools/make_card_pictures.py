@@ -246,6 +246,7 @@ DECK_LIBRARIES = {
 FINE_W, FINE_H = 2 * 116, 2 * 180
 FACE_MARGIN = 6  # of the fine card: our blank's border stays visible around the deck's face
 FRAME_ZOOM = 2   # sheet pixels per unit when a card's box is looked for
+FRAME_BORDER = 200  # units around the sheet's view box where cards may lie too
 
 SVG_NS = "http://www.w3.org/2000/svg"
 XLINK_NS = "http://www.w3.org/1999/xlink"
@@ -307,9 +308,12 @@ def with_size(document, width, height, view_box):
 
 
 def find_card_box(document, sheet, frame_id, transform, work):
-    """The box of a card in the sheet's units: where its frame is drawn."""
-    width, height = round(sheet[2] * FRAME_ZOOM), round(sheet[3] * FRAME_ZOOM)
-    view = " ".join(str(v) for v in sheet)
+    """The box of a card in the sheet's units: where its frame is drawn. Some sheets place a
+    row of cards partly outside their own view box, so the frame is looked for in a larger one."""
+    left, top = sheet[0] - FRAME_BORDER, sheet[1] - FRAME_BORDER
+    area = (left, top, sheet[2] + 2 * FRAME_BORDER, sheet[3] + 2 * FRAME_BORDER)
+    width, height = round(area[2] * FRAME_ZOOM), round(area[3] * FRAME_ZOOM)
+    view = " ".join(str(v) for v in area)
     svg = with_size(document, width, height, view)
     svg += f'<use xlink:href="#{frame_id}" transform="{transform}"/></svg>\n'
     svg_path = os.path.join(work, f"frame-{frame_id}.svg")
@@ -319,7 +323,7 @@ def find_card_box(document, sheet, frame_id, transform, work):
     run(["rsvg-convert", "-o", png_path, svg_path])
     geometry = run(["convert", png_path, "-format", "%@", "info:"]).decode()
     w, h, x, y = (int(v) for v in re.match(r"(\d+)x(\d+)\+(-?\d+)\+(-?\d+)", geometry).groups())
-    return (sheet[0] + x / FRAME_ZOOM, sheet[1] + y / FRAME_ZOOM, w / FRAME_ZOOM, h / FRAME_ZOOM)
+    return (left + x / FRAME_ZOOM, top + y / FRAME_ZOOM, w / FRAME_ZOOM, h / FRAME_ZOOM)
 
 
 def render_face(document, sheet, card_id, frame, blank_png, work):
