@@ -11,7 +11,7 @@ Usage: make_card_pictures.py DECK.svgz OUTDIR [--jobs N]
 Writes OUTDIR/cards/<id>.bmp, OUTDIR/cards.rc and OUTDIR/cards.stamp; a file whose content
 did not change is left alone, so the resource compiler only reruns after a real change.
 
-Usage: make_card_pictures.py --library SLOT DECKDIR OUTDIR [--jobs N]
+Usage: make_card_pictures.py --library SLOT DECKDIR OUTDIR [--jobs N] [--cache FOLDER]
 Renders one card-deck library from a deck folder of kdegames-card-data-kf5 (the table
 DECK_LIBRARIES below): the 32 faces, each taken from its card box in the deck's sheet and
 scaled to fit on a card blank of ours without distortion, and a back of ours in the slot's
@@ -359,7 +359,19 @@ def library_script(slot, deck_dir, picture_ids, out_dir):
     write_if_changed(os.path.join(out_dir, f"deck{slot}.rc"), "".join(lines).encode("ascii"))
 
 
-def render_library(slot, folder_root, out_dir, jobs):
+def library_key(slot, deck_path):
+    """What a rendered deck depends on: this script, the deck and the slot."""
+    import hashlib
+    digest = hashlib.sha256(str(slot).encode())
+    for path in (os.path.abspath(__file__), deck_path):
+        with open(path, "rb") as source:
+            digest.update(source.read())
+    return digest.hexdigest()[:24]
+
+
+def render_library(slot, folder_root, out_dir, jobs, cache=None):
+    """Renders one deck library; with a cache folder (shared by the build trees), a deck
+    rendered before from the same inputs is copied from there instead."""
     folder, _, _, _, back_colours = DECK_LIBRARIES[slot]
     deck_files = [f for f in os.listdir(os.path.join(folder_root, folder)) if f.endswith(".svgz")]
     if len(deck_files) != 1:
@@ -367,6 +379,16 @@ def render_library(slot, folder_root, out_dir, jobs):
     deck_path = os.path.join(folder_root, folder, deck_files[0])
     deck_dir = os.path.join(out_dir, f"deck{slot}")
     os.makedirs(deck_dir, exist_ok=True)
+    cached = os.path.join(cache, library_key(slot, deck_path)) if cache else None
+    if cached and os.path.exists(os.path.join(cached, "done")):
+        picture_ids = []
+        for name in sorted(os.listdir(cached)):
+            if name.endswith(".bmp"):
+                with open(os.path.join(cached, name), "rb") as source:
+                    write_if_changed(os.path.join(deck_dir, name), source.read())
+                picture_ids.append(int(name[:-4]))
+        finish_library(slot, deck_dir, picture_ids, out_dir)
+        return
     document, sheet, cards = deck_document(deck_path)
     with tempfile.TemporaryDirectory() as work, \
             concurrent.futures.ThreadPoolExecutor(max_workers=max(1, jobs)) as pool:
@@ -406,6 +428,17 @@ def render_library(slot, folder_root, out_dir, jobs):
                             ids, deck_dir, False)
                 for size, ids in sizes.items()]
         picture_ids = sorted(i for future in cuts for i in future.result())
+    if cached:
+        os.makedirs(cached, exist_ok=True)
+        for picture_id in picture_ids:
+            with open(os.path.join(deck_dir, f"{picture_id}.bmp"), "rb") as source:
+                write_if_changed(os.path.join(cached, f"{picture_id}.bmp"), source.read())
+        with open(os.path.join(cached, "done"), "w") as done:
+            done.write(f"{len(picture_ids)} bitmaps\n")
+    finish_library(slot, deck_dir, picture_ids, out_dir)
+
+
+def finish_library(slot, deck_dir, picture_ids, out_dir):
     library_script(slot, deck_dir, picture_ids, out_dir)
     with open(os.path.join(out_dir, f"deck{slot}.stamp"), "w") as stamp:
         stamp.write(f"{len(picture_ids)} bitmaps\n")
@@ -417,9 +450,10 @@ def main():
     parser.add_argument("outdir")
     parser.add_argument("--jobs", type=int, default=min(4, os.cpu_count() or 2))
     parser.add_argument("--library", type=int, choices=sorted(DECK_LIBRARIES))
+    parser.add_argument("--cache", help="folder of decks rendered before, shared by build trees")
     args = parser.parse_args()
     if args.library:
-        render_library(args.library, args.deck, args.outdir, args.jobs)
+        render_library(args.library, args.deck, args.outdir, args.jobs, args.cache)
         return
 
     with gzip.open(args.deck, "rt", encoding="utf-8") as deck:

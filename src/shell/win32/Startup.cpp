@@ -50,7 +50,8 @@ void ShowMainWindowInFront() {
     SetForegroundWindow(gMainWindow);
 }
 
-// The configured deck refused: the first deck of the resources' language, when there is one.
+}  // namespace
+
 void CheckConfiguredDeck() {
     if (!gDeckManager || gDeckManager->IsDeckAvailable(gSettings->body.cardSet - 1)) return;
     const int wanted = gLanguageEnglish ? kDeckKindEnglish : kDeckKindGerman;
@@ -61,8 +62,6 @@ void CheckConfiguredDeck() {
         return;
     }
 }
-
-}  // namespace
 
 bool RegisterMainWindowClass() {
     WNDCLASSA windowClass{};
