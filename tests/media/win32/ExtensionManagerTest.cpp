@@ -343,17 +343,20 @@ TEST_F(ExtensionManagerTest, EveryShippedDeckHasDistinctCardsInSuitOrder) {
                 const int card = suit * 8 + step;
                 const auto [red, green] = CornerInk(ReadPixels(module, 2200 + card));
                 if (slot == 0) { // Schellen, Herz, Gras, Eichel
-                    if (suit == 1)
+                    if (suit == 1) {
                         EXPECT_TRUE(red > 40 && green < 5)
                             << "Herz " << card << ": " << red << '/' << green;
-                    if (suit == 2)
+                    }
+                    if (suit == 2) {
                         EXPECT_TRUE(green > 30 && red < 5)
                             << "Gras " << card << ": " << red << '/' << green;
+                    }
                 } else { // diamonds, hearts, spades, clubs
-                    if (suit < 2)
+                    if (suit < 2) {
                         EXPECT_GT(red, 20) << "deck " << slot + 1 << " card " << card;
-                    else
+                    } else {
                         EXPECT_LT(red, 5) << "deck " << slot + 1 << " card " << card;
+                    }
                 }
             }
         }
