@@ -82,10 +82,12 @@ std::string JoinNames(const std::vector<std::string>& names) {
 
 } // namespace
 
+// Until start-up loads the libraries, the program's own deck is the one deck.
 ExtensionManager& DeckManager() {
     if (!gDeckManager) {
         gDeckManager = new ExtensionManager;
-        gDeckManager->Init(nullptr, -1, -1);
+        gDeckManager->UseProgramDeckOnly(kProgramDeckName);
+        gDeckManager->programDeckOnly = true;
     }
     return *gDeckManager;
 }

@@ -64,6 +64,6 @@ class ExtensionManager : public FigureManager {
 
 extern ExtensionManager* gDeckManager;
 
-// The deck manager, made and loaded on first use: start-up makes it with the other media
-// managers, but the settings may ask for pictures before (tests do).
+// The deck manager, made on first use with the program's own deck: start-up loads the
+// libraries (CreateMediaManagers), but the settings may ask for pictures before (tests do).
 ExtensionManager& DeckManager();
