@@ -10,6 +10,14 @@ from bitmap 1050 fits every card.
 Usage: make_card_pictures.py DECK.svgz OUTDIR [--jobs N]
 Writes OUTDIR/cards/<id>.bmp, OUTDIR/cards.rc and OUTDIR/cards.stamp; a file whose content
 did not change is left alone, so the resource compiler only reruns after a real change.
+
+Usage: make_card_pictures.py --library SLOT DECKDIR OUTDIR [--jobs N] [--cache FOLDER]
+Renders one card-deck library from a deck folder of kdegames-card-data-kf5 (the table
+DECK_LIBRARIES below): the 32 faces, each taken from its card box in the deck's sheet and
+scaled to fit on a card blank of ours without distortion, and a back of ours in the slot's
+colour, in the same picture sets, with one colour table for the whole deck. Writes
+OUTDIR/deck<SLOT>/<id>.bmp, OUTDIR/deck<SLOT>.rc (the pictures and the strings of name,
+variant mark and kind) and OUTDIR/deck<SLOT>.stamp.
 """
 import argparse
 import concurrent.futures
@@ -200,7 +208,7 @@ def write_if_changed(path, data):
     os.replace(path + ".tmp", path)
 
 
-def cut_size(png_path, width, height, cell_height, palette, palette_path, first_ids, out_dir):
+def cut_size(png_path, width, height, cell_height, palette, palette_path, first_ids, out_dir, extras=True):
     """Maps one grid onto the shared palette and writes the upper height rows of its cells
     (cell_height high in the grid) as bitmaps."""
     data = run(["convert", png_path, "-background", corner_hex(), "-flatten", "-dither", "FloydSteinberg",
@@ -212,7 +220,7 @@ def cut_size(png_path, width, height, cell_height, palette, palette_path, first_
         indexes[i] = lookup[tuple(pixels[3 * i:3 * i + 3])]
     written = []
     for first_id in first_ids:
-        cells = list(range(33)) + ([35, 36, 37] if first_id in SETS_WITH_EXTRAS else [])
+        cells = list(range(33)) + ([35, 36, 37] if extras and first_id in SETS_WITH_EXTRAS else [])
         for cell in cells:
             x0, y0 = (cell % COLUMNS) * width, (cell // COLUMNS) * cell_height
             card = bytearray()
@@ -224,12 +232,229 @@ def cut_size(png_path, width, height, cell_height, palette, palette_path, first_
     return written
 
 
+# The card-deck libraries: slot -> (deck folder, display name, kind, variant mark, back colour
+# (dark, light)). The variant mark says the deck names its suits Eichel, Gras, Herz, Schellen.
+DECK_LIBRARIES = {
+    1: ("svg-xskat-german", "German suits", 10, True, ("#1d3f8f", "#6f8fd8")),
+    2: ("svg-standard", "English pattern", 7, False, ("#8f1d24", "#d86f78")),
+    3: ("svg-xskat-french", "French pattern", 4, False, ("#1d6f3a", "#74c98f")),
+    4: ("svg-gm-paris", "Paris pattern", 5, False, ("#5a2a7a", "#b98ad8")),
+    5: ("svg-dondorf", "Traditional", 6, False, ("#7a5a1d", "#d8b46f")),
+    6: ("svg-tigullio-international", "International", 12, False, ("#1d6f7a", "#6fc9d8")),
+}
+# Each face is first drawn at twice the largest picture set, then scaled down per set.
+FINE_W, FINE_H = 2 * 116, 2 * 180
+FACE_MARGIN = 6  # of the fine card: our blank's border stays visible around the deck's face
+FRAME_ZOOM = 2   # sheet pixels per unit when a card's box is looked for
+FRAME_BORDER = 200  # units around the sheet's view box where cards may lie too
+
+SVG_NS = "http://www.w3.org/2000/svg"
+XLINK_NS = "http://www.w3.org/1999/xlink"
+
+
+def own_card_svg(width, height, body, back_colours=None):
+    """One card of ours (the blank, or a back in the given colours) at width x height."""
+    defs = OWN_DEFS
+    if back_colours:
+        defs = defs.replace("#1d3f8f", back_colours[0]).replace("#6f8fd8", back_colours[1])
+    return (f'<svg xmlns="{SVG_NS}" xmlns:xlink="{XLINK_NS}" width="{width}" height="{height}" '
+            f'viewBox="0 0 {UNIT_W} {UNIT_H}"><defs>{defs}</defs>{body}</svg>\n')
+
+
+def deck_document(deck_path):
+    """The deck's sheet with everything moved into <defs>, so that only what a <use> names is
+    drawn; answers its text (without the closing tag), its size in units and, per card, the
+    element to use and the element that is its frame (the card's outline)."""
+    import xml.etree.ElementTree as ET
+    for prefix, uri in (("", SVG_NS), ("xlink", XLINK_NS)):
+        ET.register_namespace(prefix, uri)
+    with gzip.open(deck_path, "rb") as deck:
+        root = ET.fromstring(deck.read())
+    box = [float(v) for v in root.get("viewBox", "0 0 0 0").replace(",", " ").split()]
+    if box[2] <= 0:
+        box = [0, 0, float(re.sub("[a-z]+$", "", root.get("width"))), float(re.sub("[a-z]+$", "", root.get("height")))]
+    by_id = {element.get("id"): element for element in root.iter() if element.get("id")}
+    cards = {}
+    for suit in SUITS:
+        for rank in RANKS:
+            card_id = f"{rank}_{suit}"
+            element = by_id[card_id]
+            children = [c for c in element if c.tag.split("}")[-1] not in ("title", "desc", "metadata")]
+            if children:
+                frame = children[0]
+                if not frame.get("id"):
+                    frame.set("id", f"frame_{card_id}")
+                cards[card_id] = (frame.get("id"), element.get("transform", ""))
+            else:
+                cards[card_id] = (card_id, "")  # a picture that is the whole card
+    defs = ET.Element(f"{{{SVG_NS}}}defs")
+    for child in list(root):
+        root.remove(child)
+        defs.append(child)
+    root.append(defs)
+    for attribute in ("width", "height", "viewBox"):
+        root.attrib.pop(attribute, None)
+    text = ET.tostring(root, encoding="unicode")
+    text = text[: text.rindex("</")]
+    return text, box, cards
+
+
+def with_size(document, width, height, view_box):
+    """The document's root tag given a size and a view box."""
+    close = document.index(">")
+    if document[close - 1] == "/":
+        raise SystemExit("empty deck document")
+    return (document[:close] + f' width="{width}" height="{height}" viewBox="{view_box}"' + document[close:])
+
+
+def find_card_box(document, sheet, frame_id, transform, work):
+    """The box of a card in the sheet's units: where its frame is drawn. Some sheets place a
+    row of cards partly outside their own view box, so the frame is looked for in a larger one."""
+    left, top = sheet[0] - FRAME_BORDER, sheet[1] - FRAME_BORDER
+    area = (left, top, sheet[2] + 2 * FRAME_BORDER, sheet[3] + 2 * FRAME_BORDER)
+    width, height = round(area[2] * FRAME_ZOOM), round(area[3] * FRAME_ZOOM)
+    view = " ".join(str(v) for v in area)
+    svg = with_size(document, width, height, view)
+    svg += f'<use xlink:href="#{frame_id}" transform="{transform}"/></svg>\n'
+    svg_path = os.path.join(work, f"frame-{frame_id}.svg")
+    png_path = svg_path[:-4] + ".png"
+    with open(svg_path, "w", encoding="utf-8") as out:
+        out.write(svg)
+    run(["rsvg-convert", "-o", png_path, svg_path])
+    geometry = run(["convert", png_path, "-format", "%@", "info:"]).decode()
+    w, h, x, y = (int(v) for v in re.match(r"(\d+)x(\d+)\+(-?\d+)\+(-?\d+)", geometry).groups())
+    return (left + x / FRAME_ZOOM, top + y / FRAME_ZOOM, w / FRAME_ZOOM, h / FRAME_ZOOM)
+
+
+def render_face(document, sheet, card_id, frame, blank_png, work):
+    """One face at the fine size: the card's box of the sheet scaled to fit inside our blank's
+    border, centred, never distorted. Answers a PNG path."""
+    frame_id, transform = frame
+    x, y, w, h = find_card_box(document, sheet, frame_id, transform, work)
+    inner_w, inner_h = FINE_W - 2 * FACE_MARGIN, FINE_H - 2 * FACE_MARGIN
+    scale = min(inner_w / w, inner_h / h)
+    out_w, out_h = max(1, round(w * scale)), max(1, round(h * scale))
+    svg = with_size(document, out_w, out_h, f"{x} {y} {w} {h}")
+    svg += f'<use xlink:href="#{card_id}"/></svg>\n'
+    svg_path = os.path.join(work, f"face-{card_id}.svg")
+    face_png = svg_path[:-4] + ".png"
+    with open(svg_path, "w", encoding="utf-8") as out:
+        out.write(svg)
+    run(["rsvg-convert", "-o", face_png, svg_path])
+    card_png = os.path.join(work, f"card-{card_id}.png")
+    run(["convert", blank_png, face_png, "-gravity", "center", "-composite", card_png])
+    return card_png
+
+
+def library_script(slot, deck_dir, picture_ids, out_dir):
+    folder, name, kind, variant, _ = DECK_LIBRARIES[slot]
+    lines = [f"// Generated by tools/make_card_pictures.py: card deck {slot} from {folder}.\n",
+             "STRINGTABLE\nBEGIN\n", f'  2620 "{name}"\n']
+    if variant:
+        lines.append('  2621 "Y"\n')
+    lines += [f'  2622 "{kind}"\n', "END\n"]
+    for picture_id in sorted(picture_ids):
+        path = os.path.abspath(os.path.join(deck_dir, f"{picture_id}.bmp"))
+        lines.append(f'{picture_id} BITMAP "{path}"\n')
+    write_if_changed(os.path.join(out_dir, f"deck{slot}.rc"), "".join(lines).encode("ascii"))
+
+
+def library_key(slot, deck_path):
+    """What a rendered deck depends on: this script, the deck and the slot."""
+    import hashlib
+    digest = hashlib.sha256(str(slot).encode())
+    for path in (os.path.abspath(__file__), deck_path):
+        with open(path, "rb") as source:
+            digest.update(source.read())
+    return digest.hexdigest()[:24]
+
+
+def render_library(slot, folder_root, out_dir, jobs, cache=None):
+    """Renders one deck library; with a cache folder (shared by the build trees), a deck
+    rendered before from the same inputs is copied from there instead."""
+    folder, _, _, _, back_colours = DECK_LIBRARIES[slot]
+    deck_files = [f for f in os.listdir(os.path.join(folder_root, folder)) if f.endswith(".svgz")]
+    if len(deck_files) != 1:
+        raise SystemExit(f"{folder}: expected one .svgz deck")
+    deck_path = os.path.join(folder_root, folder, deck_files[0])
+    deck_dir = os.path.join(out_dir, f"deck{slot}")
+    os.makedirs(deck_dir, exist_ok=True)
+    cached = os.path.join(cache, library_key(slot, deck_path)) if cache else None
+    if cached and os.path.exists(os.path.join(cached, "done")):
+        picture_ids = []
+        for name in sorted(os.listdir(cached)):
+            if name.endswith(".bmp"):
+                with open(os.path.join(cached, name), "rb") as source:
+                    write_if_changed(os.path.join(deck_dir, name), source.read())
+                picture_ids.append(int(name[:-4]))
+        finish_library(slot, deck_dir, picture_ids, out_dir)
+        return
+    document, sheet, cards = deck_document(deck_path)
+    with tempfile.TemporaryDirectory() as work, \
+            concurrent.futures.ThreadPoolExecutor(max_workers=max(1, jobs)) as pool:
+        blank_png = os.path.join(work, "blank.png")
+        back_png = os.path.join(work, "back.png")
+        for path, body, colours in ((blank_png, '<use xlink:href="#own_card_blank"/>', None),
+                                    (back_png, '<use xlink:href="#own_back_blue"/>', back_colours)):
+            with open(path[:-4] + ".svg", "w", encoding="utf-8") as out:
+                out.write(own_card_svg(FINE_W, FINE_H, body, colours))
+            run(["rsvg-convert", "-o", path, path[:-4] + ".svg"])
+        order = [f"{rank}_{suit}" for suit in SUITS for rank in RANKS]
+        faces = [pool.submit(render_face, document, sheet, card_id, cards[card_id], blank_png, work)
+                 for card_id in order]
+        fine = [back_png] + [future.result() for future in faces]
+        # One grid per set size, scaled down from the fine cards; the colour table follows the
+        # largest grid.
+        sizes = {}
+        for first_id, size in CARD_SETS.items():
+            sizes.setdefault(size, []).append(first_id)
+        rendered = {size: (size[0], round(size[0] * UNIT_H / UNIT_W)) for size in sizes}
+        grids = {}
+        for size in sizes:
+            cell_w, cell_h = rendered[size]
+            rows = []
+            for row in range(ROWS):
+                cells = fine[row * COLUMNS:(row + 1) * COLUMNS]
+                while len(cells) < COLUMNS:
+                    cells.append(f"xc:{corner_hex()}")
+                rows.append(["(", *cells, "-resize", f"{cell_w}x{cell_h}!", "+append", ")"])
+            grid_png = os.path.join(work, f"grid-{cell_w}.png")
+            run(["convert", "-background", corner_hex(), *[a for r in rows for a in r], "-append", "-depth", "8",
+                 "-extent", f"{cell_w * COLUMNS}x{cell_h * ROWS}", "-alpha", "off", "+repage", f"png24:{grid_png}"])
+            grids[size] = grid_png
+        largest = max(sizes, key=lambda s: s[0] * s[1])
+        palette, palette_path = make_palette([grids[largest]], work)
+        cuts = [pool.submit(cut_size, grids[size], size[0], size[1], rendered[size][1], palette, palette_path,
+                            ids, deck_dir, False)
+                for size, ids in sizes.items()]
+        picture_ids = sorted(i for future in cuts for i in future.result())
+    if cached:
+        os.makedirs(cached, exist_ok=True)
+        for picture_id in picture_ids:
+            with open(os.path.join(deck_dir, f"{picture_id}.bmp"), "rb") as source:
+                write_if_changed(os.path.join(cached, f"{picture_id}.bmp"), source.read())
+        with open(os.path.join(cached, "done"), "w") as done:
+            done.write(f"{len(picture_ids)} bitmaps\n")
+    finish_library(slot, deck_dir, picture_ids, out_dir)
+
+
+def finish_library(slot, deck_dir, picture_ids, out_dir):
+    library_script(slot, deck_dir, picture_ids, out_dir)
+    with open(os.path.join(out_dir, f"deck{slot}.stamp"), "w") as stamp:
+        stamp.write(f"{len(picture_ids)} bitmaps\n")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("deck")
     parser.add_argument("outdir")
-    parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
+    parser.add_argument("--jobs", type=int, default=min(4, os.cpu_count() or 2))
+    parser.add_argument("--library", type=int, choices=sorted(DECK_LIBRARIES))
+    parser.add_argument("--cache", help="folder of decks rendered before, shared by build trees")
     args = parser.parse_args()
+    if args.library:
+        render_library(args.library, args.deck, args.outdir, args.jobs, args.cache)
+        return
 
     with gzip.open(args.deck, "rt", encoding="utf-8") as deck:
         deck_text = deck.read()

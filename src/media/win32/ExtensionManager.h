@@ -1,71 +1,69 @@
-// The deck manager: the card-deck libraries and the figure libraries the player can choose.
-// Until the deck and figure libraries are built it answers as an installation with no library
-// would: one deck, the program's own (German-suited) card pictures, which offers every card size
-// and full-size own cards; the six motives of the program's own pictures may be chosen, and no
-// figure library says a figure's gender. The settings take their card pictures from it and
-// start-up checks the configured deck against it, so both see the same list.
+// The deck manager in use: its decks and figures are resource-only libraries beside the
+// program, loaded as data files (no code of theirs runs), whose pictures and strings the
+// resource lookup serves. A deck library that is missing or damaged costs that deck, never
+// the game: without any deck the program's own cards are the one deck.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
+#include <string>
+#include <vector>
 
-#include "platform/RootObject.h"
+#include "media/FigureManager.h"
 
-inline constexpr int kDeckKindEnglish = 7;
-inline constexpr int kDeckKindGerman = 10;
-inline constexpr int kOwnMotiveCount = 6;
-inline constexpr char kPersonaLibraryName[] =
-    "persona0.dll"; // the motives of the program's own pictures
+// Figure library 0 of the four-seat tables; libraries 1 to 7 add their digit before ".dll".
+inline constexpr char kPersonaLibraryName[] = "persona0.dll";
+// The same for the three-seat tables of a Skat edition.
+inline constexpr char kThreeSeatPersonaLibraryName[] = "skatfig0.dll";
+// The name of the program's own deck when no deck library is found.
+inline constexpr char kProgramDeckName[] = "Bayerisches Blatt";
 
-struct DeckEntry {
-    char name[64];
-    std::int16_t kind; // 7 an English deck, 10 a German deck
-};
-
-class ExtensionManager : public RootObject {
+class ExtensionManager : public FigureManager {
   public:
     ExtensionManager();
+    // Frees every deck library; the figure libraries stay loaded until the program ends.
+    ~ExtensionManager() override;
 
-    // A picture of the current deck by picture id, or null.
-    virtual void* GetPicture(std::int16_t pictureId);
-    // Whether the deck may be used; true for an index outside the list.
+    void Init(Settings* settings, int first, int second) override;
+    // A picture of the selected deck by picture id (other ids as the resource lookup has
+    // them), or null.
+    void* GetPicture(std::int16_t pictureId) override;
+    void SelectMotive(std::int16_t* motive) override;
+    // Whether the deck may stay chosen; true for an index outside the list.
     virtual bool IsDeckAvailable(int index);
-    // Makes deck 0 to count - 1 current; refuses other values.
-    virtual bool SelectDeck(int index);
-    // Selects the figure library of the motive (1-based).
-    virtual void SelectExtension(std::int16_t* motive);
     virtual bool HasFullSizeOwnCards();
+    // Sets gDeckVariant by the selected deck's variant mark and answers it.
+    virtual bool CheckDeckVariant();
     virtual bool HasAllCardSizes();
-    // Notes whether the current deck is a variant of its kind; the program's own deck is not.
-    virtual void CheckDeckVariant();
-
-    // Whether the motive (1-based) may be chosen.
-    virtual bool IsMotiveAvailable(int motive);
-    // The name of the figure library of list entry 7 to 48; empty for none.
-    virtual const char* FigureLibraryName(int entry);
-    // The gender of the figure at the seat (1 to 3): 1 female, 2 male, 0 not known.
+    // The gender of the figure at seat 1 to 3 of the selected motive: 1 female, 2 male,
+    // 3 either.
     virtual int GetFigureGender(int seat);
 
-    // The table pictures: the four-seat persona library beside the program is the one figure
-    // library (motive 1); it has no custom table, no alternative layout and no figure
-    // positions of its own.
+    // Finds the deck libraries named by the program's list, then the figure libraries.
+    void LoadExtensions(Settings* settings);
+    // Selects the motive and makes its figure library the current one. A stored motive whose
+    // library is not loaded falls back to the default motive.
+    void SelectExtension(std::int16_t* motive);
+    void LoadPersonaLibraries();
+    // Whether the motive (1 to 48) may be chosen: its figure library is loaded.
+    bool IsMotiveAvailable(int motive) const;
+    // No motive brings a table library of its own.
     bool HasCustomTableLibrary(bool fourSeat);
 
-    int deckCount = 1;
-    std::uint8_t altTableLayout = 0;  // the opponents' areas at the table's sides
-    std::uint8_t customTableByte = 0; // the table comes from the custom table library
-    std::int16_t tableStyle = 2;      // the room backdrop of the motive
-    std::int16_t motiveIndex = 0;     // the current motive, from 0
-    // Per table size 1, 0, 2: (vertical, horizontal) of the figures of seats 1 to 3; null none.
-    const std::int16_t* customFigurePositions = nullptr;
-    DeckEntry decks[1] = {{"Bayerisches Blatt", kDeckKindGerman}};
-    int currentDeck = 0;
+    HMODULE deckModules[kMaxDecks] = {};
+    HMODULE personaModules[kFigureLibraryCount] = {};
+    bool programDeckOnly = false; // no deck library was found
+
+  protected:
+    // Where the libraries are looked for; tests point these at fixtures.
+    virtual std::vector<std::string> DeckFileNames();
+    virtual std::vector<std::string> DeckFolders();
+    virtual std::vector<std::string> PersonaFolders();
 };
 
 extern ExtensionManager* gDeckManager;
-// The selected deck's variant mark: 1 when it names its suits Bells, Hearts, Leaves and
-// Acorns. The program's own deck is no variant.
-inline std::int16_t gDeckVariant = 0;
 
-// The deck manager, made on first use: start-up makes it with the other media managers, but
-// the settings may ask for pictures before (tests do).
+// The deck manager, made on first use with the program's own deck: start-up loads the
+// libraries (CreateMediaManagers), but the settings may ask for pictures before (tests do).
 ExtensionManager& DeckManager();

@@ -3,13 +3,18 @@
 #include "media/win32/ExtensionManager.h"
 #include "media/win32/MovieList.h"
 #include "media/win32/SoundManager.h"
+#include "shell/Settings.h"
 
-void CreateMediaManagers(Settings*) {
+// The figure library goes in before the first table opens: the table loads its pictures from
+// it. A manager made on first use is loaded again, now with the settings.
+void CreateMediaManagers(Settings* settings) {
     if (!gMovieList)
         gMovieList = new MovieList;
-    // The figure library goes in before the first table opens: the table loads its pictures
-    // from it.
-    DeckManager().SelectExtension(nullptr);
+    if (!gDeckManager)
+        gDeckManager = new ExtensionManager;
+    gDeckManager->Init(settings, -1, -1);
+    if (settings)
+        gDeckManager->SelectMotive(&settings->body.motive);
 }
 
 void CreateSoundManager(Settings*) {

@@ -66,9 +66,7 @@ constexpr int kStoryRadios[] = {262, 260};  // storyMode 1, 2
 constexpr int kSortSideRadios[] = {220, 219};     // suits right, left
 constexpr int kDiamondSideRadios[] = {225, 224};  // Diamonds right, left
 constexpr int kClickRadios[] = {302, 301};        // double click, single click
-constexpr int kMotiveStrings = 1274;        // 1274 to 1279, the program's own motives
-constexpr int kFirstFigureEntry = 7;
-constexpr int kLastFigureEntry = 48;
+constexpr std::int16_t kMotiveStrings = 1274;  // 1274 to 1279, the program's own motives
 constexpr std::int32_t kLargestDelay = 999;  // tenths of a second; the field is an i16
 
 std::int16_t sCardSizeAtOpening = 0;  // or at the last Apply
@@ -80,20 +78,46 @@ int SizeRadioIndex(std::int16_t size) {
     return -1;
 }
 
-// The motive list: the program's own six, then the figure libraries that have a name. The
-// list entry of motive m is m - 1.
-void FillMotiveList(HWND dialog) {
-    for (int i = 0; i < kOwnMotiveCount; ++i) AddComboString(dialog, 270, kMotiveStrings + i);
-    if (!gDeckManager) return;
-    for (int entry = kFirstFigureEntry; entry <= kLastFigureEntry; ++entry) {
-        const char* name = gDeckManager->FigureLibraryName(entry);
-        if (name && *name) AddComboText(dialog, 270, name);
+// The motive list: the program's own six, then the motives of the figure libraries that have a
+// name. Each row keeps its motive number, since the named motives may leave gaps.
+void AddMotiveRow(HWND dialog, const char* name, int motive) {
+    AddComboText(dialog, 270, name);
+    const LRESULT rows = SendDlgItemMessageA(dialog, 270, CB_GETCOUNT, 0, 0);
+    SendDlgItemMessageA(dialog, 270, CB_SETITEMDATA, static_cast<WPARAM>(rows - 1), motive);
+}
+
+void FillMotiveList(HWND dialog, std::int16_t motive) {
+    for (int i = 0; i < kMotivesPerLibrary; ++i) {
+        char name[kStringBufferSize] = {};
+        GetIndString(name, kMotiveStrings, static_cast<std::int16_t>(i));
+        AddMotiveRow(dialog, name, i + 1);
     }
+    if (gDeckManager) {
+        for (int index = kMotivesPerLibrary; index < kMotiveCount; ++index) {
+            char name[kMotiveNameSize] = {};
+            if (*gDeckManager->GetMotiveName(index, name)) AddMotiveRow(dialog, name, index + 1);
+        }
+    }
+    const int wanted = motive == 0 ? kDefaultMotive : motive;
+    const LRESULT rows = SendDlgItemMessageA(dialog, 270, CB_GETCOUNT, 0, 0);
+    for (int row = 0; row < rows; ++row) {
+        if (SendDlgItemMessageA(dialog, 270, CB_GETITEMDATA, row, 0) == wanted) {
+            SelectComboIndex(dialog, 270, row);
+            return;
+        }
+    }
+}
+
+// The motive number of the chosen row, or 0 for none.
+int ChosenMotive(HWND dialog) {
+    const int row = ComboSelection(dialog, 270);
+    if (row < 0) return 0;
+    return static_cast<int>(SendDlgItemMessageA(dialog, 270, CB_GETITEMDATA, row, 0));
 }
 
 void FillDeckList(HWND dialog, const SettingsBody& b) {
     const int count = gDeckManager ? gDeckManager->deckCount : 0;
-    for (int i = 0; i < count; ++i) AddComboText(dialog, 208, gDeckManager->decks[i].name);
+    for (int i = 0; i < count; ++i) AddComboText(dialog, 208, gDeckManager->deckNames[i]);
     SelectComboIndex(dialog, 208, b.cardSet - 1);
     const bool locked = gStoryMode && (b.pubState[1] & 0x70);
     SetItemEnabled(dialog, 208, !locked);
@@ -110,8 +134,7 @@ void ShowViewFields(HWND dialog, const SettingsBody& b, const SchafkopfOptions* 
     CheckRadioIndex(dialog, kStoryRadios, 2, b.storyMode - 1);
     if (options) SetItemText(dialog, options->currencyName, 261);
     FillDeckList(dialog, b);
-    FillMotiveList(dialog);
-    SelectComboIndex(dialog, 270, (b.motive == 0 ? 2 : b.motive) - 1);
+    FillMotiveList(dialog, b.motive);
     CheckItem(dialog, 211, b.ownCardsFullSize != 0);
     CheckItem(dialog, 215, b.superSmallCards != 0);
     CheckItem(dialog, 216, b.cardSorting != 0);
@@ -148,8 +171,8 @@ void StoreDeckAndMotive(HWND dialog, SettingsBody& b) {
     if (deck >= 0 && IsItemEnabled(dialog, 208) && gDeckManager && gDeckManager->SelectDeck(deck)) {
         b.cardSet = static_cast<std::int16_t>(deck + 1);
     }
-    const int motive = ComboSelection(dialog, 270) + 1;
-    if (motive >= 1 && gDeckManager && gDeckManager->IsMotiveAvailable(motive)) {
+    const int motive = ChosenMotive(dialog);
+    if (gDeckManager && gDeckManager->IsMotiveAvailable(motive)) {
         b.motive = static_cast<std::int16_t>(motive);
         gDeckManager->SelectExtension(&b.motive);
     }

@@ -50,19 +50,18 @@ void ShowMainWindowInFront() {
     SetForegroundWindow(gMainWindow);
 }
 
-// The configured deck refused: the first deck of the resources' language, when there is one.
+}  // namespace
+
 void CheckConfiguredDeck() {
     if (!gDeckManager || gDeckManager->IsDeckAvailable(gSettings->body.cardSet - 1)) return;
     const int wanted = gLanguageEnglish ? kDeckKindEnglish : kDeckKindGerman;
     for (int index = 0; index < gDeckManager->deckCount; ++index) {
-        if (gDeckManager->decks[index].kind != wanted) continue;
+        if (gDeckManager->deckKinds[index] != wanted) continue;
         gSettings->body.cardSet = static_cast<std::int16_t>(index + 1);
         gDeckManager->SelectDeck(index);
         return;
     }
 }
-
-}  // namespace
 
 bool RegisterMainWindowClass() {
     WNDCLASSA windowClass{};

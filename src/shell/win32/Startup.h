@@ -26,6 +26,9 @@ int RunProgram(HINSTANCE instance);
 
 bool InitializeApp(const char* title);
 void FinishStartup();
+// When the deck manager refuses the configured deck: the first deck of the resources'
+// language (kind 7 English, else 10) becomes the configured and current one, when there is one.
+void CheckConfiguredDeck();
 // The main loop; ends with the quit message.
 void RunMessageLoop();
 // Registers the main window's class (once); false when that fails.

@@ -32,6 +32,8 @@ protected:
     void SetUp() override {
         saved = gDeckManager;
         gDeckManager = &manager;
+        manager.UseProgramDeckOnly(kProgramDeckName);
+        manager.programDeckOnly = true;
         settings.SetDefaults();
     }
     void TearDown() override {
@@ -43,25 +45,13 @@ protected:
     Settings settings;
 };
 
-TEST(DeckManagerStandIn, OffersTheProgramsOwnGermanDeck) {
-    ExtensionManager manager;
-    EXPECT_EQ(manager.deckCount, 1);
-    EXPECT_EQ(manager.decks[0].kind, kDeckKindGerman);
-    EXPECT_EQ(manager.currentDeck, 0);
-    EXPECT_TRUE(manager.IsDeckAvailable(0));
-    EXPECT_TRUE(manager.HasFullSizeOwnCards());
-    EXPECT_TRUE(manager.HasAllCardSizes());
-    EXPECT_FALSE(manager.SelectDeck(1));
-    EXPECT_TRUE(manager.SelectDeck(0));
-}
-
 TEST_F(DeckPicturesTest, ApplyingChoosesADeckOfTheManagersList) {
     for (std::int16_t cardSet : {1, 2, 7, 0, -1}) {
         settings.body.cardSet = cardSet;
-        manager.currentDeck = -1;
+        manager.selectedDeck = -1;
         settings.ApplySettings();
         EXPECT_EQ(settings.body.cardSet, 1) << cardSet;
-        EXPECT_EQ(manager.currentDeck, 0) << cardSet;
+        EXPECT_EQ(manager.selectedDeck, 0) << cardSet;
     }
 }
 
