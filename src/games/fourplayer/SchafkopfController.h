@@ -138,6 +138,7 @@ class SchafkopfController : public DoppelkopfController {
     void StepPartnerCards(int seat);
     void TakeCall(int seat);
     void SetFixedParties(int seat);
+    void CompleteOtherParty();
     void BookStock(int seat);
     int SeatAfterDealer() const { return (dealer + 1) % kTableSeats; }
 };
