@@ -141,6 +141,9 @@ class SchafkopfController : public DoppelkopfController {
     void TakeCall(int seat);
     void SetFixedParties(int seat);
     void CompleteOtherParty();
+    int FirstAceOfAnother(int seat);
+    void MendOwnAceCall(int seat);
+    bool TurnLoneCallGameIntoSolo(int seat);
     void BookStock(int seat);
     int SeatAfterDealer() const { return (dealer + 1) % kTableSeats; }
 };

@@ -219,6 +219,9 @@ class Series {
         if (startRef.Kind() == 1 && g.calledSuit < 0 && options.partnershipMode == 2 &&
             !(g.gameType.word & kModExchange))
             Fail("a Call Game without a called suit");
+        if (startRef.Kind() == 1 && g.calledSuit >= 0 && g.partyLists[0] >= 0 &&
+            g.HoldsCard(g.partyLists[0], g.calledSuit * 8 + 8))
+            Fail("the declarer called his own Ace: " + PartyText() + " bid " + std::to_string(table->biddingPhase));
         bool calledLed = false;
         int tricksPlayed = 0;
         while (!table->IsGameDecided()) {
@@ -253,6 +256,16 @@ class Series {
         }
         CheckGameEnd(dealt, tricksPlayed);
         return true;
+    }
+
+    std::string PartyText() {
+        SchafkopfComputerPlayer& g = Game();
+        std::string text = "word " + std::to_string(g.gameType.word) + " declarer " + std::to_string(g.declarer) +
+                           " called " + std::to_string(g.calledSuit) + " lists";
+        for (std::int16_t s : g.partyLists) text += " " + std::to_string(s);
+        text += " flags ";
+        for (const SeatBlock& b : g.seats) text += std::to_string(b.inDeclarerParty);
+        return text;
     }
 
     int SoloCountSum() const {
@@ -462,7 +475,7 @@ class Series {
             const int s = g.partyLists[i];
             if (s < 0 || s > 3) continue;
             if ((i < 2) != (g.seats[s].inDeclarerParty != 0) && !(word & kModExchange))
-                Fail("seat " + std::to_string(s) + "'s party flag contradicts the party lists");
+                Fail("seat " + std::to_string(s) + "'s party flag contradicts the party lists: " + PartyText());
         }
 
         GameListHeader& head = *GameListHead(table->gameListHandle);
