@@ -463,8 +463,7 @@ void SchafkopfController::ForceCallGame() {
             game->seatCalls[seat].rank = call.rank;
         }
     } else {
-        game->seatCalls[seat].suit = static_cast<std::int16_t>(std::max(0, FirstAceOfAnother(seat)));
-        game->seatCalls[seat].rank = 8;
+        game->seatCalls[seat].suit = 0;
     }
 }
 
