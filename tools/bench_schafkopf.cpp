@@ -19,12 +19,16 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double Microseconds(Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }
+double Microseconds(Clock::duration d) {
+    return std::chrono::duration<double, std::micro>(d).count();
+}
 
 double Percentile(std::vector<double> values, double share) {
-    if (values.empty()) return 0.0;
+    if (values.empty())
+        return 0.0;
     std::sort(values.begin(), values.end());
-    const auto index = static_cast<std::size_t>(share * static_cast<double>(values.size() - 1) + 0.5);
+    const auto index =
+        static_cast<std::size_t>(share * static_cast<double>(values.size() - 1) + 0.5);
     return values[std::min(index, values.size() - 1)];
 }
 
@@ -45,7 +49,8 @@ int main(int argc, char** argv) {
     settings.tableMode = 1;
     rules.seriesEnd = 1;
     SchafkopfController table;
-    if (!table.Init(&settings, &options, &rules, false)) return 1;
+    if (!table.Init(&settings, &options, &rules, false))
+        return 1;
     const std::uint8_t computers[4] = {1, 1, 1, 1};
     table.SetSeatKinds(computers);
     table.listGames = 0;
@@ -68,7 +73,8 @@ int main(int argc, char** argv) {
         table.StepBidding(0);
         SchafkopfComputerPlayer& game = *table.Game();
         CopyGameType(&table.humanGameType, &game.seats[0].bid);
-        if (!table.StartPlay()) continue;
+        if (!table.StartPlay())
+            continue;
         while (!table.IsGameDecided()) {
             table.BeginTrick(true);
             int seat = game.leader;
@@ -89,8 +95,10 @@ int main(int argc, char** argv) {
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     std::printf("deals %ld, played %zu, cards %zu\n", deals, dealTimes.size(), cardTimes.size());
-    std::printf("card_choice_us median=%.1f p99=%.1f\n", Percentile(cardTimes, 0.5), Percentile(cardTimes, 0.99));
-    std::printf("deal_us median=%.1f p99=%.1f\n", Percentile(dealTimes, 0.5), Percentile(dealTimes, 0.99));
+    std::printf("card_choice_us median=%.1f p99=%.1f\n", Percentile(cardTimes, 0.5),
+                Percentile(cardTimes, 0.99));
+    std::printf("deal_us median=%.1f p99=%.1f\n", Percentile(dealTimes, 0.5),
+                Percentile(dealTimes, 0.99));
     std::printf("deals_per_s %.1f\n", seconds > 0 ? static_cast<double>(deals) / seconds : 0.0);
     return 0;
 }

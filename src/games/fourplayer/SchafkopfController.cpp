@@ -480,10 +480,12 @@ int SchafkopfController::FirstAceOfAnother(int seat) {
 // A Call Game whose call names the declarer's own Ace is called again by the rules.
 void SchafkopfController::MendOwnAceCall(int seat) {
     SchafkopfComputerPlayer* game = Game();
-    if (!IsTableSeatNumber(seat) || game->calledSuit < 0 || !game->HoldsCard(seat, game->CalledCard()))
+    if (!IsTableSeatNumber(seat) || game->calledSuit < 0 ||
+        !game->HoldsCard(seat, game->CalledCard()))
         return;
     SchafkopfCall call;
-    if (game->ChooseCalledSuit(game->seats[seat], &call) && !game->HoldsCard(seat, call.suit * 8 + 8)) {
+    if (game->ChooseCalledSuit(game->seats[seat], &call) &&
+        !game->HoldsCard(seat, call.suit * 8 + 8)) {
         game->calledSuit = call.suit;
         game->calledAceMissing = call.calledAceMissing;
         game->calledRank = call.rank;
@@ -498,7 +500,8 @@ void SchafkopfController::MendOwnAceCall(int seat) {
 bool SchafkopfController::TurnLoneCallGameIntoSolo(int seat) {
     SchafkopfComputerPlayer* game = Game();
     const GameTypeWord word = game->gameType.word;
-    if ((word & kGameBitsMask) != kWordNormal || (word & kModExchange) || FirstAceOfAnother(seat) >= 0)
+    if ((word & kGameBitsMask) != kWordNormal || (word & kModExchange) ||
+        FirstAceOfAnother(seat) >= 0)
         return false;
     game->gameType.word = (word & ~kGameBitsMask) | kWordSuitSolo;
     game->seats[seat].bid = game->gameType;

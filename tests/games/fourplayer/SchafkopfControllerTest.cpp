@@ -487,7 +487,8 @@ TEST(SchafkopfBidding, RandomDealsBidByFourComputerSeats) {
             const int s = g.partyLists[0];
             // A forced game without a suit to call calls Schellen, or, when that Ace is the
             // declarer's own, the first suit whose Ace another seat holds.
-            EXPECT_FALSE(check.Holds(s, Card(g.calledSuit, 'A'))) << "seat " << s << " calls its own Ace";
+            EXPECT_FALSE(check.Holds(s, Card(g.calledSuit, 'A')))
+                << "seat " << s << " calls its own Ace";
             const bool forcedBlind = o.allPassRule == 1 && !check.MayCall(s, g.calledSuit);
             if (!o.callAnyAce && !forcedBlind) {
                 if (check.MayCallAny(s)) {
