@@ -2,6 +2,7 @@
 // published strategy, the ratings against brute force, and seeded play-outs of whole deals.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <random>
@@ -504,6 +505,53 @@ TEST(AllPassedPlay, PlayOutsOfRamschLeasterAndBegAreLegalCompleteAndNeverFallBac
         for (const std::string& f : t.failures)
             ADD_FAILURE() << f;
     }
+}
+
+// --- strength on the same deals with one seat swapped ---
+
+constexpr int kLevelFive = 27; // level 5, normal style
+
+TEST(AllPassedPlay, ALevelFiveSeatBeatsARandomLegalSeatInRamschAndAsBegDeclarer) {
+    ResetAlertRecorder();
+    std::vector<double> ramsch;
+    std::vector<double> beg;
+    for (int d = 0; d < kPlayoutDeals; ++d) {
+        playout::Setup s;
+        s.seed = 90000u + static_cast<std::uint32_t>(d);
+        s.leader = d % 4;
+        // Ramsch: the card points of seat 0, a level-5 seat or a random-legal seat among three
+        // random-legal seats.
+        s.word = kRamsch;
+        s.declarer = -1;
+        for (auto& seat : s.seats)
+            seat = playout::RandomLegal();
+        s.seats[0] = playout::Computer(kLevelFive);
+        const playout::Result computer = playout::Play(s);
+        s.seats[0] = playout::RandomLegal();
+        const playout::Result random = playout::Play(s);
+        ASSERT_TRUE(computer.complete && random.complete);
+        ramsch.push_back(computer.cardPoints[0] - random.cardPoints[0]);
+        // Beg: the declarer wins without a trick; level-5 defenders against a level-5 or a
+        // random-legal declarer.
+        s.word = kBeg;
+        s.declarer = d % 4;
+        for (auto& seat : s.seats)
+            seat = playout::Computer(kLevelFive);
+        const playout::Result begComputer = playout::Play(s);
+        s.seats[s.declarer] = playout::RandomLegal();
+        const playout::Result begRandom = playout::Play(s);
+        ASSERT_TRUE(begComputer.complete && begRandom.complete);
+        beg.push_back((begComputer.tricksWon[s.declarer] == 0 ? 1.0 : 0.0) -
+                      (begRandom.tricksWon[s.declarer] == 0 ? 1.0 : 0.0));
+    }
+    const playout::Interval points = playout::MeanInterval(ramsch);
+    const playout::Interval wins = playout::MeanInterval(beg);
+    std::printf("Ramsch card points, level 5 minus random-legal: %.2f +- %.2f\n", points.mean,
+                points.half);
+    std::printf("Beg declarer wins, level 5 minus random-legal: %.3f +- %.3f\n", wins.mean,
+                wins.half);
+    EXPECT_LT(points.mean + points.half, 0.0);
+    EXPECT_GT(wins.mean - wins.half, 0.0);
 }
 
 } // namespace
