@@ -502,6 +502,44 @@ TEST_F(DispatchTest, ALedCalledSuitSettlesThePartiesUnlessTheCalledAceRulesAreOf
     }
 }
 
+// --- the parties at the start and the end ---
+
+TEST_F(DispatchTest, FixedPartnersMakeBothPartiesKnownFromTheStart) {
+    options.partnershipMode = 0;
+    game.NewGameWithOptions(&options);
+    std::mt19937 random(12);
+    Deal(random, kWordNormal, 1, -1);
+    game.partyLists[0] = 3; // the partners across the table, as the bidding fixed them
+    game.partyLists[1] = 1;
+    game.StartPlay(-1, false, false, 3);
+    const std::int16_t parties[5] = {3, 1, 0, 2, -1};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(game.partyLists[i], parties[i]) << i;
+    EXPECT_TRUE(game.ArePartiesKnown());
+    for (int s = 0; s < 4; ++s)
+        EXPECT_EQ(game.seats[s].inDeclarerParty, s == 1 || s == 3 ? 1 : 0) << s;
+}
+
+TEST_F(DispatchTest, ALostPartnerGameListsTheWinningDefendersInSeatOrder) {
+    std::mt19937 random(13);
+    Deal(random, kWordNormal, 0, 0);
+    // The table learnt seat 3 before seat 1 as a defender.
+    const std::int16_t parties[5] = {0, 2, 3, 1, -1};
+    for (int i = 0; i < 5; ++i)
+        game.partyLists[i] = parties[i];
+    const std::int16_t points[4] = {20, 30, 20, 50};
+    for (int s = 0; s < 4; ++s) {
+        game.cardPoints[s] = points[s];
+        game.tricksWon[s] = 2;
+    }
+    GameBill bill{};
+    game.SettleGame(&bill);
+    EXPECT_EQ(bill.listedSeats[0], 1);
+    EXPECT_EQ(bill.listedSeats[1], 3);
+    EXPECT_EQ(bill.listedSeats[2], -1);
+    EXPECT_EQ(bill.cardPoints, 80);
+}
+
 // --- the last resort and the booking, over whole deals ---
 
 TEST_F(DispatchTest, WholeDealsPlayTheLowestLegalCardAndBookTheReferencesWinners) {
