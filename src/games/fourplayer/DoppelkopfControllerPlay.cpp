@@ -82,9 +82,11 @@ int DoppelkopfController::PlayHumanCopy(int card, int seat, bool secondCopy) {
         StopAlert(kProgrammingErrorList, kProgrammingErrorIndex, "Human card");
         return 0;
     }
+    const std::int16_t mover = player->seatToMove;
     player->seatToMove = static_cast<std::int16_t>(seat);
     const int code = player->IsLegalCard(seat, card);
     if (code != 1) {
+        player->seatToMove = mover;
         player->trickCards[seat] = 0;
         return code;
     }

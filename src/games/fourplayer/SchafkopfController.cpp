@@ -623,6 +623,19 @@ void SchafkopfController::TakeCall(int seat) {
     game->calledRank = game->seatCalls[seat].rank;
 }
 
+// The holders of the two partner cards play against the other two: without the second list
+// a game the holders lose would list no winner, and every seat would pay.
+void SchafkopfController::CompleteOtherParty() {
+    SchafkopfComputerPlayer* game = Game();
+    if (!IsTableSeatNumber(game->partyLists[1]) || IsTableSeatNumber(game->partyLists[2]))
+        return;
+    int next = 2;
+    for (int s = 0; s < kTableSeats; ++s)
+        if (s != game->partyLists[0] && s != game->partyLists[1])
+            game->partyLists[next++] = static_cast<std::int16_t>(s);
+    game->partyLists[4] = -1;
+}
+
 void SchafkopfController::SetFixedParties(int seat) {
     SchafkopfComputerPlayer* game = Game();
     const std::int16_t lists[5] = {static_cast<std::int16_t>(seat),
@@ -694,6 +707,7 @@ bool SchafkopfController::StartPlay() {
             const int p = game->partyLists[0];
             TakeCall(p);
             game->StartPlay(-1, false, false, p);
+            CompleteOtherParty();
         } else {
             game->StartPlay(-1, false, false, -1);
         }

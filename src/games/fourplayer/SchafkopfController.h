@@ -73,6 +73,8 @@ class SchafkopfController : public DoppelkopfController {
     // is dealt again (the list record goes with UndoLastGame).
     void AdjustAfterGame(int ignored, bool flag) override;
     bool HasRequiredSolos(int seat) override;
+    // Every counter of the options' statistics, the balance included.
+    void ClearStatistics() override;
 
     // The operations this level adds, in slot order. Init answers false when the computer
     // player could not be made.
@@ -138,6 +140,7 @@ class SchafkopfController : public DoppelkopfController {
     void StepPartnerCards(int seat);
     void TakeCall(int seat);
     void SetFixedParties(int seat);
+    void CompleteOtherParty();
     void BookStock(int seat);
     int SeatAfterDealer() const { return (dealer + 1) % kTableSeats; }
 };

@@ -204,6 +204,13 @@ DoppelkopfController::StatisticsCounters SchafkopfController::Counters() {
             &schafkopfRules->expectedValues[4]};
 }
 
+void SchafkopfController::ClearStatistics() {
+    if (!schafkopfRules) return;
+    for (auto& counter : schafkopfRules->statistics) counter = 0;
+    for (auto& counter : schafkopfRules->placeStatistics) counter = 0;
+    for (auto& counter : schafkopfRules->expectedValues) counter = 0;
+}
+
 int SchafkopfController::CountGameStatistics(const std::int32_t* values, std::int32_t key, int listKind,
                                              bool doppelkopf) {
     if (!settings || !settings->individualStats) return -1;

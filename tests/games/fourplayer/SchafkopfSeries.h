@@ -69,6 +69,7 @@ struct Options {
     bool fox = false;
     bool runners = false;
     bool declarerLeads = false;
+    bool firstTrick = false;
     int trumpSuit = 1;
     std::int32_t seriesEnd = kSeriesEndNever;
     std::int32_t seriesGameCount = 36;
@@ -99,6 +100,7 @@ class Series {
         options.catchTheFox = o.fox;
         options.withLaufende = o.runners;
         options.declarerLeads = o.declarerLeads;
+        options.firstTrick = o.firstTrick;
         options.trumpSuit = static_cast<std::int16_t>(o.trumpSuit);
         options.allowedGames = 0x1FFF;
         options.seriesEnd = o.seriesEnd;
@@ -138,14 +140,36 @@ class Series {
         return table->IsPointLimitReached();
     }
 
-    // One deal from the shuffle to the booking; false when the series ended before it.
+    // One deal from the shuffle to the booking; false when the series ended before it. Now
+    // and then a finished game is taken back and its cards dealt again, as the table's keep
+    // cards deal does.
     bool PlayDeal(std::uint32_t minutesPerDeal = 0) {
         clockMs += minutesPerDeal * 60000u;
         if (SeriesOver()) return false;
         ++deals;
         for (int seat = 0; seat < 4; ++seat)
             table->SetSeatProfile(kProfiles[(deals + 7 * seat) % std::size(kProfiles)], seat);
-        table->NewDeal(false);
+        if (Deal(false) && replayEvery > 0 && rng() % replayEvery == 0) {
+            CheckReplay();
+            Deal(true);
+        }
+        return true;
+    }
+
+    // The state a finished game must leave behind when it is taken back.
+    struct Before {
+        GameListHeader head;
+        std::int16_t soloCounts[4];
+        std::int16_t potUnits;
+        std::int16_t dealer;
+    } before{};
+
+    bool Deal(bool keepCards) {
+        before.head = *GameListHead(table->gameListHandle);
+        std::memcpy(before.soloCounts, table->soloCounts, sizeof before.soloCounts);
+        before.potUnits = Game().potUnits;
+        table->NewDeal(keepCards);
+        before.dealer = table->dealer;
         int soloist = -1;
         const bool finalSolo = table->CheckFinalSoloRound(&soloist);
         if (!finalSolo) table->bids[0] = 0;
@@ -157,14 +181,33 @@ class Series {
         CopyGameType(&table->humanGameType, &Game().seats[0].bid);
         if (!table->StartPlay()) {
             ++voidDeals;
-            return true;
+            return false;
         }
         if (finalSolo && !Game().IsSoloGame()) Fail("the required solo round plays no solo");
-        PlayOut();
-        return true;
+        return PlayOut();
     }
 
-    void PlayOut() {
+    // UndoLastGame and AdjustAfterGame put the totals, counts, dealer, solo counts and pot back.
+    void CheckReplay() {
+        const GameRecord record = *LastGameRecord(table->gameListHandle);
+        table->UndoLastGame();
+        table->AdjustAfterGame(0, true);
+        ++replays;
+        const GameListHeader& head = *GameListHead(table->gameListHandle);
+        if (std::memcmp(&head, &before.head, sizeof head) != 0) Fail("the list after taking the game back");
+        if (std::memcmp(table->soloCounts, before.soloCounts, sizeof before.soloCounts) != 0)
+            Fail("solo counts after taking the game back");
+        if (Game().potUnits != before.potUnits) Fail("pot after taking the game back");
+        if (table->dealer != before.dealer) Fail("dealer after taking the game back");
+        for (int s = 0; s < 4; ++s) {
+            int pot = 0;
+            if (record.potBooked && (record.potSeat == -1 || record.potSeat == s)) pot = record.potAmount;
+            recordSums[s] -= record.values[s] + pot;
+            if (!IsItemScoredRecord(record)) (IsListedSeat(record, s) ? won[s] : lost[s]) -= 1;
+        }
+    }
+
+    bool PlayOut() {
         SchafkopfComputerPlayer& g = Game();
         const int cardsPerHand = g.GetCardsPerHand();
         std::vector<int> dealt[4];
@@ -172,6 +215,7 @@ class Series {
             for (int p = 0; p < kHandPlaces; ++p)
                 if (g.seats[seat].hand[p] != 0) dealt[seat].push_back(g.seats[seat].hand[p]);
         const skref::Game startRef = Ref();
+        if (startRef.Kind() == 0x2000) ++firstTrickGames;
         if (startRef.Kind() == 1 && g.calledSuit < 0 && options.partnershipMode == 2 &&
             !(g.gameType.word & kModExchange))
             Fail("a Call Game without a called suit");
@@ -180,7 +224,7 @@ class Series {
         while (!table->IsGameDecided()) {
             if (g.trickNumber != tricksPlayed + 1) {
                 Fail("trick number " + std::to_string(g.trickNumber));
-                return;
+                return false;
             }
             if (probeEvery > 0 && rng() % probeEvery == 0) CheckProbe();
             table->BeginTrick(true);
@@ -188,7 +232,7 @@ class Series {
             bool ledCalled = false;
             for (int n = 0; n < 4; ++n) {
                 const int seat = (leader + n) % 4;
-                if (!PlayCard(seat, leader, calledLed, tricksPlayed + 1 == cardsPerHand, &ledCalled)) return;
+                if (!PlayCard(seat, leader, calledLed, tricksPlayed + 1 == cardsPerHand, &ledCalled)) return false;
             }
             int cards[4];
             for (int s = 0; s < 4; ++s) cards[s] = g.trickCards[s];
@@ -208,6 +252,7 @@ class Series {
             calledLed = calledLed || ledCalled;
         }
         CheckGameEnd(dealt, tricksPlayed);
+        return true;
     }
 
     int SoloCountSum() const {
@@ -444,8 +489,19 @@ class Series {
             for (const auto& l : expected) text += " " + std::to_string(l.kind) + "/" + std::to_string(l.value);
             Fail(text);
         }
-        for (int i = 0; i < 3; ++i)
-            if (bill.listedSeats[i] != ref.listed[i]) Fail("listed seat " + std::to_string(i));
+        // The listed seats as a set: the winners' order is the table's own.
+        std::vector<int> listed(bill.listedSeats, bill.listedSeats + 3), refListed(ref.listed, ref.listed + 3);
+        if (listed[0] != refListed[0] && ref.perOpponent == 0) Fail("the Ramsch's or Leaster's seat");
+        std::sort(listed.begin(), listed.end());
+        std::sort(refListed.begin(), refListed.end());
+        if (listed != refListed)
+            Fail("listed seats " + std::to_string(bill.listedSeats[0]) + "," + std::to_string(bill.listedSeats[1]) +
+                 "," + std::to_string(bill.listedSeats[2]) + " word " + std::to_string(word) + " declarer " +
+                 std::to_string(g.declarer) + " lists " + std::to_string(g.partyLists[0]) + "," +
+                 std::to_string(g.partyLists[1]) + "," + std::to_string(g.partyLists[2]) + "," +
+                 std::to_string(g.partyLists[3]) + " flags " + std::to_string(g.seats[0].inDeclarerParty) +
+                 std::to_string(g.seats[1].inDeclarerParty) + std::to_string(g.seats[2].inDeclarerParty) +
+                 std::to_string(g.seats[3].inDeclarerParty));
         if (bill.value != (bock ? 2 : 1) * ref.value) Fail("bill value");
         if ((bill.potBooked != 0) != ref.potBooked || (ref.potBooked && bill.potAmount != ref.potAmount))
             Fail("pot booking");
@@ -517,12 +573,13 @@ class Series {
     }
     int probeEvery = 0;   // a probe before one trick in this many, 0 never
     int suggestEvery = 0; // a suggestion before one of seat 0's cards in this many
+    int replayEvery = 0;  // a finished game taken back and dealt again, one in this many
     bool solosMissingAtTimeLimit = false;
     std::vector<std::string> failures;
     long deals = 0, voidDeals = 0, games = 0, cardsPlayed = 0, fallbackCards = 0, standInCards = 0;
-    long probes = 0, suggestions = 0, emptySuggestions = 0, earlyEnds = 0, firstTrickSolos = 0;
+    long replays = 0, probes = 0, suggestions = 0, emptySuggestions = 0, earlyEnds = 0, firstTrickSolos = 0;
     long bockEvents = 0, bockGames = 0, solos = 0, allPassed = 0, resupras = 0, contras = 0, runnerItems = 0;
-    long extrasItems = 0, potItems = 0, touts = 0;
+    long firstTrickGames = 0, extrasItems = 0, potItems = 0, touts = 0;
     std::int64_t recordSums[4] = {};
     int won[4] = {};
     int lost[4] = {};

@@ -34,7 +34,7 @@ std::vector<Options> OptionSets() {
     add([](Options& o) { o.allPassRule = 2; o.withPot = true; });
     add([](Options& o) { o.allPassRule = 3; o.fox = true; });
     add([](Options& o) { o.partnershipMode = 0; o.runners = true; });
-    add([](Options& o) { o.partnershipMode = 1; o.tout = true; });
+    add([](Options& o) { o.partnershipMode = 1; o.tout = true; o.firstTrick = true; });
     add([](Options& o) { o.partnershipMode = 1; o.allPassRule = 2; o.shortDeck = true; });
     add([](Options& o) { o.shortDeck = true; o.allPassRule = 2; o.runners = true; o.fox = true; });
     add([](Options& o) { o.supResup = true; o.bockEvents = 2 | 4 | 8 | 16; o.withPot = true; });
@@ -59,14 +59,15 @@ std::string Report(const Series& s) {
 TEST(SchafkopfSeries, ComputerSeriesOverEveryOptionSetKeepTheRules) {
     const auto sets = OptionSets();
     const long perSet = DealsOfLongRun() / static_cast<long>(sets.size()) + 1;
-    long deals = 0, fallback = 0, standIn = 0, cards = 0, suggestions = 0, empty = 0, probes = 0;
+    long deals = 0, fallback = 0, standIn = 0, cards = 0, suggestions = 0, empty = 0, probes = 0, replays = 0;
     long bockEvents = 0, bockGames = 0, solos = 0, allPassed = 0, early = 0, resupras = 0, contras = 0;
-    long runners = 0, extras = 0, pots = 0, touts = 0, firstTrickSolos = 0;
+    long runners = 0, firstTrickGames = 0, extras = 0, pots = 0, touts = 0, firstTrickSolos = 0;
     for (std::size_t i = 0; i < sets.size(); ++i) {
         Series s(sets[i], 1000u + static_cast<std::uint32_t>(i));
         ASSERT_TRUE(s.ok);
         s.probeEvery = 7;
         s.suggestEvery = 5;
+        s.replayEvery = 9;
         for (long d = 0; d < perSet; ++d)
             ASSERT_TRUE(s.PlayDeal()) << "option set " << i;
         ASSERT_TRUE(s.failures.empty()) << "option set " << i << "\n" << Report(s);
@@ -77,6 +78,7 @@ TEST(SchafkopfSeries, ComputerSeriesOverEveryOptionSetKeepTheRules) {
         suggestions += s.suggestions;
         empty += s.emptySuggestions;
         probes += s.probes;
+        replays += s.replays;
         bockEvents += s.bockEvents;
         bockGames += s.bockGames;
         solos += s.solos;
@@ -89,14 +91,15 @@ TEST(SchafkopfSeries, ComputerSeriesOverEveryOptionSetKeepTheRules) {
         pots += s.potItems;
         touts += s.touts;
         firstTrickSolos += s.firstTrickSolos;
+        firstTrickGames += s.firstTrickGames;
     }
     std::printf("deals %ld, cards %ld, fall-back cards %ld, stand-in cards %ld, suggestions %ld (%ld empty), "
-                "probes %ld\n",
-                deals, cards, fallback, standIn, suggestions, empty, probes);
+                "probes %ld, replayed deals %ld\n",
+                deals, cards, fallback, standIn, suggestions, empty, probes, replays);
     std::printf("solos %ld, all passed %ld, early ends %ld, bock events %ld, bock games %ld, contras %ld, "
-                "resupras %ld, runner items %ld, extras %ld, pot items %ld, touts %ld, 1st Trick solos %ld\n",
+                "resupras %ld, runner items %ld, extras %ld, pot items %ld, touts %ld, 1st Trick games %ld, turned solos %ld\n",
                 solos, allPassed, early, bockEvents, bockGames, contras, resupras, runners, extras, pots, touts,
-                firstTrickSolos);
+                firstTrickGames, firstTrickSolos);
     // The option sets reach what they are there for.
     EXPECT_GT(solos, 0);
     EXPECT_GT(allPassed, 0);
@@ -104,6 +107,7 @@ TEST(SchafkopfSeries, ComputerSeriesOverEveryOptionSetKeepTheRules) {
     EXPECT_GT(pots, 0);
     EXPECT_GT(suggestions, 0);
     EXPECT_GT(probes, 0);
+    EXPECT_GT(replays, 0);
     EXPECT_TRUE(RecordedAlerts().empty());
 }
 
