@@ -92,6 +92,10 @@ class SchafkopfComputerBase : public FourSeatComputerPlayer {
     // in the last trick.
     bool IsHeartTenSafe(int seat, int card) override;
     int GetLowTrumpLimit() override;
+    // The Ten or Ace least likely to win a trick; the called Ace stays until its suit was led.
+    bool ThrowOffTenOrAce(int seat) override;
+    // The called Ace is never given up in place of a lower card before its suit was led.
+    bool MayPlayCardNow(int seat, int card) override;
     // The bidding: one level per candidate game, the choice, and the doublings.
     void EvaluateGameTypes(int seat, SeatBlock& block, bool forced) override;
     int EvaluateSingleRankSolo(SeatBlock& block, const GameType& candidate, bool forced, int seat,
