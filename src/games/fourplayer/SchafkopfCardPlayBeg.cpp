@@ -185,6 +185,9 @@ bool SchafkopfCardPlay::DiscardBegDefender(int seat, int best) {
     }
     if (DiscardHighestExcess(seat, IsCardCode(best) ? GetSuitGroup(best) : -1, best))
         return true;
+    // The Ten or Ace least likely to win a trick later.
+    if (ThrowOffTenOrAce(seat))
+        return true;
     for (int rank : {kRankKing, 3, 2})
         for (int suit = 0; suit < 4; ++suit) {
             const int card = CardOfRank(suit, rank);
