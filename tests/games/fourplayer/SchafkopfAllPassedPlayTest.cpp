@@ -239,6 +239,32 @@ TEST(AllPassedPlay, FixturesGiveTheExpectedCardAndReason) {
            Card(E, 'U'), Card(E, 'A')}},
          Card(S, 'A'),
          35},
+        {"Beg: a defender whose lowest card beats the declarer's lead plays its highest",
+         {kBeg,
+          0,
+          0,
+          1,
+          {Card(G, '8')},
+          {},
+          1,
+          {Card(G, '9'), Card(G, 'K'), Card(S, '7'), Card(S, '8'), Card(H, '7'), Card(H, '9'),
+           Card(E, '7'), Card(E, '8')}},
+         Card(G, 'K'),
+         1},
+        {"Beg: a defender in second place that cannot follow, with few points to come, plays "
+         "the last card of its hand",
+         {kBeg,
+          0,
+          0,
+          4,
+          {Card(G, '7')},
+          {Card(G, 'A'), Card(G, 'T'), Card(G, 'K'), Card(S, 'A'), Card(S, 'K'), Card(H, 'A'),
+           Card(H, '7'), Card(E, 'A'), Card(E, '7'), Card(E, 'K'), Card(S, 'T'), Card(H, 'T')},
+          1,
+          {Card(S, '7'), Card(H, '8'), Card(H, 'K'), Card(E, '9'), Card(E, 'U')},
+          1},
+         Card(E, 'U'),
+         1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -300,6 +326,49 @@ TEST(AllPassedPlay, EquivalentCardPlaysLowOrTheCardWithNothingBetweenOrNothing) 
             EXPECT_EQ(log->entries[log->count - 1].reason, c.reason);
         }
     }
+}
+
+// A group the seat does not hold, a risk without an index, a card that is no card: each
+// attempt declines without playing, and nothing reads outside the hand.
+TEST(AllPassedPlay, BadInputLetsTheNextAttemptRun) {
+    ResetAlertRecorder();
+    Position p{kRamsch,
+               -1,
+               0,
+               1,
+               {Card(2, '7')},
+               {},
+               1,
+               {Card(0, '7'), Card(0, '8'), Card(0, '9'), Card(0, 'K'), Card(3, '7'), Card(3, '8'),
+                Card(3, 'K'), Card(3, 'A')}};
+    PositionGame game(p);
+    CountingPlayer& g = game.Game();
+    g.SetSeatToAct(1);
+    const double risks[5] = {2.0, 2.0, 3.0, 1.0, 1.0};
+    const int indexes[5] = {-1, -1, -1, -1, -1};
+    EXPECT_FALSE(g.DiscardByRisk(1, risks, indexes));
+    EXPECT_FALSE(g.PlayBelowCard(1, 2, Card(2, '7')));
+    EXPECT_FALSE(g.PlayBelowCard(1, kTrumpGroup, 0));
+    EXPECT_FALSE(g.PlayEquivalentCard(1, 0));
+    EXPECT_FALSE(g.PlayEquivalentCard(1, Card(2, 'A')));
+    int index = 5;
+    SchafkopfTrumpTable table;
+    g.BuildTrumpTable(1, &table);
+    EXPECT_EQ(table.count, 0);
+    EXPECT_EQ(table.firstIndex, -1);
+    EXPECT_EQ(g.RateGroupRisk(1, 9, &index, table), 0.0);
+    EXPECT_EQ(index, -1);
+    EXPECT_EQ(g.RateGroupRisk(1, kTrumpGroup, &index, table), 0.0);
+    EXPECT_EQ(index, -1);
+    EXPECT_EQ(g.CountHigherOut(1, 0), 0);
+    EXPECT_EQ(g.CountDuckCards(1, -1), 0);
+    EXPECT_FALSE(g.LeadTrumpIfSafe(1, false, table));
+    EXPECT_EQ(g.trickCards[1], 0);
+    // Without trumps the seat has no trump to lead and rates its trumps 0.0.
+    g.trickCards[0] = 0;
+    g.leader = 1;
+    EXPECT_TRUE(g.LeadAllPassed(1));
+    EXPECT_FALSE(g.IsTrump(g.trickCards[1]));
 }
 
 // --- the group risk of every plain-suit holding ---
