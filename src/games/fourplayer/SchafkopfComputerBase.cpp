@@ -350,12 +350,6 @@ Handle SchafkopfComputerBase::GetStrategyLibrary(int) {
 // --- slots whose Schafkopf answers come with the bidding and the card rules ---
 
 void SchafkopfComputerBase::StepSeat(int) {}
-bool SchafkopfComputerBase::PlayTrickTakingCard(int, int) {
-    return false;
-}
-bool SchafkopfComputerBase::PlayHighSuitCardBehind(int, int) {
-    return false;
-}
 
 int SchafkopfComputerBase::GetTrumpSuitCard(int rankStep) {
     return Rules().trumpSuit * 8 + rankStep;

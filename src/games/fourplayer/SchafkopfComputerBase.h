@@ -92,6 +92,23 @@ class SchafkopfComputerBase : public FourSeatComputerPlayer {
     // in the last trick.
     bool IsHeartTenSafe(int seat, int card) override;
     int GetLowTrumpLimit() override;
+    // The Ten or Ace least likely to win a trick; the called Ace stays until its suit was led.
+    bool ThrowOffTenOrAce(int seat) override;
+    // The called Ace is never given up in place of a lower card before its suit was led.
+    bool MayPlayCardNow(int seat, int card) override;
+    // In the two-card partnership a seat with the Eichel Ober shows its party with it rather
+    // than with the Ober the others watch.
+    void ShowClubQueen(int seat, int* place, int* reason) override;
+    // The called suit: a defender gives up its lowest card of it, a declaring seat shows itself
+    // with the called Ace or its Ober, the holder leads low from a long suit.
+    bool LeadClubQueenToShowParty(int seat) override;
+    // The trump a seat plays when it plays a trump on the card.
+    bool FollowInTrumpNormalGame(int seat, int card) override;
+    // The holder of the called Ace plays it when its suit comes; a caller with one card of the
+    // called suit keeps it. Answers a legal card of the seat or -1.
+    int ReplaceCardChoice(int seat, int card, int* place, int bestCard) override;
+    // A winning trump gives way to the next one up when both are worth the same to the trick.
+    int ReplaceCardChoiceNext(int seat, int card, int bestCard) override;
     // The bidding: one level per candidate game, the choice, and the doublings.
     void EvaluateGameTypes(int seat, SeatBlock& block, bool forced) override;
     int EvaluateSingleRankSolo(SeatBlock& block, const GameType& candidate, bool forced, int seat,
@@ -142,6 +159,14 @@ class SchafkopfComputerBase : public FourSeatComputerPlayer {
     bool HasSeatPlayedGroup(int seat, int group);
     void CopyGroupCounts(int seat, std::int16_t* snapshot);
     bool MayThrowOffCalledAce(int seat, int card);
+    // The lowest legal card of the seat that beats the card (reason 20).
+    bool PlayLowestWinningCard(int seat, int card);
+    // The seat's cards of the group played in the tricks before the current one.
+    int CountPlayedBySeat(int seat, int group);
+    // The hand place of the card, -1 when the seat does not hold it.
+    int FindPlace(int seat, int card);
+    // Plays the card when the seat holds it and may play it now; false changes nothing.
+    bool PlayIfLegal(int seat, int card, int reason);
 
     // The bidding helpers. A suit is callable when the seat holds a plain card of it and not
     // its Ace (any suit but the trump suit with callAnyAce); without one, the blank call (the

@@ -16,7 +16,8 @@ struct NamedTable {
     GameController controller;
     NamedTable() {
         controller.Init(&settings);
-        for (int seat = 0; seat < 6; ++seat) std::snprintf(settings.playerNames[seat], 256, "Name%d", seat);
+        for (int seat = 0; seat < 6; ++seat)
+            std::snprintf(settings.playerNames[seat], 256, "Name%d", seat);
     }
 };
 
@@ -34,10 +35,12 @@ std::string CName(GameController& c, int seat) {
 // counts its seats the other way round).
 TEST(ControllerBase, PlayerNamesAndTheSkatSeatSwap) {
     NamedTable t;
-    for (int seat = 0; seat < 6; ++seat) EXPECT_EQ(CName(t.controller, seat), "Name" + std::to_string(seat));
+    for (int seat = 0; seat < 6; ++seat)
+        EXPECT_EQ(CName(t.controller, seat), "Name" + std::to_string(seat));
     gFourPlayerTableOpen = 0;
     const std::string skatNames[6] = {"Name0", "Name1", "Name3", "Name2", "Name4", "Name5"};
-    for (int seat = 0; seat < 6; ++seat) EXPECT_EQ(CName(t.controller, seat), skatNames[seat]);
+    for (int seat = 0; seat < 6; ++seat)
+        EXPECT_EQ(CName(t.controller, seat), skatNames[seat]);
     std::uint8_t pascal[256] = {};
     t.controller.GetPlayerName(pascal, 2);
     gFourPlayerTableOpen = 1;
@@ -131,7 +134,7 @@ TEST(ControllerBase, OpenSeriesByEndRuleAndTableMode) {
         bool baseOpen, doppelkopfOpen;
     };
     const Case cases[] = {
-        {1, 1, 1, true, true}, {8, 1, 1, false, true}, {1, 4, 1, true, false},
+        {1, 1, 1, true, true},   {8, 1, 1, false, true},  {1, 4, 1, true, false},
         {1, 1, 2, false, false}, {1, 1, 8, false, false}, {1, 1, 4, true, true},
     };
     for (const Case& c : cases) {
@@ -183,7 +186,7 @@ TEST(ControllerBase, RemoveHandCardTakesOnePlaceOfTheTrickCard) {
 namespace {
 
 class NoMemoryController : public DoppelkopfController {
-protected:
+  protected:
     ComputerPlayer* CreatePlayer() override { return nullptr; }
 };
 
@@ -244,7 +247,8 @@ TEST(DoppelkopfLevel, SetBidRecordsTheAnswerAndItsPhase) {
     TableFixture f;
     ComputerPlayer& p = *f.table->player;
     f.table->biddingPhase = 4;
-    for (int seat = 0; seat < 4; ++seat) p.seats[seat].lineFlag = 0;
+    for (int seat = 0; seat < 4; ++seat)
+        p.seats[seat].lineFlag = 0;
     f.table->SetBid(0, 2);
     f.table->SetBid(1, 3);
     f.table->SetBid(2, 0);
@@ -255,7 +259,8 @@ TEST(DoppelkopfLevel, SetBidRecordsTheAnswerAndItsPhase) {
         EXPECT_EQ(f.table->bids[seat], bids[seat]);
         EXPECT_EQ(p.reservationMarks[seat], bids[seat]);
         EXPECT_EQ(p.seatBidPhase[seat], phases[seat]) << seat;
-        EXPECT_EQ(p.seats[seat].lineFlag, seat == 0 ? 0 : 1) << seat; // the human's answer marks nothing
+        EXPECT_EQ(p.seats[seat].lineFlag, seat == 0 ? 0 : 1)
+            << seat; // the human's answer marks nothing
     }
 }
 
@@ -293,15 +298,19 @@ TEST(DoppelkopfLevel, TrickAccessorsReadTheGameObject) {
     table.GetPartyLists(party);
     EXPECT_EQ(party[0], 1);
     EXPECT_EQ(party[1], 3);
-    for (int seat = 0; seat < 4; ++seat) p.tricks[1].cards[seat] = static_cast<std::int16_t>(20 + seat);
+    for (int seat = 0; seat < 4; ++seat)
+        p.tricks[1].cards[seat] = static_cast<std::int16_t>(20 + seat);
     int previous[4] = {9, 9, 9, 9};
     table.GetPreviousTrick(previous);
-    for (int card : previous) EXPECT_EQ(card, 0); // play has not started
+    for (int card : previous)
+        EXPECT_EQ(card, 0); // play has not started
     table.playStarted = 1;
     table.GetPreviousTrick(previous);
-    for (int seat = 0; seat < 4; ++seat) EXPECT_EQ(previous[seat], 20 + seat);
+    for (int seat = 0; seat < 4; ++seat)
+        EXPECT_EQ(previous[seat], 20 + seat);
     table.ClearTrick();
-    for (std::int16_t card : p.trickCards) EXPECT_EQ(card, 0);
+    for (std::int16_t card : p.trickCards)
+        EXPECT_EQ(card, 0);
 }
 
 // The trick winner leads the next trick, and the trick waits to be cleared.

@@ -12,17 +12,21 @@ int16_t Pick(std::mt19937& rng, int low, int high) {
 }
 
 void RandomizeFirstRun(FourSeatController& c, std::mt19937& rng) {
-    for (auto& card : c.dealtCards) card = static_cast<std::uint8_t>(Pick(rng, 0, 33));
-    for (auto& card : c.hands) card = static_cast<std::uint8_t>(Pick(rng, 0, 33));
+    for (auto& card : c.dealtCards)
+        card = static_cast<std::uint8_t>(Pick(rng, 0, 33));
+    for (auto& card : c.hands)
+        card = static_cast<std::uint8_t>(Pick(rng, 0, 33));
     c.gameClock = std::uniform_int_distribution<std::int32_t>(0, 0x7fffffff)(rng);
-    for (auto& profile : c.seatProfiles) profile = Pick(rng, 0, 30000);
+    for (auto& profile : c.seatProfiles)
+        profile = Pick(rng, 0, 30000);
     c.dealer = Pick(rng, 0, 3);
     c.playStarted = Pick(rng, -5, 5);
     c.gamesDealt = Pick(rng, 0, 32767);
     c.trickComplete = Pick(rng, 0, 1);
     c.nextLeader = Pick(rng, -1, 3);
     c.lastLeader = Pick(rng, -1, 3);
-    for (auto& count : c.soloCounts) count = Pick(rng, 0, 32767);
+    for (auto& count : c.soloCounts)
+        count = Pick(rng, 0, 32767);
     c.bockGamesLeft = Pick(rng, 0, 32767);
     c.claimMade = Pick(rng, -32768, 32767);
     c.claimSeat = Pick(rng, -1, 3);
@@ -30,7 +34,8 @@ void RandomizeFirstRun(FourSeatController& c, std::mt19937& rng) {
     c.finalSoloRound = Pick(rng, -32768, 32767);
     c.exchangeSeat = Pick(rng, -1, 3);
     c.exchangeCount = Pick(rng, 0, 4);
-    for (auto& card : c.exchangeCards) card = static_cast<std::uint8_t>(Pick(rng, 0, 33));
+    for (auto& card : c.exchangeCards)
+        card = static_cast<std::uint8_t>(Pick(rng, 0, 33));
     c.partnerSeat = Pick(rng, -1, 3);
     c.throwInSeat = Pick(rng, -1, 3);
     c.diamondAcesSeat = Pick(rng, -1, 3);
@@ -43,15 +48,18 @@ void RandomizeFirstRun(FourSeatController& c, std::mt19937& rng) {
 void RandomizeSecondRun(DoppelkopfController& c, std::mt19937& rng) {
     c.biddingPhase = Pick(rng, 0, 32767);
     c.bill.itemCount = Pick(rng, 0, 20);
-    for (auto& seat : c.bill.listedSeats) seat = Pick(rng, -1, 3);
+    for (auto& seat : c.bill.listedSeats)
+        seat = Pick(rng, -1, 3);
     c.bill.perOpponent = Pick(rng, -32768, 32767);
     c.bill.cardPoints = Pick(rng, -32768, 32767);
     c.bill.value = Pick(rng, -32768, 32767);
     c.bill.potBooked = Pick(rng, -32768, 32767);
     c.bill.potSeat = Pick(rng, -1, 3);
     c.bill.potAmount = Pick(rng, -32768, 32767);
-    for (auto& item : c.bill.items) item = {Pick(rng, -32768, 32767), Pick(rng, -32768, 32767)};
-    for (auto& bid : c.bids) bid = Pick(rng, -32768, 32767);
+    for (auto& item : c.bill.items)
+        item = {Pick(rng, -32768, 32767), Pick(rng, -32768, 32767)};
+    for (auto& bid : c.bids)
+        bid = Pick(rng, -32768, 32767);
 }
 
 std::int16_t ShortAt(const std::uint8_t* bytes, int offset) {
@@ -59,8 +67,9 @@ std::int16_t ShortAt(const std::uint8_t* bytes, int offset) {
 }
 
 std::int32_t LongAt(const std::uint8_t* bytes, int offset) {
-    return static_cast<std::int32_t>(std::uint32_t{bytes[offset]} | std::uint32_t{bytes[offset + 1]} << 8 |
-                                     std::uint32_t{bytes[offset + 2]} << 16 | std::uint32_t{bytes[offset + 3]} << 24);
+    return static_cast<std::int32_t>(
+        std::uint32_t{bytes[offset]} | std::uint32_t{bytes[offset + 1]} << 8 |
+        std::uint32_t{bytes[offset + 2]} << 16 | std::uint32_t{bytes[offset + 3]} << 24);
 }
 
 } // namespace
@@ -102,7 +111,8 @@ TEST(ControllerRuns, RandomStatesRoundTripAtTheirOffsets) {
         EXPECT_EQ(ShortAt(first, 150), c.partnerSeat);
         EXPECT_EQ(ShortAt(first, 156), c.specialPairSeat);
         EXPECT_EQ(ShortAt(first, 158), c.announceStop);
-        for (int offset = 160; offset < kFirstRunSize; ++offset) ASSERT_EQ(first[offset], 0) << offset;
+        for (int offset = 160; offset < kFirstRunSize; ++offset)
+            ASSERT_EQ(first[offset], 0) << offset;
 
         const DoppelkopfController& d = *a.table;
         EXPECT_EQ(ShortAt(second, 0), d.biddingPhase);
@@ -114,7 +124,8 @@ TEST(ControllerRuns, RandomStatesRoundTripAtTheirOffsets) {
         EXPECT_EQ(ShortAt(second, 100), d.bill.items[19].value);
         EXPECT_EQ(ShortAt(second, 102), d.bids[0]);
         EXPECT_EQ(ShortAt(second, 108), d.bids[3]);
-        for (int offset = 110; offset < kSecondRunSize; ++offset) ASSERT_EQ(second[offset], 0) << offset;
+        for (int offset = 110; offset < kSecondRunSize; ++offset)
+            ASSERT_EQ(second[offset], 0) << offset;
     }
 }
 
@@ -127,16 +138,26 @@ TEST(ControllerRuns, DamagedRunsAreRefused) {
         bool isByte;
     };
     const Damage firstRun[] = {
-        {"dealt card", 5, 34, true},         {"hand card", 60, 200, true},
-        {"exchange card", 147, 40, true},    {"dealer", 108, -1, false},
-        {"dealer", 108, 4, false},           {"next leader", 116, 4, false},
-        {"last leader", 118, -2, false},     {"claim seat", 132, 7, false},
-        {"exchange seat", 138, -3, false},   {"partner seat", 150, 4, false},
-        {"throw-in seat", 152, 4, false},    {"diamond aces seat", 154, -2, false},
-        {"special pair seat", 156, 9, false}, {"games dealt", 112, -1, false},
-        {"solo count", 122, -1, false},      {"bock games", 128, -4, false},
-        {"exchange count", 140, -1, false},  {"exchange count", 140, 5, false},
-        {"points out", 134, -1, false},      {"profile", 102, -1, false},
+        {"dealt card", 5, 34, true},
+        {"hand card", 60, 200, true},
+        {"exchange card", 147, 40, true},
+        {"dealer", 108, -1, false},
+        {"dealer", 108, 4, false},
+        {"next leader", 116, 4, false},
+        {"last leader", 118, -2, false},
+        {"claim seat", 132, 7, false},
+        {"exchange seat", 138, -3, false},
+        {"partner seat", 150, 4, false},
+        {"throw-in seat", 152, 4, false},
+        {"diamond aces seat", 154, -2, false},
+        {"special pair seat", 156, 9, false},
+        {"games dealt", 112, -1, false},
+        {"solo count", 122, -1, false},
+        {"bock games", 128, -4, false},
+        {"exchange count", 140, -1, false},
+        {"exchange count", 140, 5, false},
+        {"points out", 134, -1, false},
+        {"profile", 102, -1, false},
     };
     std::mt19937 rng(7);
     for (const Damage& damage : firstRun) {
@@ -158,8 +179,9 @@ TEST(ControllerRuns, DamagedRunsAreRefused) {
     }
 
     const Damage secondRun[] = {
-        {"item count", 2, 21, false}, {"item count", 2, -1, false}, {"listed seat", 6, 4, false},
-        {"listed seat", 8, -2, false}, {"pot seat", 18, 4, false},  {"bidding phase", 0, -1, false},
+        {"item count", 2, 21, false}, {"item count", 2, -1, false},
+        {"listed seat", 6, 4, false}, {"listed seat", 8, -2, false},
+        {"pot seat", 18, 4, false},   {"bidding phase", 0, -1, false},
     };
     for (const Damage& damage : secondRun) {
         TableFixture a, b;

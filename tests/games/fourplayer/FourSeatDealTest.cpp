@@ -20,11 +20,13 @@ void ExpectLayoutKept(const ScriptedController& table, int cardsPerSuit) {
         for (int place = 0; place < 12; ++place) {
             const int card = table.hands[seat * 12 + place];
             ASSERT_EQ(card == 0, place >= cardsPerSuit) << "seat " << seat << " place " << place;
-            if (card) ++seen[card];
+            if (card)
+                ++seen[card];
         }
     }
     for (int suit = 0; suit < 4; ++suit)
-        for (int step = 9 - cardsPerSuit; step <= 8; ++step) ASSERT_EQ(seen[suit * 8 + step], 1);
+        for (int step = 9 - cardsPerSuit; step <= 8; ++step)
+            ASSERT_EQ(seen[suit * 8 + step], 1);
 }
 
 } // namespace
@@ -44,17 +46,21 @@ TEST(FourSeatDeal, SeededShufflesKeepEveryCardAndEachSeatIsEquallyLikely) {
             ExpectLayoutKept(table, cardsPerSuit);
             ASSERT_EQ(std::memcmp(table.hands, table.dealtCards, 48), 0);
             for (int place = 0; place < 48; ++place)
-                if (table.hands[place]) ++counts[table.hands[place]][place / 12];
+                if (table.hands[place])
+                    ++counts[table.hands[place]][place / 12];
         }
         const double expected = kDeals / 4.0;
         double chiSquare = 0;
         for (int card = 1; card <= 32; ++card) {
-            if (counts[card][0] + counts[card][1] + counts[card][2] + counts[card][3] == 0) continue; // not in the deck
+            if (counts[card][0] + counts[card][1] + counts[card][2] + counts[card][3] == 0)
+                continue; // not in the deck
             for (int seat = 0; seat < 4; ++seat)
-                chiSquare += (counts[card][seat] - expected) * (counts[card][seat] - expected) / expected;
+                chiSquare +=
+                    (counts[card][seat] - expected) * (counts[card][seat] - expected) / expected;
         }
         const int freeDegrees = 4 * cardsPerSuit * 3;
-        EXPECT_LT(chiSquare, freeDegrees + 6 * std::sqrt(2.0 * freeDegrees)) << cardsPerSuit << " cards per suit";
+        EXPECT_LT(chiSquare, freeDegrees + 6 * std::sqrt(2.0 * freeDegrees))
+            << cardsPerSuit << " cards per suit";
         EXPECT_EQ(table.gamesDealt, kDeals);
     }
 }
@@ -73,7 +79,8 @@ TEST(FourSeatDeal, FirstDealerOfASeriesIsTheDrawnSeatPlusOne) {
         table.NewDeal(false);
         table.GetDealer(&dealer);
         EXPECT_EQ(dealer, (drawn + 1) % 4) << "seed " << seed;
-        for (std::uint8_t place : table.dealtCards) ASSERT_LE(place, 32);
+        for (std::uint8_t place : table.dealtCards)
+            ASSERT_LE(place, 32);
     }
 }
 
@@ -85,7 +92,8 @@ TEST(FourSeatDeal, NewSeriesMarksEveryPlaceNeverDealtAndClearsTheCounters) {
     table.bockGamesLeft = 2;
     table.claimSeat = 1;
     table.NewSeries();
-    for (std::uint8_t place : table.hands) EXPECT_EQ(place, kNeverDealt);
+    for (std::uint8_t place : table.hands)
+        EXPECT_EQ(place, kNeverDealt);
     EXPECT_EQ(table.soloCounts[2], 0);
     EXPECT_EQ(table.bockGamesLeft, 0);
     EXPECT_EQ(table.gamesDealt, 0);
@@ -101,7 +109,8 @@ TEST(FourSeatDeal, KeepCardsDealIsExactAndMovesNothing) {
     ScriptedController& table = *fixture.table;
     table.NewDeal(false);
     std::uint8_t manual[48] = {};
-    for (int place = 0; place < 32; ++place) manual[(place / 8) * 12 + place % 8] = static_cast<std::uint8_t>(32 - place);
+    for (int place = 0; place < 32; ++place)
+        manual[(place / 8) * 12 + place % 8] = static_cast<std::uint8_t>(32 - place);
     std::memcpy(table.dealtCards, manual, 48);
     const int dealer = table.dealer;
     const int dealt = table.gamesDealt;
@@ -151,7 +160,8 @@ TEST(FourSeatDeal, StepComputerPlayMovesTheSeatsBeforeTheHumanOneByOne) {
             EXPECT_EQ(table.movedSeats[i], seat);
             // The played card left the seat's row.
             int left = 0;
-            for (int place = 0; place < 12; ++place) left += table.hands[seat * 12 + place] != 0;
+            for (int place = 0; place < 12; ++place)
+                left += table.hands[seat * 12 + place] != 0;
             EXPECT_EQ(left, 7);
         }
         EXPECT_EQ(table.trickComplete, 0);
@@ -165,7 +175,8 @@ TEST(FourSeatDeal, StepComputerPlayClearsAFinishedTrickBeforeMoving) {
     ScriptedController& table = *fixture.table;
     table.NewDeal(false);
     table.SetTrickLeader(3);
-    for (int seat = 0; seat < 4; ++seat) table.player->trickCards[seat] = 5;
+    for (int seat = 0; seat < 4; ++seat)
+        table.player->trickCards[seat] = 5;
     table.trickComplete = 1;
     char text[256], second[256];
     int claiming = 0;

@@ -13,19 +13,22 @@ GameBill MakeBill(int value, std::initializer_list<int> listed, int perOpponent,
                   std::initializer_list<BillItem> items = {}) {
     GameBill bill{};
     int i = 0;
-    for (auto& seat : bill.listedSeats) seat = -1;
-    for (int seat : listed) bill.listedSeats[i++] = static_cast<std::int16_t>(seat);
+    for (auto& seat : bill.listedSeats)
+        seat = -1;
+    for (int seat : listed)
+        bill.listedSeats[i++] = static_cast<std::int16_t>(seat);
     bill.perOpponent = static_cast<std::int16_t>(perOpponent);
     bill.value = static_cast<std::int16_t>(value);
     bill.potSeat = -1;
-    for (const BillItem& item : items) bill.items[bill.itemCount++] = item;
+    for (const BillItem& item : items)
+        bill.items[bill.itemCount++] = item;
     return bill;
 }
 
 // A controller that scores and books as the Schafkopf table does: all-passed games item by item
 // with their pot fields in the record, and the pot booked after the record.
 class SchafkopfLikeController : public ScriptedController {
-public:
+  public:
     void BuildListRecord(GameRecord* record, GameBill* gameBill) override {
         BuildCommonRecord(record, *gameBill);
         record->potBooked = gameBill->potBooked;
@@ -87,14 +90,27 @@ TEST(GameList, BillsTurnIntoValuesThatSumToZero) {
         {"solo lost", MakeBill(60, {0, 1, 3}, 1), 4, 2, {60, 60, -180, 60}},
         {"ramsch loser alone", MakeBill(-60, {3}, 0, {{12, -60}}), 0x8001, -1, {20, 20, 20, -60}},
         {"ramsch one seat without a trick",
-         MakeBill(-100, {3, 1}, 0, {{12, -60}, {11, -40}}), 0x8001, -1, {20, 60, 20, -100}},
+         MakeBill(-100, {3, 1}, 0, {{12, -60}, {11, -40}}),
+         0x8001,
+         -1,
+         {20, 60, 20, -100}},
         {"ramsch two seats without a trick",
-         MakeBill(-140, {3, 0, 2}, 0, {{12, -60}, {11, -40}, {11, -40}}), 0x8001, -1, {60, 20, 60, -140}},
+         MakeBill(-140, {3, 0, 2}, 0, {{12, -60}, {11, -40}, {11, -40}}),
+         0x8001,
+         -1,
+         {60, 20, 60, -140}},
         {"leaster", MakeBill(60, {1}, 0, {{13, 60}}), 0x8001, -1, {-20, 60, -20, -20}},
         {"shoot the moon", MakeBill(70, {0}, 1, {{10, 70}}), 0x8001, -1, {210, -70, -70, -70}},
-        {"bock ramsch", MakeBill(-60, {2}, 0, {{12, -60}, {17, 0}}), 0x8001, -1, {40, 40, -120, 40}},
+        {"bock ramsch",
+         MakeBill(-60, {2}, 0, {{12, -60}, {17, 0}}),
+         0x8001,
+         -1,
+         {40, 40, -120, 40}},
         {"items past the count are not read",
-         WithStaleItem(MakeBill(-100, {3, 1}, 0, {{12, -60}, {11, -40}}), {11, -40}), 0x8001, -1, {20, 60, 20, -100}},
+         WithStaleItem(MakeBill(-100, {3, 1}, 0, {{12, -60}, {11, -40}}), {11, -40}),
+         0x8001,
+         -1,
+         {20, 60, 20, -100}},
     };
     for (const BillCase& c : cases) {
         SchafkopfLikeTable t;
@@ -117,7 +133,8 @@ TEST(GameList, LeasterThirdIsTruncated) {
     SchafkopfLikeTable t;
     t.Book(MakeBill(20, {2}, 0, {{13, 20}}), 0x8001, -1);
     const int expected[4] = {-6, -6, 20, -6};
-    for (int seat = 0; seat < 4; ++seat) EXPECT_EQ(LastGameRecord(t.table.gameListHandle)->values[seat], expected[seat]);
+    for (int seat = 0; seat < 4; ++seat)
+        EXPECT_EQ(LastGameRecord(t.table.gameListHandle)->values[seat], expected[seat]);
 }
 
 // The pot is a fifth account: what the seats pay in is what it holds, and the game's item for
@@ -218,7 +235,8 @@ TEST(GameList, RecordCarriesTheGameAsPlayed) {
     SchafkopfLikeTable t;
     t.table.dealer = 2;
     t.table.bockGamesLeft = 1;
-    for (int seat = 0; seat < 4; ++seat) t.table.seatProfiles[seat] = static_cast<std::int16_t>(0x100 + 6 + seat);
+    for (int seat = 0; seat < 4; ++seat)
+        t.table.seatProfiles[seat] = static_cast<std::int16_t>(0x100 + 6 + seat);
     const std::int16_t points[4] = {40, 21, 35, 24};
     std::memcpy(t.table.player->cardPoints, points, sizeof points);
     t.table.player->bonusCount = 1;

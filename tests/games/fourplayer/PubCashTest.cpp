@@ -90,12 +90,11 @@ TEST(PubCash, SeriesWithAnEndRuleBooksTheAmountWhenItIsOver) {
         long long change;
     };
     const Case cases[] = {
-        {1, 1, 1, 0},    // running series
-        {1, 2, 1, 700},  // over by its game count
-        {1, 2, 0, 0},    // over, but the player staked nothing
-        {1, 2, -1, 0},
-        {2, 1, 1, 700},  // league game with a stake
-        {8, 1, -1, 0},   // tournament without a stake state
+        {1, 1, 1, 0},                   // running series
+        {1, 2, 1, 700},                 // over by its game count
+        {1, 2, 0, 0},                   // over, but the player staked nothing
+        {1, 2, -1, 0},  {2, 1, 1, 700}, // league game with a stake
+        {8, 1, -1, 0},                  // tournament without a stake state
     };
     for (const Case& c : cases) {
         PubTable t;
@@ -103,9 +102,11 @@ TEST(PubCash, SeriesWithAnEndRuleBooksTheAmountWhenItIsOver) {
         t.rules.seriesGameCount = 2;
         t.settings.tableMode = static_cast<std::int16_t>(c.tableMode);
         t.table->SetStakeState(c.stakeState);
-        for (int game = 0; game < c.gamesListed; ++game) t.ListGame(-20, 20, 0, 0);
+        for (int game = 0; game < c.gamesListed; ++game)
+            t.ListGame(-20, 20, 0, 0);
         EXPECT_TRUE(t.table->BookPubCash(0, 700, false));
-        EXPECT_EQ(t.Cash(), 10000 + c.change) << c.tableMode << " " << c.gamesListed << " " << c.stakeState;
+        EXPECT_EQ(t.Cash(), 10000 + c.change)
+            << c.tableMode << " " << c.gamesListed << " " << c.stakeState;
     }
 }
 

@@ -51,6 +51,10 @@ class SpyPlayer : public SchafkopfComputerPlayer {
     bool PlayAllPassedCard() override { return Note("AllPassed"); }
     bool PlayAllPassedMiddle() override { return Note("AllPassedMiddle"); }
     bool PlayAllPassedEnd() override { return Note("AllPassedEnd"); }
+    // The replacement hooks keep the reason of the card they exchange: off here, so that a
+    // card with the dispatcher's reason is the dispatcher's own.
+    int ReplaceCardChoice(int, int, int*, int) override { return -1; }
+    int ReplaceCardChoiceNext(int, int, int) override { return -1; }
 
     // The reason of the seat's last logged card, -1 without one.
     int LastReason(int seat) const {

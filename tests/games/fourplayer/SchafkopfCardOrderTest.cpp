@@ -11,15 +11,14 @@ namespace {
 
 // Every game word: the Call Game, the solos, the Beg, the rank solos, the 1st Trick, You, the
 // all-passed game and two Touts.
-const GameTypeWord kWords[] = {0,   1,    2,    4,    8,      16,      32,     64,
-                               128, 256,  512,  1024, 2048,   4096,    0x2000, 0x20000,
-                               0x8000, 4 | 0x10000, 8 | 0x10000};
+const GameTypeWord kWords[] = {0,      1,       2,      4,           8,          16,   32,
+                               64,     128,     256,    512,         1024,       2048, 4096,
+                               0x2000, 0x20000, 0x8000, 4 | 0x10000, 8 | 0x10000};
 
 class CardOrderTest : public ::testing::Test {
-protected:
+  protected:
     // Runs the check for every word, trump suit and deck size with the game object set to it.
-    template <class Check>
-    void ForEveryGame(Check check) {
+    template <class Check> void ForEveryGame(Check check) {
         for (int shortDeck = 0; shortDeck < 2; ++shortDeck)
             for (GameTypeWord word : kWords)
                 for (int trumpSuit = 0; trumpSuit < 4; ++trumpSuit) {
@@ -128,10 +127,10 @@ TEST_F(CardOrderTest, SoloWordsAndCardRoles) {
         GameTypeWord word;
         int card, role;
     } roles[] = {
-        {1, 29, 3}, {1, 12, 2}, {1, 16, 1},     // Call Game: Ober, Unter, the trump Ace
-        {2, 9, 1},  {2, 13, 2}, {2, 15, 3},     // pure Suit Solo: 7 small, Ober middle, 10 high
-        {32, 28, 3}, {32, 13, 2}, {32, 3, 1},   // suit-Unter solo
-        {64, 21, 3}, {64, 20, 2}, {64, 11, 1},  // suit-Ober solo: the Unter is middle, the 9 small
+        {1, 29, 3},  {1, 12, 2},  {1, 16, 1},  // Call Game: Ober, Unter, the trump Ace
+        {2, 9, 1},   {2, 13, 2},  {2, 15, 3},  // pure Suit Solo: 7 small, Ober middle, 10 high
+        {32, 28, 3}, {32, 13, 2}, {32, 3, 1},  // suit-Unter solo
+        {64, 21, 3}, {64, 20, 2}, {64, 11, 1}, // suit-Ober solo: the Unter is middle, the 9 small
     };
     for (const Role& r : roles) {
         g.gameType = {1, r.word};
@@ -154,4 +153,4 @@ TEST_F(CardOrderTest, DeckConstantsOfTheShortAndTheFullDeck) {
         EXPECT_EQ(g.ScaleCardCount(s[0]), s[1]) << s[0];
 }
 
-}  // namespace
+} // namespace

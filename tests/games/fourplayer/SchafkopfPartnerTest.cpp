@@ -8,10 +8,10 @@
 namespace {
 
 class PartnerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetAlertRecorder();
-        table.options.trumpSuit = 1;  // Herz
+        table.options.trumpSuit = 1; // Herz
     }
     // Plays the cards in order from the seat to move.
     void PlayCards(std::initializer_list<int> cards) {
@@ -38,7 +38,7 @@ TEST_F(PartnerTest, DeclarerPlayingHisOwnCalledCardPlaysASuitSoloAgainstThree) {
     for (int trumpSuit = 0; trumpSuit < 2; ++trumpSuit) {
         table.options.trumpSuit = static_cast<std::int16_t>(trumpSuit);
         table.Start(1, kHands, 2, 2);
-        table.Call(2);  // he called the Gras Ace he holds himself
+        table.Call(2); // he called the Gras Ace he holds himself
         PlayCards({24});
         const SchafkopfComputerPlayer& g = table.game;
         EXPECT_EQ(g.gameType.word, kWordSuitSolo);
@@ -67,7 +67,7 @@ TEST_F(PartnerTest, LeadingTheCalledSuitSettlesTheBeliefsAboutASeatThatCannotFol
         table.options.noCalledAceRules = static_cast<std::int16_t>(noRules);
         table.Start(1, kHands, 0, 3);
         table.Call(2);
-        PlayCards({17, 9});  // seat 1 has no Gras: it cannot hold the called Ace
+        PlayCards({17, 9}); // seat 1 has no Gras: it cannot hold the called Ace
         const SchafkopfComputerPlayer& g = table.game;
         if (noRules) {
             ExpectParties({3, -1, -1, -1, -1});
@@ -99,7 +99,7 @@ TEST_F(PartnerTest, PartnerCardsShowThePartnerOrMakeTheHolderOfBothASoloist) {
 
     // Another seat's partner card shows it as the partner.
     std::vector<std::vector<int>> hands = kHands;
-    std::swap(hands[3][7], hands[2][0]);  // seat 2 gets the Eichel Ober, seat 3 the Gras Ace
+    std::swap(hands[3][7], hands[2][0]); // seat 2 gets the Eichel Ober, seat 3 the Gras Ace
     table.Start(1, hands, 2, 3);
     PlayCards({29});
     ExpectParties({3, 2, 0, 1, -1});
@@ -120,9 +120,9 @@ TEST_F(PartnerTest, PointTargetsOfBothPartiesNeverBelowZero) {
         int declarerPoints, partnerPoints, defenderPoints;
         int declarerTarget, defenderTarget;
     } cases[] = {
-        {1, 30, 10, 20, 21, 40},          // 61 and 60 less what the party took
-        {1, 50, 30, 70, 0, 0},            // both past their marks: 0, not negative
-        {4 | kModThrowIn, 50, 0, 0, 70, 1},  // a Tout: all 120, the defenders one point
+        {1, 30, 10, 20, 21, 40},            // 61 and 60 less what the party took
+        {1, 50, 30, 70, 0, 0},              // both past their marks: 0, not negative
+        {4 | kModThrowIn, 50, 0, 0, 70, 1}, // a Tout: all 120, the defenders one point
         {kWordYou, 119, 0, 1, 1, 1},
     };
     for (const Case& c : cases) {
@@ -147,7 +147,7 @@ TEST_F(PartnerTest, TheCalledAceStaysInTheHandUntilItsSuitWasLedOrTheLastTrick) 
     table.Call(2);
     SchafkopfComputerPlayer& g = table.game;
     EXPECT_FALSE(g.HasSeatPlayedCard(2, 24));
-    EXPECT_TRUE(g.HasSeatPlayedCard(2, 23));  // only the Ace is held back
+    EXPECT_TRUE(g.HasSeatPlayedCard(2, 23)); // only the Ace is held back
     g.trickNumber = 8;
     EXPECT_TRUE(g.HasSeatPlayedCard(2, 24));
     g.trickNumber = 2;
@@ -182,4 +182,4 @@ TEST_F(PartnerTest, TheDeclarerPlaysForHisPartnerOnTheFirstLeadOfTheCalledSuit) 
     EXPECT_FALSE(g.ShouldPlayForPartner(17, false));
 }
 
-}  // namespace
+} // namespace

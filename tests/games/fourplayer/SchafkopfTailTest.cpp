@@ -36,8 +36,11 @@ TEST(SchafkopfTailTest, FieldsLieAtTheirOffsetsLittleEndian) {
     game.calledRank = 8;
     game.laufendeCount = -3;
     for (int r = 0; r < kSchafkopfCallRecords; ++r) {
-        game.seatCalls[r] = {static_cast<std::int16_t>(r % 4), static_cast<std::int16_t>(r),
-                             static_cast<std::int16_t>(r + 4), static_cast<std::int16_t>(-r), {}};
+        game.seatCalls[r] = {static_cast<std::int16_t>(r % 4),
+                             static_cast<std::int16_t>(r),
+                             static_cast<std::int16_t>(r + 4),
+                             static_cast<std::int16_t>(-r),
+                             {}};
         for (int k = 0; k < 20; ++k)
             game.seatCalls[r].values[k] = static_cast<std::int16_t>(100 * r + k);
     }
@@ -90,9 +93,9 @@ TEST(SchafkopfTailTest, RoundTripsByteForByte) {
 
 TEST(SchafkopfTailTest, ADamagedTailIsRefusedAndChangesNothing) {
     std::mt19937 random(357);
-    const int damage[][2] = {{6, 4},         {6, -2},       {10, 9},        {10, -2},
-                             {14, 4},        {14 + 48 * 4, -5}, {18 + 48 * 2, 9}, {18, -2},
-                             {254, -1},      {254, -32768}};
+    const int damage[][2] = {{6, 4},    {6, -2},           {10, 9},          {10, -2},
+                             {14, 4},   {14 + 48 * 4, -5}, {18 + 48 * 2, 9}, {18, -2},
+                             {254, -1}, {254, -32768}};
     SchafkopfComputerPlayer game;
     ASSERT_TRUE(game.ReadTail(RandomTail(random).data()));
     const Bytes before = Write(game);
@@ -104,4 +107,4 @@ TEST(SchafkopfTailTest, ADamagedTailIsRefusedAndChangesNothing) {
     }
 }
 
-}  // namespace
+} // namespace
