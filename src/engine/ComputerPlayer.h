@@ -316,6 +316,51 @@ public:
     void SetSpecialPairSeat(int seat) { specialPairSeat = static_cast<std::int16_t>(seat); }
 
 protected:
+    // What the partner-play question knows about the trick before its steps: the card asked
+    // about, the mover and its place (three seats count the second place as third), the
+    // partners, and the game.
+    struct PartnerPlayFacts {
+        int card = 0;
+        int mover = -1;
+        int higher = 0; // cards out above the card
+        int group = 0;
+        int position = 0;
+        int first = -1; // the mover's partners
+        int second = -1;
+        int profile = 0;
+        int next = -1; // the seat after the mover
+        bool solo = false;
+        bool trump = false;
+        bool declaring = false; // the mover is in the declaring party
+        bool skat = false;      // the three-seat line
+        GameTypeWord skatWord = 0;
+    };
+    // The steps of ShouldPlayForPartner: second place (after the declarer with two partners,
+    // the partner right after, the partner later), third place (the first answers for a trump
+    // or a master card, whether the next seat follows, then a plain card, a trump the next
+    // seat may still hold, a trump it is void in).
+    bool PartnerPlaySecond(const PartnerPlayFacts& f);
+    bool PartnerPlayAfterDeclarer(const PartnerPlayFacts& f);
+    bool PartnerPlayThird(const PartnerPlayFacts& f);
+    int PartnerPlayThirdFirstAnswer(const PartnerPlayFacts& f); // -1: no answer yet
+    bool PartnerPlayThirdPlain(const PartnerPlayFacts& f);
+    bool PartnerPlayThirdTrump(const PartnerPlayFacts& f);
+    bool PartnerPlayThirdTrumpVoid(const PartnerPlayFacts& f);
+    float VoidEstimateOf(int seat, int group) const {
+        return static_cast<float>(seatEstimates[seat].voidEstimate[group]);
+    }
+    // Likely void in the group (bounds 65, 75, 75, 80) and very likely holding trumps.
+    bool IsLikelyVoidHoldingTrumps(const PartnerPlayFacts& f, int seat, int t1, int t2, int t3,
+                                   int t4);
+    // Seat a's estimated top trump beats or equals seat b's.
+    bool TopTrumpAtLeast(int a, int b);
+    // With countLevelTen any announcement counts, else one of a level other than 10.
+    bool HasAnnounced(int seat, bool countLevelTen);
+    // In the three-seat Grand a seat that may still trump ruffs when it holds one, or when
+    // enough trumps are out that it probably does.
+    bool MayRuffInGrand(int seat);
+    // How many times the suit game's base the declarer's bid reaches (rounded up).
+    int DeclarerBidMultiple();
     // The seat-to-move's working lists.
     bool IsMoverPartner(int seat);
     bool IsMoverOpponent(int seat);
