@@ -392,6 +392,14 @@ protected:
     // The sizes after the exact walk: the shortcut of a strong seat to move, else the
     // minimum and maximum walks.
     void InferGroupFacts(int seat);
+    // The state of the walk down a seat's hand places that the three size walks share: the
+    // current group, the unrevealed places counted for it, the number of places.
+    struct PlaceWalk {
+        int cur = 0;
+        int n = 0;
+        int places = 0;
+    };
+    template <class Step> void WalkHandPlaces(int seat, std::int16_t* sizes, Step& step);
     void InferExactGroupSizes(int seat);
     void InferMinGroupSizes(int seat);
     void InferMaxGroupSizes(int seat);
