@@ -386,6 +386,12 @@ protected:
     // (0 when the seat is likely void in the group or none are out), and how many seats are
     // open: the common start of the cautious and the generous count.
     int CountSharedOut(int seat, int group, int* open);
+    // The part both counts share: no count for a bad seat or group (0), the mover's own count;
+    // how many hands share the cards out among the open seats (two or three), and the chance
+    // that n of them lie in one of those hands.
+    bool IsCountSettled(int seat, int group, int* count);
+    int SharingHands(int open);
+    float SplitChance(int out, int open, int n);
     int MoverProfile() const;
     // What the Obers of Eichel and Gras and the Heart Tens add to a hand's value.
     int TrumpBonus(const SeatBlock& block);

@@ -1122,6 +1122,35 @@ TEST(PartnerPlayBranches, SecondSeatOnTheFourSeatLine) {
                   s.estimates = {{2, kG, 38}, {3, kG, 50}};
               }),
          0, false, true},
+        // A trump: the partners' top trump estimated as the other Ober of Eichel is no card
+        // above it, and a partner likely void in trumps cannot hold trumps.
+        {"the declarer's Ober of Eichel, the partners' top trump its twin",
+         With(afterDeclarer,
+              [](Spot& s) {
+                  s.trick = {29};
+                  s.playedBefore = {15};
+                  s.ceilings = {{2, kT, 29}, {3, kT, 29}};
+              }),
+         0, false, false},
+        {"the marriage, a declaring seat of style 1",
+         With(partnerLast,
+              [](Spot& s) {
+                  s.word = kWordMarriage;
+                  s.announcements = {};
+                  s.moverDeclaring = true;
+                  s.profile = 6;
+              }),
+         0, false, true},
+        {"the marriage, a declaring seat of style 4",
+         With(partnerLast,
+              [](Spot& s) {
+                  s.word = kWordMarriage;
+                  s.announcements = {};
+                  s.moverDeclaring = true;
+                  s.profile = 9;
+                  s.estimates = {{3, kG, 85}};
+              }),
+         0, false, false},
         {"the declarer's rich Ten in trick 3", richTen, 0, false, false},
         {"the declarer's rich Ten in the endgame's trick 9",
          With(richTen, [](Spot& s) { s.trickNumber = 9; }), 0, false, false},
