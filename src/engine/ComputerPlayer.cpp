@@ -12,7 +12,6 @@ void ComputerPlayer::ResetEvidence() {
             mark = -1;
 }
 
-
 int ComputerPlayer::GetTrickPosition(int seat) {
     if (!IsSeat(seat) || !IsSeat(leader))
         return -1;
@@ -22,7 +21,6 @@ int ComputerPlayer::GetTrickPosition(int seat) {
     return position;
 }
 
-
 int ComputerPlayer::GetTrickWinnerSoFar(int seat) {
     if (!IsSeat(leader) || seat == leader)
         return leader;
@@ -31,7 +29,7 @@ int ComputerPlayer::GetTrickWinnerSoFar(int seat) {
     bool bestIsTrump = IsTrump(best);
     const int bestSuit = SuitOf(best);
     int winner = leader;
-    bool shown = false;  // a raised top card (rules card or Schellen Ace) holds the trick
+    bool shown = false; // a raised top card (rules card or Schellen Ace) holds the trick
     auto raisedCard = [&](int card) {
         return diamondAcesSeat != -1 &&
                ((specialPairSeat != -1 && card == special) || card == kSchellenAce);
@@ -220,7 +218,9 @@ void ComputerPlayer::PlayCard(int seat, int place, int reason) {
     ObserveNormalGameCard(seat);
 }
 
-bool ComputerPlayer::MayPlayCardNow(int, int) { return true; }
+bool ComputerPlayer::MayPlayCardNow(int, int) {
+    return true;
+}
 
 int ComputerPlayer::IsLegalCard(int seat, int card) {
     if (!IsSeat(seat) || !IsCardCode(card))
@@ -240,20 +240,42 @@ int ComputerPlayer::IsLegalCard(int seat, int card) {
 
 // --- predicates, ratings and basic plays: answered by the card-play levels ---
 
-int ComputerPlayer::GetLowTrumpLimit() { return 20; }
+int ComputerPlayer::GetLowTrumpLimit() {
+    return 20;
+}
 
 // --- controller hooks ---
 
-ComputerPlayer* ComputerPlayer::ChooseSolo(int) { return this; }
-ComputerPlayer* ComputerPlayer::PrepareSeatToMove(int) { return this; }
-ComputerPlayer* ComputerPlayer::ChooseAndPlay(int, std::uint8_t*) { return this; }
-ComputerPlayer* ComputerPlayer::StartTrick() { return this; }
-ComputerPlayer* ComputerPlayer::EndTrick(std::uint8_t*) { return this; }
-ComputerPlayer* ComputerPlayer::AddBillItem(void*, int, int) { return this; }
-ComputerPlayer* ComputerPlayer::SettleGame(void*) { return this; }
-ComputerPlayer* ComputerPlayer::StartPlay(int, bool, bool, int) { return this; }
-int ComputerPlayer::ReplaceCardChoice(int, int, int*, int) { return -1; }
-int ComputerPlayer::ReplaceCardChoiceNext(int, int, int) { return -1; }
+ComputerPlayer* ComputerPlayer::ChooseSolo(int) {
+    return this;
+}
+ComputerPlayer* ComputerPlayer::PrepareSeatToMove(int) {
+    return this;
+}
+ComputerPlayer* ComputerPlayer::ChooseAndPlay(int, std::uint8_t*) {
+    return this;
+}
+ComputerPlayer* ComputerPlayer::StartTrick() {
+    return this;
+}
+ComputerPlayer* ComputerPlayer::EndTrick(std::uint8_t*) {
+    return this;
+}
+ComputerPlayer* ComputerPlayer::AddBillItem(void*, int, int) {
+    return this;
+}
+ComputerPlayer* ComputerPlayer::SettleGame(void*) {
+    return this;
+}
+ComputerPlayer* ComputerPlayer::StartPlay(int, bool, bool, int) {
+    return this;
+}
+int ComputerPlayer::ReplaceCardChoice(int, int, int*, int) {
+    return -1;
+}
+int ComputerPlayer::ReplaceCardChoiceNext(int, int, int) {
+    return -1;
+}
 
 // --- non-virtual bookkeeping ---
 
@@ -347,8 +369,8 @@ void ComputerPlayer::RefreshTopCards(int seat) {
     for (int g = 0; g < 4; ++g)
         record.topCard[g] = static_cast<std::int16_t>(8 * (g + 1));
     if (GetSeatCount() == 3)
-        record.topCard[4] = static_cast<std::int16_t>(
-            (gameType.word & kSkatGameMask) == 4 ? 0 : kEichelUnter);
+        record.topCard[4] =
+            static_cast<std::int16_t>((gameType.word & kSkatGameMask) == 4 ? 0 : kEichelUnter);
     else
         record.topCard[4] = static_cast<std::int16_t>(GetTopCard(kTrumpGroup));
 
@@ -357,8 +379,8 @@ void ComputerPlayer::RefreshTopCards(int seat) {
         const int g = PlaceGroup(record.places[i]);
         if (g < 0)
             continue;
-        const bool endsRun = i == places - 1 || (record.places[i + 1] != 0 &&
-                                                 PlaceGroup(record.places[i + 1]) != g);
+        const bool endsRun =
+            i == places - 1 || (record.places[i + 1] != 0 && PlaceGroup(record.places[i + 1]) != g);
         if (!endsRun)
             continue;
         // Every revealed card of the run was played: what the seat keeps of g lies below it.
@@ -456,92 +478,124 @@ void ComputerPlayer::InferGroupFacts(int seat) {
     InferMaxGroupSizes(seat);
 }
 
-void ComputerPlayer::InferExactGroupSizes(int seat) {
-    HandPlaceRecord& record = placeRecords[seat];
-    std::int16_t* exact = record.exactSize;
-    const std::int16_t* estimate = seatEstimates[seat].voidEstimate;
-    const bool strong = IsSeatToMoveAbove15();
-    const int trumpSuit = gameType.trumpSuit;
+// The walk shared by the three size walks: down the seat's hand places, in the order of the
+// sorted hand, from the first plain group to the trumps. A played Ace that closes its group
+// moves on to the next group; each walk's step says what an unrevealed place, a card of the
+// current group, the close by an Ace, a card of a later group and the end tell it.
+template <class Step>
+void ComputerPlayer::WalkHandPlaces(int seat, std::int16_t* sizes, Step& step) {
     for (int g = 0; g < kGroupCount; ++g)
-        exact[g] = -1;
-    int n = 0;
-    bool gap = false;     // an unrevealed place was passed since the last revealed card
-    bool unsure = false;  // where the current group began is not known
-    bool low = false;
-    int cur = FirstPlainGroup();
-    const int places = CountHandPlaces();
-    for (int i = 0; i < places; ++i) {
+        sizes[g] = -1;
+    const HandPlaceRecord& record = placeRecords[seat];
+    PlaceWalk walk;
+    walk.cur = FirstPlainGroup();
+    walk.places = CountHandPlaces();
+    for (int i = 0; i < walk.places; ++i) {
         const int card = record.places[i];
         if (card == 0) {
-            gap = true;
-            ++n;
+            ++walk.n;
+            step.Unrevealed(walk);
             continue;
         }
         const int g = GetSuitGroup(card);
-        if (g == cur) {
-            gap = false;
-            if (IsAceRule(seat, i, card, cur)) {
-                if (!unsure)
-                    exact[cur] = static_cast<std::int16_t>(n);
-                unsure = false;
-                cur = NextPlaceGroup(cur);
-                n = 0;
+        if (g == walk.cur) {
+            step.SameGroup(walk, i);
+            if (IsAceRule(seat, i, card, walk.cur)) {
+                step.AceCloses(walk);
+                walk.cur = NextPlaceGroup(walk.cur);
+                walk.n = 0;
             }
             continue;
         }
-        const bool previousRevealed = i > 0 && record.places[i - 1] != 0;
-        if (strong && g == kTrumpGroup) {
-            const bool adjacent = cur == 3 || (cur == 2 && trumpSuit == 3);
-            if (IsLowestTrumpRule(card)) {
-                low = true;
-                if (gap && adjacent && !unsure && cur < kGroupCount)
-                    exact[cur] = static_cast<std::int16_t>(n);
-            }
-            if (previousRevealed)
-                for (int k = cur + 1; k <= 3; ++k)
-                    exact[k] = 0;
+        step.NewGroup(walk, i, card, g);
+    }
+    step.Finish(walk);
+}
+
+void ComputerPlayer::InferExactGroupSizes(int seat) {
+    HandPlaceRecord& record = placeRecords[seat];
+    // The exact size of a group follows where both its ends are seen.
+    struct ExactStep {
+        ComputerPlayer& game;
+        const HandPlaceRecord& record;
+        std::int16_t* exact;
+        const std::int16_t* estimate;
+        bool strong;
+        int trumpSuit;
+        bool gap = false;    // an unrevealed place was passed since the last revealed card
+        bool unsure = false; // where the current group began is not known
+        bool low = false;
+        void Unrevealed(PlaceWalk&) { gap = true; }
+        void SameGroup(PlaceWalk&, int) { gap = false; }
+        void AceCloses(PlaceWalk& w) {
+            if (!unsure)
+                exact[w.cur] = static_cast<std::int16_t>(w.n);
+            unsure = false;
         }
-        if (gap && !(strong && estimate[g] == 100)) {
-            if (previousRevealed && strong) {
-                unsure = false;
-                gap = false;
-            } else {
-                unsure = true;
+        void NewGroup(PlaceWalk& w, int i, int card, int g) {
+            const int cur = w.cur;
+            const int n = w.n;
+            w.cur = g;
+            w.n = 0;
+            const bool previousRevealed = i > 0 && record.places[i - 1] != 0;
+            if (strong && g == kTrumpGroup) {
+                const bool adjacent = cur == 3 || (cur == 2 && trumpSuit == 3);
+                if (game.IsLowestTrumpRule(card)) {
+                    low = true;
+                    if (gap && adjacent && !unsure && cur < kGroupCount)
+                        exact[cur] = static_cast<std::int16_t>(n);
+                }
+                if (previousRevealed)
+                    for (int k = cur + 1; k <= 3; ++k)
+                        exact[k] = 0;
             }
-            cur = g;
-            n = 0;
-            continue;
-        }
-        // The unrevealed places before a card of a group the seat is void in belong to cur
-        // only when no group between could hold them: the empty trump suit's own group
-        // right after cur, and groups known void beyond it.
-        bool emptyBetween = trumpSuit == cur + 1;
-        for (int k = cur + 2; k < g && emptyBetween; ++k)
-            emptyBetween = estimate[k] == 100;
-        if (gap && trumpSuit != cur && !emptyBetween && g != cur + 1) {
-            exact[g] = 0;
-        } else if (!unsure && cur < kGroupCount) {
-            if (estimate[cur] == 100) {
-                exact[cur] = 0;
-            } else {
-                exact[cur] = static_cast<std::int16_t>(n);
-                n = 0;
-            }
-            for (int k = cur + 1; k <= cur + 2 && k < g; ++k) {
-                if (k == trumpSuit || estimate[k] == 100) {
-                    exact[k] = 0;
+            if (gap && !(strong && estimate[g] == 100)) {
+                if (previousRevealed && strong) {
+                    unsure = false;
+                    gap = false;
                 } else {
-                    exact[k] = static_cast<std::int16_t>(n);
-                    n = 0;
+                    unsure = true;
+                }
+                return;
+            }
+            // The unrevealed places before a card of a group the seat is void in belong to
+            // cur only when no group between could hold them: the empty trump suit's own
+            // group right after cur, and groups known void beyond it.
+            bool emptyBetween = trumpSuit == cur + 1;
+            for (int k = cur + 2; k < g && emptyBetween; ++k)
+                emptyBetween = estimate[k] == 100;
+            if (gap && trumpSuit != cur && !emptyBetween && g != cur + 1) {
+                exact[g] = 0;
+            } else if (!unsure && cur < kGroupCount) {
+                int left = n;
+                if (estimate[cur] == 100) {
+                    exact[cur] = 0;
+                } else {
+                    exact[cur] = static_cast<std::int16_t>(left);
+                    left = 0;
+                }
+                for (int k = cur + 1; k <= cur + 2 && k < g; ++k) {
+                    if (k == trumpSuit || estimate[k] == 100) {
+                        exact[k] = 0;
+                    } else {
+                        exact[k] = static_cast<std::int16_t>(left);
+                        left = 0;
+                    }
                 }
             }
+            unsure = false;
         }
-        unsure = false;
-        cur = g;
-        n = 0;
-    }
-    if (cur == kTrumpGroup && exact[cur] == -1 && (!unsure || low))
-        exact[kTrumpGroup] = static_cast<std::int16_t>(n);
+        void Finish(PlaceWalk& w) {
+            if (w.cur == kTrumpGroup && exact[w.cur] == -1 && (!unsure || low))
+                exact[kTrumpGroup] = static_cast<std::int16_t>(w.n);
+        }
+    } step{*this,
+           record,
+           record.exactSize,
+           seatEstimates[seat].voidEstimate,
+           IsSeatToMoveAbove15(),
+           gameType.trumpSuit};
+    WalkHandPlaces(seat, record.exactSize, step);
 }
 
 void ComputerPlayer::FillLastSeatExactSizes() {
@@ -564,97 +618,82 @@ void ComputerPlayer::FillLastSeatExactSizes() {
         }
         if (unknown != 1)
             continue;
-        const int rest = CountGroupInDeck(g, gameType.trumpSuit, gameType.word) - known -
-                         CountPlayedInGroup(g);
+        const int rest =
+            CountGroupInDeck(g, gameType.trumpSuit, gameType.word) - known - CountPlayedInGroup(g);
         placeRecords[unknownSeat].exactSize[g] = static_cast<std::int16_t>(rest);
     }
 }
 
 void ComputerPlayer::InferMinGroupSizes(int seat) {
     HandPlaceRecord& record = placeRecords[seat];
-    std::int16_t* minimum = record.minSize;
-    const std::int16_t* estimate = seatEstimates[seat].voidEstimate;
-    const bool strong = IsSeatToMoveAbove15();
-    for (int g = 0; g < kGroupCount; ++g)
-        minimum[g] = -1;
-    int n = 0;
-    int pending = 0;  // unrevealed places up to the last revealed card of the current group
-    int cur = FirstPlainGroup();
-    const int places = CountHandPlaces();
-    for (int i = 0; i < places; ++i) {
-        const int card = record.places[i];
-        if (card == 0) {
-            ++n;
-            continue;
+    // A group holds at least the unrevealed places up to its last revealed card, when no
+    // group between it and the next revealed one could hold them.
+    struct MinStep {
+        std::int16_t* minimum;
+        const std::int16_t* estimate;
+        bool strong;
+        int trumpSuit;
+        GameTypeWord word;
+        int pending = 0; // unrevealed places up to the last revealed card of the current group
+        void Unrevealed(PlaceWalk&) {}
+        void SameGroup(PlaceWalk& w, int) { pending = w.n; }
+        void AceCloses(PlaceWalk& w) {
+            minimum[w.cur] = static_cast<std::int16_t>(w.n);
+            pending = 0;
         }
-        const int g = GetSuitGroup(card);
-        if (g == cur) {
-            pending = n;
-            if (IsAceRule(seat, i, card, cur)) {
-                minimum[cur] = static_cast<std::int16_t>(n);
-                cur = NextPlaceGroup(cur);
-                n = 0;
-                pending = 0;
+        void NewGroup(PlaceWalk& w, int, int, int g) {
+            const int cur = w.cur;
+            bool ok = true;
+            if (g == cur + 1) {
+                if (strong && estimate[g] == 100)
+                    pending = w.n;
+            } else {
+                for (int k = cur + 1; k < g; ++k)
+                    ok = ok && (estimate[k] >= 60 || k == trumpSuit);
             }
-            continue;
+            if (ok && cur < kGroupCount)
+                minimum[cur] = static_cast<std::int16_t>(pending);
+            w.cur = g;
+            w.n = 0;
+            pending = 0;
         }
-        bool ok = true;
-        if (g == cur + 1) {
-            if (strong && estimate[g] == 100)
-                pending = n;
-        } else {
-            for (int k = cur + 1; k < g; ++k)
-                ok = ok && (estimate[k] >= 60 || k == gameType.trumpSuit);
+        void Finish(PlaceWalk& w) {
+            const int lastGroup = GameBits(word) == kWordNoTrumps ? 3 : kTrumpGroup;
+            if (w.cur == lastGroup)
+                minimum[w.cur] = static_cast<std::int16_t>(w.n);
         }
-        if (ok && cur < kGroupCount)
-            minimum[cur] = static_cast<std::int16_t>(pending);
-        cur = g;
-        n = 0;
-        pending = 0;
-    }
-    const int lastGroup = GameBits(gameType.word) == kWordNoTrumps ? 3 : kTrumpGroup;
-    if (cur == lastGroup)
-        minimum[cur] = static_cast<std::int16_t>(n);
+    } step{record.minSize, seatEstimates[seat].voidEstimate, IsSeatToMoveAbove15(),
+           gameType.trumpSuit, gameType.word};
+    WalkHandPlaces(seat, record.minSize, step);
 }
 
 void ComputerPlayer::InferMaxGroupSizes(int seat) {
     HandPlaceRecord& record = placeRecords[seat];
-    std::int16_t* maximum = record.maxSize;
-    for (int g = 0; g < kGroupCount; ++g)
-        maximum[g] = -1;
-    int n = 0;
-    int last = -1;  // place of the last revealed card; none yet
-    int cur = FirstPlainGroup();
-    const int places = CountHandPlaces();
-    for (int i = 0; i < places; ++i) {
-        const int card = record.places[i];
-        if (card == 0) {
-            ++n;
-            continue;
-        }
-        const int g = GetSuitGroup(card);
-        if (g == cur) {
+    // A group holds at most the unrevealed places between the revealed cards around it.
+    struct MaxStep {
+        std::int16_t* maximum;
+        int last = -1; // place of the last revealed card; none yet
+        void Unrevealed(PlaceWalk&) {}
+        void SameGroup(PlaceWalk&, int i) { last = i; }
+        void AceCloses(PlaceWalk& w) { maximum[w.cur] = static_cast<std::int16_t>(w.n); }
+        void NewGroup(PlaceWalk& w, int i, int, int g) {
+            if (w.cur < kGroupCount)
+                maximum[w.cur] = static_cast<std::int16_t>(w.n);
+            for (int k = w.cur + 1; k < g; ++k)
+                maximum[k] = static_cast<std::int16_t>(i - last - 1);
+            // The unrevealed places just before this card may belong to its group too.
+            w.n = i - last - 1;
             last = i;
-            if (IsAceRule(seat, i, card, cur)) {
-                maximum[cur] = static_cast<std::int16_t>(n);
-                cur = NextPlaceGroup(cur);
-                n = 0;
-            }
-            continue;
+            w.cur = g;
         }
-        if (cur < kGroupCount)
-            maximum[cur] = static_cast<std::int16_t>(n);
-        for (int k = cur + 1; k < g; ++k)
-            maximum[k] = static_cast<std::int16_t>(i - last - 1);
-        // The unrevealed places just before this card may belong to its group too.
-        n = i - last - 1;
-        last = i;
-        cur = g;
-    }
-    for (int k = cur; k < kGroupCount; ++k)
-        if (maximum[k] == -1)
-            maximum[k] = static_cast<std::int16_t>(k == cur ? n : places - last - 1);
+        void Finish(PlaceWalk& w) {
+            for (int k = w.cur; k < kGroupCount; ++k)
+                if (maximum[k] == -1)
+                    maximum[k] = static_cast<std::int16_t>(k == w.cur ? w.n : w.places - last - 1);
+        }
+    } step{record.maxSize};
+    WalkHandPlaces(seat, record.maxSize, step);
     for (int g = 0; g < kGroupCount; ++g)
-        if (record.exactSize[g] != -1 && record.exactSize[g] < maximum[g])
-            maximum[g] = record.exactSize[g];
+        if (record.exactSize[g] != -1 && record.exactSize[g] < record.maxSize[g])
+            record.maxSize[g] = record.exactSize[g];
 }

@@ -316,6 +316,51 @@ public:
     void SetSpecialPairSeat(int seat) { specialPairSeat = static_cast<std::int16_t>(seat); }
 
 protected:
+    // What the partner-play question knows about the trick before its steps: the card asked
+    // about, the mover and its place (three seats count the second place as third), the
+    // partners, and the game.
+    struct PartnerPlayFacts {
+        int card = 0;
+        int mover = -1;
+        int higher = 0; // cards out above the card
+        int group = 0;
+        int position = 0;
+        int first = -1; // the mover's partners
+        int second = -1;
+        int profile = 0;
+        int next = -1; // the seat after the mover
+        bool solo = false;
+        bool trump = false;
+        bool declaring = false; // the mover is in the declaring party
+        bool skat = false;      // the three-seat line
+        GameTypeWord skatWord = 0;
+    };
+    // The steps of ShouldPlayForPartner: second place (after the declarer with two partners,
+    // the partner right after, the partner later), third place (the first answers for a trump
+    // or a master card, whether the next seat follows, then a plain card, a trump the next
+    // seat may still hold, a trump it is void in).
+    bool PartnerPlaySecond(const PartnerPlayFacts& f);
+    bool PartnerPlayAfterDeclarer(const PartnerPlayFacts& f);
+    bool PartnerPlayThird(const PartnerPlayFacts& f);
+    int PartnerPlayThirdFirstAnswer(const PartnerPlayFacts& f); // -1: no answer yet
+    bool PartnerPlayThirdPlain(const PartnerPlayFacts& f);
+    bool PartnerPlayThirdTrump(const PartnerPlayFacts& f);
+    bool PartnerPlayThirdTrumpVoid(const PartnerPlayFacts& f);
+    float VoidEstimateOf(int seat, int group) const {
+        return static_cast<float>(seatEstimates[seat].voidEstimate[group]);
+    }
+    // Likely void in the group (bounds 65, 75, 75, 80) and very likely holding trumps.
+    bool IsLikelyVoidHoldingTrumps(const PartnerPlayFacts& f, int seat, int t1, int t2, int t3,
+                                   int t4);
+    // Seat a's estimated top trump beats or equals seat b's.
+    bool TopTrumpAtLeast(int a, int b);
+    // With countLevelTen any announcement counts, else one of a level other than 10.
+    bool HasAnnounced(int seat, bool countLevelTen);
+    // In the three-seat Grand a seat that may still trump ruffs when it holds one, or when
+    // enough trumps are out that it probably does.
+    bool MayRuffInGrand(int seat);
+    // How many times the suit game's base the declarer's bid reaches (rounded up).
+    int DeclarerBidMultiple();
     // The seat-to-move's working lists.
     bool IsMoverPartner(int seat);
     bool IsMoverOpponent(int seat);
@@ -341,12 +386,26 @@ protected:
     // (0 when the seat is likely void in the group or none are out), and how many seats are
     // open: the common start of the cautious and the generous count.
     int CountSharedOut(int seat, int group, int* open);
+    // The part both counts share: no count for a bad seat or group (0), the mover's own count;
+    // how many hands share the cards out among the open seats (two or three), and the chance
+    // that n of them lie in one of those hands.
+    bool IsCountSettled(int seat, int group, int* count);
+    int SharingHands(int open);
+    float SplitChance(int out, int open, int n);
     int MoverProfile() const;
     // What the Obers of Eichel and Gras and the Heart Tens add to a hand's value.
     int TrumpBonus(const SeatBlock& block);
     // The sizes after the exact walk: the shortcut of a strong seat to move, else the
     // minimum and maximum walks.
     void InferGroupFacts(int seat);
+    // The state of the walk down a seat's hand places that the three size walks share: the
+    // current group, the unrevealed places counted for it, the number of places.
+    struct PlaceWalk {
+        int cur = 0;
+        int n = 0;
+        int places = 0;
+    };
+    template <class Step> void WalkHandPlaces(int seat, std::int16_t* sizes, Step& step);
     void InferExactGroupSizes(int seat);
     void InferMinGroupSizes(int seat);
     void InferMaxGroupSizes(int seat);

@@ -422,10 +422,9 @@ int ComputerPlayer::GetSuitCount(int seat, int group) {
 }
 
 int ComputerPlayer::EstimateSuitCount(int seat, int group) {
-    if (!IsSeat(seat) || group < 0 || group >= kGroupCount)
-        return 0;
-    if (seat == seatToMove)
-        return seats[seat].groupCount[group];
+    int count = 0;
+    if (IsCountSettled(seat, group, &count))
+        return count;
     const int timing = GetTimingEvidence(seat, group);
     if (watchPlaces) {
         const int least = placeRecords[seat].minSize[group];
@@ -440,12 +439,9 @@ int ComputerPlayer::EstimateSuitCount(int seat, int group) {
     if (open == 1) {
         n = out;
     } else if (open == 2 || open == 3) {
-        const bool threeHands = open == 3 && GetSeatCount() == 4;
-        n = out / (threeHands ? 3 : 2);
+        n = out / SharingHands(open);
         // Fewer cards than hands: no even split to ask about, and no card to take off.
-        float chance = 0.0f;
-        if (n > 0)
-            chance = threeHands ? GetThreeHandSplit(out, n) : GetTwoHandSplit(out, n);
+        const float chance = n > 0 ? SplitChance(out, open, n) : 0.0f;
         if (n != 0 && !FailsThreshold(MoverProfile(), static_cast<float>(static_cast<int>(chance)),
                                       35, 30, 30, 25))
             --n;
@@ -454,35 +450,45 @@ int ComputerPlayer::EstimateSuitCount(int seat, int group) {
 }
 
 int ComputerPlayer::EstimateSuitMaximum(int seat, int group) {
-    if (!IsSeat(seat) || group < 0 || group >= kGroupCount)
-        return 0;
-    if (seat == seatToMove)
-        return seats[seat].groupCount[group];
+    int count = 0;
+    if (IsCountSettled(seat, group, &count))
+        return count;
     if (watchPlaces && placeRecords[seat].maxSize[group] >= 0)
         return placeRecords[seat].maxSize[group];
     int open = 0;
     const int out = CountSharedOut(seat, group, &open);
     if (out == 0)
         return 0;
-    int n = 0;
-    float chance = 0.0f;
     if (open == 1)
         return out;
-    if (open == 2) {
-        n = out / 2 + 1;
-        chance = GetTwoHandSplit(out, n);
-    } else if (open == 3) {
-        n = out / 3 + 1;
-        chance = GetThreeHandSplit(out, n);
-    } else {
+    if (open != 2 && open != 3)
         return 0;
-    }
+    const int n = out / SharingHands(open) + 1;
+    const float chance = SplitChance(out, open, n);
     const int profile = MoverProfile();
     if (PassesThreshold(profile, static_cast<float>(static_cast<int>(chance)), 65, 70, 70, 75))
         return n;
     if (profile > 15 && n == CountTricksLeft())
         return n;
     return n + 1;
+}
+
+bool ComputerPlayer::IsCountSettled(int seat, int group, int* count) {
+    *count = 0;
+    if (!IsSeat(seat) || group < 0 || group >= kGroupCount)
+        return true;
+    if (seat != seatToMove)
+        return false;
+    *count = seats[seat].groupCount[group];
+    return true;
+}
+
+int ComputerPlayer::SharingHands(int open) {
+    return open == 3 && GetSeatCount() == 4 ? 3 : 2;
+}
+
+float ComputerPlayer::SplitChance(int out, int open, int n) {
+    return SharingHands(open) == 3 ? GetThreeHandSplit(out, n) : GetTwoHandSplit(out, n);
 }
 
 int ComputerPlayer::CountSharedOut(int seat, int group, int* open) {

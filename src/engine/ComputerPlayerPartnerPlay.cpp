@@ -9,254 +9,306 @@ namespace {
 // Rough trump-suit bases of the three-seat suit game, Diamonds to Clubs.
 constexpr int kSuitGameBase[4] = {9, 10, 11, 12};
 
-}  // namespace
+} // namespace
 
 bool ComputerPlayer::ShouldPlayForPartner(int card, bool trumped) {
     const int mover = seatToMove;
     if (!IsSeat(mover) || !IsSeat(leader) || !IsCardCode(card))
         return false;
-    const int higher = CountHigherCardsOut(mover, card);
-    const int group = GetSuitGroup(card);
-    const int seatCount = GetSeatCount();
-    int position = GetTrickPosition(mover);
-    if (seatCount == 3 && position >= 2)
-        ++position;
+    PartnerPlayFacts f;
+    f.card = card;
+    f.mover = mover;
+    f.higher = CountHigherCardsOut(mover, card);
+    f.group = GetSuitGroup(card);
+    f.position = GetTrickPosition(mover);
+    if (GetSeatCount() == 3 && f.position >= 2)
+        ++f.position;
     if (mover == declarer || mover == leader || !IsPartnerStillToPlay())
         return false;
-    const int first = moverPartners[0];
-    const int second = moverPartners[1];
-    const bool solo = IsSoloGame();
-    if (trumped && first != -1 && !solo && higher == 0)
+    f.first = moverPartners[0];
+    f.second = moverPartners[1];
+    f.solo = IsSoloGame();
+    if (trumped && f.first != -1 && !f.solo && f.higher == 0)
         return false;
-    const int profile = seats[mover].profile;
-    const bool trump = group == kTrumpGroup;
-    auto estimate = [&](int seat, int g) {
-        return static_cast<float>(seatEstimates[seat].voidEstimate[g]);
-    };
-    auto likelyVoidHolding = [&](int seat, int t1, int t2, int t3, int t4) {
-        return PassesThreshold(profile, estimate(seat, group), 65, 75, 75, 80) &&
-               FailsThreshold(profile, estimate(seat, kTrumpGroup), t1, t2, t3, t4);
-    };
-    auto topTrumpAtLeast = [&](int a, int b) {
-        const int top = EstimateTopCard(a, kTrumpGroup);
-        const int other = EstimateTopCard(b, kTrumpGroup);
-        return IsCardCode(top) && (!IsCardCode(other) || IsCardHigher(top, other));
-    };
-    auto announced = [&](int seat, bool countLevelTen) {
-        int kind = -1;
-        int level = -1;
-        FindAnnouncement(seat, &kind, &level);
-        return countLevelTen ? kind != -1 : level != -1 && level != 10;
-    };
-    const bool declaring = seats[mover].inDeclarerParty != 0;
-    const GameTypeWord skatWord = gameType.word & kSkatGameMask;
-    const bool skat = GetLineGameKind() == 0;
+    f.profile = seats[mover].profile;
+    f.next = NextSeat(mover);
+    f.trump = f.group == kTrumpGroup;
+    f.declaring = seats[mover].inDeclarerParty != 0;
+    f.skatWord = gameType.word & kSkatGameMask;
+    f.skat = GetLineGameKind() == 0;
+    if (f.position == 2)
+        return PartnerPlaySecond(f);
+    if (f.position == 3)
+        return PartnerPlayThird(f);
+    return false;
+}
 
-    if (position == 2) {
-        if (IsSeat(second) && IsSeat(first) && IsSeat(declarer) && mover == NextSeat(declarer)) {
-            if (higher != 0) {
-                const TrickRecord& firstTrick = tricks[0];
-                if (trickNumber == 2 && trump && firstTrick.leader == declarer &&
-                    firstTrick.winner == declarer && IsTrump(firstTrick.cards[declarer]))
-                    return false;
-                // Whether a partner's likely top card of the group lies above the card; for
-                // trumps by trump strength, since card codes follow it only in a plain suit.
-                auto topAbove = [&](int seat) {
-                    const int top = EstimateTopCard(seat, group);
-                    if (!IsCardCode(top))
-                        return false;
-                    return trump ? top != card && IsCardHigher(top, card) : top > card;
-                };
-                if (higher == 1 && !topAbove(first) && !topAbove(second)) {
-                    if (likelyVoidHolding(first, 25, 20, 20, 15))
-                        return true;
-                    return likelyVoidHolding(second, 25, 20, 20, 15);
-                }
-                if (trickCards[declarer] == card && leader == declarer &&
-                    trickNumber <= GetEndgameTrick() && higher == 1 && CountGroupOut(group) > 2 &&
-                    GetCardPoints(card) > 9)
-                    return false;
-                const float both = estimate(first, group) * estimate(second, group) / 100.0f;
-                return FailsThreshold(profile, both, 25, 20, 20, 15);
-            }
-            if (trump || !IsSeatToMoveAbove15())
-                return false;
-            const GameTypeWord bits = GameBits(gameType.word);
-            const bool soloKind = bits == kWordPureSuitSolo || bits == kWordSuitSolo ||
-                                  bits == kWordSuitUnter || bits == kWordSuitOber ||
-                                  bits == kWordUnterKing || bits == kWordOberUnter ||
-                                  bits == kWordUnterOber || bits == kWordOberUnterKing;
-            if (soloKind && CountGroupOut(group) < 2)
-                return MayHoldGroup(NextSeat(mover), kTrumpGroup) ||
-                       MayHoldGroup(NextSeat(NextSeat(mover)), kTrumpGroup);
-            return false;
-        }
-        if (IsSeat(first) && NextSeat(mover) == first) {
-            const int after = NextSeat(first);
-            return FailsThreshold(profile, estimate(after, group), 25, 20, 20, 15) &&
-                   likelyVoidHolding(first, 25, 20, 20, 15);
-        }
-        if (!IsSeat(first))
-            return false;
-        const int next = NextSeat(mover);
-        if (trump) {
-            if (higher == 0 ||
-                !FailsThreshold(profile, estimate(first, kTrumpGroup), 20, 20, 15, 15))
-                return false;
-            return topTrumpAtLeast(first, next);
-        }
-        if (!likelyVoidHolding(first, 20, 15, 15, 10))
-            return false;
-        if (FailsThreshold(profile, estimate(next, group), 25, 20, 20, 15) &&
-            PassesThreshold(profile, estimate(next, kTrumpGroup), 35, 40, 40, 45))
-            return true;
-        if (topTrumpAtLeast(first, next) || announced(first, true))
-            return true;
-        const int style = ProfileStyle(profile);
-        if (style >= 1 && style <= 3 && (gameType.word & kWordMarriage) != 0)
-            return declaring;
-        return false;
+bool ComputerPlayer::IsLikelyVoidHoldingTrumps(const PartnerPlayFacts& f, int seat, int t1, int t2,
+                                               int t3, int t4) {
+    return PassesThreshold(f.profile, VoidEstimateOf(seat, f.group), 65, 75, 75, 80) &&
+           FailsThreshold(f.profile, VoidEstimateOf(seat, kTrumpGroup), t1, t2, t3, t4);
+}
+
+bool ComputerPlayer::TopTrumpAtLeast(int a, int b) {
+    const int top = EstimateTopCard(a, kTrumpGroup);
+    const int other = EstimateTopCard(b, kTrumpGroup);
+    return IsCardCode(top) && (!IsCardCode(other) || IsCardHigher(top, other));
+}
+
+bool ComputerPlayer::HasAnnounced(int seat, bool countLevelTen) {
+    int kind = -1;
+    int level = -1;
+    FindAnnouncement(seat, &kind, &level);
+    return countLevelTen ? kind != -1 : level != -1 && level != 10;
+}
+
+bool ComputerPlayer::MayRuffInGrand(int seat) {
+    return MayStillTrump(seat) &&
+           (GetSuitCount(seat, kTrumpGroup) >= 1 || CountGroupOut(kTrumpGroup) > 2);
+}
+
+int ComputerPlayer::DeclarerBidMultiple() {
+    const int base = kSuitGameBase[gameType.trumpSuit];
+    return (base + GetDeclarerBidValue() - 1) / base;
+}
+
+// Second place: the partners still play after the mover.
+bool ComputerPlayer::PartnerPlaySecond(const PartnerPlayFacts& f) {
+    const int first = f.first;
+    if (IsSeat(f.second) && IsSeat(first) && IsSeat(declarer) && f.mover == NextSeat(declarer))
+        return PartnerPlayAfterDeclarer(f);
+    const int profile = f.profile;
+    if (IsSeat(first) && f.next == first) {
+        const int after = NextSeat(first);
+        return FailsThreshold(profile, VoidEstimateOf(after, f.group), 25, 20, 20, 15) &&
+               IsLikelyVoidHoldingTrumps(f, first, 25, 20, 20, 15);
     }
-    if (position != 3)
+    if (!IsSeat(first))
         return false;
-
-    const int next = NextSeat(mover);
-    const int out = CountGroupOut(group);
-    const int trumps = seats[mover].groupCount[kTrumpGroup];
-    // In the three-seat Grand a seat that may still trump ruffs when it holds one, or when
-    // enough trumps are out that it probably does.
-    auto grandRuff = [&]() {
-        return MayStillTrump(next) &&
-               (GetSuitCount(next, kTrumpGroup) >= 1 || CountGroupOut(kTrumpGroup) > 2);
-    };
-    if (trump) {
-        if (HasTwoCopies() && IsSeatToMoveAbove15() && declaring &&
-            CopiesInRankMask(seats[next].oberMask, kSuitEichel) > 0 && card != kHeartTen &&
-            (!IsMarriageOpen() || GetPartnerAnnouncement(mover) > 0))
-            return true;
-        if (higher == 0)
+    const int next = f.next;
+    if (f.trump) {
+        if (f.higher == 0 ||
+            !FailsThreshold(profile, VoidEstimateOf(first, kTrumpGroup), 20, 20, 15, 15))
             return false;
-    } else if (higher == 0) {
-        if (out == 0 && !PassesThreshold(profile, estimate(next, kTrumpGroup), 50, 55, 60, 65)) {
-            if (!IsSeatToMoveAbove5())
-                return true;
-            if (!skat || skatWord != 2) {
-                if (MayStillTrump(next))
-                    return true;
-            } else if (grandRuff()) {
-                return true;
-            }
-        }
-        const bool late = IsSeatToMoveAbove5() && CountTricksLeft() <= 3;
-        if (late ? FailsThreshold(profile, estimate(next, group), 47, 50, 50, 57)
-                 : FailsThreshold(profile, estimate(next, group), 65, 75, 75, 80))
-            return false;
-        if (PassesThreshold(profile, estimate(next, kTrumpGroup), 25, 30, 30, 35))
-            return false;
+        return TopTrumpAtLeast(first, next);
     }
+    if (!IsLikelyVoidHoldingTrumps(f, first, 20, 15, 15, 10))
+        return false;
+    if (FailsThreshold(profile, VoidEstimateOf(next, f.group), 25, 20, 20, 15) &&
+        PassesThreshold(profile, VoidEstimateOf(next, kTrumpGroup), 35, 40, 40, 45))
+        return true;
+    if (TopTrumpAtLeast(first, next) || HasAnnounced(first, true))
+        return true;
+    const int style = ProfileStyle(profile);
+    if (style >= 1 && style <= 3 && (gameType.word & kWordMarriage) != 0)
+        return f.declaring;
+    return false;
+}
 
-    bool follows = estimate(next, group) < 20;
-    if (skat && trump) {
+// Second place right after the declarer, both partners known and still to play.
+bool ComputerPlayer::PartnerPlayAfterDeclarer(const PartnerPlayFacts& f) {
+    const int card = f.card;
+    const int group = f.group;
+    if (f.higher != 0) {
+        const TrickRecord& firstTrick = tricks[0];
+        if (trickNumber == 2 && f.trump && firstTrick.leader == declarer &&
+            firstTrick.winner == declarer && IsTrump(firstTrick.cards[declarer]))
+            return false;
+        // Whether a partner's likely top card of the group lies above the card; for trumps
+        // by trump strength, since card codes follow it only in a plain suit.
+        auto topAbove = [&](int seat) {
+            const int top = EstimateTopCard(seat, group);
+            if (!IsCardCode(top))
+                return false;
+            return f.trump ? top != card && IsCardHigher(top, card) : top > card;
+        };
+        if (f.higher == 1 && !topAbove(f.first) && !topAbove(f.second)) {
+            if (IsLikelyVoidHoldingTrumps(f, f.first, 25, 20, 20, 15))
+                return true;
+            return IsLikelyVoidHoldingTrumps(f, f.second, 25, 20, 20, 15);
+        }
+        if (trickCards[declarer] == card && leader == declarer &&
+            trickNumber <= GetEndgameTrick() && f.higher == 1 && CountGroupOut(group) > 2 &&
+            GetCardPoints(card) > 9)
+            return false;
+        const float both =
+            VoidEstimateOf(f.first, group) * VoidEstimateOf(f.second, group) / 100.0f;
+        return FailsThreshold(f.profile, both, 25, 20, 20, 15);
+    }
+    if (f.trump || !IsSeatToMoveAbove15())
+        return false;
+    const GameTypeWord bits = GameBits(gameType.word);
+    const bool soloKind = bits == kWordPureSuitSolo || bits == kWordSuitSolo ||
+                          bits == kWordSuitUnter || bits == kWordSuitOber ||
+                          bits == kWordUnterKing || bits == kWordOberUnter ||
+                          bits == kWordUnterOber || bits == kWordOberUnterKing;
+    if (soloKind && CountGroupOut(group) < 2)
+        return MayHoldGroup(f.next, kTrumpGroup) || MayHoldGroup(NextSeat(f.next), kTrumpGroup);
+    return false;
+}
+
+// Third place (the second of three seats): only the next seat, the partner, plays after.
+bool ComputerPlayer::PartnerPlayThird(const PartnerPlayFacts& f) {
+    const int early = PartnerPlayThirdFirstAnswer(f);
+    if (early != -1)
+        return early == 1;
+    const int next = f.next;
+    bool follows = VoidEstimateOf(next, f.group) < 20;
+    if (f.skat && f.trump) {
         const int trumpsOut = CountGroupOut(kTrumpGroup);
         const int left = CountTricksLeft();
         follows = follows || trumpsOut >= left || trumpsOut == left - 1 ||
-                  (trumpsOut == left - 2 && estimate(next, kTrumpGroup) < 43);
+                  (trumpsOut == left - 2 && VoidEstimateOf(next, kTrumpGroup) < 43);
     }
     if (!follows) {
-        if (trump)
+        if (f.trump)
             return false;
-        if (!skat || skatWord != 2)
+        if (!f.skat || f.skatWord != 2)
             return MayStillTrump(next);
-        return grandRuff();
+        return MayRuffInGrand(next);
     }
+    if (!f.trump)
+        return PartnerPlayThirdPlain(f);
+    if (VoidEstimateOf(next, kTrumpGroup) != 100)
+        return PartnerPlayThirdTrump(f);
+    return PartnerPlayThirdTrumpVoid(f);
+}
 
-    if (!trump) {
-        int best = 0;
-        if (GetBestTrumpSoFar(&best)) {
-            if (!ShouldPlayForPartner(best, true))
-                return false;
-            return out == 0 || !FailsThreshold(profile, estimate(next, group), 30, 25, 25, 20);
-        }
-        if (out == 0) {
-            const int lowest = GetLowestTrump(gameType.trumpSuit, gameType.word);
-            return IsCardCode(lowest) && ShouldPlayForPartner(lowest, false);
-        }
-        if (!solo || !IsSeat(declarer) || trickCards[declarer] != card)
-            return true;
-        if (higher == 1 && out > 2) {
-            if (GetCardPoints(card) > 9 && trickNumber <= GetEndgameTrick())
-                return false;
-            if (skat && trickNumber > 1) {
-                const int ten = group * 8 + 7;
-                for (int t = 0; t < trickNumber - 1 && t < kTrickCount; ++t)
-                    if (tricks[t].leader == declarer && tricks[t].cards[declarer] == ten)
-                        return false;
-            }
-        }
-        if (!IsSeatToMoveAbove5() || mover == declarer)
-            return true;
-        if (CountGroupOut(kTrumpGroup) > 0 &&
-            (MayHoldGroup(declarer, kTrumpGroup) || !MayHoldGroup(first, kTrumpGroup)))
-            return true;
-        const int rest = GetCardsPerHand() - trickNumber;
-        switch (GetLineGameKind()) {
-        case 1:
-            return rest < 4;
-        case 0:
-        case 2:
-            return rest < 3;
-        default:
-            return true;
+// The answers before the follow question: a trump the partner's Ober of Eichel covers, a
+// master trump, and a master card of a plain suit the partner may ruff or may not follow.
+int ComputerPlayer::PartnerPlayThirdFirstAnswer(const PartnerPlayFacts& f) {
+    const int next = f.next;
+    const int profile = f.profile;
+    if (f.trump) {
+        if (HasTwoCopies() && IsSeatToMoveAbove15() && f.declaring &&
+            CopiesInRankMask(seats[next].oberMask, kSuitEichel) > 0 && f.card != kHeartTen &&
+            (!IsMarriageOpen() || GetPartnerAnnouncement(f.mover) > 0))
+            return 1;
+        return f.higher == 0 ? 0 : -1;
+    }
+    if (f.higher != 0)
+        return -1;
+    if (CountGroupOut(f.group) == 0 &&
+        !PassesThreshold(profile, VoidEstimateOf(next, kTrumpGroup), 50, 55, 60, 65)) {
+        if (!IsSeatToMoveAbove5())
+            return 1;
+        if (!f.skat || f.skatWord != 2) {
+            if (MayStillTrump(next))
+                return 1;
+        } else if (MayRuffInGrand(next)) {
+            return 1;
         }
     }
+    const bool late = IsSeatToMoveAbove5() && CountTricksLeft() <= 3;
+    if (late ? FailsThreshold(profile, VoidEstimateOf(next, f.group), 47, 50, 50, 57)
+             : FailsThreshold(profile, VoidEstimateOf(next, f.group), 65, 75, 75, 80))
+        return 0;
+    if (PassesThreshold(profile, VoidEstimateOf(next, kTrumpGroup), 25, 30, 30, 35))
+        return 0;
+    return -1;
+}
 
-    const int nextTop = EstimateTopCard(next, kTrumpGroup);
-    const bool nextCountKnown = GetSuitCount(next, kTrumpGroup) != -1;
-    const int madeAnnouncement = announced(next, false) ? 1 : 0;
-    const bool suitGame = skatWord == 1 && gameType.trumpSuit >= 0 && gameType.trumpSuit < 4;
-    // How many times the suit game's base the declarer's bid reaches (rounded up).
-    auto bidMultiple = [&]() {
-        const int base = kSuitGameBase[gameType.trumpSuit];
-        return (base + GetDeclarerBidValue() - 1) / base;
-    };
-    if (estimate(next, kTrumpGroup) != 100) {
-        int specials = 0;
-        if (!(CountTrickPoints(false) >= ScaleCardCount(14) || HoldsTrumpAceOrTen() ||
-              ShouldPlaySpecialNow(&specials)))
+// Third place, a plain card the partner follows.
+bool ComputerPlayer::PartnerPlayThirdPlain(const PartnerPlayFacts& f) {
+    const int card = f.card;
+    const int out = CountGroupOut(f.group);
+    int best = 0;
+    if (GetBestTrumpSoFar(&best)) {
+        if (!ShouldPlayForPartner(best, true))
             return false;
-        if (IsSeatToMoveAbove5() && nextCountKnown && IsCardCode(nextTop) &&
-            IsCardHigher(card, nextTop))
+        return out == 0 ||
+               !FailsThreshold(f.profile, VoidEstimateOf(f.next, f.group), 30, 25, 25, 20);
+    }
+    if (out == 0) {
+        const int lowest = GetLowestTrump(gameType.trumpSuit, gameType.word);
+        return IsCardCode(lowest) && ShouldPlayForPartner(lowest, false);
+    }
+    if (!f.solo || !IsSeat(declarer) || trickCards[declarer] != card)
+        return true;
+    if (f.higher == 1 && out > 2) {
+        if (GetCardPoints(card) > 9 && trickNumber <= GetEndgameTrick())
             return false;
-        if (!solo || leader != declarer || estimate(next, kTrumpGroup) != 0) {
-            const bool bold = declaring || (GetLineGameKind() == 2 && !solo &&
-                                            IsSeatToMoveAbove5() && position == 3);
-            return (bold ? 2 : 3) + madeAnnouncement < higher;
+        if (f.skat && trickNumber > 1) {
+            const int ten = f.group * 8 + 7;
+            for (int t = 0; t < trickNumber - 1 && t < kTrickCount; ++t)
+                if (tricks[t].leader == declarer && tricks[t].cards[declarer] == ten)
+                    return false;
         }
-        if (!skat)
-            return higher > 0;
-        if (!(higher == 1 && trumps >= 3 && CountPlayedTrumps() <= 3)) {
-            if (suitGame && mover != declarer && bidMultiple() > 2) {
-                const bool spade = CopiesInRankMask(seats[mover].unterMask, kSuitGras) > 0;
-                const bool club = CopiesInRankMask(seats[mover].unterMask, kSuitEichel) > 0;
-                const int led = trickCards[leader];
-                if (spade && !club && !IsCardPlayed(kEichelUnter, false) && led != kEichelUnter)
-                    return higher > 0;
-                if (club && !spade && !IsCardPlayed(kGrasUnter, false) && led != kGrasUnter)
-                    return higher > 0;
-            }
-            const int ownPlayed = playedCounts[mover][kTrumpGroup];
-            if (ownPlayed + trumps < 5)
-                return higher > 0;
-            if (higher > 2 && IsSeatToMoveAbove15() && ownPlayed <= 2 && GetCardPoints(card) < 4)
-                return higher > 0;
-        }
+    }
+    if (!IsSeatToMoveAbove5() || f.mover == declarer)
+        return true;
+    if (CountGroupOut(kTrumpGroup) > 0 &&
+        (MayHoldGroup(declarer, kTrumpGroup) || !MayHoldGroup(f.first, kTrumpGroup)))
+        return true;
+    const int rest = GetCardsPerHand() - trickNumber;
+    switch (GetLineGameKind()) {
+    case 1:
+        return rest < 4;
+    case 0:
+    case 2:
+        return rest < 3;
+    default:
+        return true;
+    }
+}
+
+// Third place, a trump the partner may still hold: only a trick worth fighting for, and only
+// with enough trumps above the card that the partner may beat it.
+bool ComputerPlayer::PartnerPlayThirdTrump(const PartnerPlayFacts& f) {
+    const int mover = f.mover;
+    const int next = f.next;
+    const int higher = f.higher;
+    int specials = 0;
+    if (!(CountTrickPoints(false) >= ScaleCardCount(14) || HoldsTrumpAceOrTen() ||
+          ShouldPlaySpecialNow(&specials)))
         return false;
+    const int nextTop = EstimateTopCard(next, kTrumpGroup);
+    if (IsSeatToMoveAbove5() && GetSuitCount(next, kTrumpGroup) != -1 && IsCardCode(nextTop) &&
+        IsCardHigher(f.card, nextTop))
+        return false;
+    if (!f.solo || leader != declarer || VoidEstimateOf(next, kTrumpGroup) != 0) {
+        const bool bold = f.declaring || (GetLineGameKind() == 2 && !f.solo &&
+                                          IsSeatToMoveAbove5() && f.position == 3);
+        return (bold ? 2 : 3) + (HasAnnounced(next, false) ? 1 : 0) < higher;
     }
+    if (!f.skat)
+        return higher > 0;
+    const int trumps = seats[mover].groupCount[kTrumpGroup];
+    if (higher == 1 && trumps >= 3 && CountPlayedTrumps() <= 3)
+        return false;
+    const bool suitGame = f.skatWord == 1 && gameType.trumpSuit >= 0 && gameType.trumpSuit < 4;
+    if (suitGame && mover != declarer && DeclarerBidMultiple() > 2) {
+        const bool spade = CopiesInRankMask(seats[mover].unterMask, kSuitGras) > 0;
+        const bool club = CopiesInRankMask(seats[mover].unterMask, kSuitEichel) > 0;
+        const int led = trickCards[leader];
+        if (spade && !club && !IsCardPlayed(kEichelUnter, false) && led != kEichelUnter)
+            return higher > 0;
+        if (club && !spade && !IsCardPlayed(kGrasUnter, false) && led != kGrasUnter)
+            return higher > 0;
+    }
+    const int ownPlayed = playedCounts[mover][kTrumpGroup];
+    if (ownPlayed + trumps < 5)
+        return higher > 0;
+    if (higher > 2 && IsSeatToMoveAbove15() && ownPlayed <= 2 && GetCardPoints(f.card) < 4)
+        return higher > 0;
+    return false;
+}
 
-    if (IsSeatToMoveAbove5() && !solo) {
-        if (nextCountKnown && IsCardCode(nextTop) && IsCardHigher(card, nextTop))
+// Third place, a trump the partner is known to be void in (it follows in the three-seat
+// line only by the count of trumps out).
+bool ComputerPlayer::PartnerPlayThirdTrumpVoid(const PartnerPlayFacts& f) {
+    const int mover = f.mover;
+    const int next = f.next;
+    const int higher = f.higher;
+    const int out = CountGroupOut(f.group);
+    const bool skat = f.skat;
+    const bool suitGame = f.skatWord == 1 && gameType.trumpSuit >= 0 && gameType.trumpSuit < 4;
+    if (IsSeatToMoveAbove5() && !f.solo) {
+        const int nextTop = EstimateTopCard(next, kTrumpGroup);
+        if (GetSuitCount(next, kTrumpGroup) != -1 && IsCardCode(nextTop) &&
+            IsCardHigher(f.card, nextTop))
             return false;
-        const int margin = 2 + (madeAnnouncement ? 0 : 1) + (declaring ? 0 : 1);
+        const int margin = 2 + (HasAnnounced(next, false) ? 0 : 1) + (f.declaring ? 0 : 1);
         return higher > margin;
     }
     if (skat && suitGame && out > 2 && mover != declarer &&
@@ -270,18 +322,18 @@ bool ComputerPlayer::ShouldPlayForPartner(int card, bool trumped) {
     if (IsSeatToMoveAbove15()) {
         if (higher > 2 && out > 2)
             return true;
-        if ((CountTricksLeft() - 1 < higher && trumps == 0) ||
-            (skat && CountTricksLeft() == 3 && higher == 1 && out == 2 && trump))
+        if ((CountTricksLeft() - 1 < higher && seats[mover].groupCount[kTrumpGroup] == 0) ||
+            (skat && CountTricksLeft() == 3 && higher == 1 && out == 2))
             return true;
     }
     if (!skat)
         return false;
-    if (suitGame && out <= 5 && mover != declarer && IsSeat(first)) {
-        const int multiple = bidMultiple();
-        if ((HasSeatPlayedCard(first, kEichelUnter) || HasSeatPlayedCard(first, kGrasUnter)) &&
+    if (suitGame && out <= 5 && mover != declarer && IsSeat(f.first)) {
+        const int multiple = DeclarerBidMultiple();
+        if ((HasSeatPlayedCard(f.first, kEichelUnter) || HasSeatPlayedCard(f.first, kGrasUnter)) &&
             multiple > 2)
             return higher > 0;
-        if (HasSeatPlayedCard(first, kHerzUnter) && multiple > 3)
+        if (HasSeatPlayedCard(f.first, kHerzUnter) && multiple > 3)
             return higher > 0;
     }
     return false;

@@ -125,6 +125,35 @@ public:
     double GetAnnounceStrength(int seat);
 
 protected:
+    // The steps of EstimateSureTrumpTricks: the rounds of trumps the hand can expect to draw,
+    // then down the trumps from the top a tally of held and missing cards: raised top cards of
+    // the other party and the Heart Tens, the rank trumps, the trump suit's own cards, and the
+    // last adjustment of the sure count toward the rounds.
+    struct SureTrumpTally {
+        int sure = 0;
+        int probable = 0;
+        int consumed = 0;  // held cards counted
+        bool gap = false;  // a higher card is missing: later held cards are no longer sure
+        // A held card counts; sure tricks only while no higher card is missing.
+        void Hold(int n) {
+            if (!gap)
+                sure += n;
+            probable += n;
+            consumed += n;
+        }
+        // A missing card below a held one: it costs a probable trick unless two sure ones
+        // stand above it.
+        void MissBelow() {
+            if (sure < 2 || gap)
+                --probable;
+            gap = true;
+        }
+    };
+    int EstimateTrumpRounds(int seat, int out, int total);
+    void TallyTopTrumps(int seat, SureTrumpTally& tally);
+    void TallyRankTrumps(int seat, int rounds, SureTrumpTally& tally);
+    void TallyTrumpSuitCards(int seat, int rounds, SureTrumpTally& tally);
+    void AdjustSureTrumpTricks(int seat, int held, int rounds, SureTrumpTally& tally);
     // The announcement count as the readers use it (a damaged count is kept within 0..12), the
     // trick from which the deadlines count (shifted: a complete trick settles an open
     // marriage), and the waiting clock cleared.

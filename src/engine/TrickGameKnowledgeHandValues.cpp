@@ -30,11 +30,8 @@ void TrickGameKnowledge::EstimateSureTrumpTricks(int seat, int* sureOut, int* pr
     *sureOut = *probableOut = *heldOut = *roundsOut = 0;
     if (!IsSeat(seat))
         return;
-    const SeatBlock& block = seats[seat];
-    const int trumpSuit = gameType.trumpSuit;
-    const GameTypeWord word = gameType.word;
-    const int total = CountGroupInDeck(kTrumpGroup, trumpSuit, word);
-    const int held = CountRankTrumpsInHand(block, word);
+    const int total = CountGroupInDeck(kTrumpGroup, gameType.trumpSuit, gameType.word);
+    const int held = CountRankTrumpsInHand(seats[seat], gameType.word);
     int out = total - CountPlayedInGroup(kTrumpGroup) - held;
     if (out < 0)
         out = 0;
@@ -42,9 +39,25 @@ void TrickGameKnowledge::EstimateSureTrumpTricks(int seat, int* sureOut, int* pr
         return;
     if (out > 5 && IsSeatToMoveAbove15() && !IsSoloGame() && moverPartners[0] != -1)
         out -= 2;
+    const int rounds = EstimateTrumpRounds(seat, out, total);
+    SureTrumpTally tally;
+    if (out > 0) {
+        TallyTopTrumps(seat, tally);
+        TallyRankTrumps(seat, rounds, tally);
+        TallyTrumpSuitCards(seat, rounds, tally);
+    } else {
+        tally.sure = held;
+    }
+    AdjustSureTrumpTricks(seat, held, rounds, tally);
+    *sureOut = tally.sure;
+    *probableOut = tally.probable;
+    *heldOut = held;
+    *roundsOut = rounds;
+}
 
-    // The rounds of trumps the hand can expect to draw: the first k whose even split is
-    // likely enough for the seat's style.
+// The first number of rounds whose even split of the trumps out is likely enough for the
+// seat's style; with fewer than 3 out, all of them when only one other seat may hold trumps.
+int TrickGameKnowledge::EstimateTrumpRounds(int seat, int out, int total) {
     int rounds = out / 3;
     if (rounds == 0) {
         if (out > 0) {
@@ -54,143 +67,146 @@ void TrickGameKnowledge::EstimateSureTrumpTricks(int seat, int* sureOut, int* pr
                     ++unsure;
             rounds = IsSeatToMoveAbove5() && unsure == 1 ? out : 1;
         }
-    } else {
-        const bool smallDeck = total < 8 * GetMaskBitsPerSuit();
-        for (; rounds <= out; ++rounds) {
-            const float chance = GetThreeHandSplit(out, rounds);
-            if (smallDeck ? PassesThreshold(block.profile, chance, 62, 67, 70, 75)
-                          : PassesThreshold(block.profile, chance, 70, 75, 80, 85))
-                break;
-        }
+        return rounds;
     }
+    const int profile = seats[seat].profile;
+    const bool smallDeck = total < 8 * GetMaskBitsPerSuit();
+    for (; rounds <= out; ++rounds) {
+        const float chance = GetThreeHandSplit(out, rounds);
+        if (smallDeck ? PassesThreshold(profile, chance, 62, 67, 70, 75)
+                      : PassesThreshold(profile, chance, 70, 75, 80, 85))
+            break;
+    }
+    return rounds;
+}
 
-    int sure = 0;
-    int probable = 0;
-    int consumed = 0;
-    bool gap = false;
+// The raised top cards of the other party are missing top cards; then the Heart Tens when
+// they are the top trumps.
+void TrickGameKnowledge::TallyTopTrumps(int seat, SureTrumpTally& tally) {
+    const SeatBlock& block = seats[seat];
     const int copies = HasTwoCopies() ? 2 : 1;
-    // A held card counts; sure tricks only while no higher card is missing.
-    auto holdCard = [&](int n) {
-        if (!gap)
-            sure += n;
-        probable += n;
-        consumed += n;
+    auto otherParty = [&](int other) {
+        return IsSeat(other) && other != seat &&
+               (seats[other].inDeclarerParty != 0) != (block.inDeclarerParty != 0);
     };
-    if (out > 0) {
-        // Raised top cards of the other party are missing top cards.
-        auto otherParty = [&](int other) {
-            return IsSeat(other) && other != seat &&
-                   (seats[other].inDeclarerParty != 0) != (block.inDeclarerParty != 0);
-        };
-        auto missingTop = [&](int card) {
-            const int missing =
-                copies - CopiesInRankMask(playedMasks[RankCodeOf(card)], SuitOf(card));
-            if (missing > 0) {
-                gap = true;
-                probable -= missing;
-            }
-        };
-        if (specialPairSeat != -1 && otherParty(specialPairSeat))
-            missingTop(GetSpecialTopCard());
-        if (diamondAcesSeat != -1 && otherParty(diamondAcesSeat))
-            missingTop(kSchellenAce);
-        if (IsHeartTenTop(&gameType)) {
-            const int heldTens = CopiesInRankMask(block.tenMask, kSuitHerz);
-            const int playedTens = CopiesInRankMask(playedMasks[kRankTen], kSuitHerz);
-            for (int n = 0; n < heldTens; ++n)
-                holdCard(1);
-            for (int n = heldTens + playedTens; n < copies; ++n) {
-                gap = true;
-                if (SecondHeartTenWins())
-                    --sure;
-                else
-                    --probable;
-            }
+    auto missingTop = [&](int card) {
+        const int missing = copies - CopiesInRankMask(playedMasks[RankCodeOf(card)], SuitOf(card));
+        if (missing > 0) {
+            tally.gap = true;
+            tally.probable -= missing;
         }
-        int ranks[4];
-        int length = 0;
-        GetTrumpRanks(word, ranks, &length);
-        for (int i = 0; i < length && consumed < rounds; ++i) {
-            const int rank = ranks[i];
-            for (int suit = kSuitEichel; suit >= kSuitSchellen; --suit) {
-                const int card = CardOfRank(suit, rank);
-                const int mine = CopiesInRankMask(RankMaskOf(block, rank), suit);
-                int played = CopiesInRankMask(playedMasks[rank], suit);
-                // Outside solos the other Ober of Eichel is the partner's.
-                if (card == kEichelOber && mine == 1 && played == 0 && !IsSoloGame())
-                    played = 1;
-                if (mine >= 2) {
-                    holdCard(2);
-                } else if (mine == 1) {
-                    holdCard(1);
-                    if (copies == 2 && played == 0) {
-                        if (sure < 2 || gap)
-                            --probable;
-                        gap = true;
-                    }
-                } else if (copies - played > 0) {
-                    gap = true;
-                    probable -= copies - played;
-                }
-            }
-        }
-        if (HasTrumpSuit(word) && trumpSuit >= 0 && trumpSuit <= 3) {
-            // Down the seat's own cards of the trump suit below the rank trumps.
-            int left = 0;
-            int heldOf[9] = {};
-            for (int p = 0; p < kHandPlaces; ++p) {
-                const int card = block.hand[p];
-                if (IsCardCode(card) && SuitOf(card) == trumpSuit &&
-                    !IsRankInTrumpList(card, ranks) &&
-                    !(card == kHeartTen && IsHeartTenTop(&gameType))) {
-                    ++heldOf[RankStepOf(card)];
-                    ++left;
-                }
-            }
-            for (int step = 8; step >= 1 && left > 0 && consumed < rounds; --step) {
-                const int card = trumpSuit * 8 + step;
-                if (IsRankInTrumpList(card, ranks) ||
-                    (card == kHeartTen && IsHeartTenTop(&gameType)))
-                    continue;
-                const int played = CopiesInRankMask(playedMasks[step % 8], trumpSuit);
-                for (int n = 0; n < copies && left > 0; ++n) {
-                    if (n < heldOf[step]) {
-                        holdCard(1);
-                        --left;
-                    } else if (n >= heldOf[step] + played) {
-                        if (sure < 2 || gap)
-                            --probable;
-                        gap = true;
-                    }
-                }
-            }
-        }
-    } else {
-        sure = held;
+    };
+    if (specialPairSeat != -1 && otherParty(specialPairSeat))
+        missingTop(GetSpecialTopCard());
+    if (diamondAcesSeat != -1 && otherParty(diamondAcesSeat))
+        missingTop(kSchellenAce);
+    if (!IsHeartTenTop(&gameType))
+        return;
+    const int heldTens = CopiesInRankMask(block.tenMask, kSuitHerz);
+    const int playedTens = CopiesInRankMask(playedMasks[kRankTen], kSuitHerz);
+    for (int n = 0; n < heldTens; ++n)
+        tally.Hold(1);
+    for (int n = heldTens + playedTens; n < copies; ++n) {
+        tally.gap = true;
+        if (SecondHeartTenWins())
+            --tally.sure;
+        else
+            --tally.probable;
     }
+}
 
-    if (sure < rounds) {
-        const int diff = rounds - sure;
-        if (sure > 2 && diff > 1 && probable < rounds - 1) {
-            const int solo = IsSoloGame() ? 1 : 0;
-            const int style = StyleFigure(block.profile);
-            if (probable == sure)
-                sure +=
-                    style == 0 ? diff / 2 : (style == 1 ? diff / (2 + solo) : diff / (3 + solo));
-            else if (probable == sure - 1)
-                sure += diff / (3 + solo);
+// Down the rank trumps (Obers, Unters, ...) from Eichel to Schellen, while rounds are left.
+void TrickGameKnowledge::TallyRankTrumps(int seat, int rounds, SureTrumpTally& tally) {
+    const SeatBlock& block = seats[seat];
+    const int copies = HasTwoCopies() ? 2 : 1;
+    int ranks[4];
+    int length = 0;
+    GetTrumpRanks(gameType.word, ranks, &length);
+    for (int i = 0; i < length && tally.consumed < rounds; ++i) {
+        const int rank = ranks[i];
+        for (int suit = kSuitEichel; suit >= kSuitSchellen; --suit) {
+            const int card = CardOfRank(suit, rank);
+            const int mine = CopiesInRankMask(RankMaskOf(block, rank), suit);
+            int played = CopiesInRankMask(playedMasks[rank], suit);
+            // Outside solos the other Ober of Eichel is the partner's.
+            if (card == kEichelOber && mine == 1 && played == 0 && !IsSoloGame())
+                played = 1;
+            if (mine >= 2) {
+                tally.Hold(2);
+            } else if (mine == 1) {
+                tally.Hold(1);
+                if (copies == 2 && played == 0)
+                    tally.MissBelow();
+            } else if (copies - played > 0) {
+                tally.gap = true;
+                tally.probable -= copies - played;
+            }
         }
-        if (probable < sure)
-            probable = sure;
-        if (consumed < held && held > rounds)
-            probable += held - rounds;
-    } else {
-        probable = held;
     }
-    *sureOut = sure;
-    *probableOut = probable;
-    *heldOut = held;
-    *roundsOut = rounds;
+}
+
+// Down the seat's own cards of the trump suit below the rank trumps, while rounds are left.
+void TrickGameKnowledge::TallyTrumpSuitCards(int seat, int rounds, SureTrumpTally& tally) {
+    const int trumpSuit = gameType.trumpSuit;
+    if (!HasTrumpSuit(gameType.word) || trumpSuit < 0 || trumpSuit > 3)
+        return;
+    const SeatBlock& block = seats[seat];
+    const int copies = HasTwoCopies() ? 2 : 1;
+    int ranks[4];
+    int length = 0;
+    GetTrumpRanks(gameType.word, ranks, &length);
+    const bool heartTenTop = IsHeartTenTop(&gameType);
+    auto isSuitCard = [&](int card) {
+        return !IsRankInTrumpList(card, ranks) && !(card == kHeartTen && heartTenTop);
+    };
+    int left = 0;
+    int heldOf[9] = {};
+    for (int p = 0; p < kHandPlaces; ++p) {
+        const int card = block.hand[p];
+        if (IsCardCode(card) && SuitOf(card) == trumpSuit && isSuitCard(card)) {
+            ++heldOf[RankStepOf(card)];
+            ++left;
+        }
+    }
+    for (int step = 8; step >= 1 && left > 0 && tally.consumed < rounds; --step) {
+        const int card = trumpSuit * 8 + step;
+        if (!isSuitCard(card))
+            continue;
+        const int played = CopiesInRankMask(playedMasks[step % 8], trumpSuit);
+        for (int n = 0; n < copies && left > 0; ++n) {
+            if (n < heldOf[step]) {
+                tally.Hold(1);
+                --left;
+            } else if (n >= heldOf[step] + played) {
+                tally.MissBelow();
+            }
+        }
+    }
+}
+
+// Short of the rounds: a strong sure run is raised by the style's share of the difference;
+// probable never below sure, and held trumps beyond the rounds count as probable tricks.
+void TrickGameKnowledge::AdjustSureTrumpTricks(int seat, int held, int rounds,
+                                               SureTrumpTally& tally) {
+    int& sure = tally.sure;
+    int& probable = tally.probable;
+    if (sure >= rounds) {
+        probable = held;
+        return;
+    }
+    const int diff = rounds - sure;
+    if (sure > 2 && diff > 1 && probable < rounds - 1) {
+        const int solo = IsSoloGame() ? 1 : 0;
+        const int style = StyleFigure(seats[seat].profile);
+        if (probable == sure)
+            sure += style == 0 ? diff / 2 : (style == 1 ? diff / (2 + solo) : diff / (3 + solo));
+        else if (probable == sure - 1)
+            sure += diff / (3 + solo);
+    }
+    if (probable < sure)
+        probable = sure;
+    if (tally.consumed < held && held > rounds)
+        probable += held - rounds;
 }
 
 int TrickGameKnowledge::EvaluateTrumpValue(int probableTricks, int trumpsHeld, int trumpRounds,

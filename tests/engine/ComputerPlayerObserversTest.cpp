@@ -4,13 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "engine/ReferenceRules.h"
 #include "engine/NormalGameTest.h"
+#include "engine/ReferenceRules.h"
+#include "engine/RuleHarness.h"
 
 namespace {
 
 class ObserversTest : public NormalGameTest {
-protected:
+  protected:
     // Gives every seat its cards and fixes the parties by the Obers of Eichel.
     void Hands(const std::vector<std::vector<int>>& hands) {
         for (int seat = 0; seat < 4; ++seat)
@@ -29,14 +30,14 @@ protected:
     std::int16_t Belief(int observer, int seat) { return game.seats[observer].partyBelief[seat]; }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(ObserversTest, TheClubOberEntersItsPlayerInTheDeclaringParty) {
     Hands({{29, 11}, {19, 22}, {29, 3}, {27, 30}});
     Play(0, {29});
     EXPECT_EQ(game.partyLists[0], 0);
     EXPECT_EQ(Belief(2, 0), 100);
-    EXPECT_EQ(Belief(2, 1), -100);  // one certain partner settles the row
+    EXPECT_EQ(Belief(2, 1), -100); // one certain partner settles the row
     EXPECT_EQ(Belief(1, 0), -100);
     EXPECT_EQ(Belief(1, 2), 0);
 }
@@ -77,7 +78,7 @@ TEST_F(ObserversTest, PointsDiscardedToAnUnknownWinnerMakeItsPartnerLikely) {
 TEST_F(ObserversTest, AKnownSeatIsNotObservedAnyMore) {
     // Eichel King led, the Ober of Eichel takes it, and seat 1 throws its Herz Ace on it.
     Hands({{29, 24}, {16, 19}, {29, 3}, {27, 30}});
-    game.partyLists[2] = 1;  // as the game line may enter it
+    game.partyLists[2] = 1; // as the game line may enter it
     Play(3, {30, 29});
     std::int16_t before[4];
     for (int observer = 0; observer < 4; ++observer)
@@ -143,7 +144,7 @@ void CheckPartyKnowledge(TestLevel& game, const std::string& where) {
     }
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(ObserversTest, RandomDealsNeverBelieveAgainstTheRealParties) {
     std::mt19937 random(77031);
@@ -152,8 +153,7 @@ TEST_F(ObserversTest, RandomDealsNeverBelieveAgainstTheRealParties) {
     int moved = 0;
     for (int deal = 0; deal < 1500 && !HasFailure(); ++deal) {
         // Mostly the normal game, where the parties are hidden.
-        const reference::Game& ref =
-            random() % 3 == 0 ? games[random() % games.size()] : games[0];
+        const reference::Game& ref = random() % 3 == 0 ? games[random() % games.size()] : games[0];
         game.options.withoutNines = random() % 3 == 0 ? 1 : 0;
         game.options.secondHeartTenWins = static_cast<std::int16_t>(random() % 2);
         game.options.charlieCaughtPoint = static_cast<std::int16_t>(random() % 2);
@@ -168,15 +168,11 @@ TEST_F(ObserversTest, RandomDealsNeverBelieveAgainstTheRealParties) {
             for (int i = 0; i < 4; ++i) {
                 const int seat = (game.leader + i) % 4;
                 game.PrepareDecision(seat);
-                std::vector<int> legal;
-                for (int p = 0; p < perHand; ++p)
-                    if (game.seats[seat].hand[p] != 0 &&
-                        game.IsLegalCard(seat, game.seats[seat].hand[p]))
-                        legal.push_back(p);
+                const std::vector<int> legal = rule_harness::LegalPlaces(game, ref);
                 ASSERT_FALSE(legal.empty());
                 game.PlayCard(seat, legal[random() % legal.size()], 9);
-                CheckPartyKnowledge(game, ref.name + " deal " + std::to_string(deal) +
-                                              " trick " + std::to_string(trick));
+                CheckPartyKnowledge(game, ref.name + " deal " + std::to_string(deal) + " trick " +
+                                              std::to_string(trick));
             }
             game.FinishTrick();
         }

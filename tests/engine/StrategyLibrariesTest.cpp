@@ -26,7 +26,7 @@ using card_names::Cards;
 struct TestLibrary {
     std::int16_t id = 0;
     std::vector<std::uint8_t> bytes;
-    std::map<std::string, int> records;  // record name to index
+    std::map<std::string, int> records; // record name to index
 };
 
 const char kLibraryText[] =
@@ -51,11 +51,11 @@ std::vector<std::string> Words(const std::string& text) {
 }
 
 std::vector<std::uint8_t> AssembleCode(const std::string& text) {
-    static const std::map<std::string, int> simple = {
-        {"end", 0},   {"none", 100}, {"stop", 101}, {"go", 63},
-        {"if", 60},   {"then", 61},  {"else", 62},  {"@", 64}};
-    static const std::map<std::string, int> comparisons = {
-        {"==", 'C'}, {"!=", 'D'}, {">", 'E'}, {"<", 'F'}, {"<=", 'G'}, {">=", 'H'}};
+    static const std::map<std::string, int> simple = {{"end", 0},   {"none", 100}, {"stop", 101},
+                                                      {"go", 63},   {"if", 60},    {"then", 61},
+                                                      {"else", 62}, {"@", 64}};
+    static const std::map<std::string, int> comparisons = {{"==", 'C'}, {"!=", 'D'}, {">", 'E'},
+                                                           {"<", 'F'},  {"<=", 'G'}, {">=", 'H'}};
     const std::vector<std::string> words = Words(text);
     std::vector<std::uint8_t> code;
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -100,8 +100,8 @@ void AssembleRecord(TestLibrary& library, const std::vector<std::string>& fields
     if (pattern.size() != groups.size() || pattern.size() > kStrategyPlaces)
         throw std::invalid_argument("pattern and groups of " + fields.at(0));
     for (std::size_t p = 0; p < pattern.size(); ++p) {
-        library.bytes[base + kStrategyPatternOffset + p] = static_cast<std::uint8_t>(
-            pattern[p] == "*" ? kStrategyAnyCard : Card(pattern[p]));
+        library.bytes[base + kStrategyPatternOffset + p] =
+            static_cast<std::uint8_t>(pattern[p] == "*" ? kStrategyAnyCard : Card(pattern[p]));
         library.bytes[base + kStrategyGroupOffset + p] =
             static_cast<std::uint8_t>(std::stoi(groups[p]));
     }
@@ -116,7 +116,7 @@ void AssembleRecord(TestLibrary& library, const std::vector<std::string>& fields
 std::map<std::string, TestLibrary> AssembleLibraries() {
     std::map<std::string, TestLibrary> libraries;
     TestLibrary* current = nullptr;
-    int count = -2;  // the count to write when set by a line
+    int count = -2; // the count to write when set by a line
     int size = -1;
     auto finish = [&]() {
         if (!current)
@@ -160,7 +160,7 @@ const std::map<std::string, TestLibrary>& Libraries() {
 // --- fixture ---
 
 class StrategyTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         game.NewDeal(false);
         game.gameType = {0, kWordNormal};
@@ -204,7 +204,7 @@ TEST_F(StrategyTest, PatternsNeedBothCopiesAndSuitsOfTheRunLengths) {
     game.seats[seat].profile = 16;
     struct Case {
         const char* hand;
-        int record;  // -1 no match
+        int record; // -1 no match
         std::vector<int> map;
     };
     const Case cases[] = {
@@ -241,7 +241,7 @@ TEST_F(StrategyTest, OnlySeatsAboveProfile15OutsideSolosGetALibrary) {
     EXPECT_EQ(game.GetStrategyLibrary(1), gStrategyLibrary);
     game.gameType = {0, kWordMarriage};
     EXPECT_EQ(game.GetStrategyLibrary(1), gMarriageStrategyLibrary);
-    game.marriageTrick = 2;  // decided
+    game.marriageTrick = 2; // decided
     EXPECT_EQ(game.GetStrategyLibrary(1), gStrategyLibrary);
     game.gameType = {4, kWordUnterSolo};
     EXPECT_EQ(game.GetStrategyLibrary(1), nullptr);
@@ -254,7 +254,7 @@ TEST_F(StrategyTest, OnlySeatsAboveProfile15OutsideSolosGetALibrary) {
 // --- the interpreter ---
 
 class ScriptTest : public StrategyTest {
-protected:
+  protected:
     void SetUp() override {
         StrategyTest::SetUp();
         Install({"scripts"});
@@ -283,29 +283,29 @@ TEST_F(ScriptTest, InstructionsChooseTheirCards) {
     struct Case {
         const char* record;
         bool schellenAcePlayed;
-        const char* card;  // "" no card
+        const char* card; // "" no card
     };
     const Case cases[] = {
         {"played-card-skipped", false, "G-A"},
-        {"unheld-card", false, "E-A"},  // not held: the caller checks
+        {"unheld-card", false, "E-A"}, // not held: the caller checks
         {"then-branch", true, "E-A"},
         {"else-branch", false, "E-A"},
         {"optional-64", true, "E-A"},
-        {"count", false, "E-A"},            // three Herz cards
-        {"count-no-entry", false, "H-K"},   // no second group in the map
-        {"stop-keeps-card", false, "H-A"},  // the played card stays the choice
+        {"count", false, "E-A"},           // three Herz cards
+        {"count-no-entry", false, "H-K"},  // no second group in the map
+        {"stop-keeps-card", false, "H-A"}, // the played card stays the choice
         {"none", false, ""},
         {"continue-at-top", false, ""},
         {"continue-in-branch", true, "E-A"},
         {"lowest-herz", false, "H-9"},
         {"lowest-trump", false, "S-9"},
-        {"missing-group", false, ""},  // Schellen are trumps: no card of group 0
+        {"missing-group", false, ""}, // Schellen are trumps: no card of group 0
         // The trump play by value walks the trump suit down from the Ace past the Obers and
         // Unters: the King before the Nine.
         {"trump-by-value", false, "S-K"},
         {"group-card-ends-branch", true, "H-9"},
         {"into-next-head", false, "G-A"},
-        {"to-position-24", false, ""},  // the code area ends there
+        {"to-position-24", false, ""}, // the code area ends there
         {"beyond-end", false, ""},
     };
     for (const Case& c : cases) {
@@ -333,7 +333,7 @@ TEST_F(ScriptTest, MalformedCodeShowsItsMessageWithItsNumber) {
         {"bad-comparison", {" wrong vergleich : 3"}, "E-A"},
         {"bad-letter", {" wrong interpretationsbedingung : 90"}, "E-A"},
         {"missing-then", {" wrong then code fehlt : 32"}, ""},
-        {"then-branch", {" wrong else code fehlt : 61"}, ""},  // Schellen Ace not played
+        {"then-branch", {" wrong else code fehlt : 61"}, ""}, // Schellen Ace not played
         {"bad-group-card", {" code fehlt : 50"}, ""},
         {"bad-code", {" wrong interpretationscode : 55"}, ""},
         // A condition in the last bytes reads no further than the code area: no suit, no
@@ -354,14 +354,20 @@ TEST_F(ScriptTest, NoCardWithoutARecordOffLeadOrForARecordTheLibraryLacks) {
     game.leader = 0;
     EXPECT_EQ(Run("unheld-card"), 0);
     game.leader = kSeat;
-    game.seats[kSeat].strategyIndex = 999;  // from an older library in a saved game
+    game.seats[kSeat].strategyIndex = 999; // from an older library in a saved game
     EXPECT_EQ(game.RunStrategyScript(kSeat), 0);
-    game.seats[kSeat].profile = 15;  // a record kept from a stronger profile is not used
+    game.seats[kSeat].profile = 15; // a record kept from a stronger profile is not used
     EXPECT_EQ(Run("unheld-card"), 0);
     EXPECT_TRUE(RecordedAlerts().empty());
 }
 
 // --- at the table ---
+
+// The reference rules of the normal game the deals here are played in.
+const reference::Game& NormalGame() {
+    static const reference::Game normal = reference::AllGames().front();
+    return normal;
+}
 
 // Plays a deal to its end: each seat plays its scripted card when it has one, else its first
 // legal card.
@@ -370,10 +376,7 @@ void PlayDeal(TestLevel& game) {
         for (int n = 0; n < 4; ++n) {
             const int seat = game.seatToMove;
             if (!game.PlayStrategyCard(seat)) {
-                int place = 0;
-                while (game.IsLegalCard(seat, game.seats[seat].hand[place]) == 0)
-                    ++place;
-                game.PlayCard(seat, place, 1);
+                game.PlayCard(seat, rule_harness::LegalPlaces(game, NormalGame()).front(), 1);
             }
             game.seatToMove = static_cast<std::int16_t>(game.NextSeat(seat));
         }
@@ -420,7 +423,7 @@ TEST_F(StrategyTest, DamagedLibrariesAreRefusedOnceAndTheDealPlaysOn) {
         SCOPED_TRACE(set[0]);
         ResetAlertRecorder();
         Install(set);
-        game.LoadStrategyLibraries();  // refused once only
+        game.LoadStrategyLibraries(); // refused once only
         const std::int16_t id = Libraries().at(set[0]).id;
         EXPECT_EQ(Messages(),
                   std::vector<std::string>{"Damaged strategy library, id " + std::to_string(id)});
@@ -498,10 +501,7 @@ TEST_F(StrategyTest, RunningAScriptChangesOnlyTheSeatsRecordAndGroupMap) {
                 EXPECT_TRUE(rule_harness::Image(game) == before) << deal << " " << trick;
                 // Then the seat's first legal card, and the script at trick 1 keeps its record.
                 game.RunStrategyScript(seat);
-                int place = 0;
-                while (game.IsLegalCard(seat, block.hand[place]) == 0)
-                    ++place;
-                game.PlayCard(seat, place, 1);
+                game.PlayCard(seat, rule_harness::LegalPlaces(game, NormalGame()).front(), 1);
                 game.seatToMove = static_cast<std::int16_t>(game.NextSeat(seat));
             }
             game.FinishTrick();
@@ -510,4 +510,4 @@ TEST_F(StrategyTest, RunningAScriptChangesOnlyTheSeatsRecordAndGroupMap) {
     }
 }
 
-}  // namespace
+} // namespace
