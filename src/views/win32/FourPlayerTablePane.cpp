@@ -34,16 +34,16 @@ constexpr std::int32_t kNoCommand = 0x20202020; // four blanks
 constexpr int kPlayCardEvent = 1503;
 constexpr int kAlertList = 1501;
 constexpr int kNoteList = 1600;
-constexpr int kNotYourTurn = 101;      // "It's not yet your turn to play a card!"
-constexpr int kServerWaiting = 85;     // "Please wait! The Server is waiting for other users."
-constexpr int kNeedPairing = 159;      // "Before you can play, you must first call up ..."
-constexpr int kReplayQuestion = 33;    // "Do you want to play this game again with the same cards ?"
-constexpr int kPleaseWait = 104;       // list 1600 "Please wait. It's not yet your turn."
-constexpr int kGamesText = 131;        // list 1600 ". Games"
-constexpr int kOfText = 132;           // list 1600 " of "
-constexpr int kTimeLimitNote = 133;    // list 1600 "The time limit has been reached."
-constexpr int kPointTargetNote = 134;  // list 1600 "The point target has been reached ..."
-constexpr int kIDealText = 72;         // list 1503 "I deal!"
+constexpr int kNotYourTurn = 101;     // "It's not yet your turn to play a card!"
+constexpr int kServerWaiting = 85;    // "Please wait! The Server is waiting for other users."
+constexpr int kNeedPairing = 159;     // "Before you can play, you must first call up ..."
+constexpr int kReplayQuestion = 33;   // "Do you want to play this game again with the same cards ?"
+constexpr int kPleaseWait = 104;      // list 1600 "Please wait. It's not yet your turn."
+constexpr int kGamesText = 131;       // list 1600 ". Games"
+constexpr int kOfText = 132;          // list 1600 " of "
+constexpr int kTimeLimitNote = 133;   // list 1600 "The time limit has been reached."
+constexpr int kPointTargetNote = 134; // list 1600 "The point target has been reached ..."
+constexpr int kIDealText = 72;        // list 1503 "I deal!"
 
 HBITMAP LoadTablePicture(int id) {
     return static_cast<HBITMAP>(GetResource(kPictType, static_cast<std::int16_t>(id)));
@@ -494,8 +494,8 @@ void FourPlayerTablePane::GetChoiceBoxRect(RECT* rect) {
     RECT area;
     const int size = TableSize();
     const bool fullSizeOwn = settings && settings->body.ownCardsFullSize;
-    const bool client = size >= 2 && GetGameCode() != 1 &&
-                        !(GetGameCode() == 2 && fullSizeOwn && size == 2);
+    const bool client =
+        size >= 2 && GetGameCode() != 1 && !(GetGameCode() == 2 && fullSizeOwn && size == 2);
     if (client) {
         GetClientRect(window, &area);
     } else {
@@ -646,7 +646,8 @@ void FourPlayerTablePane::EnterDeal(int flag) {
         GetIndString(text, 1503, kIDealText);
         DrawNamePlateText(32 + dealer, text, true);
         if (!settings->body.soundOn && dealer != 3)
-            WaitTableTicks(static_cast<std::uint32_t>(settings->GetCardDelay(kPlayCardEvent) * 6 + 40));
+            WaitTableTicks(
+                static_cast<std::uint32_t>(settings->GetCardDelay(kPlayCardEvent) * 6 + 40));
     }
 }
 
@@ -849,7 +850,8 @@ void FourPlayerTablePane::DrawCard(std::int16_t code, const RECT* rect) {
     Pane::DrawCard(code, rect);
     RECT play;
     GetPlayArea(&play);
-    if (code > 0 && code == selection && EqualRect(rect, &selectionRect) && rect->top >= play.bottom)
+    if (code > 0 && code == selection && EqualRect(rect, &selectionRect) &&
+        rect->top >= play.bottom)
         InvertFrame(*rect);
     if (window) {
         RECT client;
@@ -1375,8 +1377,8 @@ void FourPlayerTablePane::NewDealCommand() {
         NoteAlert(kNoteList, kTimeLimitNote, "");
     if (targetReached)
         NoteAlert(kNoteList, kPointTargetNote, "");
-    const bool seriesOver = IsSeriesOverByOptions(gDirector, fourSeat ? fourSeat->gameListHandle : nullptr,
-                                                  GetGameCode());
+    const bool seriesOver = IsSeriesOverByOptions(
+        gDirector, fourSeat ? fourSeat->gameListHandle : nullptr, GetGameCode());
     if (seriesOver || (timeUp && !solosMissing) || targetReached) {
         FinishScoreList();
         if (window)
@@ -1470,8 +1472,8 @@ void FourPlayerTablePane::LeaveTable() {
                 cemetery = phase != 0 && phase != 4 && phase != 5 && phase != 8 && phase != 10;
             } else if (phase != 5 && phase != 10) {
                 auto* fourSeat = FourSeat();
-                cemetery = !IsSeriesOverByOptions(gDirector, fourSeat ? fourSeat->gameListHandle : nullptr,
-                                                  GetGameCode());
+                cemetery = !IsSeriesOverByOptions(
+                    gDirector, fourSeat ? fourSeat->gameListHandle : nullptr, GetGameCode());
             }
         }
         if (cemetery) {

@@ -113,9 +113,9 @@ class FourPlayerTablePane : public TablePane {
     bool IsRemote();
 
     std::int16_t cardsPerHand = 8;
-    HBITMAP closingPicture = nullptr;    // 1504; New Deal sits on it
-    HBITMAP bidBoxPicture = nullptr;     // 1506
-    HBITMAP choiceBoxPicture = nullptr;  // 1507
+    HBITMAP closingPicture = nullptr;   // 1504; New Deal sits on it
+    HBITMAP bidBoxPicture = nullptr;    // 1506
+    HBITMAP choiceBoxPicture = nullptr; // 1507
     void* document = nullptr;
     RECT ownCardRects[kMaxHandCards] = {};
     RECT ownVisibleRects[kMaxHandCards] = {};
@@ -127,8 +127,8 @@ class FourPlayerTablePane : public TablePane {
     std::uint8_t inputEnabled = 1;
     std::uint8_t handsShown = 0;
     SeatRoleBadge* roleBadge = nullptr;
-    HBITMAP gameInfoPicture = nullptr;          // 3007
-    HBITMAP smallGameInfoPictures[4] = {};      // 3020 to 3023
+    HBITMAP gameInfoPicture = nullptr;     // 3007
+    HBITMAP smallGameInfoPictures[4] = {}; // 3020 to 3023
     std::int32_t turnStartTick = 0;
     std::uint8_t soundPlayed[4] = {};
 

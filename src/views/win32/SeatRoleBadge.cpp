@@ -45,8 +45,8 @@ SeatRoleBadge::~SeatRoleBadge() {
 
 void SeatRoleBadge::Init() {
     for (int i = 0; i < 4; ++i) {
-        pictures[i] =
-            static_cast<HBITMAP>(GetResource(kPictType, static_cast<std::int16_t>(kFirstPicture + i)));
+        pictures[i] = static_cast<HBITMAP>(
+            GetResource(kPictType, static_cast<std::int16_t>(kFirstPicture + i)));
         SetRectEmpty(&pictureRects[i]);
         if (pictures[i])
             GetPictureBounds(pictures[i], &pictureRects[i]);

@@ -69,14 +69,16 @@ TEST_F(FourTableTest, LayoutPlacesHandTrickAndButtonsApart) {
                         EXPECT_TRUE(EqualRect(&table_->ownCardRects[i], &upper))
                             << what << " card " << i << " " << Text(table_->ownCardRects[i]);
                         EXPECT_TRUE(EqualRect(&table_->ownCardRects[i + 4], &lower))
-                            << what << " card " << i + 4 << " " << Text(table_->ownCardRects[i + 4]);
+                            << what << " card " << i + 4 << " "
+                            << Text(table_->ownCardRects[i + 4]);
                     }
                 } else {
                     const CardSize c3 = SetSize(3);
                     const int first = size == 0 ? 5 : size == 1 ? 3 : 10;
                     for (int i = 0; i < 8; ++i) {
                         const int left = first + i * 21;
-                        const RECT expected = {left, bounds.bottom - c3.h, left + c3.w, bounds.bottom};
+                        const RECT expected = {left, bounds.bottom - c3.h, left + c3.w,
+                                               bounds.bottom};
                         EXPECT_TRUE(EqualRect(&table_->ownCardRects[i], &expected))
                             << what << " card " << i << " " << Text(table_->ownCardRects[i]);
                     }
@@ -94,7 +96,8 @@ TEST_F(FourTableTest, LayoutPlacesHandTrickAndButtonsApart) {
                     const RECT expected = {corners[place].x, corners[place].y,
                                            corners[place].x + c2.w, corners[place].y + c2.h};
                     EXPECT_TRUE(EqualRect(&table_->trickPlaces[place], &expected))
-                        << what << " trick place " << place << " " << Text(table_->trickPlaces[place]);
+                        << what << " trick place " << place << " "
+                        << Text(table_->trickPlaces[place]);
                 }
                 // Put Away in the status bar's side column at sizes 0 and 2, above the bar at 1.
                 controller_.SetOwnHand({1, 2, 3, 4, 5, 6, 7, 8});
@@ -130,7 +133,8 @@ TEST_F(FourTableTest, LayoutPlacesHandTrickAndButtonsApart) {
                     shown.push_back({"card " + std::to_string(i), table_->ownVisibleRects[i]});
                 for (int place = 0; place < 4; ++place)
                     shown.push_back({"trick " + std::to_string(place), table_->trickPlaces[place]});
-                shown.push_back({"status texts", RECT{bar.left, bar.top, bar.right - side, bar.bottom}});
+                shown.push_back(
+                    {"status texts", RECT{bar.left, bar.top, bar.right - side, bar.bottom}});
                 shown.push_back({"Put Away", putAway});
                 for (std::size_t a = 0; a < shown.size(); ++a) {
                     EXPECT_TRUE(Inside(shown[a].second, client))
@@ -147,7 +151,8 @@ TEST_F(FourTableTest, LayoutPlacesHandTrickAndButtonsApart) {
                 const RECT newDeal = ItemRect(kNewDealButton);
                 EXPECT_TRUE(IsWindowVisible(GetDlgItem(window_, kNewDealButton))) << what;
                 EXPECT_EQ(newDeal.bottom, closing.bottom - 12) << what;
-                EXPECT_LE(std::abs((newDeal.left + newDeal.right) - (closing.left + closing.right)), 1)
+                EXPECT_LE(std::abs((newDeal.left + newDeal.right) - (closing.left + closing.right)),
+                          1)
                     << what << " New Deal " << Text(newDeal) << " closing " << Text(closing);
                 EXPECT_TRUE(Inside(newDeal, closing)) << what;
                 table_->SetPhaseValue(0);
