@@ -211,15 +211,6 @@ void DoppelkopfController::UndoLastGame() {
     UnbookGameRecord(*GameListHead(gameListHandle), record);
 }
 
-// Every 32-bit counter of the rules record's statistics and the human's balance.
-void DoppelkopfController::ClearStatistics() {
-    if (!fourSeatRules) return;
-    for (auto& counter : fourSeatRules->statistics) counter = 0;
-    for (auto& counter : fourSeatRules->placeStatistics) counter = 0;
-    for (auto& counter : fourSeatRules->expectedValues) counter = 0;
-    fourSeatRules->humanBalance = 0;
-}
-
 // --- Doppelkopf-only operations: empty until the Doppelkopf computer player exists ----------
 
 int DoppelkopfController::GetAnswer(int seat) { return IsSeat(seat) ? bids[seat] : 0; }
@@ -235,17 +226,6 @@ bool DoppelkopfController::HasAnswered(int seat) { return player && IsSeat(seat)
 int DoppelkopfController::GetSeatReservation(int) { return 0; }
 void DoppelkopfController::SetHumanGameType(const GameType&) {}
 bool DoppelkopfController::IsAnnounced(int) { return false; }
-void DoppelkopfController::CountHumanTrick() {}
-void DoppelkopfController::CountHumanGame(int) {}
-int DoppelkopfController::PlayHumanCopy(int, int, bool) { return 0; }
-
-int DoppelkopfController::ProposeHumanCard(int* kind, char* text, char* secondText, int* advice, bool* claim) {
-    *kind = -1;
-    text[0] = secondText[0] = '\0';
-    *advice = 0;
-    *claim = false;
-    return 0;
-}
 
 void DoppelkopfController::NoteDiamondAcesSeat(int) {}
 void DoppelkopfController::NoteSpecialPairSeat(int) {}

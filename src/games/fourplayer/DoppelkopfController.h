@@ -14,6 +14,8 @@
 struct DoppelkopfOptions;
 
 inline constexpr int kSecondRunSize = 164;
+// The answer to a human card played while another seat is to play: nothing happens.
+inline constexpr int kHumanCardOutOfTurn = -1;
 
 class DoppelkopfController : public FourSeatController {
 public:
@@ -34,6 +36,14 @@ public:
     int HasTakenTrick(int seat) override;
     void GetPreviousTrick(int* cards) override;
     SeriesEndRule GetSeriesEndRule() override;
+    bool DidHumanWinTrick() override;
+    void GetCardCounts(int* counts) override;
+    int PlayHumanCard(int card, int seat) override;
+    bool PlayRestOfTrick(char* text, char* secondText, int* claimingSeat) override;
+    void NotePlayTime(int seat, std::int32_t milliseconds) override;
+    void EndTrick(bool* changed) override;
+    bool ClaimRest(int seat) override;
+    void RunStatisticsProbe() override;
 
     // The operations this level adds, in slot order.
     // Answers false when the computer player could not be made (the program is asked to quit).
@@ -70,6 +80,14 @@ public:
     virtual bool HoldsBothClubsQueens(int seat);
     virtual bool HasRequiredSolos(int seat);
 
+    // Before a computer card: the computer seats from the trick's leader are asked whether
+    // they announce; the first that does ends the asking (text takes kNameTextSize bytes).
+    void CollectAnnouncements(char* text, int skippedSeat);
+    // Whether the seat's trumps and the rest take every remaining trick.
+    bool CanClaimRest(int seat);
+    // The first seat of the other party than the seat's, -1 when none.
+    int FindOpponentSeat(int seat);
+
     // The second saved run: 164 bytes, little-endian, field by field. Reading refuses a damaged
     // run (seats outside -1 to 3, negative counts, more than 20 bill items) and changes nothing.
     void WriteSecondRun(std::uint8_t* bytes) const;
@@ -86,6 +104,25 @@ public:
     ComputerPlayer* player = nullptr; // owned
 
 protected:
+    // The statistics counters of the rules record (the Schafkopf table keeps its own).
+    struct StatisticsCounters {
+        std::int32_t* games = nullptr;    // 22 game counters
+        std::int32_t* places = nullptr;   // the league places
+        std::int32_t* expected = nullptr; // 4 counts of the dry-run tricks
+        std::int32_t* balance = nullptr;
+    };
+    virtual StatisticsCounters Counters();
+    // Runs the step on the live objects and then puts the controller and the game object back
+    // as they were, whole.
+    virtual void RunRestoring(void (*step)(DoppelkopfController&, void*), void* context);
+    // Whether the statistics are counted at this table now.
+    bool CountsStatistics() const;
+    bool SeatHolds(int seat, int card) const;
+    // The seat that plays next to the current trick, -1 when the trick is complete.
+    int SeatDueInTrick();
+    // The declarer of a solo by the game object, -1 when none.
+    int SoloDeclarer();
+
     // Builds the game object; null when there is no memory for it. Tests replace it.
     virtual ComputerPlayer* CreatePlayer();
     // Puts a new game object in place of the old one. Without memory for it the player is

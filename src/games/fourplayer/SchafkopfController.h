@@ -59,6 +59,20 @@ class SchafkopfController : public DoppelkopfController {
     bool HasAnswered(int seat) override;
     void BuildListRecord(GameRecord* record, GameBill* bill) override;
     void ScoreListRecord(GameBill* bill) override;
+    bool IsGameDecided() override;
+    bool CheckFinalSoloRound(int* seat) override;
+    bool AwardRemainingPoints(int seat, bool ignored) override;
+    void RecordClaim(bool flag, int seat) override;
+    // Settles the finished game, doubles it in a bock game, lists it, starts bock games after
+    // a bock event, books the pot and counts the statistics (the two values are not used).
+    void EndGame(int first, int second) override;
+    bool IsPointLimitReached() override;
+    bool IsTimeLimitReached(bool* solosMissing) override;
+    bool PlayComputerCard(int seat, char* text, char* secondText, bool* claim) override;
+    // Takes back the solo count, the dealer's step and the pot of the finished game before it
+    // is dealt again (the list record goes with UndoLastGame).
+    void AdjustAfterGame(int ignored, bool flag) override;
+    bool HasRequiredSolos(int seat) override;
 
     // The operations this level adds, in slot order. Init answers false when the computer
     // player could not be made.
@@ -84,6 +98,15 @@ class SchafkopfController : public DoppelkopfController {
     // partnership mode.
     virtual bool StartPlay();
 
+    // The card the computer would play for seat 0; the table's state is left as it was.
+    // kind receives the announcement the move would make, -1 for none.
+    int SuggestCard(int* kind, bool* flag);
+    // At the end of a list: counts the human's place (the seat of key among the four values)
+    // in the series, tournament or league counters; answers that seat, -1 when absent.
+    int CountGameStatistics(const std::int32_t* values, std::int32_t key, int listKind, bool doppelkopf);
+    // The pub's money when the player leaves the Schafkopf table (see SettlePubEvent).
+    bool SettlePubEventSchafkopf(int seat, int tablePhase, int room, std::int32_t amount);
+
     // The third saved run: 12 bytes, little-endian i32s: firstPlayerSeat, the suit and the word
     // of humanGameType. A damaged run (a seat outside -1 to 3, a suit outside 0 to 4 and 255,
     // unknown word bits) is refused and changes nothing.
@@ -96,8 +119,13 @@ class SchafkopfController : public DoppelkopfController {
     GameType humanGameType{0, 0};
     SchafkopfOptions* schafkopfRules = nullptr;
 
+    // The pot as it was before the last game was settled, for AdjustAfterGame.
+    std::int16_t potUnitsBeforeGame = 0;
+
   protected:
     ComputerPlayer* CreatePlayer() override;
+    StatisticsCounters Counters() override;
+    void RunRestoring(void (*step)(DoppelkopfController&, void*), void* context) override;
 
   private:
     bool IsNo(int seat) const;

@@ -1,0 +1,5 @@
+#include "games/fourplayer/SchafkopfCardChoice.h"
+
+bool SchafkopfCardChoice::PlayEquivalentCard(int, int) {
+    return false;
+}

@@ -1,0 +1,409 @@
+// The computer's card play at the top: which routine a seat is asked by trick phase, game
+// group and role, the lowest legal card when no routine plays, and the booking of a trick
+// (winner, points, the called suit settling the parties, the 1st Trick's partner or Suit Solo).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "SchafkopfReference.h"
+#include "games/fourplayer/SchafkopfComputerPlayer.h"
+#include "records/OptionRecordLayouts.h"
+#include "shell/OptionRecords.h"
+#include "support/AlertRecorder.h"
+
+namespace {
+
+// The game object with every routine the dispatcher reaches replaced by one that notes its
+// name and declines, so that the dispatcher's last resort plays.
+class SpyPlayer : public SchafkopfComputerPlayer {
+  public:
+    std::vector<std::string> asked;
+
+    bool Note(const char* name) {
+        asked.emplace_back(name);
+        return false;
+    }
+    bool PlayFirstTrickOpening(int) override { return Note("FirstTrickOpening"); }
+    bool LeadCallGame() override { return Note("LeadCallGame"); }
+    bool LeadCallGameEndPhase() override { return Note("LeadCallGameEnd"); }
+    bool FollowOpeningPhase(int, int) override { return Note("FollowOpening"); }
+    bool FollowMiddlePhase(int, int) override { return Note("FollowMiddle"); }
+    bool FollowEndPhase(int, int) override { return Note("FollowEnd"); }
+    bool PlayVoidEndPhase(int) override { return Note("VoidEnd"); }
+    bool PlayCallGameVoid(int) override { return Note("CallGameVoid"); }
+    bool PlaySoloDeclarerCard() override { return Note("SoloDeclarer"); }
+    bool PlaySoloDeclarerEndPhase() override { return Note("SoloDeclarerEnd"); }
+    bool PlaySoloDefenderCard() override { return Note("SoloDefender"); }
+    bool PlayBegDeclarerCard() override { return Note("BegDeclarer"); }
+    bool PlayBegDefenderCard() override { return Note("BegDefender"); }
+    bool PlayAllPassedCard() override { return Note("AllPassed"); }
+    bool PlayAllPassedMiddle() override { return Note("AllPassedMiddle"); }
+    bool PlayAllPassedEnd() override { return Note("AllPassedEnd"); }
+
+    // The reason of the seat's last logged card, -1 without one.
+    int LastReason(int seat) const {
+        const PlayLog* log = GetPlayLog(seat);
+        return log && log->count > 0 ? log->entries[log->count - 1].reason : -1;
+    }
+};
+
+class DispatchTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetAlertRecorder();
+        SetSchafkopfOptionDefaults(&options);
+        options.partnershipMode = 2;
+        options.trumpSuit = 1;
+        options.calledSuitLeadBan = 0;
+        game.NewGameWithOptions(&options);
+    }
+
+    skref::Game Ref() const {
+        return {game.gameType.trumpSuit, game.gameType.word, options.shortDeck != 0};
+    }
+    int CardsPerHand() const { return options.shortDeck ? 6 : 8; }
+
+    // A new deal of the word with the given hands; the leader leads trick 1. The declarer is
+    // listed first in the first party, a solo's declarer against the three others.
+    void Start(GameTypeWord word, const std::vector<std::vector<int>>& hands, int leader,
+               int declarer) {
+        game.NewDeal(false);
+        game.gameType = {options.trumpSuit, word};
+        for (int seat = 0; seat < 4; ++seat)
+            GiveHand(seat, hands[seat]);
+        game.leader = static_cast<std::int16_t>(leader);
+        game.seatToMove = game.leader;
+        game.trickNumber = 1;
+        game.declarer = declarer;
+        game.calledSuit = -1;
+        game.calledRank = -1;
+        for (auto& entry : game.partyLists)
+            entry = -1;
+        for (auto& seat : game.seats)
+            seat.inDeclarerParty = 0;
+        if (declarer >= 0) {
+            game.partyLists[0] = static_cast<std::int16_t>(declarer);
+            game.seats[declarer].inDeclarerParty = 1;
+            if (game.IsSoloGame())
+                for (int s = 0, e = 2; s < 4; ++s)
+                    if (s != declarer)
+                        game.partyLists[e++] = static_cast<std::int16_t>(s);
+        }
+    }
+    void Deal(std::mt19937& random, GameTypeWord word, int leader, int declarer) {
+        skref::Game ref{options.trumpSuit, word, options.shortDeck != 0};
+        std::vector<int> deck = ref.Deck();
+        std::shuffle(deck.begin(), deck.end(), random);
+        const int per = static_cast<int>(deck.size()) / 4;
+        std::vector<std::vector<int>> hands(4);
+        for (int s = 0; s < 4; ++s)
+            hands[s].assign(deck.begin() + s * per, deck.begin() + (s + 1) * per);
+        Start(word, hands, leader, declarer);
+    }
+    void GiveHand(int seat, const std::vector<int>& cards) {
+        SeatBlock& block = game.seats[seat];
+        for (int p = 0; p < kHandPlaces; ++p)
+            block.hand[p] =
+                static_cast<std::uint8_t>(p < static_cast<int>(cards.size()) ? cards[p] : 0);
+        game.SortHand(block.hand, kHandPlaces, game.gameType.trumpSuit, game.gameType.word, true,
+                      true);
+        for (auto& count : block.groupCount)
+            count = 0;
+        for (int p = 0; p < kHandPlaces && block.hand[p] != 0; ++p)
+            ++block.groupCount[game.GetSuitGroup(block.hand[p])];
+        game.ComputeRankStats(block);
+    }
+    std::vector<int> Hand(int seat) const {
+        std::vector<int> cards;
+        for (int p = 0; p < kHandPlaces; ++p)
+            if (game.seats[seat].hand[p] != 0)
+                cards.push_back(game.seats[seat].hand[p]);
+        return cards;
+    }
+
+    // The card the reference expects of the last resort: among the cards the game object
+    // answers 1 for, a plain card before a trump, then the lowest by the published order of
+    // the game, the first in hand order on a tie.
+    int ExpectedLowest(int seat) {
+        const skref::Game ref = Ref();
+        int best = 0;
+        int bestKey = 0;
+        for (int card : Hand(seat)) {
+            if (game.IsLegalCard(seat, card) != 1)
+                continue;
+            const int key = (ref.IsTrump(card) ? 1000 : 0) + ref.Strength(card);
+            if (best == 0 || key < bestKey) {
+                best = card;
+                bestKey = key;
+            }
+        }
+        return best;
+    }
+
+    // The computer seat to move plays; answers the card it put into the trick.
+    int Move(int seat, std::uint8_t* claim = nullptr) {
+        game.SetSeatToAct(seat);
+        std::uint8_t flag = 0;
+        game.ChooseAndPlayCard(seat, claim ? claim : &flag);
+        return game.trickCards[seat];
+    }
+
+    // Books the full trick as the controller does (the game object names the winner; the
+    // trick's cards are cleared afterwards); answers the winner.
+    int EndTrick(std::uint8_t* changed = nullptr) {
+        std::uint8_t flag = 0;
+        game.EndTrick(changed ? changed : &flag);
+        for (auto& card : game.trickCards)
+            card = 0;
+        return game.leader;
+    }
+
+    // Plays one trick of computer moves from the leader; answers the routines asked per seat
+    // in playing order.
+    std::vector<std::string> PlayTrick() {
+        std::vector<std::string> asked;
+        const int first = game.leader;
+        for (int i = 0; i < 4; ++i) {
+            game.asked.clear();
+            Move((first + i) % 4);
+            asked.push_back(game.asked.empty() ? "-" : game.asked.front());
+        }
+        return asked;
+    }
+
+    SchafkopfOptions options{};
+    SpyPlayer game;
+};
+
+// --- the phases ---
+
+TEST_F(DispatchTest, TheTrickNumberChoosesThePhaseWithEightAndWithSixCards) {
+    // The declarer of a Suit Solo leads every trick he wins; in a Ramsch the leader's routine
+    // shows the phase; in a Call Game the follower's.
+    struct Case {
+        bool shortDeck;
+        const char* phases; // per trick: O opening, M middle, E end
+    };
+    const Case cases[] = {{false, "OOOMMEEE"}, {true, "OOOMME"}};
+    for (const Case& c : cases) {
+        options.shortDeck = c.shortDeck ? 1 : 0;
+        game.NewGameWithOptions(&options);
+        std::mt19937 random(7);
+        for (int t = 1; t <= CardsPerHand(); ++t) {
+            const char phase = c.phases[t - 1];
+            SCOPED_TRACE(::testing::Message() << "short " << c.shortDeck << " trick " << t);
+            // Ramsch: the leader asks the all-passed entry of the phase.
+            Deal(random, kModExchange | kWordNormal, 0, -1);
+            game.trickNumber = static_cast<std::int16_t>(t);
+            EXPECT_EQ(PlayTrick()[0], phase == 'O'   ? "AllPassed"
+                                      : phase == 'M' ? "AllPassedMiddle"
+                                                     : "AllPassedEnd");
+            // A Suit Solo: the declarer in the lead.
+            Deal(random, kWordSuitSolo, 2, 2);
+            game.trickNumber = static_cast<std::int16_t>(t);
+            EXPECT_EQ(PlayTrick()[0], phase == 'E' ? "SoloDeclarerEnd" : "SoloDeclarer");
+            // A Call Game: the lead and a follower that holds the led suit.
+            Deal(random, kWordNormal, 1, 3);
+            game.trickNumber = static_cast<std::int16_t>(t);
+            const std::vector<std::string> asked = PlayTrick();
+            EXPECT_EQ(asked[0], phase == 'E' ? "LeadCallGameEnd" : "LeadCallGame");
+            for (int i = 1; i < 4; ++i) {
+                EXPECT_TRUE(asked[i] == (phase == 'O'   ? "FollowOpening"
+                                         : phase == 'M' ? "FollowMiddle"
+                                                        : "FollowEnd") ||
+                            asked[i] == (phase == 'E' ? "VoidEnd" : "CallGameVoid"))
+                    << asked[i];
+            }
+        }
+    }
+}
+
+// --- groups and roles ---
+
+TEST_F(DispatchTest, EveryGroupAndRoleReachesItsRoutineInEveryPhase) {
+    struct Case {
+        GameTypeWord word;
+        const char* declarer[3]; // opening, middle, end
+        const char* defender[3];
+    };
+    const char* kSolo[3] = {"SoloDeclarer", "SoloDeclarer", "SoloDeclarerEnd"};
+    const char* kDefence[3] = {"SoloDefender", "SoloDefender", "SoloDefender"};
+    const std::vector<GameTypeWord> soloWords = {kWordPureSuitSolo,
+                                                 kWordSuitSolo,
+                                                 kWordSuitUnter,
+                                                 kWordSuitOber,
+                                                 kWordUnterKing,
+                                                 kWordOberUnter,
+                                                 kWordUnterOber,
+                                                 kWordOberUnterKing,
+                                                 kWordYou,
+                                                 kWordUnterSolo,
+                                                 kWordOberSolo,
+                                                 kWordKingSolo,
+                                                 kWordSuitSolo | kModThrowIn,
+                                                 kWordUnterSolo | kModSoloChoice};
+    std::vector<Case> cases;
+    for (GameTypeWord word : soloWords)
+        cases.push_back(
+            {word, {kSolo[0], kSolo[1], kSolo[2]}, {kDefence[0], kDefence[1], kDefence[2]}});
+    cases.push_back({kWordNoTrumps,
+                     {"BegDeclarer", "BegDeclarer", "BegDeclarer"},
+                     {"BegDefender", "BegDefender", "BegDefender"}});
+    cases.push_back({kWordNoTrumps | kModThrowIn,
+                     {"BegDeclarer", "BegDeclarer", "BegDeclarer"},
+                     {"BegDefender", "BegDefender", "BegDefender"}});
+    cases.push_back({kModExchange | kWordNormal,
+                     {"AllPassed", "AllPassedMiddle", "AllPassedEnd"},
+                     {"AllPassed", "AllPassedMiddle", "AllPassedEnd"}});
+    cases.push_back({kWordNormal,
+                     {"LeadCallGame", "LeadCallGame", "LeadCallGameEnd"},
+                     {"LeadCallGame", "LeadCallGame", "LeadCallGameEnd"}});
+    const int tricks[3] = {2, 5, 7};
+    std::mt19937 random(11);
+    for (const Case& c : cases) {
+        for (int phase = 0; phase < 3; ++phase) {
+            for (int role = 0; role < 2; ++role) {
+                SCOPED_TRACE(::testing::Message()
+                             << "word " << c.word << " phase " << phase << " role " << role);
+                // Seat 1 leads; it declares in role 0, seat 3 declares in role 1.
+                const bool allPassed = (c.word & kModExchange) != 0;
+                Deal(random, c.word, 1, allPassed ? -1 : (role == 0 ? 1 : 3));
+                game.trickNumber = static_cast<std::int16_t>(tricks[phase]);
+                game.asked.clear();
+                const int before = static_cast<int>(Hand(1).size());
+                Move(1);
+                ASSERT_FALSE(game.asked.empty());
+                EXPECT_EQ(game.asked.front(), role == 0 ? c.declarer[phase] : c.defender[phase]);
+                EXPECT_EQ(static_cast<int>(Hand(1).size()), before - 1);
+            }
+        }
+    }
+    EXPECT_TRUE(RecordedAlerts().empty());
+}
+
+TEST_F(DispatchTest, TheFirstTrickGameHasItsOwnOpeningUntilItsPartnerIsFound) {
+    std::mt19937 random(3);
+    Deal(random, kWordMarriage, 0, 0);
+    game.asked.clear();
+    Move(0);
+    EXPECT_EQ(game.asked.front(), "FirstTrickOpening");
+    game.marriageTrick = 2;
+    game.asked.clear();
+    Move(1);
+    EXPECT_NE(game.asked.front(), "FirstTrickOpening");
+}
+
+TEST_F(DispatchTest, AGameWordOfNoGroupIsReportedAndTheLowestLegalCardPlayed) {
+    std::mt19937 random(5);
+    Deal(random, kWordSuitSolo, 0, 0);
+    game.gameType.word = kWordNormal | kWordPureSuitSolo; // a solo word no group knows
+    for (int t : {1, 4, 7}) {
+        ResetAlertRecorder();
+        game.trickNumber = static_cast<std::int16_t>(t);
+        for (auto& card : game.trickCards)
+            card = 0;
+        const int seat = game.leader;
+        const int expected = ExpectedLowest(seat);
+        game.asked.clear();
+        EXPECT_EQ(Move(seat), expected);
+        EXPECT_TRUE(game.asked.empty());
+        EXPECT_EQ(game.LastReason(seat), kReasonLowestCard);
+        ASSERT_EQ(RecordedAlerts().size(), 1u);
+        EXPECT_NE(RecordedAlerts()[0].text.find("Game word"), std::string::npos);
+    }
+}
+
+// --- the last resort and the booking, over whole deals ---
+
+TEST_F(DispatchTest, WholeDealsPlayTheLowestLegalCardAndBookTheReferencesWinners) {
+    const GameTypeWord words[] = {kWordNormal,    kWordSuitSolo, kWordPureSuitSolo,
+                                  kWordUnterSolo, kWordOberSolo, kWordSuitUnter,
+                                  kWordNoTrumps,  kWordKingSolo, kModExchange | kWordNormal,
+                                  kWordYou,       kWordMarriage};
+    std::mt19937 random(2024);
+    int deals = 0;
+    int checked = 0;
+    int exchanged = 0;
+    for (int shortDeck = 0; shortDeck < 2; ++shortDeck) {
+        options.shortDeck = static_cast<std::int16_t>(shortDeck);
+        game.NewGameWithOptions(&options);
+        for (int round = 0; round < 30; ++round) {
+            for (GameTypeWord word : words) {
+                options.trumpSuit = static_cast<std::int16_t>(random() % 4);
+                game.NewGameWithOptions(&options);
+                const int leader = static_cast<int>(random() % 4);
+                const int declarer = (word & kModExchange) ? -1 : static_cast<int>(random() % 4);
+                Deal(random, word, leader, declarer);
+                if (word == kWordNormal) {
+                    // The partner holds the called Ace; the declarer calls a suit he holds.
+                    const auto own = Hand(declarer);
+                    for (int suit = 0; suit < 4; ++suit) {
+                        const int ace = suit * 8 + 8;
+                        if (Ref().IsTrump(ace) || std::count(own.begin(), own.end(), ace))
+                            continue;
+                        game.calledSuit = static_cast<std::int16_t>(suit);
+                        game.calledRank = 8;
+                        for (int s = 0; s < 4; ++s) {
+                            const auto hand = Hand(s);
+                            if (std::count(hand.begin(), hand.end(), ace))
+                                game.seats[s].inDeclarerParty = 1;
+                        }
+                        break;
+                    }
+                }
+                ++deals;
+                int taken = 0;
+                while (game.trickNumber <= CardsPerHand()) {
+                    SCOPED_TRACE(::testing::Message()
+                                 << "deal " << deals << " word " << game.gameType.word << " trick "
+                                 << game.trickNumber);
+                    int cards[4] = {};
+                    const int first = game.leader;
+                    for (int i = 0; i < 4; ++i) {
+                        const int seat = (first + i) % 4;
+                        const int expected = ExpectedLowest(seat);
+                        ASSERT_NE(expected, 0);
+                        const auto before = Hand(seat);
+                        const int card = Move(seat);
+                        ASSERT_EQ(Hand(seat).size(), before.size() - 1);
+                        ASSERT_TRUE(std::count(before.begin(), before.end(), card));
+                        // The engine's play hooks may still exchange a computer card; then
+                        // the reason is theirs.
+                        if (game.LastReason(seat) == kReasonLowestCard) {
+                            EXPECT_EQ(card, expected);
+                            ++checked;
+                        } else {
+                            ++exchanged;
+                        }
+                        cards[seat] = card;
+                    }
+                    const skref::Game ref = Ref();
+                    const int winner = ref.TrickWinner(cards, first, (first + 3) % 4);
+                    const int trick = game.trickNumber;
+                    int points = 0;
+                    for (int card : cards)
+                        points += skref::Points(card);
+                    const int before = game.cardPoints[winner];
+                    EXPECT_EQ(EndTrick(), winner);
+                    EXPECT_EQ(game.tricks[trick - 1].winner, winner);
+                    EXPECT_EQ(game.cardPoints[winner], before + points);
+                    EXPECT_EQ(game.trickNumber, trick + 1);
+                    taken += points;
+                }
+                int sum = 0;
+                for (int s = 0; s < 4; ++s)
+                    sum += game.cardPoints[s];
+                EXPECT_EQ(sum, 120);
+                EXPECT_EQ(taken, 120);
+            }
+        }
+    }
+    EXPECT_TRUE(RecordedAlerts().empty());
+    // Exchanges by the hooks are rare; nearly every card is the last resort's.
+    EXPECT_GT(checked, 50 * exchanged) << exchanged;
+}
+
+} // namespace
