@@ -22,8 +22,17 @@ class SpyPlayer : public SchafkopfComputerPlayer {
   public:
     std::vector<std::string> asked;
 
+    // When set, the routines play the seat's first legal card with reason 77.
+    bool routinesPlay = false;
+
     bool Note(const char* name) {
         asked.emplace_back(name);
+        if (!routinesPlay)
+            return false;
+        const int seat = seatToMove;
+        for (int p = 0; p < 8; ++p)
+            if (IsCardCode(seats[seat].hand[p]) && IsLegalCard(seat, seats[seat].hand[p]) == 1)
+                return PlayRuleCard(seat, p, 77);
         return false;
     }
     bool PlayFirstTrickOpening(int) override { return Note("FirstTrickOpening"); }
@@ -159,6 +168,18 @@ class DispatchTest : public ::testing::Test {
         for (auto& card : game.trickCards)
             card = 0;
         return game.leader;
+    }
+
+    // The seat plays the card as the human's cards go.
+    void PlayCard(int seat, int card) {
+        ASSERT_EQ(game.IsLegalCard(seat, card), 1) << "seat " << seat << " card " << card;
+        game.seatToMove = static_cast<std::int16_t>(seat);
+        for (int p = 0; p < kHandPlaces; ++p)
+            if (game.seats[seat].hand[p] == card) {
+                game.PlayCard(seat, p, kReasonHuman);
+                return;
+            }
+        FAIL() << "seat " << seat << " lacks " << card;
     }
 
     // Plays one trick of computer moves from the leader; answers the routines asked per seat
@@ -313,6 +334,171 @@ TEST_F(DispatchTest, AGameWordOfNoGroupIsReportedAndTheLowestLegalCardPlayed) {
         EXPECT_EQ(game.LastReason(seat), kReasonLowestCard);
         ASSERT_EQ(RecordedAlerts().size(), 1u);
         EXPECT_NE(RecordedAlerts()[0].text.find("Game word"), std::string::npos);
+    }
+}
+
+TEST_F(DispatchTest, ARoutineThatPlaysEndsTheMoveAndTheLastResortStaysOut) {
+    std::mt19937 random(9);
+    Deal(random, kWordNormal, 0, 0);
+    game.routinesPlay = true;
+    const int first = Hand(0)[0];
+    EXPECT_EQ(Move(0), first);
+    EXPECT_EQ(game.LastReason(0), 77);
+    EXPECT_EQ(Hand(0).size(), 7u);
+    EXPECT_EQ(game.asked.size(), 1u);
+}
+
+TEST_F(DispatchTest, OnlyTheSeatToActMoves) {
+    std::mt19937 random(8);
+    Deal(random, kWordSuitSolo, 0, 0);
+    game.SetSeatToAct(0);
+    std::uint8_t claim = 9;
+    game.ChooseAndPlayCard(1, &claim);
+    EXPECT_EQ(Hand(1).size(), 8u);
+    EXPECT_EQ(game.trickCards[1], 0);
+    EXPECT_EQ(claim, 0);
+    ASSERT_EQ(RecordedAlerts().size(), 1u);
+    game.ChooseAndPlayCard(0, &claim);
+    EXPECT_EQ(Hand(0).size(), 7u);
+}
+
+TEST_F(DispatchTest, TheSeatToActSeesThePlacesOnlyWhenSkilledAndLeavesNoDryRun) {
+    std::mt19937 random(4);
+    Deal(random, kWordNormal, 0, 0);
+    for (int profile : {0, 5, 6, 12}) {
+        game.seats[2].profile = static_cast<std::int16_t>(profile);
+        game.dryRun = 1;
+        game.seatToMove = 0;
+        game.SetSeatToAct(2);
+        EXPECT_EQ(game.seatToMove, 2);
+        EXPECT_EQ(game.dryRun, 0);
+        EXPECT_EQ(game.watchPlaces, profile >= 6 ? 1 : 0) << profile;
+    }
+}
+
+// --- the end of a trick ---
+
+// Seat 1 declares a 1st Trick and wins the first trick with the Eichel Ober; seat 3 takes the
+// second with the Schellen Ace and becomes the partner.
+TEST_F(DispatchTest, TheFirstTrickTakenFromTheDeclarerMakesItsWinnerThePartner) {
+    Start(kWordMarriage,
+          {{3, 6, 7, 5, 13, 21, 20, 28},
+           {29, 1, 25, 26, 17, 18, 9, 10},
+           {2, 27, 19, 30, 22, 11, 14, 31},
+           {8, 32, 24, 23, 16, 15, 4, 12}},
+          1, 1);
+    std::uint8_t changed = 9;
+    PlayCard(1, 29);
+    PlayCard(2, 11);
+    PlayCard(3, 4);
+    PlayCard(0, 20);
+    EXPECT_EQ(EndTrick(&changed), 1);
+    EXPECT_EQ(changed, 0);
+    EXPECT_EQ(game.gameType.word, kWordMarriage);
+    EXPECT_EQ(game.marriageTrick, 0);
+    EXPECT_EQ(game.cardPoints[1], 3 + 0 + 2 + 2);
+    PlayCard(1, 1);
+    PlayCard(2, 2);
+    PlayCard(3, 8);
+    PlayCard(0, 3);
+    EXPECT_EQ(EndTrick(&changed), 3);
+    EXPECT_EQ(changed, 1);
+    EXPECT_EQ(game.gameType.word, kWordNormal);
+    EXPECT_EQ(game.gameType.trumpSuit, 1);
+    EXPECT_EQ(game.marriageTrick, 2);
+    EXPECT_EQ(game.declarer, -1);
+    const std::int16_t parties[5] = {1, 3, 0, 2, -1};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(game.partyLists[i], parties[i]) << i;
+    for (int s = 0; s < 4; ++s)
+        EXPECT_EQ(game.seats[s].inDeclarerParty, s == 1 || s == 3 ? 1 : 0) << s;
+    EXPECT_EQ(game.cardPoints[3], 11);
+    EXPECT_EQ(game.trickNumber, 3);
+    // The partner is known: the third trick is no longer the 1st Trick's opening.
+    game.asked.clear();
+    Move(3);
+    EXPECT_EQ(game.asked.front(), "LeadCallGame");
+}
+
+// Seat 0 declares a 1st Trick and wins the first three tricks with its Obers: the fourth is
+// played as a Call Game, then the game is the declarer's Suit Solo in the same trump suit.
+TEST_F(DispatchTest, AFirstTrickDeclarerWhoWinsTheFirstThreeTricksPlaysASuitSolo) {
+    for (int trumpSuit : {1, 0}) {
+        options.trumpSuit = static_cast<std::int16_t>(trumpSuit);
+        game.NewGameWithOptions(&options);
+        Start(kWordMarriage,
+              {{29, 21, 13, 5, 1, 17, 25, 9},
+               {2, 3, 4, 6, 7, 8, 10, 11},
+               {12, 14, 15, 16, 18, 19, 20, 22},
+               {23, 24, 26, 27, 28, 30, 31, 32}},
+              0, 0);
+        for (int card : {29, 21, 13}) {
+            std::uint8_t changed = 9;
+            PlayCard(0, card);
+            for (int seat = 1; seat < 4; ++seat)
+                Move(seat);
+            EXPECT_EQ(EndTrick(&changed), 0);
+            EXPECT_EQ(changed, 0);
+            EXPECT_EQ(game.gameType.word, kWordMarriage);
+        }
+        const std::vector<std::string> asked = PlayTrick();
+        EXPECT_EQ(asked[0], "LeadCallGame");
+        for (int i = 1; i < 4; ++i)
+            EXPECT_TRUE(asked[i] == "FollowMiddle" || asked[i] == "CallGameVoid") << asked[i];
+        std::uint8_t changed = 9;
+        EndTrick(&changed);
+        EXPECT_EQ(changed, 1);
+        EXPECT_EQ(game.gameType.word, kWordSuitSolo);
+        EXPECT_EQ(game.gameType.trumpSuit, trumpSuit);
+        EXPECT_EQ(game.declarer, 0);
+        const std::int16_t parties[5] = {0, -1, 1, 2, 3};
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(game.partyLists[i], parties[i]) << i;
+        EXPECT_EQ(game.marriageTrick, 0);
+        // The solo is played by the solo routines from here on.
+        game.asked.clear();
+        Move(game.leader);
+        EXPECT_EQ(game.asked.front(), game.leader == 0 ? "SoloDeclarer" : "SoloDefender");
+    }
+}
+
+// A Call Game on the Gras Ace: the declarer (seat 0) leads Gras, the Ace's holder (seat 2,
+// four Gras) runs away with the Eight, seat 3 trumps; when the trick is booked every seat knows the
+// parties.
+TEST_F(DispatchTest, ALedCalledSuitSettlesThePartiesUnlessTheCalledAceRulesAreOff) {
+    for (int rulesOff : {0, 1}) {
+        SCOPED_TRACE(rulesOff);
+        options.noCalledAceRules = static_cast<std::int16_t>(rulesOff);
+        game.NewGameWithOptions(&options);
+        Start(kWordNormal,
+              {{17, 29, 21, 13, 5, 28, 20, 12},
+               {23, 1, 2, 3, 6, 7, 8, 4},
+               {18, 19, 22, 24, 25, 26, 27, 30},
+               {31, 32, 9, 10, 11, 14, 15, 16}},
+              0, 0);
+        game.calledSuit = 2;
+        game.calledRank = 8;
+        game.seats[2].inDeclarerParty = 1;
+        PlayCard(0, 17);
+        PlayCard(1, 23);
+        PlayCard(2, 18);
+        PlayCard(3, 9);
+        ASSERT_FALSE(game.ArePartiesKnown());
+        EXPECT_EQ(EndTrick(), 3); // seat 3 trumps
+        EXPECT_EQ(game.ArePartiesKnown(), rulesOff == 0);
+        for (int s = 0; s < 4; ++s) {
+            for (int o = 0; o < 4; ++o) {
+                if (s == o)
+                    continue;
+                const bool same = (s == 0 || s == 2) == (o == 0 || o == 2);
+                const int belief = game.GetPartyBelief(s, o);
+                if (rulesOff == 0) {
+                    EXPECT_EQ(belief, same ? 100 : -100) << s << " about " << o;
+                } else if (o == 2) {
+                    EXPECT_NE(belief, same ? 100 : -100) << s << " about " << o;
+                }
+            }
+        }
     }
 }
 
