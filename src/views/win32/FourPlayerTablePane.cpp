@@ -1079,6 +1079,7 @@ void FourPlayerTablePane::HandleClick(int x, int y, int doubleClick) {
         } else {
             DragCard(x, y, zone);
         }
+        KeepKeyboard();
         return;
     }
     if (phase != 0) {
@@ -1104,6 +1105,7 @@ void FourPlayerTablePane::HandleClick(int x, int y, int doubleClick) {
             PortScope port(window);
             DoCommand(command);
         }
+        KeepKeyboard();
         return;
     }
     if (gNetworkTableActive || gDirectorRunsTables) {
@@ -1111,6 +1113,7 @@ void FourPlayerTablePane::HandleClick(int x, int y, int doubleClick) {
     } else {
         HandleCommand(kNewDealButton);
     }
+    KeepKeyboard();
 }
 
 void FourPlayerTablePane::PlayCardAt(int, int, int index, int commit) {
@@ -1299,6 +1302,7 @@ void FourPlayerTablePane::HandleRightClick() {
     } else if (phase == 4) {
         PressButton(kNewDealButton);
     }
+    KeepKeyboard();
 }
 
 void FourPlayerTablePane::HandleCommand(int id) {
@@ -1311,9 +1315,24 @@ void FourPlayerTablePane::HandleCommand(int id) {
     }
     if (id < 100)
         id = MapKeyToCommand(id);
-    PortScope port(window);
-    MarkGameChanged();
-    DoCommand(id);
+    {
+        PortScope port(window);
+        MarkGameChanged();
+        DoCommand(id);
+    }
+    KeepKeyboard();
+}
+
+// The table's buttons take the keyboard when clicked and lose it when their phase hides or
+// disables them, which leaves no window with the keys: they go back to the main window,
+// which hands them to the table.
+void FourPlayerTablePane::KeepKeyboard() {
+    if (!window || !gMainWindow || !IsWindowVisible(window))
+        return;
+    HWND focus = GetFocus();
+    const bool table = focus == window || (focus && IsChild(window, focus));
+    if (!focus || table)
+        SetFocus(gMainWindow);
 }
 
 void FourPlayerTablePane::DoCommand(int command) {

@@ -139,6 +139,7 @@ class FourPlayerTablePane : public TablePane {
     void EnterDeal(int flag);
     void EnterPlay(int flag);
     void NewDealCommand();
+    void KeepKeyboard();
 };
 
 // The trick place of a seat: seat 0 bottom (2), 1 left (1), 2 top (0), 3 right (3).

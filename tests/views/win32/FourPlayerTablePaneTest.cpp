@@ -413,3 +413,25 @@ TEST_F(FourTableTest, InputWaitsForARunningEventSound) {
 }
 
 } // namespace
+
+namespace {
+
+// Replaying asks first; Cancel keeps the table as it is, OK deals the same cards again.
+TEST_F(FourTableTest, ReplayAsksAndRestoresTheDeal) {
+    table_->SetPhaseValue(4);
+    ResetAlertRecorder();
+    ScriptAlertAnswers({kAnswerCancel});
+    table_->ReplayGame(1);
+    EXPECT_TRUE(AlertSays("Do you want to play this game again with the same cards ?"));
+    EXPECT_EQ(table_->phase, 4);
+    ScriptAlertAnswers({kAnswerOk});
+    table_->ReplayGame(1);
+    EXPECT_EQ(table_->phase, 1);
+    gWaitDepth = 1;
+    ResetAlertRecorder();
+    table_->ReplayGame(0);
+    gWaitDepth = 0;
+    EXPECT_TRUE(AlertSays("Please wait. It's not yet your turn."));
+}
+
+} // namespace
