@@ -48,12 +48,6 @@ WNDPROC gTableProcedure = nullptr;
 HWND gSubclassed = nullptr;
 DWORD gLastDownTime = 0;
 POINT gLastDown = {-100, -100};
-// The automatic Put Away as the driver checks it: the tick the wait started and the tick the
-// trick went away.
-std::int32_t gArmedAt = -1;
-std::uint32_t gPutAwayAt = 0;
-std::int32_t gPutAwayArmedAt = -1;
-std::uint8_t gWasWaiting = 0;
 
 void Line(std::string& out, const char* name, const RECT& r) {
     char text[128];
@@ -130,22 +124,12 @@ void PublishFour(SchafkopfTestTable* table, std::string& out) {
                 c = '_';
         out += std::string("focusclass ") + name + " " + title + "\n";
     }
-    std::snprintf(text, sizeof text, "autoputaway %ld %lu\n", long(gPutAwayArmedAt),
-                  static_cast<unsigned long>(gPutAwayAt));
+    std::snprintf(text, sizeof text, "autoputaway %ld %ld %ld\n", long(table->putAwayArmedAt),
+                  long(table->idleBeforePutAway), long(table->putAwayIdle));
     out += text;
 }
 
 void Publish() {
-    if (auto* four = dynamic_cast<SchafkopfTestTable*>(GetTablePane())) {
-        // The start of the automatic Put Away's wait, and when the trick went.
-        if (four->autoContinueStart > 0)
-            gArmedAt = four->autoContinueStart;
-        if (gWasWaiting && !four->trickWaiting) {
-            gPutAwayAt = TickCount();
-            gPutAwayArmedAt = gArmedAt;
-        }
-        gWasWaiting = four->trickWaiting;
-    }
     auto* table = dynamic_cast<TablePane*>(GetTablePane());
     HWND window = gWindowSlots[kTableSlot];
     if (!table || !window || !gSettings)
@@ -288,6 +272,13 @@ LRESULT CALLBACK FourTableProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         }
         return 0;
     }
+    // The keyboard stays with the table window, never with a button it once gave it to.
+    if (message == WM_SETFOCUS)
+        return 0;
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
+        SetFocus(window);
+        return 0;
+    }
     return CallWindowProcA(gTableProcedure, window, message, wParam, lParam);
 }
 
@@ -330,6 +321,7 @@ void UseFourPlayerTable(int singleClick) {
         gTableProcedure = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FourTableProc)));
     }
+    SetFocus(window);
     InvalidateRect(window, nullptr, FALSE);
 }
 

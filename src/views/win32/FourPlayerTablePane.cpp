@@ -1325,13 +1325,12 @@ void FourPlayerTablePane::HandleCommand(int id) {
 
 // The table's buttons take the keyboard when clicked and lose it when their phase hides or
 // disables them, which leaves no window with the keys: they go back to the main window,
-// which hands them to the table.
+// which hands them to the table (the table window itself takes them too).
 void FourPlayerTablePane::KeepKeyboard() {
     if (!window || !gMainWindow || !IsWindowVisible(window))
         return;
     HWND focus = GetFocus();
-    const bool table = focus == window || (focus && IsChild(window, focus));
-    if (!focus || table)
+    if (!focus || IsChild(window, focus))
         SetFocus(gMainWindow);
 }
 

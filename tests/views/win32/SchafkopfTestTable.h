@@ -49,8 +49,29 @@ class SchafkopfTestTable : public FourPlayerTablePane {
         *leader = schafkopf_->GetTrickLeader();
     }
 
+    // The automatic Put Away as a check sees it: the tick its wait began, the idle step
+    // before the one that put the trick away, and that step.
+    std::int32_t putAwayArmedAt = -1, idleBeforePutAway = -1, putAwayIdle = -1;
+
+    void Idle(std::uint32_t now, int flag) override {
+        const std::int32_t armed = autoContinueStart;
+        const bool waiting = trickWaiting != 0;
+        FourPlayerTablePane::Idle(now, flag);
+        if (waiting && !trickWaiting && armed > 0) {
+            putAwayArmedAt = armed;
+            idleBeforePutAway = lastIdle_;
+            putAwayIdle = static_cast<std::int32_t>(now);
+        }
+        lastIdle_ = static_cast<std::int32_t>(now);
+    }
+
     void SetPhase(int newPhase, int flag) override {
         FourPlayerTablePane::SetPhase(newPhase, flag);
+        // The end of the game: settled, and the table shows its result.
+        if (newPhase == 4 && !flag && phase == 4) {
+            schafkopf_->EndGame(0, 0);
+            ShowStateMessage();
+        }
         if (newPhase == 1 && !flag && phase == 1) {
             Deal();
             FourPlayerTablePane::SetPhase(3, 0);
@@ -134,6 +155,7 @@ class SchafkopfTestTable : public FourPlayerTablePane {
         ArmAutoContinue();
     }
 
+    std::int32_t lastIdle_ = -1;
     SchafkopfOptions options_{};
     DoppelkopfOptions rules_{};
     std::unique_ptr<SchafkopfController> schafkopf_;
