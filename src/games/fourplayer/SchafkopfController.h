@@ -73,6 +73,8 @@ class SchafkopfController : public DoppelkopfController {
     // is dealt again (the list record goes with UndoLastGame).
     void AdjustAfterGame(int ignored, bool flag) override;
     bool HasRequiredSolos(int seat) override;
+    // Every counter of the options' statistics, the balance included.
+    void ClearStatistics() override;
 
     // The operations this level adds, in slot order. Init answers false when the computer
     // player could not be made.
@@ -103,7 +105,8 @@ class SchafkopfController : public DoppelkopfController {
     int SuggestCard(int* kind, bool* flag);
     // At the end of a list: counts the human's place (the seat of key among the four values)
     // in the series, tournament or league counters; answers that seat, -1 when absent.
-    int CountGameStatistics(const std::int32_t* values, std::int32_t key, int listKind, bool doppelkopf);
+    int CountGameStatistics(const std::int32_t* values, std::int32_t key, int listKind,
+                            bool doppelkopf);
     // The pub's money when the player leaves the Schafkopf table (see SettlePubEvent).
     bool SettlePubEventSchafkopf(int seat, int tablePhase, int room, std::int32_t amount);
 
@@ -138,6 +141,10 @@ class SchafkopfController : public DoppelkopfController {
     void StepPartnerCards(int seat);
     void TakeCall(int seat);
     void SetFixedParties(int seat);
+    void CompleteOtherParty();
+    int FirstAceOfAnother(int seat);
+    void MendOwnAceCall(int seat);
+    bool TurnLoneCallGameIntoSolo(int seat);
     void BookStock(int seat);
     int SeatAfterDealer() const { return (dealer + 1) % kTableSeats; }
 };
