@@ -138,6 +138,14 @@ void SchafkopfComputerPlayer::SettleBeg(GameBill& bill, int declaring, int other
     bill.cardPoints = 0; // the Beg is won or lost by tricks, not points
 }
 
+// The party lists fill in the order the table learnt the parties; the defenders who won are
+// listed in seat order, as every other list of the other party is.
+void SchafkopfComputerPlayer::ListInSeatOrder(GameBill& bill) {
+    std::int16_t* first = bill.listedSeats;
+    std::int16_t* last = bill.listedSeats + 3;
+    std::sort(first, std::find(first, last, static_cast<std::int16_t>(-1)));
+}
+
 bool SchafkopfComputerPlayer::DeclarerWon() {
     if (!IsTout())
         return cardPoints[partyLists[0]] +
@@ -157,6 +165,8 @@ void SchafkopfComputerPlayer::SettleNormalGame(GameBill& bill, int declaring, in
     const bool won = DeclarerWon();
     for (int i = 0; i < 3; ++i)
         bill.listedSeats[i] = won ? (i < 2 ? partyLists[i] : -1) : partyLists[2 + i];
+    if (!won)
+        ListInSeatOrder(bill);
     // With fixed partners a 60:60 game is a draw.
     const bool draw = !won && Rules().partnershipMode == 0 && points == 60;
     AddItem(bill, kBillGameValue, draw ? 0 : GameBaseValue());

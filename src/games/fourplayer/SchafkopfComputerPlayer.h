@@ -108,4 +108,5 @@ class SchafkopfComputerPlayer : public SchafkopfCardPlay {
     int FindLeasterWinner();
     bool IsListed(const GameBill& bill, int seat) const;
     bool DeclarerWon();
+    static void ListInSeatOrder(GameBill& bill);
 };

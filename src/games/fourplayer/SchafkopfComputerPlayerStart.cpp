@@ -80,6 +80,12 @@ ComputerPlayer* SchafkopfComputerPlayer::StartPlay(int declarerSeat, bool someon
                 seats[s].inDeclarerParty = first ? 1 : 0;
             }
         }
+        // Partners fixed before play are known to every seat: the two others form the
+        // second party, in seat order.
+        if (IsSeat(partyLists[0]) && IsSeat(partyLists[1]) && partyLists[2] == -1)
+            for (int s = 0, entry = 2; s < kSeatCount; ++s)
+                if (s != partyLists[0] && s != partyLists[1])
+                    partyLists[entry++] = static_cast<std::int16_t>(s);
     }
     trickNumber = 1;
     return this;

@@ -502,6 +502,63 @@ TEST_F(DispatchTest, ALedCalledSuitSettlesThePartiesUnlessTheCalledAceRulesAreOf
     }
 }
 
+TEST_F(DispatchTest, ATrickLedWithAnotherSuitLeavesThePartiesOpen) {
+    Start(kWordNormal,
+          {{17, 29, 21, 13, 5, 28, 20, 12},
+           {23, 1, 2, 3, 6, 7, 8, 4},
+           {18, 19, 22, 24, 25, 26, 27, 30},
+           {31, 32, 9, 10, 11, 14, 15, 16}},
+          0, 0);
+    game.calledSuit = 2;
+    game.calledRank = 8;
+    game.seats[2].inDeclarerParty = 1;
+    PlayCard(0, 29); // the Eichel Ober
+    PlayCard(1, 4);
+    PlayCard(2, 25);
+    PlayCard(3, 9);
+    EXPECT_EQ(EndTrick(), 0);
+    EXPECT_FALSE(game.ArePartiesKnown());
+    EXPECT_NE(game.GetPartyBelief(1, 2), -100);
+}
+
+// --- the parties at the start and the end ---
+
+TEST_F(DispatchTest, FixedPartnersMakeBothPartiesKnownFromTheStart) {
+    options.partnershipMode = 0;
+    game.NewGameWithOptions(&options);
+    std::mt19937 random(12);
+    Deal(random, kWordNormal, 1, -1);
+    game.partyLists[0] = 3; // the partners across the table, as the bidding fixed them
+    game.partyLists[1] = 1;
+    game.StartPlay(-1, false, false, 3);
+    const std::int16_t parties[5] = {3, 1, 0, 2, -1};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(game.partyLists[i], parties[i]) << i;
+    EXPECT_TRUE(game.ArePartiesKnown());
+    for (int s = 0; s < 4; ++s)
+        EXPECT_EQ(game.seats[s].inDeclarerParty, s == 1 || s == 3 ? 1 : 0) << s;
+}
+
+TEST_F(DispatchTest, ALostPartnerGameListsTheWinningDefendersInSeatOrder) {
+    std::mt19937 random(13);
+    Deal(random, kWordNormal, 0, 0);
+    // The table learnt seat 3 before seat 1 as a defender.
+    const std::int16_t parties[5] = {0, 2, 3, 1, -1};
+    for (int i = 0; i < 5; ++i)
+        game.partyLists[i] = parties[i];
+    const std::int16_t points[4] = {20, 30, 20, 50};
+    for (int s = 0; s < 4; ++s) {
+        game.cardPoints[s] = points[s];
+        game.tricksWon[s] = 2;
+    }
+    GameBill bill{};
+    game.SettleGame(&bill);
+    EXPECT_EQ(bill.listedSeats[0], 1);
+    EXPECT_EQ(bill.listedSeats[1], 3);
+    EXPECT_EQ(bill.listedSeats[2], -1);
+    EXPECT_EQ(bill.cardPoints, 80);
+}
+
 // --- the last resort and the booking, over whole deals ---
 
 TEST_F(DispatchTest, WholeDealsPlayTheLowestLegalCardAndBookTheReferencesWinners) {
