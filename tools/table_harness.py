@@ -300,7 +300,20 @@ def play_one(harness, state, origin, how):
         else:
             if before[i] == 0:
                 continue
-            x, y = centre(state[f"own{i}"])
+            rect = state[f"own{i}"]
+            x, y = centre(rect)
+            # One click selects: the card gets its inverting frame; a double click plays it.
+            harness.click(origin[0] + x, origin[1] + y)
+            selected = harness.wait(lambda s: s["selection"][0] == before[i] and s["selection"][1:] == rect,
+                                    "the clicked card selected")
+            time.sleep(0.4)
+            screen = harness.screenshot()
+            size = selected["size"][0]
+            picture = read_bmp(os.path.join(harness.args.work, f"card{card_set(size, rect[2] - rect[0], rect[3] - rect[1])}_{before[i]}.bmp"))
+            inverted = sum(1 for (px, py) in [(1, 1), (rect[2] - rect[0] - 2, 1), (1, rect[3] - rect[1] - 2)]
+                           if screen.at(origin[0] + rect[0] + px, origin[1] + rect[1] + py)
+                           == tuple(255 - c for c in picture[py][px]))
+            check(inverted == 3, f"size {size}: the selected card {before[i]} shows no inverting frame")
             harness.click(origin[0] + x, origin[1] + y, repeat=2)
         state = settle(harness, "a played card")
         if state["trickcards"][0] != 0:
@@ -312,6 +325,11 @@ def put_away_by(harness, state, origin, how):
     if how == "button":
         x, y = centre(state["button115"][2:])
         harness.click(origin[0] + x, origin[1] + y)
+        after = settle(harness, "Put Away by button")
+        if after["waiting"][0]:
+            # Without a window manager a press that races the table's activation can be lost.
+            print("note: the Put Away button was clicked a second time", flush=True)
+            harness.click(origin[0] + x, origin[1] + y)
     elif how == "right":
         harness.click(origin[0] + 3, origin[1] + 3, button=3)
     else:
