@@ -4,10 +4,14 @@ scripts that bind them.
 
 The program's own pictures: 3142 the plain cloth (the table without table pictures), 3095 the
 corner behind the game clock, 3096, 3097, 3098 the status bars of table sizes 1, 0 and 2 (each
-as wide as its table), 3040 and 3041 the turn icons.
+as wide as its table), 3040 and 3041 the turn icons; of the four-player table 3007 the game
+information plate and 3020 to 3023 the small suit marks (Diamonds, Hearts, Spades, Clubs); the
+seat-role badge 3010 (its strip, 90 x 17), 3011 and 3013 (the side markers, 5 x 9) and 3012
+(the middle marker, 9 x 5).
 
 Persona library 0 (its pictures lie 10000 above their ids): name plates 1500 to 1503, the
-player box 1505, the trick stacks of the four seats at the three table sizes (1534-1537,
+player box 1505, the closing picture 1504 under New Deal, the bid box 1506 and the choice box
+1507, the trick stacks of the four seats at the three table sizes (1534-1537,
 1554-1557, 1574-1577) and the backgrounds of room scenes 0 to 5 at the three sizes (1520,
 1540, 1560 plus 100 per scene; 1320, 1340, 1360 for scene 5). The backgrounds mark the
 opponents' places. No picture holds pure black, the colour of the table's texts, so text can
@@ -154,6 +158,43 @@ def turn_icon(colour):
     return p
 
 
+def closing_picture():
+    # Wide and high enough for the New Deal button, which sits 12 pixels above its bottom.
+    p = Picture(200, 44, (236, 226, 190))
+    p.frame(0, 0, 200, 44, (120, 90, 50), 2)
+    return p
+
+
+def prompt_box(width, height):
+    p = Picture(width, height, (246, 238, 214))
+    p.frame(0, 0, width, height, (110, 80, 40), 2)
+    return p
+
+
+def game_info():
+    p = Picture(160, 20, (226, 222, 208))
+    p.frame(0, 0, 160, 20, (150, 140, 120), 1)
+    return p
+
+
+def suit_mark(colour):
+    p = Picture(12, 12, (226, 222, 208))
+    p.ellipse(1, 1, 11, 11, colour)
+    return p
+
+
+def badge_strip():
+    p = Picture(90, 17, (240, 232, 200))
+    p.frame(0, 0, 90, 17, (120, 100, 60), 1)
+    p.rect(30, 2, 31, 15, (170, 150, 110))
+    p.rect(59, 2, 60, 15, (170, 150, 110))
+    return p
+
+
+def badge_marker(width, height):
+    return Picture(width, height, (200, 40, 40))
+
+
 def trick_stack(width, height):
     p = Picture(width, height, (40, 60, 130))
     p.frame(0, 0, width, height, (230, 230, 230), 1)
@@ -179,7 +220,8 @@ def background(size, scene, shift):
 
 def figure_pictures(shift):
     """The one picture list of every figure library, drawn in the library's cloth."""
-    pictures = {1500: plate(72), 1501: plate(72), 1502: plate(112), 1503: plate(112), 1505: player_box()}
+    pictures = {1500: plate(72), 1501: plate(72), 1502: plate(112), 1503: plate(112), 1505: player_box(),
+                1504: closing_picture(), 1506: prompt_box(240, 80), 1507: prompt_box(300, 110)}
     for size in TABLE_SIZES:
         for element, (top, left, bottom, right) in enumerate(TRICK_STACKS[size]):
             pictures[SIZE_OFFSET[size] + STACK_IDS[element]] = trick_stack(right - left, bottom - top)
@@ -215,7 +257,10 @@ def main():
     os.makedirs(picture_dir, exist_ok=True)
 
     own = {3142: Picture(1016, 724, (0, 96, 48)), 3095: corner(), 3040: turn_icon((230, 200, 40)),
-           3041: turn_icon((220, 60, 40))}
+           3041: turn_icon((220, 60, 40)), 3007: game_info(), 3010: badge_strip(),
+           3011: badge_marker(5, 9), 3012: badge_marker(9, 5), 3013: badge_marker(5, 9)}
+    for suit, colour in enumerate([(230, 120, 20), (210, 30, 40), (40, 140, 60), (120, 80, 30)]):
+        own[3020 + suit] = suit_mark(colour)
     for size, (picture_id, height) in STATUS_BAR.items():
         own[picture_id] = status_bar(TABLE_SIZES[size][0], height)
 

@@ -7,6 +7,11 @@
 //   size S   the preparation of a driven run (seeded random numbers, card delay 0, Put Away
 //            off), then table size S applied as the View dialog applies it.
 //   restore  the main window restored from its icon (after Panic), as a task bar would.
+//   four V   the four-player test table (fixed deals on the Schafkopf controller) in place of
+//            the table's pane, single-click play V; its pauses are counted as they are waited.
+//   click V  single-click play V.       delay V   the card delay V (tenths of a second).
+//   putaway V  automatic Put Away after V tenths (0: off).
+//   dump 0   writes the card pictures of the four sets as cardS_C.bmp (S set, C card code).
 // State (state.txt, replaced as a whole): one "name values..." line per item.
 // Windows (windows.txt, replaced as a whole, tab-separated): what the player sees of the
 // program besides the table: the main window, the menu bar's titles, the open menu's items,
@@ -16,13 +21,17 @@
 // records instead of opening, so that no browser starts.
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/Alerts.h"
 #include "platform/Random.h"
+#include "platform/Ticks.h"
+#include "platform/win32/DialogItems.h"
 #include "platform/win32/Fonts.h"
 #include "platform/win32/Ports.h"
 #include "platform/win32/WindowsGlobals.h"
@@ -30,14 +39,25 @@
 #include "shell/OptionRecords.h"
 #include "shell/Settings.h"
 #include "shell/win32/Startup.h"
+#include "shell/win32/Waits.h"
 #include "shell/win32/WindowManager.h"
+#include "story/win32/RoomPanel.h"
 #include "views/win32/SchafkopfTableWin.h"
+#include "views/win32/SchafkopfTestTable.h"
+#include "views/win32/TableServices.h"
 
 namespace {
 
 std::string gFolder;
 long gPaints = 0;
 long gCommandDone = 0;
+std::vector<std::uint32_t> gWaits; // the pauses the four-player table waited, in ticks
+long gLastTrickOpened = 0;
+long gTableKeys = 0; // key messages that reached the table window
+WNDPROC gTableProcedure = nullptr;
+HWND gSubclassed = nullptr;
+DWORD gLastDownTime = 0;
+POINT gLastDown = {-100, -100};
 
 void Line(std::string& out, const char* name, const RECT& r) {
     char text[128];
@@ -165,9 +185,82 @@ void PublishWindows() {
     WriteAtomically("windows.txt", out);
 }
 
+void PublishFour(SchafkopfTestTable* table, std::string& out) {
+    char text[256];
+    std::snprintf(text, sizeof text, "four %d\nphase %d\nwaiting %d\nlasttrick %ld\ntick %lu\n", 1,
+                  table->phase, table->trickWaiting, gLastTrickOpened,
+                  static_cast<unsigned long>(TickCount()));
+    out += text;
+    std::uint8_t cards[12] = {};
+    table->controller->CopyHand(cards, 0);
+    out += "hand";
+    for (int i = 0; i < 8; ++i)
+        out += " " + std::to_string(cards[i]);
+    out += "\ntrickcards";
+    std::uint8_t trick[4] = {};
+    int leader = 0;
+    table->GetTrickState(trick, &leader);
+    for (int seat = 0; seat < 4; ++seat)
+        out += " " + std::to_string(trick[seat]);
+    out += "\nleader " + std::to_string(leader) + "\nwaits";
+    for (std::uint32_t ticks : gWaits)
+        out += " " + std::to_string(ticks);
+    out += "\n";
+    for (int i = 0; i < 8; ++i) {
+        std::snprintf(text, sizeof text, "own%d", i);
+        Line(out, text, table->ownCardRects[i]);
+    }
+    for (int place = 0; place < 4; ++place) {
+        std::snprintf(text, sizeof text, "trick%d", place);
+        Line(out, text, table->trickPlaces[place]);
+    }
+    std::snprintf(text, sizeof text, "selection %d %ld %ld %ld %ld\n", table->selection,
+                  long(table->selectionRect.left), long(table->selectionRect.top),
+                  long(table->selectionRect.right), long(table->selectionRect.bottom));
+    out += text;
+    for (int item : {kPutAwayButton, kNewDealButton}) {
+        HWND button = GetDlgItem(table->window, item);
+        RECT rect = {0, 0, 0, 0};
+        if (button)
+            GetItemRectInClient(table->window, item, &rect);
+        std::snprintf(text, sizeof text, "button%d %d %d %ld %ld %ld %ld\n", item,
+                      button && IsWindowVisible(button) ? 1 : 0,
+                      button && IsWindowEnabled(button) ? 1 : 0, long(rect.left), long(rect.top),
+                      long(rect.right), long(rect.bottom));
+        out += text;
+    }
+    for (int element = 0; element < 4; ++element) {
+        RECT stack;
+        table->GetElementRect(element, &stack);
+        std::snprintf(text, sizeof text, "stack%d", element);
+        Line(out, text, stack);
+    }
+    RECT closing;
+    table->CentreAtBottom(table->closingPicture, &closing);
+    Line(out, "closing", closing);
+    std::snprintf(text, sizeof text, "focus %lld %lld %lld %lld %ld\n",
+                  static_cast<long long>(reinterpret_cast<std::intptr_t>(GetFocus())),
+                  static_cast<long long>(reinterpret_cast<std::intptr_t>(GetForegroundWindow())),
+                  static_cast<long long>(reinterpret_cast<std::intptr_t>(table->window)),
+                  static_cast<long long>(reinterpret_cast<std::intptr_t>(gMainWindow)), gTableKeys);
+    out += text;
+    if (HWND focused = GetFocus()) {
+        char name[64] = {}, title[64] = {};
+        GetClassNameA(focused, name, sizeof name);
+        GetWindowTextA(GetAncestor(focused, GA_ROOT), title, sizeof title);
+        for (char& c : title)
+            if (c == ' ')
+                c = '_';
+        out += std::string("focusclass ") + name + " " + title + "\n";
+    }
+    std::snprintf(text, sizeof text, "autoputaway %ld %ld %ld\n", long(table->putAwayArmedAt),
+                  long(table->idleBeforePutAway), long(table->putAwayIdle));
+    out += text;
+}
+
 void Publish() {
     PublishWindows();
-    auto* table = dynamic_cast<SchafkopfTableWin*>(GetTablePane());
+    auto* table = dynamic_cast<TablePane*>(GetTablePane());
     HWND window = gWindowSlots[kTableSlot];
     if (!table || !window || !gSettings)
         return;
@@ -180,6 +273,8 @@ void Publish() {
     ClientToScreen(window, &origin);
     RECT client;
     GetClientRect(window, &client);
+    if (auto* four = dynamic_cast<SchafkopfTestTable*>(table))
+        PublishFour(four, out);
     std::snprintf(text, sizeof text,
                   "paints %ld\ncommand %ld\nsize %d\norigin %ld %ld\nbackground %d\n", gPaints,
                   gCommandDone, gSettings->body.cardSize, long(origin.x), long(origin.y),
@@ -195,7 +290,12 @@ void Publish() {
     Line(out, "corner", table->cornerRect);
     char clock[32];
     RECT clockBox;
-    FormatPlayerClock(table->clockSeconds, &table->cornerRect, clock, sizeof clock, &clockBox);
+    std::int32_t seconds = 0;
+    if (auto* schafkopf = dynamic_cast<SchafkopfTableWin*>(table))
+        seconds = schafkopf->clockSeconds;
+    else if (auto* four = dynamic_cast<SchafkopfTestTable*>(table))
+        seconds = four->Schafkopf()->gameClock;
+    FormatPlayerClock(seconds, &table->cornerRect, clock, sizeof clock, &clockBox);
     Line(out, "clock", clockBox);
     // The three status texts where the status bar's rule puts them, as high as the bar.
     table->UseSmallTextStyle();
@@ -244,6 +344,112 @@ void Publish() {
     WriteAtomically("state.txt", out);
 }
 
+// A picture as a 24-bit bitmap file, read back from the loaded picture itself.
+void WritePicture(HBITMAP picture, const std::string& path) {
+    BITMAP info = {};
+    if (!picture || !GetObjectA(picture, sizeof info, &info))
+        return;
+    BITMAPINFO header = {};
+    header.bmiHeader = {
+        sizeof(BITMAPINFOHEADER), info.bmWidth, info.bmHeight, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const int stride = (info.bmWidth * 3 + 3) & ~3;
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(stride) * info.bmHeight);
+    HDC dc = GetDC(nullptr);
+    GetDIBits(dc, picture, 0, info.bmHeight, pixels.data(), &header, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, dc);
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof(BITMAPINFOHEADER);
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    if (FILE* out = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(&file, sizeof file, 1, out);
+        std::fwrite(&header.bmiHeader, sizeof(BITMAPINFOHEADER), 1, out);
+        std::fwrite(pixels.data(), 1, pixels.size(), out);
+        std::fclose(out);
+    }
+}
+
+void DumpCardPictures() {
+    for (int set = 0; set < 4; ++set)
+        for (int code = 1; code <= 32; ++code)
+            WritePicture(static_cast<HBITMAP>(gSettings->cardPictures[set][code]),
+                         gFolder + "\\card" + std::to_string(set) + "_" + std::to_string(code) +
+                             ".bmp");
+}
+
+// Stands in for the window adapter that the Schafkopf table brings: a press of the left
+// button is a click of the pane, a second press soon at the same place a double click.
+LRESULT CALLBACK FourTableProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN || message == WM_CHAR)
+        ++gTableKeys;
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+        if (Pane* pane = GetTablePane()) {
+            const POINT point = {static_cast<short>(LOWORD(lParam)),
+                                 static_cast<short>(HIWORD(lParam))};
+            const DWORD now = GetMessageTime();
+            const bool twice =
+                message == WM_LBUTTONDBLCLK ||
+                (now - gLastDownTime <= GetDoubleClickTime() &&
+                 std::abs(point.x - gLastDown.x) <= 4 && std::abs(point.y - gLastDown.y) <= 4);
+            gLastDownTime = twice ? 0 : now;
+            gLastDown = point;
+            pane->HandleClick(point.x, point.y, twice ? 1 : 0);
+        }
+        return 0;
+    }
+    // The keyboard stays with the table window, never with a button it once gave it to.
+    if (message == WM_SETFOCUS)
+        return 0;
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
+        SetFocus(window);
+        return 0;
+    }
+    return CallWindowProcA(gTableProcedure, window, message, wParam, lParam);
+}
+
+// The start's welcome note is a modeless box that holds the keyboard: it is answered first.
+BOOL CALLBACK CloseNote(HWND candidate, LPARAM) {
+    if (candidate == gMainWindow || !IsWindowVisible(candidate))
+        return TRUE;
+    for (HWND slot : gWindowSlots)
+        if (slot == candidate)
+            return TRUE;
+    PostMessageA(candidate, WM_COMMAND, IDOK, 0);
+    return TRUE;
+}
+
+void UseFourPlayerTable(int singleClick) {
+    EnumThreadWindows(GetCurrentThreadId(), CloseNote, 0);
+    HWND window = gWindowSlots[kTableSlot];
+    auto* panel = dynamic_cast<RoomPanel*>(gPaneSlots[kRoomPanelSlot]);
+    if (!window)
+        return;
+    TableServices services = GetTableServices();
+    services.waitTicks = [](std::uint32_t ticks) {
+        gWaits.push_back(ticks);
+        WaitTicks(ticks);
+    };
+    services.openLastTrickWindow = [] { ++gLastTrickOpened; };
+    SetTableServices(services);
+    gSettings->body.singleClickPlay = static_cast<std::int16_t>(singleClick);
+    gSettings->body.soundOn = 0;
+    gSettings->body.animationOn = 1;
+    auto* table = new SchafkopfTestTable;
+    table->MakeController(gSettings);
+    delete gPaneSlots[kTableSlot];
+    gPaneSlots[kTableSlot] = table;
+    table->InitGame(table->Schafkopf(), gSettings, window, nullptr, 8, 0, panel, 1);
+    if (panel)
+        panel->AttachTablePane(table);
+    if (gSubclassed != window) {
+        gSubclassed = window;
+        gTableProcedure = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FourTableProc)));
+    }
+    SetFocus(window);
+    InvalidateRect(window, nullptr, FALSE);
+}
+
 void TakeCommand() {
     FILE* file = std::fopen((gFolder + "\\command.txt").c_str(), "rb");
     if (!file)
@@ -263,7 +469,18 @@ void TakeCommand() {
     }
     if (read != 3 || !gSettings || !GetTablePane())
         return;
-    if (std::strcmp(word, "size") == 0 && value >= 0 && value <= 2) {
+    if (std::strcmp(word, "four") == 0) {
+        UseFourPlayerTable(value);
+    } else if (std::strcmp(word, "click") == 0) {
+        gSettings->body.singleClickPlay = static_cast<std::int16_t>(value);
+    } else if (std::strcmp(word, "delay") == 0) {
+        gSettings->body.cardDelay = static_cast<std::int16_t>(value);
+    } else if (std::strcmp(word, "putaway") == 0) {
+        gSettings->body.putAwayOn = value > 0 ? 1 : 0;
+        gSettings->body.putAwayDelay = static_cast<std::int16_t>(value);
+    } else if (std::strcmp(word, "dump") == 0) {
+        DumpCardPictures();
+    } else if (std::strcmp(word, "size") == 0 && value >= 0 && value <= 2) {
         SeedRandom(12345);
         gSettings->body.cardDelay = 0;
         gSettings->body.putAwayOn = 0;

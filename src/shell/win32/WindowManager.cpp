@@ -23,6 +23,7 @@
 #include "shell/win32/Waits.h"
 #include "story/win32/RoomPanel.h"
 #include "tournament/TournamentDirector.h"
+#include "shell/win32/TableServicesWin.h"
 #include "views/win32/SchafkopfTableWin.h"
 #include "views/win32/SideWindows.h"
 
@@ -164,6 +165,7 @@ void OpenTableWindow(bool fresh, bool show) {
     gWindowSlots[kRoomPanelSlot] = table;
 
     if (gGameDocument) gGameDocument->SetGameKind(kind);
+    InstallTableServices();
     TablePane* pane = nullptr;
     if (kind == 2) {
         // The Skat and Doppelkopf tables come with their games; their templates do not exist

@@ -17,6 +17,17 @@ int RoomPanel::HandleRoomCommand(int) {
 void RoomPanel::ApplyRoomOpponents(int, int) {}
 void RoomPanel::ResetRoomChoice() {}
 void RoomPanel::DisableRoomControls() {}
+void RoomPanel::HideRoomControls() {}
+void RoomPanel::ShowRoomControls() {}
+void RoomPanel::OpenCemetery(int) {}
+void RoomPanel::RoomIdle(std::uint32_t) {}
+bool RoomPanel::AreGaugesEmpty() {
+    return false;
+}
+// No gauges until the pub story is built.
+Pane* RoomPanel::GetGaugePane() {
+    return nullptr;
+}
 
 bool UpdateNourishment(Pane*, std::uint32_t, int) {
     return false;

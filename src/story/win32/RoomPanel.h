@@ -24,6 +24,15 @@ class RoomPanel : public Pane {
     virtual void ApplyRoomOpponents(int room, int zero);
     virtual void ResetRoomChoice();     // the table shows a room scene
     virtual void DisableRoomControls(); // the table is being left
+    virtual void HideRoomControls();
+    virtual void ShowRoomControls();
+    // The cemetery scene after leaving a table: kind 4 a series left unfinished, 5 the stake
+    // could not be paid.
+    virtual void OpenCemetery(int kind);
+    // The panel's idle step while the table shows a room scene or is being left.
+    virtual void RoomIdle(std::uint32_t now);
+    virtual bool AreGaugesEmpty(); // the pub gauges ran out
+    Pane* GetGaugePane();
 
     TablePane* tablePane = nullptr;
     std::uint8_t greetingPlayed = 0; // the first room movie has played

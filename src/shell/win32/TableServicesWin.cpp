@@ -1,0 +1,23 @@
+// The shell's side of the tables' services: its nested wait, its window slots and the
+// unsaved-game mark, handed to the tables when a table window opens.
+#include "shell/win32/TableServicesWin.h"
+
+#include "shell/win32/Waits.h"
+#include "shell/win32/WindowManager.h"
+#include "views/win32/SideWindows.h"
+#include "views/win32/TableServices.h"
+
+void InstallTableServices() {
+    TableServices services;
+    services.waitTicks = [](std::uint32_t ticks) { WaitTicks(ticks); };
+    services.waitDepth = [] { return static_cast<int>(gWaitDepth); };
+    services.redrawWindows = [](bool score, bool director) { RedrawWindows(score, director); };
+    services.invalidateAllWindows = [] { InvalidateAllWindows(); };
+    services.closePlayerWindows = [] { ClosePlayerWindows(); };
+    services.closeChildWindows = [] { CloseChildWindows(); };
+    services.markGameChanged = [] { gGameDirty = 1; };
+    services.notifyCardPlaced = [] { NotifyCardPlaced(); };
+    services.openLastTrickWindow = [] { OpenLastTrickWindow(); };
+    services.notifyTableEvent = [](int event) { NotifyTableEvent(event, nullptr, nullptr, 0, 0); };
+    SetTableServices(services);
+}

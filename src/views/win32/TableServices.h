@@ -1,0 +1,31 @@
+// What the card tables ask of the program around them: the nested wait between computer
+// moves, redrawing and closing the other game windows, the side-window openers and the mark
+// of an unsaved change. The shell installs its own operations when it opens a table; until
+// then (and in tests that replace them) each does nothing, except the Last Trick opener.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+struct TableServices {
+    std::function<void(std::uint32_t ticks)> waitTicks;
+    std::function<int()> waitDepth; // nested waits running now
+    std::function<void(bool withScoreSlots, bool withDirectorSlots)> redrawWindows;
+    std::function<void()> invalidateAllWindows;
+    std::function<void()> closePlayerWindows;
+    std::function<void()> closeChildWindows;
+    std::function<void()> markGameChanged;
+    std::function<void()> notifyCardPlaced;
+    std::function<void()> openLastTrickWindow;
+    std::function<void(int event)> notifyTableEvent;
+};
+
+// The services in force; an empty member is skipped.
+TableServices& GetTableServices();
+// Replaces all of them (tests keep the old set and put it back).
+void SetTableServices(const TableServices& services);
+
+// Flags of the network side, never set in this build: the server waits for other users, and a
+// modal movie plays over the table.
+inline std::uint8_t gServerWaiting = 0;
+inline std::uint8_t gModalMoviePlaying = 0;
