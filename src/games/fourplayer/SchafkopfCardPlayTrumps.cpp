@@ -38,6 +38,3 @@ bool SchafkopfCardPlay::PlayVoidWithTrump(int, bool, int, int) {
     return false;
 }
 
-bool SchafkopfCardPlay::DiscardByPosition(int) {
-    return false;
-}
