@@ -19,16 +19,21 @@ constexpr int kHandSize = 12;
 constexpr std::int16_t kProgrammingErrorList = 192;
 constexpr std::int16_t kProgrammingErrorIndex = 4;
 
-bool IsSeat(int seat) { return seat >= 0 && seat < kTableSeats; }
+bool IsSeat(int seat) {
+    return seat >= 0 && seat < kTableSeats;
+}
 
 } // namespace
 
 DoppelkopfController::~DoppelkopfController() {
-    if (gDoppelkopfComputerPlayer == player) gDoppelkopfComputerPlayer = nullptr;
+    if (gDoppelkopfComputerPlayer == player)
+        gDoppelkopfComputerPlayer = nullptr;
     delete player;
 }
 
-ComputerPlayer* DoppelkopfController::CreatePlayer() { return new (std::nothrow) FourSeatComputerPlayer; }
+ComputerPlayer* DoppelkopfController::CreatePlayer() {
+    return new (std::nothrow) FourSeatComputerPlayer;
+}
 
 bool DoppelkopfController::Init(SettingsBody* gameSettings, DoppelkopfOptions* options, bool counts,
                                 bool createPlayer) {
@@ -60,27 +65,33 @@ bool DoppelkopfController::ReplacePlayer() {
     return true;
 }
 
-int DoppelkopfController::GetOwnGameKind() { return 1; }
+int DoppelkopfController::GetOwnGameKind() {
+    return 1;
+}
 
 bool DoppelkopfController::IsOpenSeries() {
-    if (!settings || !fourSeatRules) return GameController::IsOpenSeries();
+    if (!settings || !fourSeatRules)
+        return GameController::IsOpenSeries();
     return fourSeatRules->seriesEnd == 1 && settings->tableMode != kTableModeLeague &&
            settings->tableMode != kTableModeTournament;
 }
 
 SeriesEndRule DoppelkopfController::GetSeriesEndRule() {
-    if (!fourSeatRules) return {};
+    if (!fourSeatRules)
+        return {};
     return {fourSeatRules->seriesEnd, fourSeatRules->seriesGameCount, fourSeatRules->seriesTarget};
 }
 
 void DoppelkopfController::AttachOptions() {
-    if (player) player->AttachRules(fourSeatRules);
+    if (player)
+        player->AttachRules(fourSeatRules);
     PassDealInfo();
 }
 
 void DoppelkopfController::SetSeatProfile(int code, int seat) {
     FourSeatController::SetSeatProfile(code, seat);
-    if (!IsSeat(seat) || !player) return;
+    if (!IsSeat(seat) || !player)
+        return;
     player->seats[seat].profile = static_cast<std::int16_t>(code);
     player->InitSeatStyle(seat);
 }
@@ -88,11 +99,14 @@ void DoppelkopfController::SetSeatProfile(int code, int seat) {
 // The profile bytes of the rules record: the human's suggestion style, then computer players
 // 1 to 3 (each the low byte of its word).
 void DoppelkopfController::PassDealInfo() {
-    if (!player) return;
+    if (!player)
+        return;
     player->gamesPlayed = gamesDealt;
     const bool gameCountEnd = fourSeatRules && fourSeatRules->seriesEnd == kSeriesEndGames;
-    player->seriesLength = static_cast<std::int16_t>(gameCountEnd ? fourSeatRules->seriesGameCount : -1);
-    const bool allComputer = seatIsComputer[0] && seatIsComputer[1] && seatIsComputer[2] && seatIsComputer[3];
+    player->seriesLength =
+        static_cast<std::int16_t>(gameCountEnd ? fourSeatRules->seriesGameCount : -1);
+    const bool allComputer =
+        seatIsComputer[0] && seatIsComputer[1] && seatIsComputer[2] && seatIsComputer[3];
     if (!allComputer && fourSeatRules) {
         SetSeatProfile(fourSeatRules->suggestionStyle & 0xff, 0);
         for (int seat = 1; seat < kTableSeats; ++seat)
@@ -103,41 +117,57 @@ void DoppelkopfController::PassDealInfo() {
 }
 
 void DoppelkopfController::SetBid(int seat, int word) {
-    if (!IsSeat(seat)) return;
+    if (!IsSeat(seat))
+        return;
     bids[seat] = static_cast<std::int16_t>(word);
-    if (!player) return;
+    if (!player)
+        return;
     player->reservationMarks[seat] = static_cast<std::int16_t>(word);
-    if (seatIsComputer[seat]) player->seats[seat].lineFlag = 1;
-    if (word != 0 && word != 3) player->seatBidPhase[seat] = biddingPhase;
+    if (seatIsComputer[seat])
+        player->seats[seat].lineFlag = 1;
+    if (word != 0 && word != 3)
+        player->seatBidPhase[seat] = biddingPhase;
 }
 
 // --- The game object's trick ---------------------------------------------------------------
 
-int DoppelkopfController::GetTrickLeader() { return player ? player->leader : 0; }
-
-void DoppelkopfController::SetTrickLeader(int seat) {
-    if (player) player->leader = static_cast<std::int16_t>(seat);
+int DoppelkopfController::GetTrickLeader() {
+    return player ? player->leader : 0;
 }
 
-int DoppelkopfController::GetCurrentTrickNumber() { return player ? player->trickNumber : 0; }
+void DoppelkopfController::SetTrickLeader(int seat) {
+    if (player)
+        player->leader = static_cast<std::int16_t>(seat);
+}
 
-int DoppelkopfController::GetTrickCard(int seat) { return player && IsSeat(seat) ? player->trickCards[seat] : 0; }
+int DoppelkopfController::GetCurrentTrickNumber() {
+    return player ? player->trickNumber : 0;
+}
+
+int DoppelkopfController::GetTrickCard(int seat) {
+    return player && IsSeat(seat) ? player->trickCards[seat] : 0;
+}
 
 void DoppelkopfController::GetPartyLists(std::int16_t* seats) {
-    if (!player) return;
+    if (!player)
+        return;
     seats[0] = player->partyLists[0];
     seats[1] = player->partyLists[1];
 }
 
-int DoppelkopfController::HasTakenTrick(int seat) { return player && IsSeat(seat) ? player->tricksWon[seat] : -1; }
+int DoppelkopfController::HasTakenTrick(int seat) {
+    return player && IsSeat(seat) ? player->tricksWon[seat] : -1;
+}
 
 void DoppelkopfController::ClearTrick() {
     if (player)
-        for (auto& card : player->trickCards) card = 0;
+        for (auto& card : player->trickCards)
+            card = 0;
 }
 
 void DoppelkopfController::GetPreviousTrick(int* cards) {
-    const bool known = player && playStarted && player->trickNumber > 1 && player->trickNumber - 2 < kTrickCount;
+    const bool known =
+        player && playStarted && player->trickNumber > 1 && player->trickNumber - 2 < kTrickCount;
     for (int seat = 0; seat < kTableSeats; ++seat)
         cards[seat] = known ? player->tricks[player->trickNumber - 2].cards[seat] : 0;
 }
@@ -153,18 +183,23 @@ void DoppelkopfController::BuildCommonRecord(GameRecord* record, const GameBill&
     std::memcpy(record->listedSeats, gameBill.listedSeats, sizeof record->listedSeats);
     record->dealer = dealer;
     if (player) {
-        const int captures = player->bonusCount < 0 ? 0 : (player->bonusCount > kListCaptures ? kListCaptures
-                                                                                             : player->bonusCount);
+        const int captures =
+            player->bonusCount < 0
+                ? 0
+                : (player->bonusCount > kListCaptures ? kListCaptures : player->bonusCount);
         record->captureCount = static_cast<std::int16_t>(captures);
-        for (int i = 0; i < captures; ++i) record->captures[i] = {player->bonuses[i].seat, player->bonuses[i].kind};
+        for (int i = 0; i < captures; ++i)
+            record->captures[i] = {player->bonuses[i].seat, player->bonuses[i].kind};
         record->suit = player->gameType.trumpSuit;
         record->word = static_cast<std::int32_t>(player->gameType.word);
     }
     record->bock = bockGamesLeft > 0 ? 1 : 0;
     record->perOpponent = gameBill.perOpponent;
     record->cardPoints = gameBill.cardPoints;
-    const int items = gameBill.itemCount < 0 ? 0 : (gameBill.itemCount > kBillMaxItems ? kBillMaxItems
-                                                                                      : gameBill.itemCount);
+    const int items =
+        gameBill.itemCount < 0
+            ? 0
+            : (gameBill.itemCount > kBillMaxItems ? kBillMaxItems : gameBill.itemCount);
     record->itemCount = static_cast<std::int16_t>(items);
     std::memcpy(record->items, gameBill.items, sizeof(BillItem) * items);
 }
@@ -179,13 +214,15 @@ void DoppelkopfController::BuildListRecord(GameRecord* record, GameBill* gameBil
 }
 
 GameRecord* DoppelkopfController::ScoredRecord() {
-    if (scoredInScratch) return &scratchRecord;
+    if (scoredInScratch)
+        return &scratchRecord;
     GameRecord* last = LastGameRecord(gameListHandle);
     return last ? last : &scratchRecord;
 }
 
 void DoppelkopfController::ScoreListRecord(GameBill* gameBill) {
-    if (!gameListHandle) return;
+    if (!gameListHandle)
+        return;
     const bool solo = player && player->IsSoloGame();
     const int declarer = player ? player->declarer : -1;
     ScoreByParty(*GameListHead(gameListHandle), *ScoredRecord(), *gameBill, declarer, solo);
@@ -197,7 +234,8 @@ void DoppelkopfController::AddGameToList(GameBill* gameBill) {
     GameRecord record;
     BuildListRecord(&record, gameBill);
     scoredInScratch = !(listGames && gameListHandle && AppendGameRecord(&gameListHandle, record));
-    if (scoredInScratch) scratchRecord = record;
+    if (scoredInScratch)
+        scratchRecord = record;
     ScoreListRecord(gameBill);
 }
 
@@ -205,35 +243,65 @@ void DoppelkopfController::AddGameToList(GameBill* gameBill) {
 // so that a list that cannot shrink keeps its header and its records in agreement.
 void DoppelkopfController::UndoLastGame() {
     const GameRecord* last = LastGameRecord(gameListHandle);
-    if (!last) return;
+    if (!last)
+        return;
     const GameRecord record = *last;
-    if (!RemoveLastGameRecord(&gameListHandle)) return;
+    if (!RemoveLastGameRecord(&gameListHandle))
+        return;
     UnbookGameRecord(*GameListHead(gameListHandle), record);
 }
 
 // --- Doppelkopf-only operations: empty until the Doppelkopf computer player exists ----------
 
-int DoppelkopfController::GetAnswer(int seat) { return IsSeat(seat) ? bids[seat] : 0; }
-int DoppelkopfController::DecideThrowIn(int, int) { return 0; }
-int DoppelkopfController::CountAnswers() { return 0; }
-int DoppelkopfController::StepBidding(int) { return 0; }
-void DoppelkopfController::FindExchangePartner(int* seat) { *seat = -1; }
+int DoppelkopfController::GetAnswer(int seat) {
+    return IsSeat(seat) ? bids[seat] : 0;
+}
+int DoppelkopfController::DecideThrowIn(int, int) {
+    return 0;
+}
+int DoppelkopfController::CountAnswers() {
+    return 0;
+}
+int DoppelkopfController::StepBidding(int) {
+    return 0;
+}
+void DoppelkopfController::FindExchangePartner(int* seat) {
+    *seat = -1;
+}
 void DoppelkopfController::ChoosePartner(int) {}
-bool DoppelkopfController::NeedsExchange(int) { return false; }
-void DoppelkopfController::ExchangeCards(std::uint8_t*, int* seat) { *seat = -1; }
+bool DoppelkopfController::NeedsExchange(int) {
+    return false;
+}
+void DoppelkopfController::ExchangeCards(std::uint8_t*, int* seat) {
+    *seat = -1;
+}
 void DoppelkopfController::ReceiveExchange(int, const std::uint8_t*) {}
-bool DoppelkopfController::HasAnswered(int seat) { return player && IsSeat(seat) && player->seats[seat].lineFlag; }
-int DoppelkopfController::GetSeatReservation(int) { return 0; }
+bool DoppelkopfController::HasAnswered(int seat) {
+    return player && IsSeat(seat) && player->seats[seat].lineFlag;
+}
+int DoppelkopfController::GetSeatReservation(int) {
+    return 0;
+}
 void DoppelkopfController::SetHumanGameType(const GameType&) {}
-bool DoppelkopfController::IsAnnounced(int) { return false; }
+bool DoppelkopfController::IsAnnounced(int) {
+    return false;
+}
 
 void DoppelkopfController::NoteDiamondAcesSeat(int) {}
 void DoppelkopfController::NoteSpecialPairSeat(int) {}
-bool DoppelkopfController::MayShowDiamondAces(int, int) { return false; }
-bool DoppelkopfController::MayShowSpecialPair(int, int, int*) { return false; }
+bool DoppelkopfController::MayShowDiamondAces(int, int) {
+    return false;
+}
+bool DoppelkopfController::MayShowSpecialPair(int, int, int*) {
+    return false;
+}
 void DoppelkopfController::AdjustAfterGame(int, bool) {}
-bool DoppelkopfController::HoldsBothClubsQueens(int) { return false; }
-bool DoppelkopfController::HasRequiredSolos(int) { return true; }
+bool DoppelkopfController::HoldsBothClubsQueens(int) {
+    return false;
+}
+bool DoppelkopfController::HasRequiredSolos(int) {
+    return true;
+}
 
 // --- The second saved run ------------------------------------------------------------------
 
@@ -241,24 +309,28 @@ void DoppelkopfController::WriteSecondRun(std::uint8_t* bytes) const {
     RunWriter out(bytes);
     out.I16(biddingPhase);
     out.I16(bill.itemCount);
-    for (std::int16_t seat : bill.listedSeats) out.I16(seat);
-    for (std::int16_t value : {bill.perOpponent, bill.cardPoints, bill.value, bill.potBooked, bill.potSeat,
-                               bill.potAmount})
+    for (std::int16_t seat : bill.listedSeats)
+        out.I16(seat);
+    for (std::int16_t value : {bill.perOpponent, bill.cardPoints, bill.value, bill.potBooked,
+                               bill.potSeat, bill.potAmount})
         out.I16(value);
     for (const BillItem& item : bill.items) {
         out.I16(item.kind);
         out.I16(item.value);
     }
-    for (std::int16_t bid : bids) out.I16(bid);
+    for (std::int16_t bid : bids)
+        out.I16(bid);
     out.Zeros(kSecondRunSize - 110);
 }
 
 namespace {
 
 bool IsSoundBill(const GameBill& bill) {
-    if (bill.itemCount < 0 || bill.itemCount > kBillMaxItems) return false;
+    if (bill.itemCount < 0 || bill.itemCount > kBillMaxItems)
+        return false;
     for (int seat : bill.listedSeats)
-        if (seat < -1 || seat >= kTableSeats) return false;
+        if (seat < -1 || seat >= kTableSeats)
+            return false;
     return bill.potSeat >= -1 && bill.potSeat < kTableSeats;
 }
 
@@ -269,17 +341,20 @@ bool DoppelkopfController::ReadSecondRun(const std::uint8_t* bytes) {
     const std::int16_t phase = in.I16();
     GameBill read{};
     read.itemCount = in.I16();
-    for (auto& seat : read.listedSeats) seat = in.I16();
-    for (std::int16_t* field : {&read.perOpponent, &read.cardPoints, &read.value, &read.potBooked, &read.potSeat,
-                                &read.potAmount})
+    for (auto& seat : read.listedSeats)
+        seat = in.I16();
+    for (std::int16_t* field : {&read.perOpponent, &read.cardPoints, &read.value, &read.potBooked,
+                                &read.potSeat, &read.potAmount})
         *field = in.I16();
     for (BillItem& item : read.items) {
         item.kind = in.I16();
         item.value = in.I16();
     }
     std::int16_t readBids[kTableSeats];
-    for (auto& bid : readBids) bid = in.I16();
-    if (phase < 0 || !IsSoundBill(read)) return false;
+    for (auto& bid : readBids)
+        bid = in.I16();
+    if (phase < 0 || !IsSoundBill(read))
+        return false;
     biddingPhase = phase;
     bill = read;
     std::memcpy(bids, readBids, sizeof bids);

@@ -18,7 +18,7 @@ inline constexpr int kSecondRunSize = 164;
 inline constexpr int kHumanCardOutOfTurn = -1;
 
 class DoppelkopfController : public FourSeatController {
-public:
+  public:
     ~DoppelkopfController() override;
 
     // Operations of the lower levels that this level fills.
@@ -103,7 +103,7 @@ public:
     DoppelkopfOptions* fourSeatRules = nullptr;
     ComputerPlayer* player = nullptr; // owned
 
-protected:
+  protected:
     // The statistics counters of the rules record (the Schafkopf table keeps its own).
     struct StatisticsCounters {
         std::int32_t* games = nullptr;    // 22 game counters

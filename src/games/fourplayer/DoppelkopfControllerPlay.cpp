@@ -26,7 +26,9 @@ constexpr int kOtherTricks = 8;
 constexpr int kDeclarerTrickPoints = 9;
 constexpr int kOtherTrickPoints = 10;
 
-bool IsSeat(int seat) { return seat >= 0 && seat < kTableSeats; }
+bool IsSeat(int seat) {
+    return seat >= 0 && seat < kTableSeats;
+}
 
 } // namespace
 
@@ -35,49 +37,61 @@ bool DoppelkopfController::CountsStatistics() const {
 }
 
 bool DoppelkopfController::SeatHolds(int seat, int card) const {
-    if (!player || !IsSeat(seat) || card <= 0) return false;
+    if (!player || !IsSeat(seat) || card <= 0)
+        return false;
     for (std::uint8_t held : player->seats[seat].hand)
-        if (held == card) return true;
+        if (held == card)
+            return true;
     return false;
 }
 
 int DoppelkopfController::SeatDueInTrick() {
-    if (!player) return -1;
+    if (!player)
+        return -1;
     const int leader = player->leader;
-    if (!IsSeat(leader)) return -1;
+    if (!IsSeat(leader))
+        return -1;
     for (int n = 0; n < kTableSeats; ++n) {
         const int seat = (leader + n) % kTableSeats;
-        if (player->trickCards[seat] == 0) return seat;
+        if (player->trickCards[seat] == 0)
+            return seat;
     }
     return -1;
 }
 
 int DoppelkopfController::SoloDeclarer() {
-    if (!player || !player->IsSoloGame()) return -1;
+    if (!player || !player->IsSoloGame())
+        return -1;
     return IsSeat(player->declarer) ? player->declarer : -1;
 }
 
 bool DoppelkopfController::DidHumanWinTrick() {
-    if (!player) return false;
+    if (!player)
+        return false;
     return player->GetTrickWinnerSoFar(player->PreviousSeat(player->leader)) == 0;
 }
 
 void DoppelkopfController::GetCardCounts(int* counts) {
     for (int seat = 0; seat < kTableSeats; ++seat) {
         counts[seat] = 0;
-        if (!player) continue;
-        for (std::uint8_t card : player->seats[seat].hand) counts[seat] += card != 0 ? 1 : 0;
+        if (!player)
+            continue;
+        for (std::uint8_t card : player->seats[seat].hand)
+            counts[seat] += card != 0 ? 1 : 0;
     }
 }
 
 // --- the human's card ----------------------------------------------------------------------
 
-int DoppelkopfController::PlayHumanCard(int card, int seat) { return PlayHumanCopy(card, seat, false); }
+int DoppelkopfController::PlayHumanCard(int card, int seat) {
+    return PlayHumanCopy(card, seat, false);
+}
 
 int DoppelkopfController::PlayHumanCopy(int card, int seat, bool secondCopy) {
     // A card out of turn (another seat is to play, or the trick is complete) is refused
     // without a word: nothing changes.
-    if (!player || !IsSeat(seat) || SeatDueInTrick() != seat) return kHumanCardOutOfTurn;
+    if (!player || !IsSeat(seat) || SeatDueInTrick() != seat)
+        return kHumanCardOutOfTurn;
     if (!SeatHolds(seat, card)) {
         StopAlert(kProgrammingErrorList, kProgrammingErrorIndex, "Human card");
         return 0;
@@ -95,18 +109,21 @@ int DoppelkopfController::PlayHumanCopy(int card, int seat, bool secondCopy) {
     if (player->trickNumber == 1) {
         SeatBlock& block = player->seats[seat];
         if (Handle library = player->GetStrategyLibrary(seat))
-            player->MatchStrategyRecord(seat, library, &block.strategyIndex, block.strategyGroupMap);
+            player->MatchStrategyRecord(seat, library, &block.strategyIndex,
+                                        block.strategyGroupMap);
     }
     player->AnalysePartners(seat);
     if (!player->PlayCardIfHeld(seat, card, kHumanReason)) {
         StopAlert(kProgrammingErrorList, kProgrammingErrorIndex, "Human card");
         return 0;
     }
-    if (!declarerKnown && IsSeat(player->declarer)) soloCounts[player->declarer] += 1;
+    if (!declarerKnown && IsSeat(player->declarer))
+        soloCounts[player->declarer] += 1;
     std::uint8_t* row = hands + seat * handRowWidth;
     bool skipFirst = secondCopy;
     for (int place = 0; place < handRowWidth; ++place) {
-        if (row[place] != card) continue;
+        if (row[place] != card)
+            continue;
         if (skipFirst) {
             skipFirst = false;
             continue;
@@ -121,32 +138,41 @@ int DoppelkopfController::PlayHumanCopy(int card, int seat, bool secondCopy) {
 
 void DoppelkopfController::CollectAnnouncements(char* text, int skippedSeat) {
     text[0] = '\0';
-    if (!player) return;
+    if (!player)
+        return;
     for (int round = 0; round < 2; ++round) {
         int announcer = -1;
         for (int n = 0; n < kTableSeats && announcer < 0; ++n) {
             const int seat = (player->leader + n) % kTableSeats;
-            if (!IsSeat(seat) || !seatIsComputer[seat] || seat == skippedSeat) continue;
+            if (!IsSeat(seat) || !seatIsComputer[seat] || seat == skippedSeat)
+                continue;
             std::uint8_t wait = 0;
-            if (player->DecideAnnouncement(seat, &wait)) announcer = seat;
+            if (player->DecideAnnouncement(seat, &wait))
+                announcer = seat;
         }
         // A seat that announced without a text of its own lets the others answer once more.
-        if (announcer < 0 || text[0] != '\0') return;
+        if (announcer < 0 || text[0] != '\0')
+            return;
         skippedSeat = announcer;
     }
 }
 
 bool DoppelkopfController::PlayRestOfTrick(char* text, char* secondText, int* claimingSeat) {
     *claimingSeat = -1;
-    if (IsRemoteTable(0)) return true;
+    if (IsRemoteTable(0))
+        return true;
     text[0] = secondText[0] = '\0';
-    if (!player) return true;
-    if (!announceStop) player->seatToMove = static_cast<std::int16_t>(player->NextSeat(player->seatToMove));
+    if (!player)
+        return true;
+    if (!announceStop)
+        player->seatToMove = static_cast<std::int16_t>(player->NextSeat(player->seatToMove));
     const int seat = player->seatToMove;
-    if (seat == player->leader) return true;
+    if (seat == player->leader)
+        return true;
     bool claim = false;
     if (PlayComputerTurn(seat, text, secondText, &claim)) {
-        if (claim) *claimingSeat = seat;
+        if (claim)
+            *claimingSeat = seat;
         RemoveHandCard(seat);
         NotePlayTime(seat, -1);
     }
@@ -154,9 +180,11 @@ bool DoppelkopfController::PlayRestOfTrick(char* text, char* secondText, int* cl
 }
 
 void DoppelkopfController::NotePlayTime(int seat, std::int32_t milliseconds) {
-    if (!player || !IsSeat(seat) || seat == player->leader || player->trickNumber <= 1) return;
+    if (!player || !IsSeat(seat) || seat == player->leader || player->trickNumber <= 1)
+        return;
     const int card = player->trickCards[seat];
-    if (card == 0) return;
+    if (card == 0)
+        return;
     const int group = player->GetSuitGroup(card);
     if (milliseconds < 0) {
         bool holdsGroup = false;
@@ -171,24 +199,28 @@ void DoppelkopfController::NotePlayTime(int seat, std::int32_t milliseconds) {
 
 void DoppelkopfController::EndTrick(bool* changed) {
     FourSeatController::EndTrick(changed);
-    if (!player) return;
+    if (!player)
+        return;
     const int oldLeader = player->leader;
     lastLeader = static_cast<std::int16_t>(oldLeader);
     std::uint8_t typeChanged = 0;
     player->EndTrick(&typeChanged);
     *changed = typeChanged != 0;
     // A game whose partner never showed became a solo of its declarer.
-    if (*changed && IsSeat(player->declarer) && (player->gameType.word & kGameBitsMask) == kWordSuitSolo)
+    if (*changed && IsSeat(player->declarer) &&
+        (player->gameType.word & kGameBitsMask) == kWordSuitSolo)
         soloCounts[player->declarer] += 1;
     const int winner = player->leader;
     nextLeader = static_cast<std::int16_t>(winner);
     player->InferPartiesAfterTrick(oldLeader, winner);
     player->FindTrumpTrickEvidence(oldLeader, winner);
-    if (CountsStatistics() && winner == 0) CountHumanTrick();
+    if (CountsStatistics() && winner == 0)
+        CountHumanTrick();
 }
 
 bool DoppelkopfController::ClaimRest(int seat) {
-    if (!player) return false;
+    if (!player)
+        return false;
     player->trickNumber = kClaimedTrick;
     restClaimed = 1;
     AwardRemainingPoints(seat, false);
@@ -196,39 +228,49 @@ bool DoppelkopfController::ClaimRest(int seat) {
 }
 
 bool DoppelkopfController::CanClaimRest(int seat) {
-    if (!player || !IsSeat(seat)) return false;
+    if (!player || !IsSeat(seat))
+        return false;
     player->seatToMove = static_cast<std::int16_t>(seat);
-    player->BuildGroupEvaluation(player->seats[seat], player->gameType.trumpSuit, player->gameType.word, seat, true);
+    player->BuildGroupEvaluation(player->seats[seat], player->gameType.trumpSuit,
+                                 player->gameType.word, seat, true);
     player->AnalysePartners(seat);
     return player->CanTakeRestWithTrumps(seat);
 }
 
 int DoppelkopfController::FindOpponentSeat(int seat) {
-    if (!player || !IsSeat(seat)) return -1;
+    if (!player || !IsSeat(seat))
+        return -1;
     for (int other = 0; other < kTableSeats; ++other)
-        if (player->seats[other].inDeclarerParty != player->seats[seat].inDeclarerParty) return other;
+        if (player->seats[other].inDeclarerParty != player->seats[seat].inDeclarerParty)
+            return other;
     return -1;
 }
 
 // --- statistics --------------------------------------------------------------------------
 
 DoppelkopfController::StatisticsCounters DoppelkopfController::Counters() {
-    if (!fourSeatRules) return {};
-    return {fourSeatRules->statistics, fourSeatRules->placeStatistics, fourSeatRules->expectedValues,
-            &fourSeatRules->humanBalance};
+    if (!fourSeatRules)
+        return {};
+    return {fourSeatRules->statistics, fourSeatRules->placeStatistics,
+            fourSeatRules->expectedValues, &fourSeatRules->humanBalance};
 }
 
 void DoppelkopfController::ClearStatistics() {
-    if (!fourSeatRules) return;
-    for (auto& counter : fourSeatRules->statistics) counter = 0;
-    for (auto& counter : fourSeatRules->placeStatistics) counter = 0;
-    for (auto& counter : fourSeatRules->expectedValues) counter = 0;
+    if (!fourSeatRules)
+        return;
+    for (auto& counter : fourSeatRules->statistics)
+        counter = 0;
+    for (auto& counter : fourSeatRules->placeStatistics)
+        counter = 0;
+    for (auto& counter : fourSeatRules->expectedValues)
+        counter = 0;
     fourSeatRules->humanBalance = 0;
 }
 
 void DoppelkopfController::CountHumanTrick() {
     const StatisticsCounters counters = Counters();
-    if (!counters.games || !player) return;
+    if (!counters.games || !player)
+        return;
     const int points = player->CountTrickPoints(true);
     const bool declaring = player->declarer == 0;
     counters.games[declaring ? kDeclarerTricks : kOtherTricks] += 1;
@@ -237,7 +279,8 @@ void DoppelkopfController::CountHumanTrick() {
 
 void DoppelkopfController::CountHumanGame(int winner) {
     const StatisticsCounters counters = Counters();
-    if (winner != 0 || !counters.expected || !player) return;
+    if (winner != 0 || !counters.expected || !player)
+        return;
     const int points = player->CountTrickPoints(true);
     const bool declaring = player->declarer == 0;
     counters.expected[declaring ? 0 : 1] += 1;
@@ -245,7 +288,8 @@ void DoppelkopfController::CountHumanGame(int winner) {
 }
 
 void DoppelkopfController::RunRestoring(void (*step)(DoppelkopfController&, void*), void* context) {
-    if (!player) return;
+    if (!player)
+        return;
     TableStateSnapshot<DoppelkopfController, FourSeatComputerPlayer> snapshot(*this);
     step(*this, context);
     snapshot.Restore();
@@ -254,7 +298,8 @@ void DoppelkopfController::RunRestoring(void (*step)(DoppelkopfController&, void
 // A dry run of the coming trick with the computer playing every seat: the trick the human
 // would have won counts in the statistics of the expected tricks.
 void DoppelkopfController::RunStatisticsProbe() {
-    if (!player || !CountsStatistics()) return;
+    if (!player || !CountsStatistics())
+        return;
     struct Probe {
         int winner = -1;
         int points = 0;
@@ -281,24 +326,28 @@ void DoppelkopfController::RunStatisticsProbe() {
         },
         &probe);
     const StatisticsCounters counters = Counters();
-    if (probe.winner != 0 || !counters.expected) return;
+    if (probe.winner != 0 || !counters.expected)
+        return;
     counters.expected[probe.declaring ? 0 : 1] += 1;
     counters.expected[probe.declaring ? 2 : 3] += probe.points;
 }
 
 // --- the suggestion ------------------------------------------------------------------------
 
-int DoppelkopfController::ProposeHumanCard(int* kind, char* text, char* secondText, int* advice, bool* claim) {
+int DoppelkopfController::ProposeHumanCard(int* kind, char* text, char* secondText, int* advice,
+                                           bool* claim) {
     *kind = -1;
     *advice = 0;
     *claim = false;
     text[0] = secondText[0] = '\0';
-    if (!player) return 0;
+    if (!player)
+        return 0;
     player->lastComputerCardTime = 0;
     const int trick = player->trickNumber;
     if (gShiftKeyHeld && trick >= 1 && trick <= kTrickCount) {
         const int earlier = player->previousTricks[trick - 1].cards[0];
-        if (earlier != 0) return earlier;
+        if (earlier != 0)
+            return earlier;
     }
     struct Proposal {
         char* text;
@@ -318,7 +367,8 @@ int DoppelkopfController::ProposeHumanCard(int* kind, char* text, char* secondTe
             table.PlayComputerTurn(0, out.text, out.secondText, out.claim);
             out.card = game.trickCards[0];
             for (int i = before; i < game.announcementCount && i < kMaxAnnouncements; ++i)
-                if (game.announcements[i].seat == 0) out.kind = game.announcements[i].kind;
+                if (game.announcements[i].seat == 0)
+                    out.kind = game.announcements[i].kind;
         },
         &proposal);
     *kind = proposal.kind;

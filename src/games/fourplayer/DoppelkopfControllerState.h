@@ -23,7 +23,8 @@ template <class Controller, class Player> class TableStateSnapshot {
         for (int seat = 0; seat < kSeatCount; ++seat) {
             const Handle log = player_.playLogs[seat];
             const std::int32_t size = GetHandleSize(log);
-            logs_[seat].assign(static_cast<const std::uint8_t*>(log), static_cast<const std::uint8_t*>(log) + size);
+            logs_[seat].assign(static_cast<const std::uint8_t*>(log),
+                               static_cast<const std::uint8_t*>(log) + size);
         }
     }
 

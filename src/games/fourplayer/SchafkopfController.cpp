@@ -467,6 +467,48 @@ void SchafkopfController::ForceCallGame() {
     }
 }
 
+// Without a suit the rules allow, the first plain suit whose Ace another seat holds is called,
+// so that the called Ace names a partner. Calling an Ace of one's own would leave the seat
+// alone in a game scored as a partner game, and the party lists would contradict the parties.
+int SchafkopfController::FirstAceOfAnother(int seat) {
+    for (int s = 0; s < 4; ++s)
+        if (s != schafkopfRules->trumpSuit && !Game()->HoldsCard(seat, s * 8 + 8))
+            return s;
+    return -1;
+}
+
+// A Call Game whose call names the declarer's own Ace is called again by the rules.
+void SchafkopfController::MendOwnAceCall(int seat) {
+    SchafkopfComputerPlayer* game = Game();
+    if (!IsTableSeatNumber(seat) || game->calledSuit < 0 ||
+        !game->HoldsCard(seat, game->CalledCard()))
+        return;
+    SchafkopfCall call;
+    if (game->ChooseCalledSuit(game->seats[seat], &call) &&
+        !game->HoldsCard(seat, call.suit * 8 + 8)) {
+        game->calledSuit = call.suit;
+        game->calledAceMissing = call.calledAceMissing;
+        game->calledRank = call.rank;
+    } else {
+        game->calledSuit = static_cast<std::int16_t>(FirstAceOfAnother(seat));
+        game->calledRank = 8;
+    }
+}
+
+// A Call Game with no Ace to call (the declarer holds every plain Ace) has no partner: the
+// declarer plays it alone, as a Suit Solo with the same trumps.
+bool SchafkopfController::TurnLoneCallGameIntoSolo(int seat) {
+    SchafkopfComputerPlayer* game = Game();
+    const GameTypeWord word = game->gameType.word;
+    if ((word & kGameBitsMask) != kWordNormal || (word & kModExchange) ||
+        FirstAceOfAnother(seat) >= 0)
+        return false;
+    game->gameType.word = (word & ~kGameBitsMask) | kWordSuitSolo;
+    game->seats[seat].bid = game->gameType;
+    game->calledSuit = -1;
+    return true;
+}
+
 void SchafkopfController::StepPartnerCards(int) {
     SchafkopfComputerPlayer* game = Game();
     const int q = FindHolder(schafkopfRules->partnerCards[0]);
@@ -719,9 +761,12 @@ bool SchafkopfController::StartPlay() {
         game->partyLists[0] = static_cast<std::int16_t>(s);
         TakeCall(s);
         game->gameType = IsHumanSeat(s) && s == 0 ? humanGameType : game->seats[s].bid;
+        TurnLoneCallGameIntoSolo(s);
         const GameTypeWord word = game->gameType.word;
         if (!game->IsSoloWord(word)) {
             biddingPhase = kPhaseNamed;
+            if (!(word & kModExchange))
+                MendOwnAceCall(s);
             game->StartPlay(-1, false, false, s);
         } else {
             const GameTypeWord bits = word & kGameBitsMask;

@@ -105,7 +105,8 @@ class SchafkopfController : public DoppelkopfController {
     int SuggestCard(int* kind, bool* flag);
     // At the end of a list: counts the human's place (the seat of key among the four values)
     // in the series, tournament or league counters; answers that seat, -1 when absent.
-    int CountGameStatistics(const std::int32_t* values, std::int32_t key, int listKind, bool doppelkopf);
+    int CountGameStatistics(const std::int32_t* values, std::int32_t key, int listKind,
+                            bool doppelkopf);
     // The pub's money when the player leaves the Schafkopf table (see SettlePubEvent).
     bool SettlePubEventSchafkopf(int seat, int tablePhase, int room, std::int32_t amount);
 
@@ -141,6 +142,9 @@ class SchafkopfController : public DoppelkopfController {
     void TakeCall(int seat);
     void SetFixedParties(int seat);
     void CompleteOtherParty();
+    int FirstAceOfAnother(int seat);
+    void MendOwnAceCall(int seat);
+    bool TurnLoneCallGameIntoSolo(int seat);
     void BookStock(int seat);
     int SeatAfterDealer() const { return (dealer + 1) % kTableSeats; }
 };

@@ -506,6 +506,25 @@ TEST_F(DispatchTest, ALedCalledSuitSettlesThePartiesUnlessTheCalledAceRulesAreOf
     }
 }
 
+TEST_F(DispatchTest, ATrickLedWithAnotherSuitLeavesThePartiesOpen) {
+    Start(kWordNormal,
+          {{17, 29, 21, 13, 5, 28, 20, 12},
+           {23, 1, 2, 3, 6, 7, 8, 4},
+           {18, 19, 22, 24, 25, 26, 27, 30},
+           {31, 32, 9, 10, 11, 14, 15, 16}},
+          0, 0);
+    game.calledSuit = 2;
+    game.calledRank = 8;
+    game.seats[2].inDeclarerParty = 1;
+    PlayCard(0, 29); // the Eichel Ober
+    PlayCard(1, 4);
+    PlayCard(2, 25);
+    PlayCard(3, 9);
+    EXPECT_EQ(EndTrick(), 0);
+    EXPECT_FALSE(game.ArePartiesKnown());
+    EXPECT_NE(game.GetPartyBelief(1, 2), -100);
+}
+
 // --- the parties at the start and the end ---
 
 TEST_F(DispatchTest, FixedPartnersMakeBothPartiesKnownFromTheStart) {

@@ -485,8 +485,11 @@ TEST(SchafkopfBidding, RandomDealsBidByFourComputerSeats) {
         }
         if (mode == 2 && bits == kWordNormal && !(g.gameType.word & kModExchange)) {
             const int s = g.partyLists[0];
-            const bool forcedBlind =
-                o.allPassRule == 1 && g.calledSuit == 0 && !check.MayCall(s, 0);
+            // A forced game without a suit to call calls Schellen, or, when that Ace is the
+            // declarer's own, the first suit whose Ace another seat holds.
+            EXPECT_FALSE(check.Holds(s, Card(g.calledSuit, 'A')))
+                << "seat " << s << " calls its own Ace";
+            const bool forcedBlind = o.allPassRule == 1 && !check.MayCall(s, g.calledSuit);
             if (!o.callAnyAce && !forcedBlind) {
                 if (check.MayCallAny(s)) {
                     EXPECT_TRUE(check.MayCall(s, g.calledSuit))

@@ -28,7 +28,8 @@ struct HumanTable : Series {
             }
             table->StepBidding(0);
             CopyGameType(&table->humanGameType, &Game().seats[0].bid);
-            if (table->StartPlay()) break;
+            if (table->StartPlay())
+                break;
         }
         table->seatIsComputer[0] = 0;
     }
@@ -65,13 +66,16 @@ TEST(SchafkopfHumanCard, RefusesWhatTheRulesForbidAndChangesNothing) {
         for (int game = 0; game < 25; ++game) {
             t.StartGame();
             bool calledLed = false;
-            for (int trick = 1; trick <= t.Game().GetCardsPerHand() && !t.table->IsGameDecided(); ++trick) {
+            for (int trick = 1; trick <= t.Game().GetCardsPerHand() && !t.table->IsGameDecided();
+                 ++trick) {
                 t.PlayBeforeHuman();
                 SchafkopfComputerPlayer& g = t.Game();
                 const int leader = g.leader;
-                const auto legal = t.ReferenceLegal(0, leader, calledLed, trick == g.GetCardsPerHand());
+                const auto legal =
+                    t.ReferenceLegal(0, leader, calledLed, trick == g.GetCardsPerHand());
                 for (int card : t.Hand(0)) {
-                    if (std::find(legal.begin(), legal.end(), card) != legal.end()) continue;
+                    if (std::find(legal.begin(), legal.end(), card) != legal.end())
+                        continue;
                     const auto before = series::Fingerprint(*t.table);
                     const int code = t.table->PlayHumanCard(card, 0);
                     ASSERT_NE(code, 1) << "card " << card;
@@ -87,10 +91,13 @@ TEST(SchafkopfHumanCard, RefusesWhatTheRulesForbidAndChangesNothing) {
                 const auto hand = t.Hand(0);
                 EXPECT_EQ(std::find(hand.begin(), hand.end(), card), hand.end());
                 const std::uint8_t* row = t.table->hands;
-                EXPECT_EQ(std::find(row, row + t.table->handRowWidth, card), row + t.table->handRowWidth);
-                if (g.calledSuit >= 0 && leader == 0 && t.Ref().Group(card) == g.calledSuit) calledLed = true;
+                EXPECT_EQ(std::find(row, row + t.table->handRowWidth, card),
+                          row + t.table->handRowWidth);
+                if (g.calledSuit >= 0 && leader == 0 && t.Ref().Group(card) == g.calledSuit)
+                    calledLed = true;
                 for (int s = 1; s < 4; ++s)
-                    if (s == leader && g.calledSuit >= 0 && t.Ref().Group(g.trickCards[s]) == g.calledSuit)
+                    if (s == leader && g.calledSuit >= 0 &&
+                        t.Ref().Group(g.trickCards[s]) == g.calledSuit)
                         calledLed = true;
                 t.PlayRest();
             }
@@ -111,7 +118,8 @@ TEST(SchafkopfHumanCard, ACardNotHeldOrOutOfTurnPlaysNothing) {
     SchafkopfComputerPlayer& g = t.Game();
     // A card another seat holds.
     int foreign = 0;
-    for (int card : t.Hand(1)) foreign = card;
+    for (int card : t.Hand(1))
+        foreign = card;
     const auto before = series::Fingerprint(*t.table);
     EXPECT_EQ(t.table->PlayHumanCard(foreign, 0), 0);
     EXPECT_EQ(series::Fingerprint(*t.table), before);
@@ -144,10 +152,12 @@ TEST(SchafkopfPlay, GameDecidedByTheKindOfGame) {
         bool decided;
     };
     const Case cases[] = {
-        {kWordNoTrumps, false, 2, 0, true},  {kWordNoTrumps, false, 2, 1, false}, {0x10004, false, 3, 2, true},
-        {0x10004, false, 3, 0, false},      {kWordYou, false, 2, 3, true},       {kWordYou, false, 5, 0, false},
-        {kWordNormal, false, 8, 1, false},  {kWordNormal, false, 9, 1, true},    {kWordNormal, true, 6, 1, false},
-        {kWordNormal, true, 7, 1, true},    {kWordSuitSolo, false, 9, -1, true},
+        {kWordNoTrumps, false, 2, 0, true},  {kWordNoTrumps, false, 2, 1, false},
+        {0x10004, false, 3, 2, true},        {0x10004, false, 3, 0, false},
+        {kWordYou, false, 2, 3, true},       {kWordYou, false, 5, 0, false},
+        {kWordNormal, false, 8, 1, false},   {kWordNormal, false, 9, 1, true},
+        {kWordNormal, true, 6, 1, false},    {kWordNormal, true, 7, 1, true},
+        {kWordSuitSolo, false, 9, -1, true},
     };
     for (const Case& c : cases) {
         Options o;
@@ -157,8 +167,10 @@ TEST(SchafkopfPlay, GameDecidedByTheKindOfGame) {
         g.gameType = {1, c.word};
         g.declarer = 0;
         g.trickNumber = static_cast<std::int16_t>(c.trickNumber);
-        for (auto& won : g.tricksWon) won = 0;
-        if (c.trickTaker >= 0) g.tricksWon[c.trickTaker] = 1;
+        for (auto& won : g.tricksWon)
+            won = 0;
+        if (c.trickTaker >= 0)
+            g.tricksWon[c.trickTaker] = 1;
         EXPECT_EQ(s.table->IsGameDecided(), c.decided) << c.word << " trick " << c.trickNumber;
     }
 }
@@ -186,14 +198,16 @@ TEST(SchafkopfPlay, MisplayClaimGivesTheRestToTheOtherSide) {
     int sum = 0;
     for (int s = 0; s < 4; ++s) {
         sum += g.cardPoints[s];
-        if (s != other) EXPECT_EQ(g.cardPoints[s], points[s]) << s;
+        if (s != other)
+            EXPECT_EQ(g.cardPoints[s], points[s]) << s;
     }
     EXPECT_EQ(sum, 120);
     EXPECT_GT(g.tricksWon[other], 0);
     EXPECT_NE(g.seats[other].inDeclarerParty, g.seats[0].inDeclarerParty);
     int ownSide = 0;
     for (int s = 0; s < 4; ++s)
-        if (g.seats[s].inDeclarerParty == g.seats[0].inDeclarerParty) ownSide += g.cardPoints[s];
+        if (g.seats[s].inDeclarerParty == g.seats[0].inDeclarerParty)
+            ownSide += g.cardPoints[s];
     t.table->EndGame(0, 1);
     const GameRecord& record = *LastGameRecord(t.table->gameListHandle);
     EXPECT_EQ(IsListedSeat(record, 0), ownSide >= 61);
@@ -222,7 +236,8 @@ TEST(SchafkopfPlay, PubChargeOfAGameGivenUp) {
     ASSERT_EQ(GameListHead(t.table->gameListHandle)->count, count + 1);
     const GameRecord& record = *LastGameRecord(t.table->gameListHandle);
     int sum = 0;
-    for (std::int16_t p : t.Game().cardPoints) sum += p;
+    for (std::int16_t p : t.Game().cardPoints)
+        sum += p;
     EXPECT_EQ(sum, 120);
     const long long cash = t.settings.cashDimes * 10LL + t.settings.cashCents;
     EXPECT_EQ(cash - cashBefore, record.values[0] * 50LL);
@@ -242,13 +257,16 @@ TEST(SchafkopfPlay, FirstTrickTurnedSuitSoloCountsAsASolo) {
     g.gameType = {1, kWordMarriage};
     g.declarer = declarer;
     g.partyLists[0] = declarer;
-    for (int i = 1; i < 5; ++i) g.partyLists[i] = -1;
+    for (int i = 1; i < 5; ++i)
+        g.partyLists[i] = -1;
     g.marriageTrick = 0;
     g.trickNumber = 4;
     g.leader = declarer;
     // The declarer leads the Ober of Eichel, the others follow with low trumps.
-    const int cards[4] = {skref::Card(1, '7'), skref::Card(1, '8'), skref::Card(3, 'O'), skref::Card(1, '9')};
-    for (int seat = 0; seat < 4; ++seat) g.trickCards[seat] = static_cast<std::int16_t>(cards[seat]);
+    const int cards[4] = {skref::Card(1, '7'), skref::Card(1, '8'), skref::Card(3, 'O'),
+                          skref::Card(1, '9')};
+    for (int seat = 0; seat < 4; ++seat)
+        g.trickCards[seat] = static_cast<std::int16_t>(cards[seat]);
     const std::int16_t solosBefore = s.table->soloCounts[declarer];
     bool changed = false;
     s.table->DoppelkopfController::EndTrick(&changed);
@@ -280,9 +298,12 @@ TEST(SchafkopfStatistics, ListPlacesByKindAndClearing) {
     EXPECT_EQ(r.placeStatistics[0], 1);
     r.expectedValues[4] = 7;
     s.table->ClearStatistics();
-    for (std::int32_t c : r.statistics) EXPECT_EQ(c, 0);
-    for (std::int32_t c : r.placeStatistics) EXPECT_EQ(c, 0);
-    for (std::int32_t c : r.expectedValues) EXPECT_EQ(c, 0);
+    for (std::int32_t c : r.statistics)
+        EXPECT_EQ(c, 0);
+    for (std::int32_t c : r.placeStatistics)
+        EXPECT_EQ(c, 0);
+    for (std::int32_t c : r.expectedValues)
+        EXPECT_EQ(c, 0);
 }
 
 // The game counters after whole games: games, won games and solos agree with the list.
@@ -291,7 +312,8 @@ TEST(SchafkopfStatistics, GameCountersFollowTheList) {
     Series s(o, 15);
     s.table->countsStatistics = 1;
     s.table->ClearStatistics();
-    for (int d = 0; d < 60; ++d) ASSERT_TRUE(s.PlayDeal());
+    for (int d = 0; d < 60; ++d)
+        ASSERT_TRUE(s.PlayDeal());
     ASSERT_TRUE(s.failures.empty());
     const GameListHeader& head = *GameListHead(s.table->gameListHandle);
     const SchafkopfOptions& r = s.options;

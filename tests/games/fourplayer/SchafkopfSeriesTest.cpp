@@ -2,7 +2,7 @@
 // and booking checked against the reference rules, the suggestion and the statistics probe at
 // random moments leaving the table as it was, and the ends of a series by games, points and
 // time. SCHAFKOPF_SERIES_DEALS sets the deals of the long run (default 2,400; the soak plays
-// 20,000).
+// 20,000); SCHAFKOPF_SERIES_SET runs one option set only.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -31,14 +31,45 @@ std::vector<Options> OptionSets() {
     };
     add([](Options&) {});
     add([](Options& o) { o.allPassRule = 1; });
-    add([](Options& o) { o.allPassRule = 2; o.withPot = true; });
-    add([](Options& o) { o.allPassRule = 3; o.fox = true; });
-    add([](Options& o) { o.partnershipMode = 0; o.runners = true; });
-    add([](Options& o) { o.partnershipMode = 1; o.tout = true; o.firstTrick = true; });
-    add([](Options& o) { o.partnershipMode = 1; o.allPassRule = 2; o.shortDeck = true; });
-    add([](Options& o) { o.shortDeck = true; o.allPassRule = 2; o.runners = true; o.fox = true; });
-    add([](Options& o) { o.supResup = true; o.bockEvents = 2 | 4 | 8 | 16; o.withPot = true; });
-    add([](Options& o) { o.tout = true; o.bockEvents = 4 | 8; o.trumpSuit = 0; o.declarerLeads = true; });
+    add([](Options& o) {
+        o.allPassRule = 2;
+        o.withPot = true;
+    });
+    add([](Options& o) {
+        o.allPassRule = 3;
+        o.fox = true;
+    });
+    add([](Options& o) {
+        o.partnershipMode = 0;
+        o.runners = true;
+    });
+    add([](Options& o) {
+        o.partnershipMode = 1;
+        o.tout = true;
+        o.firstTrick = true;
+    });
+    add([](Options& o) {
+        o.partnershipMode = 1;
+        o.allPassRule = 2;
+        o.shortDeck = true;
+    });
+    add([](Options& o) {
+        o.shortDeck = true;
+        o.allPassRule = 2;
+        o.runners = true;
+        o.fox = true;
+    });
+    add([](Options& o) {
+        o.supResup = true;
+        o.bockEvents = 2 | 4 | 8 | 16;
+        o.withPot = true;
+    });
+    add([](Options& o) {
+        o.tout = true;
+        o.bockEvents = 4 | 8;
+        o.trumpSuit = 0;
+        o.declarerLeads = true;
+    });
     add([](Options& o) {
         o.requiredSolo = true;
         o.seriesEnd = kSeriesEndGames;
@@ -46,23 +77,34 @@ std::vector<Options> OptionSets() {
         o.runners = true;
         o.supResup = true;
     });
-    add([](Options& o) { o.allPassRule = 3; o.withPot = true; o.bockEvents = 2; o.partnershipMode = 0; });
+    add([](Options& o) {
+        o.allPassRule = 3;
+        o.withPot = true;
+        o.bockEvents = 2;
+        o.partnershipMode = 0;
+    });
     return sets;
 }
 
 std::string Report(const Series& s) {
     std::string text;
-    for (const auto& f : s.failures) text += f + "\n";
+    for (const auto& f : s.failures)
+        text += f + "\n";
     return text;
 }
 
 TEST(SchafkopfSeries, ComputerSeriesOverEveryOptionSetKeepTheRules) {
     const auto sets = OptionSets();
     const long perSet = DealsOfLongRun() / static_cast<long>(sets.size()) + 1;
-    long deals = 0, fallback = 0, standIn = 0, cards = 0, suggestions = 0, empty = 0, probes = 0, replays = 0;
-    long bockEvents = 0, bockGames = 0, solos = 0, allPassed = 0, early = 0, resupras = 0, contras = 0;
+    long deals = 0, fallback = 0, standIn = 0, cards = 0, suggestions = 0, empty = 0, probes = 0,
+         replays = 0;
+    long bockEvents = 0, bockGames = 0, solos = 0, allPassed = 0, early = 0, resupras = 0,
+         contras = 0;
     long runners = 0, firstTrickGames = 0, extras = 0, pots = 0, touts = 0, firstTrickSolos = 0;
+    const char* only = std::getenv("SCHAFKOPF_SERIES_SET"); // one option set by its index
     for (std::size_t i = 0; i < sets.size(); ++i) {
+        if (only && std::atol(only) != static_cast<long>(i))
+            continue;
         Series s(sets[i], 1000u + static_cast<std::uint32_t>(i));
         ASSERT_TRUE(s.ok);
         s.probeEvery = 7;
@@ -93,13 +135,18 @@ TEST(SchafkopfSeries, ComputerSeriesOverEveryOptionSetKeepTheRules) {
         firstTrickSolos += s.firstTrickSolos;
         firstTrickGames += s.firstTrickGames;
     }
-    std::printf("deals %ld, cards %ld, fall-back cards %ld, stand-in cards %ld, suggestions %ld (%ld empty), "
+    std::printf("deals %ld, cards %ld, fall-back cards %ld, stand-in cards %ld, suggestions %ld "
+                "(%ld empty), "
                 "probes %ld, replayed deals %ld\n",
                 deals, cards, fallback, standIn, suggestions, empty, probes, replays);
-    std::printf("solos %ld, all passed %ld, early ends %ld, bock events %ld, bock games %ld, contras %ld, "
-                "resupras %ld, runner items %ld, extras %ld, pot items %ld, touts %ld, 1st Trick games %ld, turned solos %ld\n",
-                solos, allPassed, early, bockEvents, bockGames, contras, resupras, runners, extras, pots, touts,
-                firstTrickGames, firstTrickSolos);
+    std::printf(
+        "solos %ld, all passed %ld, early ends %ld, bock events %ld, bock games %ld, contras %ld, "
+        "resupras %ld, runner items %ld, extras %ld, pot items %ld, touts %ld, 1st Trick games "
+        "%ld, turned solos %ld\n",
+        solos, allPassed, early, bockEvents, bockGames, contras, resupras, runners, extras, pots,
+        touts, firstTrickGames, firstTrickSolos);
+    if (only)
+        return;
     // The option sets reach what they are there for.
     EXPECT_GT(solos, 0);
     EXPECT_GT(allPassed, 0);
@@ -117,7 +164,8 @@ TEST(SchafkopfSeries, EndsAfterTheGamesOfTheRule) {
     o.seriesGameCount = 12;
     Series s(o, 7);
     int deals = 0;
-    while (s.PlayDeal() && deals < 200) ++deals;
+    while (s.PlayDeal() && deals < 200)
+        ++deals;
     ASSERT_TRUE(s.failures.empty()) << Report(s);
     EXPECT_EQ(GameListHead(s.table->gameListHandle)->count, 12);
 }
@@ -130,12 +178,14 @@ TEST(SchafkopfSeries, EndsWhenASeatReachesTheTarget) {
     int deals = 0;
     auto best = [&] {
         std::int32_t top = INT32_MIN;
-        for (std::int32_t total : GameListHead(s.table->gameListHandle)->totals) top = std::max(top, total);
+        for (std::int32_t total : GameListHead(s.table->gameListHandle)->totals)
+            top = std::max(top, total);
         return top;
     };
     while (deals < 500) {
         const std::int32_t before = best();
-        if (!s.PlayDeal()) break;
+        if (!s.PlayDeal())
+            break;
         ASSERT_LT(before, 60) << "a deal after the target was reached";
         ++deals;
     }
@@ -151,7 +201,8 @@ TEST(SchafkopfSeries, EndsWhenTheTimeIsUp) {
     Series s(o, 9);
     int deals = 0;
     // Ten minutes of the fake clock go by before each deal: the deal at 110 minutes is not dealt.
-    while (s.PlayDeal(10) && deals < 100) ++deals;
+    while (s.PlayDeal(10) && deals < 100)
+        ++deals;
     EXPECT_EQ(deals, 10);
     EXPECT_TRUE(s.failures.empty()) << Report(s);
 }
@@ -168,7 +219,8 @@ TEST(SchafkopfSeries, MissingRequiredSolosKeepATimedSeriesGoing) {
     int deals = 0;
     int afterTime = 0;
     while (deals < 100) {
-        if (!s.PlayDeal(10)) break;
+        if (!s.PlayDeal(10))
+            break;
         ++deals;
         if (s.clockMs / 60000 > 30) {
             ++afterTime;
