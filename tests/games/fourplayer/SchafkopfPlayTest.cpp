@@ -277,6 +277,44 @@ TEST(SchafkopfPlay, FirstTrickTurnedSuitSoloCountsAsASolo) {
     EXPECT_EQ(s.table->lastLeader, declarer);
 }
 
+// A 1st Trick game whose second trick another seat takes makes that seat the partner: a Call
+// Game of the two, no solo counted.
+TEST(SchafkopfPlay, FirstTrickPartnerFoundInTrickTwo) {
+    Options o;
+    o.partnershipMode = 1;
+    o.firstTrick = true;
+    Series s(o, 16);
+    s.table->NewDeal(false);
+    SchafkopfComputerPlayer& g = s.Game();
+    const int declarer = 0;
+    g.gameType = {1, kWordMarriage};
+    g.declarer = declarer;
+    g.partyLists[0] = declarer;
+    for (int i = 1; i < 5; ++i)
+        g.partyLists[i] = -1;
+    for (int seat = 0; seat < 4; ++seat)
+        g.seats[seat].inDeclarerParty = seat == declarer;
+    g.marriageTrick = 0;
+    g.trickNumber = 2;
+    g.leader = declarer;
+    // Seat 3 takes the trick with the Ober of Eichel.
+    const int cards[4] = {skref::Card(1, '7'), skref::Card(1, '8'), skref::Card(1, '9'),
+                          skref::Card(3, 'O')};
+    for (int seat = 0; seat < 4; ++seat)
+        g.trickCards[seat] = static_cast<std::int16_t>(cards[seat]);
+    std::int16_t solos[4];
+    std::memcpy(solos, s.table->soloCounts, sizeof solos);
+    bool changed = false;
+    s.table->DoppelkopfController::EndTrick(&changed);
+    EXPECT_TRUE(changed);
+    EXPECT_EQ(g.gameType.word & kGameBitsMask, kWordNormal);
+    EXPECT_EQ(g.partyLists[0], declarer);
+    EXPECT_EQ(g.partyLists[1], 3);
+    EXPECT_EQ(g.seats[3].inDeclarerParty, 1);
+    EXPECT_EQ(std::memcmp(solos, s.table->soloCounts, sizeof solos), 0);
+    EXPECT_EQ(s.table->nextLeader, 3);
+}
+
 // The list statistics: the human's place among the four totals in the counters of the kind.
 TEST(SchafkopfStatistics, ListPlacesByKindAndClearing) {
     Series s(Options{}, 14);
