@@ -8,6 +8,22 @@ constexpr int kTrumpGroupIndex = 4;
 constexpr int kReasonLowTrump = 9;
 } // namespace
 
+bool SchafkopfCardPlay::PlayCallGameVoid(int best) {
+    const int s = seatToMove;
+    if (!IsSeat(s))
+        return false;
+    // The fourth seat with no trump left discards by its place; the choices of the second and
+    // third seat and of a fourth seat with trumps are not written yet and go to the last resort.
+    const bool toPartner = s != leader && DoesTrickGoToPartner();
+    if (GetTrickPosition(s) == 4 && seats[s].groupCount[kTrumpGroupIndex] == 0 && !toPartner &&
+        DiscardByPosition(best))
+        return true;
+    // Last resort: a trump on the trick, else the discard that always plays.
+    if (seats[s].groupCount[kTrumpGroupIndex] > 0 && PlayTrumpOnTrick(s, best))
+        return true;
+    return DiscardByPosition(best);
+}
+
 bool SchafkopfCardPlay::DiscardByPosition(int) {
     const int s = seatToMove;
     if (!IsSeat(s))

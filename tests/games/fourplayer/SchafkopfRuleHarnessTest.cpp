@@ -57,6 +57,8 @@ std::vector<NamedRule> Rules() {
          [](G& g, int s, int) {
              return g.seats[s].groupCount[4] > 0 && Playable(g, s, 4) && g.PlayLowOfGroup(s, 4);
          }},
+        {"PlayCallGameVoid", [](G& g, int s, int b) { return Void(g, s) && g.PlayCallGameVoid(b); },
+         true},
         {"DiscardByPosition",
          [](G& g, int s, int b) { return Void(g, s) && g.DiscardByPosition(b); }, true},
     };
