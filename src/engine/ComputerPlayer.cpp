@@ -161,6 +161,29 @@ bool ComputerPlayer::PlaysBefore(int seat) {
     return false;
 }
 
+int ComputerPlayer::ResolveComputerCard(int seat, int* place, int* reason) {
+    auto holdsCardAt = [&](int p) {
+        return IsSeat(seat) && p >= 0 && p < GetHandCapacity() && p < kHandPlaces &&
+               IsCardCode(seats[seat].hand[p]);
+    };
+    ShowClubQueen(seat, place, reason);
+    if (!holdsCardAt(*place))
+        return -1;
+    int card = seats[seat].hand[*place];
+    const int best = GetBestCardSoFar();
+    const int replaced = ReplaceCardChoice(seat, card, place, best);
+    if (replaced != -1)
+        card = replaced;
+    const int next = ReplaceCardChoiceNext(seat, card, best);
+    if (next != -1) {
+        ++*place;
+        card = next;
+    }
+    if (!holdsCardAt(*place) || !IsCardCode(card))
+        return -1;
+    return card;
+}
+
 void ComputerPlayer::PlayCard(int seat, int place, int reason) {
     // A place outside the hand, or an empty one, is refused before anything changes.
     auto holdsCardAt = [&](int p) {
@@ -175,27 +198,11 @@ void ComputerPlayer::PlayCard(int seat, int place, int reason) {
     if (!dryRun)
         TrackAnnouncementTiming(seat);
     const bool computerCard = reason != kReasonHuman;
-    if (computerCard)
-        ShowClubQueen(seat, &place, &reason);
-    if (!holdsCardAt(place)) {
+    const int card = computerCard ? ResolveComputerCard(seat, &place, &reason)
+                                  : seats[seat].hand[place];
+    if (card == -1 || !holdsCardAt(place)) {
         DebugBox("Play card", place);
         return;
-    }
-    int card = seats[seat].hand[place];
-    if (computerCard) {
-        const int best = GetBestCardSoFar();
-        const int replaced = ReplaceCardChoice(seat, card, &place, best);
-        if (replaced != -1)
-            card = replaced;
-        const int next = ReplaceCardChoiceNext(seat, card, best);
-        if (next != -1) {
-            ++place;
-            card = next;
-        }
-        if (!holdsCardAt(place) || !IsCardCode(card)) {
-            DebugBox("Play card", place);
-            return;
-        }
     }
     if (dryRun) {
         trickCards[seat] = static_cast<std::int16_t>(card);

@@ -128,6 +128,9 @@ public:
     // Card replacement hooks of the lines; -1 keeps the chosen card.
     virtual int ReplaceCardChoice(int seat, int card, int* place, int bestCard);
     virtual int ReplaceCardChoiceNext(int seat, int card, int bestCard);
+    // The card a computer seat's choice at the place turns into on the way to the table (the
+    // party-showing card, then both replacement hooks); updates place and reason. -1: none.
+    int ResolveComputerCard(int seat, int* place, int* reason);
 
     // The belief rules run after a card, in cascade order; each answers whether it applied.
     // The lines call some of them one by one.

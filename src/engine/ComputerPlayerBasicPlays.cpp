@@ -33,10 +33,19 @@ bool ComputerPlayer::PlayRuleCard(int seat, int place, int reason) {
         DebugBox("Rule card place", place);
         return false;
     }
-    // Only 1 allows the card: the lines answer their refusals with rule numbers above it.
-    const int card = seats[seat].hand[place];
-    if (!IsCardCode(card) || IsLegalCard(seat, card) != 1) {
-        DebugBox("Rule card not allowed", card);
+    // Only 1 allows the card: the lines answer their refusals with rule numbers above it. The
+    // card checked is the one that reaches the table, after the replacement hooks.
+    int finalPlace = place;
+    int finalReason = reason;
+    const int chosen = seats[seat].hand[place];
+    int card = chosen;
+    if (IsCardCode(chosen) && reason != kReasonHuman)
+        card = ResolveComputerCard(seat, &finalPlace, &finalReason);
+    const int legality = IsCardCode(card) ? IsLegalCard(seat, card) : 0;
+    if (legality != 1) {
+        // A line's own refusal (above 1) is a rule the library does not know, not a fault.
+        if (legality == 0)
+            DebugBox("Rule card not allowed", card);
         return false;
     }
     PlayCard(seat, place, reason);

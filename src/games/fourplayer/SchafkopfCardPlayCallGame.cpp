@@ -46,10 +46,6 @@ bool SchafkopfCardPlay::LeadFromFewTrumps(int, int, bool) {
     return false;
 }
 
-bool SchafkopfCardPlay::TakeLastTricksByPoints(int, int, bool) {
-    return false;
-}
-
 bool SchafkopfCardPlay::TrumpForStrongPartner(int, int, bool) {
     return false;
 }

@@ -30,14 +30,8 @@ bool SchafkopfCardPlay::FollowTrumpLeadOpen(int) {
     return false;
 }
 
-bool SchafkopfCardPlay::PlayCallGameVoid(int) {
-    return false;
-}
 
 bool SchafkopfCardPlay::PlayVoidWithTrump(int, bool, int, int) {
     return false;
 }
 
-bool SchafkopfCardPlay::DiscardByPosition(int) {
-    return false;
-}
