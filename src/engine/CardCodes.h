@@ -7,14 +7,14 @@
 
 #include <cstdint>
 
-using CardCode = std::int16_t;  // stored as one byte where a record holds a hand
+using CardCode = std::int16_t; // stored as one byte where a record holds a hand
 using GameTypeWord = std::uint32_t;
-using SuitGroup = std::int16_t;  // 0..3 a plain suit, 4 the trumps of the current game
+using SuitGroup = std::int16_t; // 0..3 a plain suit, 4 the trumps of the current game
 
 inline constexpr CardCode kNoCard = 0;
 inline constexpr CardCode kFirstCard = 1;
 inline constexpr CardCode kLastCard = 32;
-inline constexpr CardCode kEmptyBufferPlace = 33;  // an empty place in a controller's buffer
+inline constexpr CardCode kEmptyBufferPlace = 33; // an empty place in a controller's buffer
 
 inline constexpr int kSuitSchellen = 0;
 inline constexpr int kSuitHerz = 1;
@@ -47,7 +47,7 @@ inline constexpr CardCode kGrasOber = 21;
 
 // Game words: the game bits sit under kGameBitsMask; three modifier bits lie outside it.
 inline constexpr GameTypeWord kGameBitsMask = 0x23fff;
-inline constexpr GameTypeWord kSkatGameMask = 0x407;  // 1 suit game, 2 Grand, 4 Null
+inline constexpr GameTypeWord kSkatGameMask = 0x407; // 1 suit game, 2 Grand, 4 Null
 inline constexpr GameTypeWord kWordNone = 0;
 inline constexpr GameTypeWord kWordNormal = 1;
 inline constexpr GameTypeWord kWordPureSuitSolo = 2;
@@ -93,14 +93,24 @@ void CopyGameType(GameType* to, const GameType* from);
 // Suit of a card; -1 for no card or a code outside 1..32.
 int SuitOf(int card);
 // Rank code used by the trump lists: code modulo 8 (0 Ace, 4 Unter .. 7 Ten).
-inline int RankCodeOf(int card) { return card % 8; }
-inline bool IsCardCode(int card) { return card >= kFirstCard && card <= kLastCard; }
+inline int RankCodeOf(int card) {
+    return card % 8;
+}
+inline bool IsCardCode(int card) {
+    return card >= kFirstCard && card <= kLastCard;
+}
 // A card to beat as the rules take it: a card code, or 0 when the trick holds none yet.
-inline bool IsCardArgument(int card) { return card >= kNoCard && card <= kLastCard; }
+inline bool IsCardArgument(int card) {
+    return card >= kNoCard && card <= kLastCard;
+}
 // The card of a suit and rank code (rank code 0 is the Ace).
-inline int CardOfRank(int suit, int rankCode) { return suit * 8 + (rankCode == 0 ? 8 : rankCode); }
+inline int CardOfRank(int suit, int rankCode) {
+    return suit * 8 + (rankCode == 0 ? 8 : rankCode);
+}
 // Rank step 1..8 (7 .. Ace) of a card.
-inline int RankStepOf(int card) { return (card - 1) % 8 + 1; }
+inline int RankStepOf(int card) {
+    return (card - 1) % 8 + 1;
+}
 
 // Ace 11, Ten 10, King 4, Ober 3, Unter 2, others 0; no card (or a bad code) is worth 0.
 int GetCardPoints(int card);

@@ -198,8 +198,8 @@ void ComputerPlayer::PlayCard(int seat, int place, int reason) {
     if (!dryRun)
         TrackAnnouncementTiming(seat);
     const bool computerCard = reason != kReasonHuman;
-    const int card = computerCard ? ResolveComputerCard(seat, &place, &reason)
-                                  : seats[seat].hand[place];
+    const int card =
+        computerCard ? ResolveComputerCard(seat, &place, &reason) : seats[seat].hand[place];
     if (card == -1 || !holdsCardAt(place)) {
         DebugBox("Play card", place);
         return;

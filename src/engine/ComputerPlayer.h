@@ -10,7 +10,7 @@
 #include "engine/TrickGameKnowledge.h"
 
 class ComputerPlayer : public TrickGameKnowledge {
-public:
+  public:
     ComputerPlayer();
 
     // Replaced operations of the lower levels.
@@ -171,30 +171,30 @@ public:
     bool HasOnlyFullSideCards(int seat);
     // Card memory: what the table can tell about the hands of the seats. The estimates are
     // updated after every card; an estimate of 100 (known void) stays until the next deal.
-    int CountHigherCardsOut(int seat, int card);  // 0: the card is master
+    int CountHigherCardsOut(int seat, int card); // 0: the card is master
     bool CanBeatWithGroup(int card);
     void SetSuitEstimate(int seat, int value, int group);
     void UpdateCeilingCards(int seat);
     bool ObserveAceOnTrumpedTrick(int seat);
     void UpdateEstimatesAfterCard();
     int EstimateTopCard(int seat, int group);
-    int GetSuitCount(int seat, int group);  // -1: no answer
+    int GetSuitCount(int seat, int group); // -1: no answer
     int EstimateSuitCount(int seat, int group);
     int EstimateSuitMaximum(int seat, int group);
-    int GetTimingEvidence(int seat, int group);  // -1, or the play-time mark 0 or 1
+    int GetTimingEvidence(int seat, int group); // -1, or the play-time mark 0 or 1
     // Hand values for announcing.
     int CountSideCards(int seat, int* sideCards);
     static int TakeHighPoints(int& aces, int& tens, int& kings);
-    int RateAnnouncementHand(int seat);  // card points
+    int RateAnnouncementHand(int seat); // card points
 
     // Trick counting and trump strength (the mover is the seat to move).
     int CountPlainLosers(int seat);
     int CountFreeTricks(int seat);
-    int FindChangedSuit(int seat);  // -1: none
+    int FindChangedSuit(int seat); // -1: none
     bool CanTakeRestWithTrumps(int seat);
     bool CheckNullGameSuits();
     int CountFreeTrumps();
-    int CountHigherInHand(int seat, int card);  // -1: the card is no trump
+    int CountHigherInHand(int seat, int card); // -1: the card is no trump
     bool HasMoreHighTrumps(int seat);
     bool HasEnoughTrumpsLeft();
     int CountSureTricksInGroup(int seat, int group);
@@ -243,7 +243,7 @@ public:
 
     // The card exchange: the asking seat's trumps against the receiving seat's cards. The out
     // count tells how many trumps the receiver had to return.
-    int CopyTrumpsOut(int seat, std::uint8_t* trumps);  // answers the seat's trump count
+    int CopyTrumpsOut(int seat, std::uint8_t* trumps); // answers the seat's trump count
     void ExchangeCardsSelect(int askingSeat, int receivingSeat, int* outCount);
     void ExchangeCards(int askingSeat, const std::uint8_t* trumps, int count, int receivingSeat,
                        int* outCount);
@@ -279,7 +279,7 @@ public:
     int RateReStyle(int seat, double strength, bool flag);
     int ChooseReStyle(int seat, double strength, bool flag);
     int ChooseContraStyle(int seat, int style);
-    double RateAnnounceStrength(int seat, bool flag);  // losers; 1000.0 too few trumps
+    double RateAnnounceStrength(int seat, bool flag); // losers; 1000.0 too few trumps
     bool OtherPartyRaised(int seat);
     bool PartnerCallsForLevel(int seat, int extra, int held, bool* now);
     bool PursueStyle(int seat, std::uint8_t* mode, int style);
@@ -318,7 +318,7 @@ public:
     void SetDiamondAceSeat(int seat) { diamondAcesSeat = static_cast<std::int16_t>(seat); }
     void SetSpecialPairSeat(int seat) { specialPairSeat = static_cast<std::int16_t>(seat); }
 
-protected:
+  protected:
     // What the partner-play question knows about the trick before its steps: the card asked
     // about, the mover and its place (three seats count the second place as third), the
     // partners, and the game.
@@ -367,7 +367,7 @@ protected:
     // The seat-to-move's working lists.
     bool IsMoverPartner(int seat);
     bool IsMoverOpponent(int seat);
-    int ListedOpponentCount();  // moverOpponentCount kept within the list's three entries
+    int ListedOpponentCount(); // moverOpponentCount kept within the list's three entries
     // The best trump played so far, of every seat before the mover or of the listed ones.
     bool FindBestTrump(const std::int16_t* seatsCounted, int* card);
     // Whether the observer's real party is the party the seat to move lists the seat in.
@@ -418,7 +418,9 @@ protected:
     bool PlayRuleCard(int seat, int place, int reason);
     // The trumps of a seat lie ascending at the end of its sorted hand: k counts from the
     // lowest (0); TrumpAt and TopTrump answer 0 where there is no such trump.
-    int TrumpCount(int seat) const { return IsSeat(seat) ? seats[seat].groupCount[kTrumpGroup] : 0; }
+    int TrumpCount(int seat) const {
+        return IsSeat(seat) ? seats[seat].groupCount[kTrumpGroup] : 0;
+    }
     int TrumpAt(int seat, int k);
     int TopTrump(int seat) { return TrumpAt(seat, TrumpCount(seat) - 1); }
     bool PlayTrumpAt(int seat, int k, int reason);
@@ -426,7 +428,7 @@ protected:
     // card left out of the seat's sight.
     bool Beats(int card, int other) { return !IsCardHigher(other, card); }
     bool IsMaster(int seat, int card) { return CountHigherCardsOut(seat, card) == 0; }
-    int PointsSoFar() { return CountTrickPoints(false); }  // card points before the mover
+    int PointsSoFar() { return CountTrickPoints(false); } // card points before the mover
     // Steps of the style learning.
     bool IsStrongForStyle(int seat, int points, double losers);
     std::int16_t& LateStyleLevel(int seat);
@@ -438,9 +440,8 @@ protected:
     bool IsLastMoment(int seat, int kind);
     int CountHeartTensHeld(int seat);
     int TrumpsHeldAndPlayed(int seat);
-    int PlayedBySeatCount(int seat, int card);  // copies of the card the seat has played
-    bool DecideStrongReWithConventions(int seat, std::int16_t* kind, std::uint8_t* style,
-                                       int next);
+    int PlayedBySeatCount(int seat, int card); // copies of the card the seat has played
+    bool DecideStrongReWithConventions(int seat, std::int16_t* kind, std::uint8_t* style, int next);
     // The steps of the rules that have several.
     bool ChooseMiddleTrumpRank(int seat, bool forced, bool lowestFirst, int* rank, int* suits);
     int FindPairTrump(int seat, int card, bool pairMode);
@@ -465,9 +466,9 @@ protected:
     bool ShouldShowPair(int seat, bool canShow);
     bool IsPlainSuit(int group) const;
     bool IsOpponentVoidAbove(int group, int bound);
-    double SuitOutShare(int group);  // cards of the group out / in the deck; 1.0 without any
+    double SuitOutShare(int group); // cards of the group out / in the deck; 1.0 without any
     bool PlaySideSuitTops(int seat, bool pairsFirst, bool qualify);
-    int LowestOfSuit(int seat, int group);  // 0 for the trumps or a suit not held
+    int LowestOfSuit(int seat, int group); // 0 for the trumps or a suit not held
     bool PlayLastTricksTrumpSecondLast(int seat);
     bool PlayLastTricksTrumpByPartner(int seat);
     // Which suits qualify for the candidate leads (0 without Ace or Ten, 1 guarded Ten, 2 one

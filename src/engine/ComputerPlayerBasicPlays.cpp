@@ -24,9 +24,11 @@ constexpr int kReasonShowClubQueen = 34;
 constexpr int kReasonPointLead = 35;
 
 // Rank order of the candidate plays: 7 lowest (0) ... Ace highest (7).
-int CandidateRank(int card) { return (card - 1) & 7; }
+int CandidateRank(int card) {
+    return (card - 1) & 7;
+}
 
-}  // namespace
+} // namespace
 
 bool ComputerPlayer::PlayRuleCard(int seat, int place, int reason) {
     if (!IsSeat(seat) || seat != seatToMove || place < 0 || place >= CountHandPlaces()) {
@@ -74,8 +76,8 @@ bool ComputerPlayer::MayPlayTrumpAt(int seat, int group, int firstPlace, int off
         return true;
     const SeatBlock& block = seats[seat];
     const int place = firstPlace + offset;
-    if (trickNumber <= 3 || block.groupCount[group] <= 1 || group != kTrumpGroup ||
-        offset == 0 || place <= 0 || place >= kHandPlaces)
+    if (trickNumber <= 3 || block.groupCount[group] <= 1 || group != kTrumpGroup || offset == 0 ||
+        place <= 0 || place >= kHandPlaces)
         return true;
     const int card = block.hand[place];
     const int lower = block.hand[place - 1];
@@ -226,8 +228,7 @@ bool ComputerPlayer::PlaySingletonSideAce(int seat, bool skipHearts) {
     const SeatBlock& block = seats[seat];
     auto lone = [&](int suit) {
         return block.groupCount[suit] == 1 && CopiesInRankMask(block.aceMask, suit) > 0 &&
-               CopiesInRankMask(playedMasks[kRankAce], suit) == 0 &&
-               CountPlayedInGroup(suit) <= 2;
+               CopiesInRankMask(playedMasks[kRankAce], suit) == 0 && CountPlayedInGroup(suit) <= 2;
     };
     for (int suit = 0; suit < 4; ++suit)
         if (suit != gameType.trumpSuit && suit != kSuitHerz && lone(suit))
@@ -265,8 +266,7 @@ bool ComputerPlayer::PlayHighestCandidate(int seat, int count, const std::int16_
 
 bool ComputerPlayer::SuitQualifiesForLead(int seat, int suit, int kind) {
     const SeatBlock& block = seats[seat];
-    const std::uint16_t selector =
-        static_cast<std::uint16_t>(3u << (suit * GetMaskBitsPerSuit()));
+    const std::uint16_t selector = static_cast<std::uint16_t>(3u << (suit * GetMaskBitsPerSuit()));
     const int held = block.groupCount[suit];
     const int aces = CountBits(block.aceMask, selector);
     const bool heartTenTrump = suit == kSuitHerz && IsHeartTenTop(&gameType);
@@ -293,8 +293,7 @@ bool ComputerPlayer::SuitQualifiesForLead(int seat, int suit, int kind) {
         return held >= tens + 2;
     }
     case 2:
-        return aces > 0 && tens > 0 && CountBits(aceSum, selector) == 1 &&
-               held >= tens + aces + 2;
+        return aces > 0 && tens > 0 && CountBits(aceSum, selector) == 1 && held >= tens + aces + 2;
     default:
         return CountBits(aceSum, selector) == 2 && held > tens + aces;
     }
@@ -317,10 +316,18 @@ bool ComputerPlayer::LeadCandidates(int seat, int kind) {
     return PlayLowestCandidate(seat, count, suits, places);
 }
 
-bool ComputerPlayer::LeadFromSuitWithoutAceOrTen(int seat) { return LeadCandidates(seat, 0); }
-bool ComputerPlayer::LeadFromSuitWithGuardedTen(int seat) { return LeadCandidates(seat, 1); }
-bool ComputerPlayer::LeadFromSuitWithOneAceLeft(int seat) { return LeadCandidates(seat, 2); }
-bool ComputerPlayer::LeadFromSuitWithBothAces(int seat) { return LeadCandidates(seat, 3); }
+bool ComputerPlayer::LeadFromSuitWithoutAceOrTen(int seat) {
+    return LeadCandidates(seat, 0);
+}
+bool ComputerPlayer::LeadFromSuitWithGuardedTen(int seat) {
+    return LeadCandidates(seat, 1);
+}
+bool ComputerPlayer::LeadFromSuitWithOneAceLeft(int seat) {
+    return LeadCandidates(seat, 2);
+}
+bool ComputerPlayer::LeadFromSuitWithBothAces(int seat) {
+    return LeadCandidates(seat, 3);
+}
 
 bool ComputerPlayer::PlayLowCardNineToKing(int seat) {
     if (!IsSeat(seat))
@@ -379,8 +386,8 @@ bool ComputerPlayer::PlayMostLikelyWinner(int seat, bool flag) {
                 const int partner = moverPartners[0];
                 const bool ruffs =
                     IsSeat(partner) && GetTrickPosition(partner) == GetSeatCount() &&
-                    PassesThreshold(profile, seatEstimates[partner].voidEstimate[suit], 60, 65,
-                                    70, 75) &&
+                    PassesThreshold(profile, seatEstimates[partner].voidEstimate[suit], 60, 65, 70,
+                                    75) &&
                     FailsThreshold(profile, seatEstimates[partner].voidEstimate[kTrumpGroup], 45,
                                    40, 40, 35);
                 if (holders != -1 || (out < 3 && !ruffs))
@@ -426,8 +433,8 @@ bool ComputerPlayer::PlaySureWinner(int seat, bool flag) {
             CountHigherCardsOut(seat, block.hand[end - 1]) == 0) {
             if (solo || trumpsEndangered) {
                 bool cashTop = false;
-                if (seat == declarer && CountTricksLeft() <= 4 &&
-                    CountGroupOut(kTrumpGroup) == 1 && CountGroupOut(suit) > 0) {
+                if (seat == declarer && CountTricksLeft() <= 4 && CountGroupOut(kTrumpGroup) == 1 &&
+                    CountGroupOut(suit) > 0) {
                     for (int i = 0; i < ListedOpponentCount() && !cashTop; ++i) {
                         const int opponent = moverOpponents[i];
                         cashTop = IsSeat(opponent) && CountTopTrumpPlaces(opponent) >= 1 &&
@@ -474,7 +481,7 @@ bool ComputerPlayer::PlayTowardLikelyPartner(int seat) {
         return false;
     int partner = moverPartners[0];
     if (!IsSeat(partner)) {
-        int best = 30;  // a belief must exceed 30 to be taken at all
+        int best = 30; // a belief must exceed 30 to be taken at all
         for (int s = 0; s < GetSeatCount(); ++s) {
             if (s != seat && seats[seat].partyBelief[s] > best) {
                 best = seats[seat].partyBelief[s];
@@ -502,8 +509,7 @@ bool ComputerPlayer::LeadForPartnerRuff(int seat) {
         GetTrickPosition(partner) != GetSeatCount())
         return false;
     const int profile = seats[seat].profile;
-    if (!FailsThreshold(profile, seatEstimates[partner].voidEstimate[kTrumpGroup], 45, 40, 40,
-                        35))
+    if (!FailsThreshold(profile, seatEstimates[partner].voidEstimate[kTrumpGroup], 45, 40, 40, 35))
         return false;
     for (int suit = 0; suit < 4; ++suit) {
         if (suit == gameType.trumpSuit || seats[seat].groupCount[suit] == 0 ||
@@ -531,7 +537,7 @@ void ComputerPlayer::ShowClubQueen(int seat, int* place, int* reason) {
     if (block.hand[moved] != kEichelOber)
         ++moved;
     if (moved >= kHandPlaces || block.hand[moved] != kEichelOber)
-        return;  // the Club Queen does not lie where the sorted hand puts it: keep the card
+        return; // the Club Queen does not lie where the sorted hand puts it: keep the card
     *place = moved;
     *reason = kReasonShowClubQueen;
 }

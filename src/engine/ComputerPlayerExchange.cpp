@@ -34,7 +34,7 @@ int CountCards(const SeatBlock& block) {
     return cards;
 }
 
-}  // namespace
+} // namespace
 
 int ComputerPlayer::CopyTrumpsOut(int seat, std::uint8_t* trumps) {
     if (!IsSeat(seat))
@@ -91,8 +91,8 @@ void ComputerPlayer::ExchangeCards(int askingSeat, const std::uint8_t* trumps, i
                                    int receivingSeat, int* outCount) {
     if (outCount)
         *outCount = 0;
-    if (!IsSeat(askingSeat) || !IsSeat(receivingSeat) || askingSeat == receivingSeat ||
-        !trumps || count <= 0 || count > kHandPlaces)
+    if (!IsSeat(askingSeat) || !IsSeat(receivingSeat) || askingSeat == receivingSeat || !trumps ||
+        count <= 0 || count > kHandPlaces)
         return;
     SeatBlock& asking = seats[askingSeat];
     SeatBlock& receiving = seats[receivingSeat];
@@ -105,7 +105,7 @@ void ComputerPlayer::ExchangeCards(int askingSeat, const std::uint8_t* trumps, i
     const std::vector<int> returned = ReturnPlaces(receivingSeat, count);
     const int moving = static_cast<int>(returned.size());
     for (int i = 0; i < moving; ++i) {
-        const int from = given[count - 1 - i];  // the list is used from its end
+        const int from = given[count - 1 - i]; // the list is used from its end
         const int to = returned[i];
         const std::uint8_t back = receiving.hand[to];
         receiving.hand[to] = asking.hand[from];

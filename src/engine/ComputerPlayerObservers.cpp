@@ -9,9 +9,11 @@
 
 namespace {
 
-bool IsTenOrAce(int card) { return RankCodeOf(card) == kRankTen || RankCodeOf(card) == kRankAce; }
+bool IsTenOrAce(int card) {
+    return RankCodeOf(card) == kRankTen || RankCodeOf(card) == kRankAce;
+}
 
-}  // namespace
+} // namespace
 
 void ComputerPlayer::ObserveAfterCard(int seat) {
     if (!IsSeat(seat))
@@ -33,7 +35,7 @@ void ComputerPlayer::ObserveAfterCard(int seat) {
                 if (t != seat)
                     partyLists[entry++] = static_cast<std::int16_t>(t);
             gameType = {kSuitSchellen, kWordSuitSolo};
-            bonusCount = 0;  // extra points do not count in a solo
+            bonusCount = 0; // extra points do not count in a solo
         }
     }
     if (IsPartyKnown(seat))

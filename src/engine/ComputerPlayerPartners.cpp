@@ -12,7 +12,7 @@ int CopiesInMask(std::uint16_t mask, int suit) {
     return static_cast<int>((bits & 1u) + (bits >> 1));
 }
 
-}  // namespace
+} // namespace
 
 void ComputerPlayer::AnalysePartners(int seat) {
     if (!IsSeat(seat))
@@ -88,7 +88,7 @@ void ComputerPlayer::AnalysePartners(int seat) {
             }
             if (IsHeartTenTop(&gameType))
                 above -= CopiesInMask(block.tenMask, kSuitHerz);
-            int firstOberSuit = 4;  // no Ober above the card
+            int firstOberSuit = 4; // no Ober above the card
             if (card == 21)
                 firstOberSuit = kSuitEichel;
             else if (card == 13)
@@ -130,8 +130,7 @@ void ComputerPlayer::InferPartiesAfterTrick(int trickLeader, int trickWinner) {
     const int ledCard = trickCards[trickLeader];
     const bool winnerLast = trickWinner == PreviousSeat(trickLeader);
     if (marriage) {
-        if (marriageTrick == trickNumber && trickLeader != trickWinner &&
-            winnerCard != kHeartTen) {
+        if (marriageTrick == trickNumber && trickLeader != trickWinner && winnerCard != kHeartTen) {
             if (!winnerLast)
                 show(trickWinner, 100, winnerCard, 0);
             else if (winnerCard == 21 && CopiesInMask(seats[trickWinner].tenMask, kSuitHerz) > 0)
@@ -249,11 +248,16 @@ int ComputerPlayer::GetPointTarget(int seat) {
     // Card points to reach for each announcement kind 2..5 (no 90, no 60, no 30, Schwarz).
     auto target = [](int kind, int no90, int no60, int no30, int schwarz, int otherwise) {
         switch (kind) {
-        case 2: return no90;
-        case 3: return no60;
-        case 4: return no30;
-        case 5: return schwarz;
-        default: return otherwise;
+        case 2:
+            return no90;
+        case 3:
+            return no60;
+        case 4:
+            return no30;
+        case 5:
+            return schwarz;
+        default:
+            return otherwise;
         }
     };
     int points = 0;

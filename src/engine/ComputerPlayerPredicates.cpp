@@ -7,9 +7,13 @@
 
 #include "engine/SeatLists.h"
 
-bool ComputerPlayer::IsMoverPartner(int seat) { return ListHoldsSeat(moverPartners, 2, seat); }
+bool ComputerPlayer::IsMoverPartner(int seat) {
+    return ListHoldsSeat(moverPartners, 2, seat);
+}
 
-bool ComputerPlayer::IsMoverOpponent(int seat) { return ListHoldsSeat(moverOpponents, 3, seat); }
+bool ComputerPlayer::IsMoverOpponent(int seat) {
+    return ListHoldsSeat(moverOpponents, 3, seat);
+}
 
 int ComputerPlayer::ListedOpponentCount() {
     return moverOpponentCount < 0 ? 0 : (moverOpponentCount > 3 ? 3 : moverOpponentCount);
@@ -96,7 +100,9 @@ bool ComputerPlayer::IsTrickSafeForPartner() {
 
 // Only the two partner entries count as the party here; the field after them holds a count of
 // cards, not a seat.
-bool ComputerPlayer::IsTrickSafeForParty() { return IsTrickSafeForPartner(); }
+bool ComputerPlayer::IsTrickSafeForParty() {
+    return IsTrickSafeForPartner();
+}
 
 bool ComputerPlayer::GetPartyBestTrump(bool first, int* card) {
     std::int16_t list[3];
@@ -104,14 +110,15 @@ bool ComputerPlayer::GetPartyBestTrump(bool first, int* card) {
     return FindBestTrump(list, card);
 }
 
-bool ComputerPlayer::GetBestTrumpSoFar(int* card) { return FindBestTrump(nullptr, card); }
+bool ComputerPlayer::GetBestTrumpSoFar(int* card) {
+    return FindBestTrump(nullptr, card);
+}
 
 bool ComputerPlayer::FindBestTrump(const std::int16_t* seatsCounted, int* card) {
     int best = 0;
     bool found = false;
     if (IsSeat(leader)) {
-        for (int s = leader, n = 0; s != seatToMove && n < GetSeatCount();
-             s = NextSeat(s), ++n) {
+        for (int s = leader, n = 0; s != seatToMove && n < GetSeatCount(); s = NextSeat(s), ++n) {
             const int played = trickCards[s];
             if (!IsTrump(played) || (seatsCounted && !ListHoldsSeat(seatsCounted, 3, s)))
                 continue;
@@ -254,8 +261,8 @@ int ComputerPlayer::CountOpponentsLikelyVoid(int seat, int group, int* listed) {
 }
 
 bool ComputerPlayer::MayStillTrump(int seat) {
-    return IsSeat(seat) && GameHasTrumps() &&
-           seatEstimates[seat].voidEstimate[kTrumpGroup] <= 50 && CountGroupOut(kTrumpGroup) > 1;
+    return IsSeat(seat) && GameHasTrumps() && seatEstimates[seat].voidEstimate[kTrumpGroup] <= 50 &&
+           CountGroupOut(kTrumpGroup) > 1;
 }
 
 bool ComputerPlayer::AssessSuitLead(int group) {
@@ -277,9 +284,9 @@ bool ComputerPlayer::AssessSuitLead(int group) {
         if (!IsSeat(s))
             continue;
         const SeatEstimate& estimate = seatEstimates[s];
-        allLikelyVoidInTrumps = allLikelyVoidInTrumps &&
-                                PassesThreshold(profile, estimate.voidEstimate[kTrumpGroup], 40,
-                                                50, 60, 70);
+        allLikelyVoidInTrumps =
+            allLikelyVoidInTrumps &&
+            PassesThreshold(profile, estimate.voidEstimate[kTrumpGroup], 40, 50, 60, 70);
         allRuffing = allRuffing &&
                      PassesThreshold(profile, estimate.voidEstimate[group], 40, 50, 60, 70) &&
                      estimate.voidEstimate[kTrumpGroup] < 20;

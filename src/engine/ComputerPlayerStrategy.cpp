@@ -23,9 +23,9 @@ constexpr int kGroupCardCode = 50;
 constexpr int kTrumpByValue = 6;
 constexpr int kNoCardCode = 100;
 constexpr int kStopCode = 101;
-constexpr int kConditionBytes = 5;  // the optional 64 and the four bytes of a B condition
+constexpr int kConditionBytes = 5; // the optional 64 and the four bytes of a B condition
 
-}  // namespace
+} // namespace
 
 int ComputerPlayer::RunStrategyScript(int seat) {
     if (!IsSeat(seat) || seats[seat].profile < 16)
@@ -34,8 +34,8 @@ int ComputerPlayer::RunStrategyScript(int seat) {
     Handle library = nullptr;
     if (trickNumber == 1) {
         library = GetStrategyLibrary(seat);
-        if (!library || !MatchStrategyRecord(seat, library, &block.strategyIndex,
-                                             block.strategyGroupMap))
+        if (!library ||
+            !MatchStrategyRecord(seat, library, &block.strategyIndex, block.strategyGroupMap))
             return 0;
     } else if (block.strategyIndex == -1) {
         return 0;
@@ -58,13 +58,12 @@ int ComputerPlayer::RunStrategyScript(int seat) {
     return card;
 }
 
-bool ComputerPlayer::RunStrategyCode(int seat, int* position, const std::uint8_t* code,
-                                     int* card) {
+bool ComputerPlayer::RunStrategyCode(int seat, int* position, const std::uint8_t* code, int* card) {
     auto at = [&](int pos) { return pos >= 0 && pos < kStrategyCodeLength ? code[pos] : 0; };
     for (;;) {
         const int pos = *position;
         const int op = at(pos);
-        if (op == kEndCode) {  // also every position outside the code
+        if (op == kEndCode) { // also every position outside the code
             *card = 0;
             return false;
         }

@@ -16,9 +16,11 @@ constexpr int kReasonTakeTrick = 20;
 constexpr int kReasonTrumpToWin = 30;
 constexpr int kReasonGameWin = 31;
 
-bool IsGroup(int group) { return group >= 0 && group < kGroupCount; }
+bool IsGroup(int group) {
+    return group >= 0 && group < kGroupCount;
+}
 
-}  // namespace
+} // namespace
 
 bool ComputerPlayer::PlayTenOrAce(int seat, int group, int card) {
     if (!IsSeat(seat) || !IsGroup(group) || !IsCardArgument(card))
@@ -67,8 +69,8 @@ bool ComputerPlayer::TryToTakeWithTrump(int seat, int card) {
     bool specialSafe = true;
     for (int s = NextSeat(seat), n = 0; IsSeat(leader) && s != leader && n < GetSeatCount();
          s = NextSeat(s), ++n)
-        specialSafe = specialSafe &&
-                      (IsMoverPartner(s) || seatEstimates[s].voidEstimate[kTrumpGroup] >= 80);
+        specialSafe =
+            specialSafe && (IsMoverPartner(s) || seatEstimates[s].voidEstimate[kTrumpGroup] >= 80);
     for (int k = 0; k < TrumpCount(seat); ++k) {
         const int trump = TrumpAt(seat, k);
         if (!Beats(trump, card))
@@ -194,12 +196,14 @@ bool ComputerPlayer::TrumpForGameWin(int seat, int card) {
     return false;
 }
 
-bool ComputerPlayer::ThrowOffMiddlePoints(int) { return false; }
+bool ComputerPlayer::ThrowOffMiddlePoints(int) {
+    return false;
+}
 
 bool ComputerPlayer::PlayPointCardThatWins(int seat, int card) {
     if (!IsCardArgument(card))
         return false;
-    static constexpr int kValues[] = {11, 10, 4, 3, 2};  // never a trump without points
+    static constexpr int kValues[] = {11, 10, 4, 3, 2}; // never a trump without points
     for (int value : kValues)
         for (int k = 0; k < TrumpCount(seat); ++k) {
             const int trump = TrumpAt(seat, k);

@@ -19,7 +19,7 @@ bool IsNormalGameBits(GameTypeWord bits) {
            bits == kWordYou;
 }
 
-}  // namespace
+} // namespace
 
 float ComputerPlayer::SureTricksChance(int group) {
     const int mover = seatToMove;
@@ -64,7 +64,7 @@ int ComputerPlayer::CountPlainLosers(int seat) {
         for (int step = 8; step >= 1 && place >= start && taken < out; --step) {
             const int card = suit * 8 + step;
             if (IsTrump(card))
-                continue;  // a trump rank is no card of the suit
+                continue; // a trump rank is no card of the suit
             int playedLeft = CopiesInRankMask(playedMasks[RankCodeOf(card)], suit);
             for (int copy = 0; copy < copies && place >= start && taken < out; ++copy) {
                 if (block.hand[place] == card) {
@@ -292,10 +292,11 @@ int ComputerPlayer::CountSureTricksInGroup(int seat, int group) {
     const SeatBlock& block = seats[seat];
     const int allowance = trumpsAbovePartnerCard > 0 ? trumpsAbovePartnerCard : 0;
     // A Heart Ten that the other copy may still beat is sure only when no opponent can.
-    const bool heartTenAtRisk =
-        SecondHeartTenWins() && GetTrickPosition(seat) != 4 && IsHeartTenTop(&gameType) &&
-        CopiesInRankMask(playedMasks[kRankTen], kSuitHerz) +
-                CopiesInRankMask(block.tenMask, kSuitHerz) != 2;
+    const bool heartTenAtRisk = SecondHeartTenWins() && GetTrickPosition(seat) != 4 &&
+                                IsHeartTenTop(&gameType) &&
+                                CopiesInRankMask(playedMasks[kRankTen], kSuitHerz) +
+                                        CopiesInRankMask(block.tenMask, kSuitHerz) !=
+                                    2;
     int sure = 0;
     bool heart = false;
     const int start = GetGroupStart(seat, group);
@@ -321,8 +322,8 @@ int ComputerPlayer::CountSureTricksInGroup(int seat, int group) {
             } else if (most > 0) {
                 const int top = EstimateTopCard(opponent, group);
                 if (group == kTrumpGroup)
-                    ends = (IsCardCode(top) && IsCardHigher(top, card)) ||
-                           (heart && top == kHeartTen);
+                    ends =
+                        (IsCardCode(top) && IsCardHigher(top, card)) || (heart && top == kHeartTen);
                 else
                     ends = top > card;
             }
@@ -580,7 +581,7 @@ bool ComputerPlayer::IsGroupEndangered(int group) {
         for (int i = 0; i < 3; ++i) {
             const int s = moverOpponents[i];
             if (IsSeat(s) && s != mover && IsCardCode(trickCards[s]))
-                continue;  // already played to this trick
+                continue; // already played to this trick
             if (s == -1 || GetSuitCount(s, group) == 0)
                 ++count;
             else

@@ -19,7 +19,7 @@ constexpr int kHerzOber = 13;
 // Ace (2) and an Unter of Eichel (4) whose winning of the last trick scores.
 constexpr int kLastTrickSpecials = 2 | 4;
 
-}  // namespace
+} // namespace
 
 int ComputerPlayer::TrumpAt(int seat, int k) {
     if (k < 0 || k >= TrumpCount(seat))
@@ -48,8 +48,8 @@ bool ComputerPlayer::LeadTrumpFromStrength(int seat) {
             lead = false;
             for (int i = 0; i < ListedOpponentCount(); ++i) {
                 const int opponent = moverOpponents[i];
-                lead = lead || (IsSeat(opponent) &&
-                                seatEstimates[opponent].voidEstimate[kTrumpGroup] < 20);
+                lead = lead ||
+                       (IsSeat(opponent) && seatEstimates[opponent].voidEstimate[kTrumpGroup] < 20);
             }
         }
     }

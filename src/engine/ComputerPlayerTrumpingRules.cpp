@@ -13,13 +13,15 @@ constexpr int kReasonForAces = 40;
 constexpr int kReasonUnderRisk = 56;
 constexpr int kHerzOber = 13;
 
-}  // namespace
+} // namespace
 
 bool ComputerPlayer::PlayTrumpSuitByValue(int seat, bool flag) {
     if (!IsSeat(seat))
         return false;
     const int trumpSuit = gameType.trumpSuit;
-    auto fallBack = [&] { return PlayHeartTenWithTwoTrumps(seat) || PlayLowOfGroup(seat, kTrumpGroup); };
+    auto fallBack = [&] {
+        return PlayHeartTenWithTwoTrumps(seat) || PlayLowOfGroup(seat, kTrumpGroup);
+    };
     if (trumpSuit == kNoTrumpSuit || trumpSuit < 0 || trumpSuit > 3)
         return fallBack();
     const int held = TrumpCount(seat);
@@ -75,7 +77,7 @@ bool ComputerPlayer::TrumpToWinInDanger(int seat, int card) {
     }
     const int held = TrumpCount(seat);
     const bool heartTenTop = IsHeartTenTop(&gameType);
-    int passed = 0;  // the last special card passed over
+    int passed = 0; // the last special card passed over
     for (int k = 0; k < held; ++k) {
         const int trump = TrumpAt(seat, k);
         const int rank = RankCodeOf(trump);
@@ -194,14 +196,16 @@ bool ComputerPlayer::TrumpToWin(int seat, int card, bool flag) {
             aceKept = true;
             continue;
         }
-        if (rich || IsSoloGame() || (trump != kEichelOber && !IsMaster(seat, trump)) ||
-            held <= 2 || CountSureTricksInGroup(seat, kTrumpGroup) > 1)
+        if (rich || IsSoloGame() || (trump != kEichelOber && !IsMaster(seat, trump)) || held <= 2 ||
+            CountSureTricksInGroup(seat, kTrumpGroup) > 1)
             return PlayTrumpAt(seat, k, kReasonTrumpToWin);
     }
     return aceKept && PlayCardIfHeld(seat, kSchellenAce, kReasonTrumpToWin);
 }
 
-bool ComputerPlayer::TrumpToWinPlain(int seat, int card) { return TrumpToWin(seat, card, false); }
+bool ComputerPlayer::TrumpToWinPlain(int seat, int card) {
+    return TrumpToWin(seat, card, false);
+}
 
 // The trump play of the normal game when the seat can take the trick: with many Obers it
 // over-trumps, unless the special cards still out make the last trick worth keeping a trump
@@ -210,16 +214,14 @@ bool ComputerPlayer::TrumpToWinPlain(int seat, int card) { return TrumpToWin(sea
 bool ComputerPlayer::FollowInTrumpMain(int seat, int card, bool* lowestIsTen) {
     const SeatBlock& block = seats[seat];
     const int copies = HasTwoCopies() ? 2 : 1;
-    const bool acesSettled =
-        !DiamondAceLastTrickScores() || CopiesInRankMask(block.aceMask, kSuitSchellen) +
-                                                CopiesInRankMask(playedMasks[kRankAce],
-                                                                 kSuitSchellen) ==
-                                            copies;
-    const bool jacksSettled =
-        !ClubUnterLastTrickScores() || CopiesInRankMask(block.unterMask, kSuitEichel) +
-                                               CopiesInRankMask(playedMasks[kRankUnter],
-                                                                kSuitEichel) ==
-                                           copies;
+    const bool acesSettled = !DiamondAceLastTrickScores() ||
+                             CopiesInRankMask(block.aceMask, kSuitSchellen) +
+                                     CopiesInRankMask(playedMasks[kRankAce], kSuitSchellen) ==
+                                 copies;
+    const bool jacksSettled = !ClubUnterLastTrickScores() ||
+                              CopiesInRankMask(block.unterMask, kSuitEichel) +
+                                      CopiesInRankMask(playedMasks[kRankUnter], kSuitEichel) ==
+                                  copies;
     if (DoesTrickGoToPartner())
         return false;
     const int obers = block.oberCount + CopiesInRankMask(block.tenMask, kSuitHerz);
@@ -227,16 +229,14 @@ bool ComputerPlayer::FollowInTrumpMain(int seat, int card, bool* lowestIsTen) {
         if (GetTrickPosition(seatToMove) == 4 && TrumpToWinPlain(seat, card))
             return true;
         // While a last-trick special card is out, a trump above the Unter of Eichel is kept.
-        if (!jacksSettled &&
-            TrumpToWinPlain(seat, Beats(kEichelUnter, card) ? kEichelUnter : card))
+        if (!jacksSettled && TrumpToWinPlain(seat, Beats(kEichelUnter, card) ? kEichelUnter : card))
             return true;
         if (jacksSettled && !acesSettled && TrumpToWinPlain(seat, card))
             return true;
     } else {
         const int highJacks = CopiesInRankMask(block.unterMask, kSuitGras) +
                               CopiesInRankMask(block.unterMask, kSuitEichel);
-        if (IsCardHigher(card, kHerzUnter) && highJacks + obers >= 4 &&
-            TrumpToWinPlain(seat, card))
+        if (IsCardHigher(card, kHerzUnter) && highJacks + obers >= 4 && TrumpToWinPlain(seat, card))
             return true;
     }
     const int held = TrumpCount(seat);
@@ -356,8 +356,7 @@ bool ComputerPlayer::TakeTrickForAces(int seat, int card) {
     } else {
         const int ledGroup = IsSeat(leader) ? GetSuitGroup(trickCards[leader]) : -1;
         if (!contestTrick || ledGroup < 0 || IsGroupEndangered(ledGroup))
-            return FollowInTrumpNormalGame(seat,
-                                           GetLowestTrump(gameType.trumpSuit, gameType.word));
+            return FollowInTrumpNormalGame(seat, GetLowestTrump(gameType.trumpSuit, gameType.word));
     }
     return TakeTrickForAcesWith(seat, card, aceSuits);
 }
@@ -375,8 +374,8 @@ bool ComputerPlayer::TakeTrickForAcesWith(int seat, int card, int aceSuits) {
         --i;
     const bool cardIsTrump = IsTrump(card);
     if (aceSuits >= 2 && CountSureTricksInGroup(seat, kTrumpGroup) > 0) {
-        if (IsSeatToMoveAbove5() && top == kHeartTen && heartTenTop && held >= 2 &&
-            !IsSoloGame() && !IsPartyKnown(seat)) {
+        if (IsSeatToMoveAbove5() && top == kHeartTen && heartTenTop && held >= 2 && !IsSoloGame() &&
+            !IsPartyKnown(seat)) {
             if (i >= 1 && TrumpAt(seat, i - 1) == kEichelOber &&
                 IsCardPlayed(TrumpAt(seat, i), false))
                 --i;
@@ -495,8 +494,8 @@ bool ComputerPlayer::PlayTrumpOnTrick(int seat, int card) {
         return PlayTrumpSuitByValue(seat, true);
     }
     const bool plain = group != kTrumpGroup;
-    if (plain && IsSeatToMoveAbove5() && position == GetSeatCount() - 1 &&
-        IsPartnerStillToPlay() && PlayTrumpSuitByValue(seat, true))
+    if (plain && IsSeatToMoveAbove5() && position == GetSeatCount() - 1 && IsPartnerStillToPlay() &&
+        PlayTrumpSuitByValue(seat, true))
         return true;
     if (toPartner && plain && contestTrick && IsSeatToMoveAbove5() &&
         (out == 0 || !IsGroupEndangered(group))) {
@@ -557,8 +556,7 @@ bool ComputerPlayer::PlayTrumpUnderRisk(int seat, int card) {
     if ((!same && !CanBeatWithGroup(card)) || IsTrickSafeForPartner())
         return false;
     const bool danger = GetTrickPosition(seatToMove) == GetSeatCount() ||
-                        IsGroupEndangered(ledGroup) ||
-                        (!same && !IsGroupEndangered(cardGroup));
+                        IsGroupEndangered(ledGroup) || (!same && !IsGroupEndangered(cardGroup));
     const int n = TrumpCount(seat);
     if (n == 0)
         return false;

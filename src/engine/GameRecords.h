@@ -24,7 +24,7 @@ static_assert(sizeof(TrickRecord) == 12);
 // unknown, else the card), and what follows from them per SuitGroup: the least, most and exact
 // number of cards of the group it can still hold (-1 unknown) and the highest it may hold.
 struct HandPlaceRecord {
-    std::int16_t reserved[2];  // cleared at a new game
+    std::int16_t reserved[2]; // cleared at a new game
     std::uint8_t places[12];
     std::int16_t minSize[kGroupCount];
     std::int16_t maxSize[kGroupCount];
@@ -54,10 +54,10 @@ static_assert(sizeof(TrickBonus) == 4);
 
 // What the card memory knows of one seat's hand.
 struct SeatEstimate {
-    std::int16_t voidMask;  // bit g for plain suit g, 32 for the trumps
-    std::int16_t voidEstimate[kGroupCount];  // 0..100, 100 known void
+    std::int16_t voidMask;                  // bit g for plain suit g, 32 for the trumps
+    std::int16_t voidEstimate[kGroupCount]; // 0..100, 100 known void
     std::int16_t missCount;
-    std::int16_t ceilingCard[kGroupCount];  // 0 no knowledge
+    std::int16_t ceilingCard[kGroupCount]; // 0 no knowledge
 };
 static_assert(sizeof(SeatEstimate) == 24);
 
@@ -66,7 +66,7 @@ struct TrumpEvidence {
     std::int16_t beatenCard;
     std::int16_t winningCard;
     std::int16_t shownCard;
-    std::int16_t shownBoth;  // 1 both copies, 0 not, -1 not worked out
+    std::int16_t shownBoth; // 1 both copies, 0 not, -1 not worked out
     std::int16_t certainty;
 };
 static_assert(sizeof(TrumpEvidence) == 10);
@@ -84,15 +84,17 @@ static_assert(sizeof(AnnouncementRecord) == 52);
 inline constexpr int kPlayLogEntries = 120;
 inline constexpr int kPlayLogSize = 266;
 struct PlayLogEntry {
-    std::uint8_t card;    // bit 0 clear, bits 1..6 the CardCode, bit 7 kept as it was
-    std::uint8_t reason;  // ReasonCode
+    std::uint8_t card;   // bit 0 clear, bits 1..6 the CardCode, bit 7 kept as it was
+    std::uint8_t reason; // ReasonCode
 };
 struct PlayLog {
-    std::int16_t count;  // 0..120
-    std::int16_t order[12];  // order[n] = n: the hints pane shows entry order[k] on line k
+    std::int16_t count;     // 0..120
+    std::int16_t order[12]; // order[n] = n: the hints pane shows entry order[k] on line k
     PlayLogEntry entries[kPlayLogEntries];
 };
 static_assert(sizeof(PlayLog) == kPlayLogSize);
 static_assert(offsetof(PlayLog, entries) == 26);
 
-inline int PlayLogCard(const PlayLogEntry& entry) { return (entry.card >> 1) & 0x3f; }
+inline int PlayLogCard(const PlayLogEntry& entry) {
+    return (entry.card >> 1) & 0x3f;
+}

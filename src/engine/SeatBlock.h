@@ -16,32 +16,32 @@ inline constexpr int kStyleSettingCount = 38;
 inline constexpr int kTypeEvalCount = 46;
 
 struct SeatBlock {
-    std::uint8_t hand[kHandPlaces];  // sorted; 0 marks an empty place, always after the cards
+    std::uint8_t hand[kHandPlaces]; // sorted; 0 marks an empty place, always after the cards
     std::int16_t groupCount[kGroupCount];
-    std::uint16_t aceMask, tenMask, oberMask, unterMask, kingMask;  // 2 bits per suit
+    std::uint16_t aceMask, tenMask, oberMask, unterMask, kingMask; // 2 bits per suit
     std::int16_t aceCount, tenCount, oberCount, unterCount, kingCount;
-    std::int16_t profile;  // PlayerProfileCode: 5 x level + style
+    std::int16_t profile; // PlayerProfileCode: 5 x level + style
     GameType bid;
-    std::int16_t partyBelief[kSeatCount];  // -100..100, belief that a seat is in this one's party
+    std::int16_t partyBelief[kSeatCount]; // -100..100, belief that a seat is in this one's party
     std::int16_t inDeclarerParty;
-    std::int16_t lineFlag;  // the game line's own use; cleared at a new deal
+    std::int16_t lineFlag; // the game line's own use; cleared at a new deal
     std::int16_t leadFlag;
     std::int16_t groupEval[kGroupCount][4];
     std::int16_t typeEval[kTypeEvalCount];
     std::int16_t strategyIndex;
     std::int16_t strategyGroupMap[kGroupCount];
-    std::int16_t usesProfileStyle;  // style settings from the profile (not 0) or the rules record
+    std::int16_t usesProfileStyle; // style settings from the profile (not 0) or the rules record
     std::int16_t momentTiming;
-    std::int16_t styleLead[2];  // style settings 1 and 2
+    std::int16_t styleLead[2]; // style settings 1 and 2
     std::int16_t suitSignalMarks[4];
     std::int16_t suitSignalValues[4];
     std::int16_t observerCount;
     std::int16_t observerFlag;
     std::int16_t longSuitLeadLevel;
-    std::int16_t loserCount;  // announcement losers x 10
-    std::int16_t styleRest[36];  // style settings 3, 4, 5, 8, 9, 6, 7, then 10 to 38
+    std::int16_t loserCount;    // announcement losers x 10
+    std::int16_t styleRest[36]; // style settings 3, 4, 5, 8, 9, 6, 7, then 10 to 38
     std::int16_t plannedLevel;
-    Handle playLog;  // the same handle as the game object's playLogs entry
+    Handle playLog; // the same handle as the game object's playLogs entry
 };
 
 inline constexpr int kSeatBlockSavedSize = 320;
@@ -65,7 +65,9 @@ static_assert(offsetof(SeatBlock, plannedLevel) == 314);
 
 // The style of a PlayerProfileCode (5 x level + style): 1 mechanical, 2 normal, 3 cautious,
 // 4 very cautious; 0 for no profile.
-inline int ProfileStyle(int profile) { return profile <= 0 ? 0 : (profile - 1) % 5 + 1; }
+inline int ProfileStyle(int profile) {
+    return profile <= 0 ? 0 : (profile - 1) % 5 + 1;
+}
 
 // The block's rank mask for a rank code (Ace, Ten, Ober, Unter, King); other ranks have none.
 inline std::uint16_t RankMaskOf(const SeatBlock& block, int rank) {

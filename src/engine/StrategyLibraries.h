@@ -9,16 +9,16 @@
 #include "platform/Handles.h"
 
 inline constexpr int kStrategyRecordSize = 48;
-inline constexpr int kStrategyPatternOffset = 4;   // 12 CardCodes, 0 ends the pattern
-inline constexpr int kStrategyGroupOffset = 16;    // 12 group codes
-inline constexpr int kStrategyCodeOffset = 28;     // the byte code
+inline constexpr int kStrategyPatternOffset = 4; // 12 CardCodes, 0 ends the pattern
+inline constexpr int kStrategyGroupOffset = 16;  // 12 group codes
+inline constexpr int kStrategyCodeOffset = 28;   // the byte code
 inline constexpr int kStrategyPlaces = 12;
-inline constexpr int kStrategyCodeLength = 24;     // the last 4 are the next record's head
-inline constexpr int kStrategyAnyCard = 50;        // any card of the group
-inline constexpr int kStrategyMustHold = 0;        // group code: the card must be held
-inline constexpr int kStrategyTrumpRun = 5;        // group code: the place is a trump
-inline constexpr std::int16_t kStrategyLibraryId = 2000;          // ordinary games
-inline constexpr std::int16_t kMarriageStrategyLibraryId = 2001;  // undecided marriage
+inline constexpr int kStrategyCodeLength = 24;           // the last 4 are the next record's head
+inline constexpr int kStrategyAnyCard = 50;              // any card of the group
+inline constexpr int kStrategyMustHold = 0;              // group code: the card must be held
+inline constexpr int kStrategyTrumpRun = 5;              // group code: the place is a trump
+inline constexpr std::int16_t kStrategyLibraryId = 2000; // ordinary games
+inline constexpr std::int16_t kMarriageStrategyLibraryId = 2001; // undecided marriage
 
 // Program-wide, shared by every game object; null until loaded.
 extern Handle gStrategyLibrary;

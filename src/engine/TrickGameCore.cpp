@@ -17,7 +17,7 @@ struct DeckCounts {
 
 // Rank codes of the trump ranks, highest first.
 struct TrumpRankRow {
-    int ranks[4];  // ended by -1
+    int ranks[4]; // ended by -1
     int length;
 };
 
@@ -49,7 +49,7 @@ TrumpRankRow TrumpRanksFor(GameTypeWord bits) {
     }
 }
 
-}  // namespace
+} // namespace
 
 TrickGameCore::TrickGameCore() = default;
 
@@ -63,17 +63,33 @@ TrickGameCore::~TrickGameCore() {
 
 // --- rules record ---
 
-bool TrickGameCore::IsShortDeck() { return rules && rules->withoutNines != 0; }
-bool TrickGameCore::RequiredSoloRule() { return rules && rules->requiredSolos != 0; }
-int TrickGameCore::RequiredSoloCount() { return rules ? rules->requiredSoloCount : 1; }
-bool TrickGameCore::ClubUnterCaughtScores() { return rules && rules->charlieCaughtPoint != 0; }
-bool TrickGameCore::DiamondAceCaughtScores() { return rules && rules->foxCaughtPoint != 0; }
-bool TrickGameCore::SecondHeartTenWins() { return rules && rules->secondHeartTenWins != 0; }
+bool TrickGameCore::IsShortDeck() {
+    return rules && rules->withoutNines != 0;
+}
+bool TrickGameCore::RequiredSoloRule() {
+    return rules && rules->requiredSolos != 0;
+}
+int TrickGameCore::RequiredSoloCount() {
+    return rules ? rules->requiredSoloCount : 1;
+}
+bool TrickGameCore::ClubUnterCaughtScores() {
+    return rules && rules->charlieCaughtPoint != 0;
+}
+bool TrickGameCore::DiamondAceCaughtScores() {
+    return rules && rules->foxCaughtPoint != 0;
+}
+bool TrickGameCore::SecondHeartTenWins() {
+    return rules && rules->secondHeartTenWins != 0;
+}
 bool TrickGameCore::ClubUnterLastTrickScores() {
     return rules && rules->charlieLastTrickPoint != 0;
 }
-bool TrickGameCore::DiamondAceLastTrickScores() { return rules && rules->foxLastTrickPoint != 0; }
-int TrickGameCore::SoloistLeads() { return rules ? rules->soloistLeads : 0; }
+bool TrickGameCore::DiamondAceLastTrickScores() {
+    return rules && rules->foxLastTrickPoint != 0;
+}
+int TrickGameCore::SoloistLeads() {
+    return rules ? rules->soloistLeads : 0;
+}
 
 int TrickGameCore::GetSpecialTopCard() const {
     return rules ? rules->specialTopCard : kSchellenNine;
@@ -85,11 +101,21 @@ bool TrickGameCore::IsProfileAbove(int seat, int limit) const {
     // EvaluateGameTypes sets the seat to move to -1: no seat is strong then.
     return IsSeat(seat) && seats[seat].profile > limit;
 }
-bool TrickGameCore::IsSeatToMoveAbove5() { return IsProfileAbove(seatToMove, 5); }
-bool TrickGameCore::IsSeatToMoveAbove10() { return IsProfileAbove(seatToMove, 10); }
-bool TrickGameCore::IsProfileAbove10(const SeatBlock& block) { return block.profile > 10; }
-bool TrickGameCore::IsSeatToMoveAbove15() { return IsProfileAbove(seatToMove, 15); }
-bool TrickGameCore::IsProfileAbove15(const SeatBlock& block) { return block.profile > 15; }
+bool TrickGameCore::IsSeatToMoveAbove5() {
+    return IsProfileAbove(seatToMove, 5);
+}
+bool TrickGameCore::IsSeatToMoveAbove10() {
+    return IsProfileAbove(seatToMove, 10);
+}
+bool TrickGameCore::IsProfileAbove10(const SeatBlock& block) {
+    return block.profile > 10;
+}
+bool TrickGameCore::IsSeatToMoveAbove15() {
+    return IsProfileAbove(seatToMove, 15);
+}
+bool TrickGameCore::IsProfileAbove15(const SeatBlock& block) {
+    return block.profile > 15;
+}
 
 // --- new series and deal ---
 
@@ -313,10 +339,18 @@ void TrickGameCore::NewDeal(bool keepTricks) {
 
 // --- deck facts ---
 
-int TrickGameCore::GetHandCapacity() { return kHandPlaces; }
-int TrickGameCore::GetCardsPerHand() { return IsShortDeck() ? 10 : 12; }
-int TrickGameCore::GetLowestRankStep() { return 3; }
-int TrickGameCore::GetEndgameTrick() { return IsShortDeck() ? 6 : 9; }
+int TrickGameCore::GetHandCapacity() {
+    return kHandPlaces;
+}
+int TrickGameCore::GetCardsPerHand() {
+    return IsShortDeck() ? 10 : 12;
+}
+int TrickGameCore::GetLowestRankStep() {
+    return 3;
+}
+int TrickGameCore::GetEndgameTrick() {
+    return IsShortDeck() ? 6 : 9;
+}
 
 bool TrickGameCore::TestSeatFlag(int seat) {
     if (IsSeat(seat) && seats[seat].leadFlag != 0)
@@ -324,10 +358,18 @@ bool TrickGameCore::TestSeatFlag(int seat) {
     return seat == leader || SoloistLeads() != 0;
 }
 
-int TrickGameCore::GetLineGameKind() { return 1; }
-int TrickGameCore::GetSeatCount() { return kSeatCount; }
-int TrickGameCore::GetMaskBitsPerSuit() { return 2; }
-int TrickGameCore::ScaleCardCount(int count) { return count; }
+int TrickGameCore::GetLineGameKind() {
+    return 1;
+}
+int TrickGameCore::GetSeatCount() {
+    return kSeatCount;
+}
+int TrickGameCore::GetMaskBitsPerSuit() {
+    return 2;
+}
+int TrickGameCore::ScaleCardCount(int count) {
+    return count;
+}
 
 // --- card rules ---
 
@@ -354,7 +396,6 @@ void TrickGameCore::GetTrumpRanks(GameTypeWord word, int* list, int* length) {
         list[i] = row.ranks[i];
     *length = row.length;
 }
-
 
 bool TrickGameCore::IsRankInTrumpList(int card, const int* list) {
     for (int i = 0; list[i] != -1; ++i)
@@ -516,7 +557,9 @@ int TrickGameCore::GetLowestOfGroup(int trumpSuit, GameTypeWord word, int group)
     }
 }
 
-bool TrickGameCore::HasTwoCopies() { return true; }
+bool TrickGameCore::HasTwoCopies() {
+    return true;
+}
 
 bool TrickGameCore::IsLineSuitGame() {
     if (GetLineGameKind() == 0)
@@ -527,7 +570,7 @@ bool TrickGameCore::IsLineSuitGame() {
 int TrickGameCore::CountGroupInDeck(int group, int trumpSuit, GameTypeWord word) {
     const GameTypeWord bits = GameBits(word);
     DeckCounts counts{};
-    bool suitIsTrump = false;  // whether the trump suit's own group counts as trump
+    bool suitIsTrump = false; // whether the trump suit's own group counts as trump
     switch (bits) {
     case 0:
     case kWordNormal:
@@ -576,25 +619,53 @@ int TrickGameCore::CountGroupInDeck(int group, int trumpSuit, GameTypeWord word)
     return shortDeck ? counts.plainShort : counts.plain;
 }
 
-int TrickGameCore::CountFreshVoidSuits(const std::int16_t*, int, int, int) { return 0; }
-int TrickGameCore::CountPossibleHolders(int) { return -1; }
+int TrickGameCore::CountFreshVoidSuits(const std::int16_t*, int, int, int) {
+    return 0;
+}
+int TrickGameCore::CountPossibleHolders(int) {
+    return -1;
+}
 void TrickGameCore::EstimateSureTrumpTricks(int, int*, int*, int*, int*) {}
-int TrickGameCore::EvaluateTrumpValue(int, int, int, int) { return 0; }
-bool TrickGameCore::IsSoloType(const GameType&) { return false; }
-int TrickGameCore::CountTrickPoints(bool) { return 0; }
-int TrickGameCore::GetTrickPosition(int) { return -1; }
-bool TrickGameCore::PlayTrumpSuitByValue(int, bool) { return false; }
-int TrickGameCore::GetTrickWinnerSoFar(int) { return -1; }
-bool TrickGameCore::StartStrategy() { return false; }
-TrickGameCore* TrickGameCore::LoadStrategyLibraries() { return this; }
-TrickGameCore* TrickGameCore::FreeStrategyLibraries() { return this; }
+int TrickGameCore::EvaluateTrumpValue(int, int, int, int) {
+    return 0;
+}
+bool TrickGameCore::IsSoloType(const GameType&) {
+    return false;
+}
+int TrickGameCore::CountTrickPoints(bool) {
+    return 0;
+}
+int TrickGameCore::GetTrickPosition(int) {
+    return -1;
+}
+bool TrickGameCore::PlayTrumpSuitByValue(int, bool) {
+    return false;
+}
+int TrickGameCore::GetTrickWinnerSoFar(int) {
+    return -1;
+}
+bool TrickGameCore::StartStrategy() {
+    return false;
+}
+TrickGameCore* TrickGameCore::LoadStrategyLibraries() {
+    return this;
+}
+TrickGameCore* TrickGameCore::FreeStrategyLibraries() {
+    return this;
+}
 
-int TrickGameCore::NextSeat(int seat) { return ((seat + 1) % 4 + 4) % 4; }
-int TrickGameCore::PreviousSeat(int seat) { return (seat - 1) & 3; }
+int TrickGameCore::NextSeat(int seat) {
+    return ((seat + 1) % 4 + 4) % 4;
+}
+int TrickGameCore::PreviousSeat(int seat) {
+    return (seat - 1) & 3;
+}
 
 // --- helpers of the card rules ---
 
-int TrickGameCore::GetSuitGroup(int card) { return IsTrump(card) ? kTrumpGroup : SuitOf(card); }
+int TrickGameCore::GetSuitGroup(int card) {
+    return IsTrump(card) ? kTrumpGroup : SuitOf(card);
+}
 
 bool TrickGameCore::IsCardHigher(int a, int b) {
     if (a != b)
@@ -701,7 +772,9 @@ bool TrickGameCore::IsStyleActive(int seat) const {
     return IsSeat(seat) && seats[seat].styleLead[0] != 0 && seats[seat].styleLead[1] > 2;
 }
 
-int TrickGameCore::CountTricksLeft() { return GetCardsPerHand() - trickNumber + 1; }
+int TrickGameCore::CountTricksLeft() {
+    return GetCardsPerHand() - trickNumber + 1;
+}
 
 // --- saved region ---
 
@@ -710,11 +783,10 @@ namespace {
 // Walks the saved fields in file order, writing them to or reading them from a little-endian
 // byte image. Handles take 4 bytes: written as 0, skipped on reading.
 class RegionCursor : public RootObject {
-public:
+  public:
     RegionCursor(std::uint8_t* bytes, bool writing) : bytes_(bytes), writing_(writing) {}
 
-    template <class T>
-    void Field(T& value) {
+    template <class T> void Field(T& value) {
         using U = std::make_unsigned_t<T>;
         if (writing_) {
             U raw = static_cast<U>(value);
@@ -723,14 +795,13 @@ public:
         } else {
             U raw = 0;
             for (std::size_t i = 0; i < sizeof(T); ++i)
-                raw = static_cast<U>(raw | static_cast<U>(static_cast<U>(bytes_[offset_ + i])
-                                                          << (8 * i)));
+                raw = static_cast<U>(
+                    raw | static_cast<U>(static_cast<U>(bytes_[offset_ + i]) << (8 * i)));
             value = static_cast<T>(raw);
         }
         offset_ += static_cast<int>(sizeof(T));
     }
-    template <class T, std::size_t N>
-    void Field(T (&values)[N]) {
+    template <class T, std::size_t N> void Field(T (&values)[N]) {
         for (auto& value : values)
             Field(value);
     }
@@ -811,12 +882,12 @@ public:
         Field(s.loserCount);
         Field(s.styleRest);
         Field(s.plannedLevel);
-        std::uint32_t handle = 0;  // the live handle belongs to this run only
+        std::uint32_t handle = 0; // the live handle belongs to this run only
         Field(handle);
     }
     int Offset() const { return offset_; }
 
-private:
+  private:
     std::uint8_t* bytes_;
     bool writing_;
     int offset_ = 0;
@@ -866,7 +937,7 @@ void TransferSavedRegion(TrickGameCore& g, RegionCursor& io) {
     io.Field(g.playTimeArea);
 }
 
-}  // namespace
+} // namespace
 
 void TrickGameCore::WriteSavedRegion(std::uint8_t* bytes) const {
     RegionCursor io(bytes, true);

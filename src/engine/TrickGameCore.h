@@ -15,13 +15,13 @@
 struct DoppelkopfOptions;
 
 inline constexpr std::int16_t kPlayerVersion = 104;
-inline constexpr int kSavedRegionSize = 2556;  // playerVersion through the play-time area
+inline constexpr int kSavedRegionSize = 2556; // playerVersion through the play-time area
 inline constexpr int kPlayTimeShorts = 95;
-inline constexpr int kReasonHuman = 32;     // the human's own card
-inline constexpr int kReasonStrategy = 52;  // a card from a strategy library
+inline constexpr int kReasonHuman = 32;    // the human's own card
+inline constexpr int kReasonStrategy = 52; // a card from a strategy library
 
 class TrickGameCore : public RootObject {
-public:
+  public:
     TrickGameCore();
     ~TrickGameCore() override;
 
@@ -82,8 +82,8 @@ public:
     // Hand evaluation.
     virtual int CountFreshVoidSuits(const std::int16_t* heldCounts, int excludedGroup, int unused,
                                     int seat);
-    virtual int AdjustSureTricks(int sureTricks, int cardsOut, int ownCards,
-                                 const SeatBlock& block, int suit);
+    virtual int AdjustSureTricks(int sureTricks, int cardsOut, int ownCards, const SeatBlock& block,
+                                 int suit);
     virtual void CountSureTricks(const std::uint8_t* cards, int count,
                                  const std::uint16_t* playedMasks, std::int16_t* entry,
                                  const SeatBlock& block, int trumpSuit, GameTypeWord word);
@@ -154,7 +154,8 @@ public:
                            std::int16_t* counts);
     void BuildGroupEvaluation(SeatBlock& block, int trumpSuit, GameTypeWord word, int seat,
                               bool withTrumps);
-    static void SumGroupEvaluation(std::int16_t* sum, const std::int16_t (&entries)[kGroupCount][4]);
+    static void SumGroupEvaluation(std::int16_t* sum,
+                                   const std::int16_t (&entries)[kGroupCount][4]);
     int CountPlayedInGroupMasks(int group, const std::uint16_t* masks, int trumpSuit,
                                 GameTypeWord word);
 
@@ -217,10 +218,10 @@ public:
     std::int16_t moverOpponentCount = 0;
     std::uint8_t playForPartner = 0;
     std::uint8_t contestTrick = 1;
-    std::int32_t announceClock = 0;  // ticks
+    std::int32_t announceClock = 0; // ticks
     std::int16_t announceClockSeat = -1;
     std::uint8_t pauseSeen = 0;
-    std::int32_t lastComputerCardTime = 0;  // ticks
+    std::int32_t lastComputerCardTime = 0; // ticks
     std::uint8_t announcedAfterPause = 0;
     std::int16_t dryRun = 0;
     std::int16_t dryRunIndex = -1;
@@ -232,7 +233,7 @@ public:
     std::int16_t timingExcludedSeat = -1;
     std::int16_t completingParties = 0;
 
-protected:
+  protected:
     bool IsSeat(int seat) const { return seat >= 0 && seat < kSeatCount; }
     bool IsProfileAbove(int seat, int limit) const;
     static GameTypeWord GameBits(GameTypeWord word) { return word & kGameBitsMask; }

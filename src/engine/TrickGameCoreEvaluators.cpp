@@ -17,8 +17,12 @@ struct FirstLevel {
     bool final;
 };
 
-FirstLevel Final(int level) { return {level, true}; }
-FirstLevel Open(int level) { return {level, false}; }
+FirstLevel Final(int level) {
+    return {level, true};
+}
+FirstLevel Open(int level) {
+    return {level, false};
+}
 
 // Copies held among the suits whose mask bits are selected (0xc0 Eichel, 0xf0 Eichel and
 // Gras, 0xfc Eichel, Gras and Herz): both copies of a card count 2.
@@ -27,9 +31,13 @@ int Top(TrickGameCore& game, std::uint16_t mask, std::uint16_t selector) {
 }
 
 // Whether every bit of the pattern is set in the mask.
-bool Holds(std::uint16_t mask, std::uint16_t pattern) { return (mask & pattern) == pattern; }
+bool Holds(std::uint16_t mask, std::uint16_t pattern) {
+    return (mask & pattern) == pattern;
+}
 
-bool IsLevel8Or16(int level) { return level == 8 || level == 16; }
+bool IsLevel8Or16(int level) {
+    return level == 8 || level == 16;
+}
 
 // The level from the losers L (cards per hand less the trumps counted and the side tricks).
 int LevelByLosers(Family family, int first, int losers) {
@@ -481,7 +489,7 @@ FirstLevel ThreeRankFirst(const ThreeRankCounts& k) {
     return Final(0);
 }
 
-}  // namespace
+} // namespace
 
 int TrickGameCore::StepLevel(int level, int direction) {
     if (direction > 0) {
@@ -576,8 +584,8 @@ int TrickGameCore::EvaluateTwoRankSolo(SeatBlock& block, const GameType& candida
                                k.n);
 }
 
-int TrickGameCore::EvaluateThreeRankSolo(SeatBlock& block, const GameType& candidate,
-                                         bool forced, int seat) {
+int TrickGameCore::EvaluateThreeRankSolo(SeatBlock& block, const GameType& candidate, bool forced,
+                                         int seat) {
     BuildEvaluation(block, kHandPlaces, candidate.trumpSuit, candidate.word, seat);
     ThreeRankCounts k{};
     k.o = block.oberCount;
@@ -590,13 +598,12 @@ int TrickGameCore::EvaluateThreeRankSolo(SeatBlock& block, const GameType& candi
     k.u4 = CountBits(block.unterMask, 0xf0);
     k.u6 = CountBits(block.unterMask, 0xfc);
     k.eichelOber = (block.oberMask & 0x40) != 0;
-    return CorrectBySideTricks(*this, block, Family::ThreeRankSolo, ThreeRankFirst(k), forced,
-                               seat, k.n);
+    return CorrectBySideTricks(*this, block, Family::ThreeRankSolo, ThreeRankFirst(k), forced, seat,
+                               k.n);
 }
 
-int TrickGameCore::EvaluateSingleRankSolo(SeatBlock& block, const GameType& candidate,
-                                          bool forced, int seat, std::uint16_t rankMask,
-                                          int rankCount) {
+int TrickGameCore::EvaluateSingleRankSolo(SeatBlock& block, const GameType& candidate, bool forced,
+                                          int seat, std::uint16_t rankMask, int rankCount) {
     BuildEvaluation(block, kHandPlaces, candidate.trumpSuit, candidate.word, seat);
     const int d = rankCount;
     if (d <= 2)
@@ -606,7 +613,7 @@ int TrickGameCore::EvaluateSingleRankSolo(SeatBlock& block, const GameType& cand
     const int profile = block.profile;
     const int eichel = CopiesInRankMask(rankMask, kSuitEichel);
     const int gras = CopiesInRankMask(rankMask, kSuitGras);
-    int sure = 0;  // the rank's own sure tricks
+    int sure = 0; // the rank's own sure tricks
     if (eichel == 2) {
         if (gras > 0)
             sure = d <= 4 ? 3 : d;
@@ -660,7 +667,7 @@ int NoTrumpLevelByTricks(int tricks, int pointTricks) {
     }
 }
 
-}  // namespace
+} // namespace
 
 int TrickGameCore::EvaluateNoTrumpGame(SeatBlock& block, const GameType& candidate, bool,
                                        int seat) {
@@ -669,8 +676,8 @@ int TrickGameCore::EvaluateNoTrumpGame(SeatBlock& block, const GameType& candida
     SumGroupEvaluation(sum, block.groupEval);
     // A suit is covered by both its Aces, or by one Ace with more cards behind it.
     int covered = 0;
-    int uncovered = -1;  // the last suit not covered
-    bool longSuitOpen = false;  // a suit of more than five cards that lacks an Ace
+    int uncovered = -1;        // the last suit not covered
+    bool longSuitOpen = false; // a suit of more than five cards that lacks an Ace
     for (int suit = kSuitSchellen; suit <= kSuitEichel; ++suit) {
         const int aces = CopiesInRankMask(block.aceMask, suit);
         const int cards = block.groupCount[suit];

@@ -1,15 +1,25 @@
 #include "engine/TrickGameKnowledge.h"
 
-TrickGameKnowledge::TrickGameKnowledge() { completingParties = 0; }
+TrickGameKnowledge::TrickGameKnowledge() {
+    completingParties = 0;
+}
 
-TrickGameKnowledge::~TrickGameKnowledge() { FreeStrategyLibraries(); }
+TrickGameKnowledge::~TrickGameKnowledge() {
+    FreeStrategyLibraries();
+}
 
 // Bodies that later levels of the engine fill in answer "nothing known" here.
-bool TrickGameKnowledge::IsSoloType(const GameType& type) { return IsSoloWord(type.word); }
+bool TrickGameKnowledge::IsSoloType(const GameType& type) {
+    return IsSoloWord(type.word);
+}
 
-bool TrickGameKnowledge::StartStrategy() { return true; }
+bool TrickGameKnowledge::StartStrategy() {
+    return true;
+}
 
-TrickGameKnowledge* TrickGameKnowledge::UpdatePlaceRecords() { return this; }
+TrickGameKnowledge* TrickGameKnowledge::UpdatePlaceRecords() {
+    return this;
+}
 
 int TrickGameKnowledge::GetBestCardSoFar() {
     if (!IsSeat(leader))
@@ -53,12 +63,20 @@ int TrickGameKnowledge::GetTrickHighCard() {
 // The style observer of the cards and the announcement decisions need the computer player's
 // hand values; its level fills them in.
 void TrickGameKnowledge::ObserveNormalGameCard(int) {}
-bool TrickGameKnowledge::ShouldPlayForPartner(int, bool) { return false; }
-bool TrickGameKnowledge::ShouldContestTrick(int) { return false; }
+bool TrickGameKnowledge::ShouldPlayForPartner(int, bool) {
+    return false;
+}
+bool TrickGameKnowledge::ShouldContestTrick(int) {
+    return false;
+}
 void TrickGameKnowledge::CountSureTrumpsWithPartner(int, int, int*, int*) {}
-bool TrickGameKnowledge::HasWinningTopCard(int) { return false; }
+bool TrickGameKnowledge::HasWinningTopCard(int) {
+    return false;
+}
 
-bool TrickGameKnowledge::IsSoloGame() { return IsSoloType(gameType); }
+bool TrickGameKnowledge::IsSoloGame() {
+    return IsSoloType(gameType);
+}
 
 bool TrickGameKnowledge::IsMarriageOpen() {
     return gameType.word == kWordMarriage && marriageTrick == 0;
@@ -69,4 +87,6 @@ bool TrickGameKnowledge::DecideAnnouncement(int, std::uint8_t* wait) {
         *wait = 0;
     return false;
 }
-int TrickGameKnowledge::GetDeclarerBidValue() { return 0; }
+int TrickGameKnowledge::GetDeclarerBidValue() {
+    return 0;
+}

@@ -7,7 +7,7 @@
 #include "engine/TrickGameCore.h"
 
 class TrickGameKnowledge : public TrickGameCore {
-public:
+  public:
     TrickGameKnowledge();
     ~TrickGameKnowledge() override;
 
@@ -15,8 +15,7 @@ public:
                             int seat) override;
     void EstimateSureTrumpTricks(int seat, int* sure, int* probable, int* held,
                                  int* rounds) override;
-    int EvaluateTrumpValue(int probableTricks, int trumpsHeld, int trumpRounds,
-                           int seat) override;
+    int EvaluateTrumpValue(int probableTricks, int trumpsHeld, int trumpRounds, int seat) override;
     bool IsSoloType(const GameType& type) override;
     int CountTrickPoints(bool allSeats) override;
     bool StartStrategy() override;
@@ -61,7 +60,7 @@ public:
     // The four-seat game choice and the reservations before play.
     bool CheckExchangeNeed(int seat);
     bool MayAskExchange(int seat) { return CheckExchangeNeed(seat); }
-    int IsThrowInAllowed(int seat);  // 1 allowed, 0 not
+    int IsThrowInAllowed(int seat); // 1 allowed, 0 not
     bool MayThrowIn(int seat) { return IsThrowInAllowed(seat) != 0; }
     // Whether the hand, counting extraTrumps more trumps, is strong enough to play.
     bool EvaluateThrowIn(int seat, int extraTrumps);
@@ -96,10 +95,10 @@ public:
     bool IsPartyKnown(int seat);
     bool ArePartiesKnown();
     bool SetPartyMember(int seat, bool first);
-    void GetPartyList(bool first, std::int16_t* list);  // 3 entries
-    int GetPartnersOfMover(std::int16_t* partners);      // 2 entries; answers the count
-    int GetOpponentsOfMover(std::int16_t* opponents);    // 3 entries; answers the count
-    void GetPartyOf(std::int16_t* others, int seat);     // 2 entries
+    void GetPartyList(bool first, std::int16_t* list); // 3 entries
+    int GetPartnersOfMover(std::int16_t* partners);    // 2 entries; answers the count
+    int GetOpponentsOfMover(std::int16_t* opponents);  // 3 entries; answers the count
+    void GetPartyOf(std::int16_t* others, int seat);   // 2 entries
     int GetPartyPoints(int seat);
     int SumCardPoints();
     bool IsListedFirstParty(int seat);
@@ -124,7 +123,7 @@ public:
     void RecordStyleSignal(int seat, int code);
     double GetAnnounceStrength(int seat);
 
-protected:
+  protected:
     // The steps of EstimateSureTrumpTricks: the rounds of trumps the hand can expect to draw,
     // then down the trumps from the top a tally of held and missing cards: raised top cards of
     // the other party and the Heart Tens, the rank trumps, the trump suit's own cards, and the
@@ -132,8 +131,8 @@ protected:
     struct SureTrumpTally {
         int sure = 0;
         int probable = 0;
-        int consumed = 0;  // held cards counted
-        bool gap = false;  // a higher card is missing: later held cards are no longer sure
+        int consumed = 0; // held cards counted
+        bool gap = false; // a higher card is missing: later held cards are no longer sure
         // A held card counts; sure tricks only while no higher card is missing.
         void Hold(int n) {
             if (!gap)
@@ -167,8 +166,7 @@ protected:
     // places (a plain suit of exactly that length, or the trumps) answering its group or -1.
     bool HoldsPatternCard(int seat, const std::uint8_t* cards, const std::uint8_t* groups,
                           int place);
-    int MatchPatternRun(int seat, const std::uint8_t* cards, const std::uint8_t* groups,
-                        int place);
+    int MatchPatternRun(int seat, const std::uint8_t* cards, const std::uint8_t* groups, int place);
 };
 
 // Copies the five fields of an announcement entry.

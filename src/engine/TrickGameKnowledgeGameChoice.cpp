@@ -10,8 +10,20 @@
 namespace {
 
 enum class Evaluator {
-    None, SuitSolo, UnterSolo, OberSolo, KingSolo, SuitUnter, SuitOber, PureSuit, NoTrumps,
-    UnterKing, OberUnter, UnterOber, ThreeRank, Marriage
+    None,
+    SuitSolo,
+    UnterSolo,
+    OberSolo,
+    KingSolo,
+    SuitUnter,
+    SuitOber,
+    PureSuit,
+    NoTrumps,
+    UnterKing,
+    OberUnter,
+    UnterOber,
+    ThreeRank,
+    Marriage
 };
 
 constexpr int kNoSuit = 4;
@@ -62,7 +74,7 @@ constexpr int kSecondRound[] = {7, 11, 16, 4, 8, 12, 17, 2, 9, 13, 18, 3, 10, 14
 
 constexpr int kLevels[] = {8, 16, 24, 32, 40};
 
-}  // namespace
+} // namespace
 
 int TrickGameKnowledge::EvaluateCandidate(int index, SeatBlock& block, bool forced, int seat) {
     const Candidate& c = kCandidates[index];
@@ -71,8 +83,7 @@ int TrickGameKnowledge::EvaluateCandidate(int index, SeatBlock& block, bool forc
     case Evaluator::SuitSolo:
         return EvaluateSuitSolo(block, type, forced, seat);
     case Evaluator::UnterSolo:
-        return EvaluateSingleRankSolo(block, type, forced, seat, block.unterMask,
-                                      block.unterCount);
+        return EvaluateSingleRankSolo(block, type, forced, seat, block.unterMask, block.unterCount);
     case Evaluator::OberSolo:
         return EvaluateSingleRankSolo(block, type, forced, seat, block.oberMask, block.oberCount);
     case Evaluator::KingSolo:
@@ -128,8 +139,8 @@ void TrickGameKnowledge::EvaluateGameTypes(int seat, SeatBlock& block, bool forc
     const GameTypeWord allowed = rules ? rules->allowedGames : 0;
     auto run = [&](int index) {
         const bool isAllowed = (allowed & kCandidates[index].word) != 0;
-        block.typeEval[index] =
-            static_cast<std::int16_t>(isAllowed ? EvaluateCandidate(index, block, forced, seat) : 0);
+        block.typeEval[index] = static_cast<std::int16_t>(
+            isAllowed ? EvaluateCandidate(index, block, forced, seat) : 0);
     };
     block.typeEval[0] = 0;
     for (int index : kFirstRound)

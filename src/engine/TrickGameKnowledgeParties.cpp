@@ -72,9 +72,13 @@ int TrickGameKnowledge::GetPartyBelief(int observer, int seat) {
 
 // --- party lists ---
 
-bool TrickGameKnowledge::IsInFirstParty(int seat) { return ListHoldsSeat(partyLists, 2, seat); }
+bool TrickGameKnowledge::IsInFirstParty(int seat) {
+    return ListHoldsSeat(partyLists, 2, seat);
+}
 
-bool TrickGameKnowledge::IsPartyKnown(int seat) { return ListHoldsSeat(partyLists, 5, seat); }
+bool TrickGameKnowledge::IsPartyKnown(int seat) {
+    return ListHoldsSeat(partyLists, 5, seat);
+}
 
 bool TrickGameKnowledge::ArePartiesKnown() {
     return IsSoloGame() || (partyLists[1] != -1 && partyLists[3] != -1);
@@ -286,7 +290,9 @@ int TrickGameKnowledge::SumCardPoints() {
     return points;
 }
 
-bool TrickGameKnowledge::IsListedFirstParty(int seat) { return ListHoldsSeat(firstPartyView, 2, seat); }
+bool TrickGameKnowledge::IsListedFirstParty(int seat) {
+    return ListHoldsSeat(firstPartyView, 2, seat);
+}
 
 bool TrickGameKnowledge::IsListedSecondParty(int seat) {
     return ListHoldsSeat(secondPartyView, 3, seat);

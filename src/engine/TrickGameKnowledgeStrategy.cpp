@@ -41,7 +41,7 @@ struct PatternPlaces {
     const std::uint8_t* groups;
 };
 
-}  // namespace
+} // namespace
 
 TrickGameCore* TrickGameKnowledge::LoadStrategyLibraries() {
     LoadLibrary(&gStrategyLibrary, &gStrategyLibraryRefused, kStrategyLibraryId);
@@ -175,9 +175,8 @@ bool TrickGameKnowledge::TestStrategyCondition(int seat, const std::uint8_t* byt
             return false;
         }
         const int group = groupMap ? groupMap[groupByte - 1] : -1;
-        const int held = IsSeat(seat) && group >= 0 && group < kGroupCount
-                             ? seats[seat].groupCount[group]
-                             : -1;
+        const int held =
+            IsSeat(seat) && group >= 0 && group < kGroupCount ? seats[seat].groupCount[group] : -1;
         switch (comparison) {
         case 'C':
             return held >= 0 && held == value;

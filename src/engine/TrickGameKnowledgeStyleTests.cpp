@@ -8,7 +8,7 @@ bool InForce(const SeatBlock& block, int switchSetting, int levelSetting) {
     return StyleSetting(block, switchSetting) != 0 && StyleSetting(block, levelSetting) > 2;
 }
 
-}  // namespace
+} // namespace
 
 bool TrickGameKnowledge::HasAnnounceOffLeadStyle(int seat) {
     return IsSeat(seat) && InForce(seats[seat], 6, 7);

@@ -3,7 +3,9 @@
 #include "net/Network.h"
 
 void NetworkIdle() {}
-bool IsHostingTables() { return false; }
+bool IsHostingTables() {
+    return false;
+}
 void StartHosting() {}
 void StopHostingCommand() {}
 void StopHosting() {}

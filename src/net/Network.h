@@ -9,6 +9,6 @@ void NetworkIdle();
 bool IsHostingTables();
 void StartHosting();
 void StopHostingCommand();
-void StopHosting();  // also at every close of the main window
+void StopHosting(); // also at every close of the main window
 void ShowNetworkSettings();
 void NetworkCommandHook();

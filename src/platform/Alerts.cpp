@@ -102,7 +102,8 @@ void DebugBox(const char* text, std::int32_t number) {
 
 void SysBeep(int) {
     ++gBeepCount;
-    if (!gBeepSilent) PlaySystemBeep();
+    if (!gBeepSilent)
+        PlaySystemBeep();
 }
 
 std::uint32_t SysBeepCount() {

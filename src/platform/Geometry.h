@@ -26,7 +26,7 @@ struct MacRect {
     std::int16_t right;
 };
 
-extern WindowRect gScreenRect;  // 0, 0, screen width, screen height; set when the toolbox starts
+extern WindowRect gScreenRect; // 0, 0, screen width, screen height; set when the toolbox starts
 
 // A colour as three components, each 0 to 255.
 struct ColorRecord {

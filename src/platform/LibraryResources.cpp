@@ -9,7 +9,7 @@ LibraryResourceSource& Source() {
     return source;
 }
 
-}  // namespace
+} // namespace
 
 Handle GetLibraryResource(std::int16_t id) {
     std::vector<std::uint8_t> bytes;
@@ -22,4 +22,6 @@ Handle GetLibraryResource(std::int16_t id) {
     return handle;
 }
 
-void SetLibraryResourceSource(LibraryResourceSource source) { Source() = std::move(source); }
+void SetLibraryResourceSource(LibraryResourceSource source) {
+    Source() = std::move(source);
+}

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 void SeedRandom(std::uint32_t seed);
-std::int16_t Random();  // 0..32767
+std::int16_t Random(); // 0..32767
 
 extern std::uint8_t gQuitRequested;
 void RequestQuit();

@@ -4,7 +4,7 @@
 #pragma once
 
 class RootObject {
-public:
+  public:
     virtual RootObject* Self() { return this; }
     virtual ~RootObject() = default;
     virtual RootObject* SelfAgain() { return this; }

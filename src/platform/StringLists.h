@@ -7,7 +7,7 @@
 
 inline constexpr int kStringBufferSize = 256;
 
-extern std::uint8_t gLanguageEnglish;  // set at start-up when the English resources are present
+extern std::uint8_t gLanguageEnglish; // set at start-up when the English resources are present
 
 std::int16_t StringListMap(std::int16_t list);
 // Loads entry StringListMap(list) + index; an id without an entry leaves the buffer empty.

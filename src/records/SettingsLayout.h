@@ -238,6 +238,9 @@ inline void NormalizeCash(SettingsBody& body, std::int64_t dimes, std::int64_t c
 
 // Credits and debits the cash by an amount in hundredths of the currency unit.
 inline void AddCash(SettingsBody& body, std::int64_t cents) {
-    NormalizeCash(body, std::int64_t{body.cashDimes} + cents / 10, std::int64_t{body.cashCents} + cents % 10);
+    NormalizeCash(body, std::int64_t{body.cashDimes} + cents / 10,
+                  std::int64_t{body.cashCents} + cents % 10);
 }
-inline void SubtractCash(SettingsBody& body, std::int64_t cents) { AddCash(body, -cents); }
+inline void SubtractCash(SettingsBody& body, std::int64_t cents) {
+    AddCash(body, -cents);
+}

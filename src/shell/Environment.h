@@ -9,14 +9,14 @@
 #include <string>
 
 inline constexpr int kPathSize = 256;
-inline constexpr int kDriveRootSize = 4;  // "e:\" and the terminator
+inline constexpr int kDriveRootSize = 4; // "e:\" and the terminator
 
 extern char gModulePath[kPathSize];  // full path of the program file
 extern char gProgramDir[kPathSize];  // the program file's directory, with a trailing backslash
 extern char gDataPath[kPathSize];    // the data directory, with a trailing backslash
-extern char gCdRoot[kDriveRootSize];        // root of the program's CD drive, e.g. "e:\"
-extern char gSecondCdRoot[kDriveRootSize];  // a second CD drive; "c:\" when there is none
-extern std::uint8_t gCdFound;               // at least one CD drive exists
+extern char gCdRoot[kDriveRootSize]; // root of the program's CD drive, e.g. "e:\"
+extern char gSecondCdRoot[kDriveRootSize]; // a second CD drive; "c:\" when there is none
+extern std::uint8_t gCdFound;              // at least one CD drive exists
 extern std::uint8_t gIsWin9x;
 extern std::uint8_t gIsWinNT;
 extern std::uint8_t gIsWin2000;
@@ -55,8 +55,8 @@ void AppendPath(char* buffer, int size, const char* text);
 
 // Drive letters of the system; tests answer them for a made-up machine.
 struct DriveQueries {
-    std::function<std::uint32_t()> logicalDrives;         // bit 0 = a:, bit 25 = z:
-    std::function<bool(const char* root)> isCdDrive;      // the drive is a CD-ROM drive
+    std::function<std::uint32_t()> logicalDrives;    // bit 0 = a:, bit 25 = z:
+    std::function<bool(const char* root)> isCdDrive; // the drive is a CD-ROM drive
     std::function<bool(const char* root)> hasReadableDisc;
 };
 // Replaces the system's answers; an empty record restores them.
@@ -75,7 +75,7 @@ void OpenRulesPage(void* window, int ignored, int kind);
 // (above 32 on success, 2 for a file not found).
 std::intptr_t OpenWithShell(void* window, const char* file);
 using ShellOpener = std::function<std::intptr_t(void* window, const char* file)>;
-void SetShellOpener(ShellOpener opener);  // tests record instead of opening; empty restores
+void SetShellOpener(ShellOpener opener); // tests record instead of opening; empty restores
 
 void InstallAnimationFolder();
 bool CopyMovieFolders();

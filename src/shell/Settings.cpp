@@ -139,9 +139,13 @@ void Settings::ResetTableMode() {
         body.tableMode = kTableModeFourPerson;
 }
 
-void Settings::AddMoney(std::int32_t cents) { AddCash(body, cents); }
+void Settings::AddMoney(std::int32_t cents) {
+    AddCash(body, cents);
+}
 
-void Settings::SubtractMoney(std::int32_t cents) { SubtractCash(body, cents); }
+void Settings::SubtractMoney(std::int32_t cents) {
+    SubtractCash(body, cents);
+}
 
 bool Settings::SanitizeLoadedValues() {
     const SettingsBody before = body;

@@ -12,7 +12,6 @@
 #include "records/ProgramFlags.h"
 #include "records/SettingsLayout.h"
 
-
 // A loaded card picture (a bitmap on Windows); null when not loaded.
 using PictureRef = void*;
 

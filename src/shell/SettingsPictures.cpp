@@ -9,7 +9,7 @@ namespace {
 // First picture id of each set by base card size; picture i of a set is first + i.
 struct SetPictureIds {
     int set[kCardPictureSets];
-    int extras;  // the three extra pictures are extras, extras + 1, extras + 2
+    int extras; // the three extra pictures are extras, extras + 1, extras + 2
 };
 
 SetPictureIds PictureIdsFor(std::int16_t cardSize) {
@@ -18,7 +18,7 @@ SetPictureIds PictureIdsFor(std::int16_t cardSize) {
         return {{1000, 1100, 1100, 1200}, 1035};
     case kCardSizeMiddle:
         return {{2000, 1100, 1000, 2200}, 2035};
-    default:  // large
+    default: // large
         return {{2000, 1000, 1000, 2200}, 2035};
     }
 }
@@ -27,7 +27,7 @@ bool IsValidIndex(int index) {
     return index >= 0 && index < kCardPicturesPerSet;
 }
 
-}  // namespace
+} // namespace
 
 void ApplyDeckChoice(Settings* settings) {
     SettingsBody& b = settings->body;

@@ -30,10 +30,10 @@ TEST(CardCodes, EachSuitHoldsThirtyPoints) {
 TEST(CardCodes, PictureOrderPutsTheTenBelowTheUnter) {
     for (int suit = 0; suit < 4; ++suit) {
         const int k = suit * 8;
-        EXPECT_EQ(ConvertToPictureOrder(k + 7), k + 4);  // Ten
-        EXPECT_EQ(ConvertToPictureOrder(k + 4), k + 5);  // Unter
-        EXPECT_EQ(ConvertToPictureOrder(k + 5), k + 6);  // Ober
-        EXPECT_EQ(ConvertToPictureOrder(k + 6), k + 7);  // King
+        EXPECT_EQ(ConvertToPictureOrder(k + 7), k + 4); // Ten
+        EXPECT_EQ(ConvertToPictureOrder(k + 4), k + 5); // Unter
+        EXPECT_EQ(ConvertToPictureOrder(k + 5), k + 6); // Ober
+        EXPECT_EQ(ConvertToPictureOrder(k + 6), k + 7); // King
         for (int step : {1, 2, 3, 8})
             EXPECT_EQ(ConvertToPictureOrder(k + step), k + step);
     }

@@ -30,4 +30,4 @@ inline std::vector<int> Cards(const std::string& names) {
     return cards;
 }
 
-}  // namespace card_names
+} // namespace card_names

@@ -11,7 +11,7 @@
 namespace {
 
 class BasicPlaysTest : public NormalGameTest {
-protected:
+  protected:
     void SetUp() override {
         NormalGameTest::SetUp();
         game.leader = 0;
@@ -30,7 +30,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 // Cards: suit x 8 + step (1 = 7 ... 4 = Jack, 5 = Queen, 6 = King, 7 = Ten, 8 = Ace); suits
 // Diamonds 0, Hearts 1, Spades 2, Clubs 3.
@@ -40,7 +40,7 @@ TEST_F(BasicPlaysTest, LowOfAPlainGroupIsItsLowestCardWhateverItsPoints) {
     int reason = 0;
     EXPECT_EQ(Choice([&] { return game.PlayLowOfGroup(0, 2); }, &reason), 16 + 7);
     EXPECT_EQ(reason, 9);
-    EXPECT_EQ(Choice([&] { return game.PlayLowOfGroup(0, 1); }), 0);  // no Hearts held
+    EXPECT_EQ(Choice([&] { return game.PlayLowOfGroup(0, 1); }), 0); // no Hearts held
 }
 
 TEST_F(BasicPlaysTest, LowTrumpOfTheNormalGame) {
@@ -67,8 +67,7 @@ TEST_F(BasicPlaysTest, LowTrumpOfTheNormalGame) {
         game.options.foxCaughtPoint = c.foxScores ? 1 : 0;
         game.GiveHand(0, c.hand);
         int reason = 0;
-        EXPECT_EQ(Choice([&] { return game.PlayLowOfGroup(0, 4); }, &reason), c.card)
-            << c.hand[0];
+        EXPECT_EQ(Choice([&] { return game.PlayLowOfGroup(0, 4); }, &reason), c.card) << c.hand[0];
         EXPECT_EQ(reason, c.reason) << c.hand[0];
     }
 }
@@ -100,11 +99,11 @@ TEST_F(BasicPlaysTest, MayPlayTrumpAtKeepsAMasterTrumpThatGuardsTheNextLowerOne)
     struct Case {
         const char* what;
         int trick;
-        int offset;        // 2: the Club Queen, 1: the Heart Queen
-        int ceiling;       // the opponents' highest possible trump (0: no knowledge)
+        int offset;  // 2: the Club Queen, 1: the Heart Queen
+        int ceiling; // the opponents' highest possible trump (0: no knowledge)
         bool opponentsVoid;
         bool spadeQueensPlayed;
-        int listed;        // listed opponents
+        int listed; // listed opponents
         bool allowed;
     };
     const Case cases[] = {
@@ -183,7 +182,7 @@ TEST_F(BasicPlaysTest, CandidateLeadsPickTheQualifyingSuits) {
 }
 
 TEST_F(BasicPlaysTest, LowSideCardsByRank) {
-    game.GiveHand(0, {8 + 6, 16 + 4 + 3, 24 + 8, 29});  // Heart King, Spade Ten, Club Ace
+    game.GiveHand(0, {8 + 6, 16 + 4 + 3, 24 + 8, 29}); // Heart King, Spade Ten, Club Ace
     int reason = 0;
     EXPECT_EQ(Choice([&] { return game.PlayLowCardNineToKing(0); }, &reason), 8 + 6);
     EXPECT_EQ(reason, 13);
@@ -203,7 +202,7 @@ TEST_F(BasicPlaysTest, SingletonAces) {
 
 TEST_F(BasicPlaysTest, TowardLikelyPartnerNeedsABeliefAbove42) {
     game.GiveHand(0, {8 + 8, 8 + 3, 29});
-    game.seatEstimates[2].voidMask = 1 << 1;  // seat 2 known void in Hearts
+    game.seatEstimates[2].voidMask = 1 << 1; // seat 2 known void in Hearts
     game.seats[0].partyBelief[2] = 42;
     EXPECT_EQ(Choice([&] { return game.PlayTowardLikelyPartner(0); }), 0);
     game.seats[0].partyBelief[2] = 43;
@@ -213,23 +212,23 @@ TEST_F(BasicPlaysTest, TowardLikelyPartnerNeedsABeliefAbove42) {
 TEST_F(BasicPlaysTest, LeadForPartnerRuffNeedsThePartnerLastAndVoid) {
     game.seats[0].profile = 8;
     game.GiveHand(0, {8 + 8, 8 + 3, 29});
-    AddToRankMask(&game.playedMasks[kRankAce], kSuitHerz);  // the other Heart Ace is gone
+    AddToRankMask(&game.playedMasks[kRankAce], kSuitHerz); // the other Heart Ace is gone
     game.moverPartners[0] = 3;
     game.seatEstimates[3].voidEstimate[1] = 100;
     game.seatEstimates[3].voidEstimate[4] = 0;
     int reason = 0;
     EXPECT_EQ(Choice([&] { return game.LeadForPartnerRuff(0); }, &reason), 8 + 8);
     EXPECT_EQ(reason, 1);
-    game.moverPartners[0] = 2;  // the partner does not play last
+    game.moverPartners[0] = 2; // the partner does not play last
     EXPECT_EQ(Choice([&] { return game.LeadForPartnerRuff(0); }), 0);
     game.moverPartners[0] = 3;
-    game.seatEstimates[3].voidEstimate[4] = 90;  // the partner may hold no trump
+    game.seatEstimates[3].voidEstimate[4] = 90; // the partner may hold no trump
     EXPECT_EQ(Choice([&] { return game.LeadForPartnerRuff(0); }), 0);
 }
 
 TEST_F(BasicPlaysTest, ShowClubQueenSwapsTheSpadeQueenOnlyWhilePartiesAreOpen) {
     game.GiveHand(0, {21, 29, 16 + 3});
-    int place = 1;  // hand sorted: Spade 9, Spade Queen, Club Queen
+    int place = 1; // hand sorted: Spade 9, Spade Queen, Club Queen
     ASSERT_EQ(game.seats[0].hand[place], 21);
     int reason = 20;
     game.ShowClubQueen(0, &place, &reason);
@@ -248,12 +247,12 @@ TEST_F(BasicPlaysTest, ShowClubQueenSwapsTheSpadeQueenOnlyWhilePartiesAreOpen) {
 
 TEST_F(BasicPlaysTest, AnIllegalChoiceDeclinesAndChangesNothing) {
     game.leader = 3;
-    game.trickCards[3] = 8 + 3;  // Heart Nine led
-    game.GiveHand(0, {8 + 6, 29, 3});  // the Heart King must follow
+    game.trickCards[3] = 8 + 3;       // Heart Nine led
+    game.GiveHand(0, {8 + 6, 29, 3}); // the Heart King must follow
     game.seatToMove = 0;
     const auto before = rule_harness::Image(game);
     EXPECT_FALSE(game.PlayLowOfGroup(0, 4));
-    EXPECT_FALSE(game.PlayHighestOfGroup(0, 3));  // no Club held at all
+    EXPECT_FALSE(game.PlayHighestOfGroup(0, 3)); // no Club held at all
     EXPECT_TRUE(rule_harness::Image(game) == before);
     EXPECT_TRUE(game.PlayLowOfGroup(0, 1));
     EXPECT_EQ(game.trickCards[0], 8 + 6);
@@ -280,8 +279,7 @@ TEST(BasicPlaysPlayOut, WholeDealsByTheBasicPlays) {
             for (int i = 0; i < 4; ++i) {
                 const int seat = (game.leader + i) % 4;
                 game.PrepareDecision(seat);
-                const int led =
-                    i == 0 ? -1 : game.GetSuitGroup(game.trickCards[game.leader]);
+                const int led = i == 0 ? -1 : game.GetSuitGroup(game.trickCards[game.leader]);
                 for (const auto& rule : rules)
                     if (rule_harness::CheckDryRun(game, ref, rule, led))
                         ++wouldPlay[rule.name];

@@ -59,7 +59,7 @@ void ExpectCountsMatchHand(TestLevel& game, int seat) {
 }
 
 class ExchangeTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         game.NewDeal(false);
         game.gameType = {0, kWordNormal};
@@ -108,8 +108,9 @@ TEST_F(ExchangeTest, ASeatThatBidASoloGivesItsNormalGameTrumps) {
     game.seats[0].bid = {4, kWordUnterSolo};
     int out = -1;
     game.ExchangeCardsSelect(0, 1, &out);
-    EXPECT_EQ(Minus(HandOf(game.seats[1]), Cards("E-O S-O H-U S-9 S-K H-A H-10 G-K G-9 E-A E-10 E-9")),
-              Sorted(Cards("E-O G-O S-U")));
+    EXPECT_EQ(
+        Minus(HandOf(game.seats[1]), Cards("E-O S-O H-U S-9 S-K H-A H-10 G-K G-9 E-A E-10 E-9")),
+        Sorted(Cards("E-O G-O S-U")));
 }
 
 TEST_F(ExchangeTest, AShortReceiverTakesOnlyAsManyTrumpsAsItCanReturn) {
@@ -161,14 +162,14 @@ TEST_F(ExchangeTest, ChosenExchangeRefusesCardsNotHeldBadCountsAndOneSeat) {
         const char *fromA, *fromB;
     };
     const Case cases[] = {
-        {0, 1, 1, "H-A", "H-A"},              // seat 0 holds no Herz Ace
-        {0, 2, 1, "G-O G-O", "H-A E-A"},      // one Gras Ober, given twice
-        {0, 2, 1, "H-9 H-9", "E-A E-A"},      // one Eichel Ace at seat 1
-        {0, 0, 1, "", ""},                    // nothing to exchange
-        {0, 13, 1, "H-9", "H-A"},             // more than the hands hold
+        {0, 1, 1, "H-A", "H-A"},         // seat 0 holds no Herz Ace
+        {0, 2, 1, "G-O G-O", "H-A E-A"}, // one Gras Ober, given twice
+        {0, 2, 1, "H-9 H-9", "E-A E-A"}, // one Eichel Ace at seat 1
+        {0, 0, 1, "", ""},               // nothing to exchange
+        {0, 13, 1, "H-9", "H-A"},        // more than the hands hold
         {0, -1, 1, "H-9", "H-A"},
-        {0, 1, 0, "H-9", "H-9"},              // one seat twice
-        {0, 1, 4, "H-9", "H-A"},              // no such seat
+        {0, 1, 0, "H-9", "H-9"}, // one seat twice
+        {0, 1, 4, "H-9", "H-A"}, // no such seat
     };
     SeatBlock before[4];
     std::memcpy(before, game.seats, sizeof before);
@@ -180,8 +181,8 @@ TEST_F(ExchangeTest, ChosenExchangeRefusesCardsNotHeldBadCountsAndOneSeat) {
         b.resize(12, 0);
         std::vector<std::uint8_t> bytesA(a.begin(), a.end());
         std::vector<std::uint8_t> bytesB(b.begin(), b.end());
-        EXPECT_FALSE(game.ExchangeCardsReceive(c.seatA, bytesA.data(), c.count, c.seatB,
-                                               bytesB.data()));
+        EXPECT_FALSE(
+            game.ExchangeCardsReceive(c.seatA, bytesA.data(), c.count, c.seatB, bytesB.data()));
         EXPECT_EQ(std::memcmp(before, game.seats, sizeof before), 0);
     }
 }
@@ -238,9 +239,10 @@ TEST(ExchangeRandomTest, RandomExchangesConserveCardsAndReturnTheBestPlainCardsF
         EXPECT_GE(lowestReturned, highestKept);
         // All trumps go over unless the receiver runs out of plain cards and trumps below the
         // Ten; low trumps come back only after the last plain card.
-        const int trumps = static_cast<int>(askingBefore.size()) - static_cast<int>(
-            std::count_if(askingBefore.begin(), askingBefore.end(),
-                          [&](int card) { return !game.IsTrump(card); }));
+        const int trumps =
+            static_cast<int>(askingBefore.size()) -
+            static_cast<int>(std::count_if(askingBefore.begin(), askingBefore.end(),
+                                           [&](int card) { return !game.IsTrump(card); }));
         const int moving = std::min(trumps, plain + lowTrumps);
         const int expectedOut = std::max(0, moving - plain);
         EXPECT_EQ(out, expectedOut);
@@ -250,4 +252,4 @@ TEST(ExchangeRandomTest, RandomExchangesConserveCardsAndReturnTheBestPlainCardsF
     }
 }
 
-}  // namespace
+} // namespace

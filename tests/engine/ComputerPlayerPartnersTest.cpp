@@ -5,7 +5,7 @@
 namespace {
 
 class PartnersTest : public NormalGameTest {
-protected:
+  protected:
     void SetUp() override {
         NormalGameTest::SetUp();
         EvenSeatsDeclare();
@@ -23,11 +23,11 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(PartnersTest, TheStrongestSeatSeesTheRealPartiesLateInTheDeal) {
     game.seats[1].profile = 26;
-    game.trickNumber = 9;  // at or after the drawn trick 7, 8 or 9
+    game.trickNumber = 9; // at or after the drawn trick 7, 8 or 9
     game.AnalysePartners(1);
     EXPECT_EQ(game.moverPartners[0], 3);
     EXPECT_EQ(game.moverPartners[1], -1);
@@ -49,7 +49,7 @@ TEST_F(PartnersTest, TheStrongestSeatSeesTheRealPartiesLateInTheDeal) {
             EXPECT_EQ(game.secondPartyView[0], 1) << trick << " " << profile;
         }
     }
-    EXPECT_EQ(game.seatToMove, 0);  // the seat to move is given back
+    EXPECT_EQ(game.seatToMove, 0); // the seat to move is given back
 }
 
 TEST_F(PartnersTest, PointTargetByTheAnnouncementsOfBothParties) {
@@ -62,27 +62,27 @@ TEST_F(PartnersTest, PointTargetByTheAnnouncementsOfBothParties) {
     game.AnalysePartners(0);
     EXPECT_EQ(game.GetPointTarget(0), 121 - 41);
     EXPECT_EQ(game.GetPointTarget(1), 120 - 4);
-    game.announcements[0] = {2, 1, 0, 0, 1};  // seat 1: no 90
+    game.announcements[0] = {2, 1, 0, 0, 1}; // seat 1: no 90
     game.announcementCount = 1;
     EXPECT_EQ(game.GetPointTarget(0), 90 - 41);
     EXPECT_EQ(game.GetPointTarget(1), 90 - 4);
-    game.announcements[1] = {5, 3, 0, 0, 1};  // seat 3: Schwarz
+    game.announcements[1] = {5, 3, 0, 0, 1}; // seat 3: Schwarz
     game.announcementCount = 2;
     EXPECT_EQ(game.GetPointTarget(0), 0);
     game.cardPoints[1] = 200;
-    EXPECT_EQ(game.GetPointTarget(1), 0);  // never below 0
+    EXPECT_EQ(game.GetPointTarget(1), 0); // never below 0
 }
 
 TEST_F(PartnersTest, AnOberLedAndWonByAKnownMemberShowsThatTrump) {
     for (int seat = 0; seat < 4; ++seat) {
-        game.seats[seat].profile = 21;  // a profile that plays the conventions
+        game.seats[seat].profile = 21; // a profile that plays the conventions
         game.seats[seat].usesProfileStyle = 1;
         game.InitSeatStyle(seat);
     }
     ASSERT_TRUE(game.HasOberLeadStyle(0));
     game.partyLists[0] = 0;
     game.partyLists[1] = 2;
-    Trick(0, {21, 3, 4, 5});  // 8 points: below 13, and an Ober won it
+    Trick(0, {21, 3, 4, 5}); // 8 points: below 13, and an Ober won it
     game.InferPartiesAfterTrick(0, 0);
     const TrumpEvidence& shown = game.announceRecords[0].trumpEvidence;
     EXPECT_EQ(shown.shownCard, 21);
@@ -98,7 +98,7 @@ TEST_F(PartnersTest, AnOberLedAndWonByAKnownMemberShowsThatTrump) {
 }
 
 TEST_F(PartnersTest, TheLastSeatOvertakingALowTrumpTrickIsNoted) {
-    Trick(0, {3, 6, 4, 29});  // Schellen 9, King, Unter; the Ober of Eichel takes it
+    Trick(0, {3, 6, 4, 29}); // Schellen 9, King, Unter; the Ober of Eichel takes it
     game.seatToMove = 3;
     game.FindTrumpTrickEvidence(0, 3);
     EXPECT_EQ(game.announceRecords[3].trumpEvidence.beatenCard, 4);

@@ -8,10 +8,11 @@
 
 namespace {
 
-constexpr int kGras7 = 17, kGras8 = 18, kGras9 = 19, kGrasKing = 22, kGrasTen = 23,
-              kGrasAce = 24;
+constexpr int kGras7 = 17, kGras8 = 18, kGras9 = 19, kGrasKing = 22, kGrasTen = 23, kGrasAce = 24;
 
-int Best(ComputerPlayer& g) { return g.GetBestCardSoFar(); }
+int Best(ComputerPlayer& g) {
+    return g.GetBestCardSoFar();
+}
 
 auto TryToTake = [](auto& g, int s) { return g.TryToTakeTrick(s, Best(g)); };
 
@@ -36,7 +37,7 @@ void CheapestWinnerWhenLast(int trumpSuit, GameTypeWord word, const std::vector<
     EXPECT_EQ(reason, 20);
 }
 
-}  // namespace
+} // namespace
 
 TEST(TakingRules, LastToPlayTakesWithTheCheapestWinner) {
     // Call Game (Herz trump): seats 0 and 1 against 2 and 3.
@@ -107,9 +108,9 @@ TEST(TakingRules, OverplayWithSureWinnerNeverPlaysAPlainCardOverATrump) {
         int card;
     };
     const Case cases[] = {
-        {2, {}, kGrasAce},            // leading: the top card as it is
-        {1, {kGras7}, kGrasAce},      // the led suit: it beats the Seven
-        {0, {kGras7, 9}, 0},          // the Herz Seven trumped: a Gras card cannot win
+        {2, {}, kGrasAce},       // leading: the top card as it is
+        {1, {kGras7}, kGrasAce}, // the led suit: it beats the Seven
+        {0, {kGras7, 9}, 0},     // the Herz Seven trumped: a Gras card cannot win
     };
     // Without a sure trick in the suit the rule declines even when leading.
     {
@@ -134,11 +135,13 @@ TEST(TakingRules, OverplayWithSureWinnerNeverPlaysAPlainCardOverATrump) {
         p.Parties({0, 2});
         p.Trick(c.leader, c.trick);
         ASSERT_EQ(p.game.seatToMove, 2);
-        p.game.seats[2].groupEval[2][0] = 1;  // a sure trick in Gras
+        p.game.seats[2].groupEval[2][0] = 1; // a sure trick in Gras
         int reason = 0;
-        EXPECT_EQ(p.Play([](auto& g, int s) {
-            return g.OverplayWithSureWinner(s, 2, g.GetBestCardSoFar());
-        }, &reason), c.card) << c.trick.size();
+        EXPECT_EQ(p.Play([](auto& g,
+                            int s) { return g.OverplayWithSureWinner(s, 2, g.GetBestCardSoFar()); },
+                         &reason),
+                  c.card)
+            << c.trick.size();
         if (c.card != 0) {
             EXPECT_EQ(reason, 19);
         }
@@ -148,13 +151,12 @@ TEST(TakingRules, OverplayWithSureWinnerNeverPlaysAPlainCardOverATrump) {
 namespace {
 
 // A level whose party needs a fixed number of card points (the lines answer their own).
-template <class Level>
-struct WithPointTarget : Level {
+template <class Level> struct WithPointTarget : Level {
     int target = 0;
     int GetPointTarget(int) override { return target; }
 };
 
-}  // namespace
+} // namespace
 
 // Skat, a Schellen game, all four Unters gone: the declarer plays last and is void in Gras
 // after an 11-point Gras Ace. What it plays depends on the points its party still needs.
@@ -167,16 +169,16 @@ TEST(TakingRules, PointsNeededChooseTheCard) {
     };
     const std::vector<int> noUnter = {1, 7, 8, 25};
     const Case cases[] = {
-        {noUnter, 11, 0, 0},   // nothing more needed
-        {noUnter, 12, 8, 20},  // 1 point: the point card that wins, from the Ace down
+        {noUnter, 11, 0, 0},  // nothing more needed
+        {noUnter, 12, 8, 20}, // 1 point: the point card that wins, from the Ace down
         {noUnter, 15, 8, 20},
         // 5 to 10 points, last, no Unter, the top trump master: the trump below it.
         {noUnter, 16, 7, 30},
         {noUnter, 21, 7, 30},
         // With an Unter in the hand: the Ten or Ace of the group, the Ace first.
         {{1, 7, 8, 4}, 18, 8, 18},
-        {noUnter, 22, 8, 19},  // 11 points: nothing takes in Gras, the sure top trump does
-        {noUnter, 23, 0, 0},   // more than one card can bring
+        {noUnter, 22, 8, 19}, // 11 points: nothing takes in Gras, the sure top trump does
+        {noUnter, 23, 0, 0},  // more than one card can bring
     };
     for (const Case& c : cases) {
         RulePosition<WithPointTarget<SkatLevel>> p(0, 1);
@@ -191,9 +193,9 @@ TEST(TakingRules, PointsNeededChooseTheCard) {
             p.Gone({4});
         p.Trick(0, {24, 17});
         int reason = 0;
-        EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayForPointsNeeded(s, 4, Best(g)); },
-                         &reason),
-                  c.card)
+        EXPECT_EQ(
+            p.Play([](auto& g, int s) { return g.PlayForPointsNeeded(s, 4, Best(g)); }, &reason),
+            c.card)
             << c.target;
         EXPECT_EQ(reason, c.reason) << c.target;
     }
@@ -248,9 +250,9 @@ TEST(TakingRules, OverplayWithSureWinnerInTrumps) {
         p.Parties({0, 2});
         p.Trick(0, {3});
         int reason = 0;
-        EXPECT_EQ(p.Play([](auto& g, int s) { return g.OverplayWithSureWinner(s, 4, Best(g)); },
-                         &reason),
-                  c.card);
+        EXPECT_EQ(
+            p.Play([](auto& g, int s) { return g.OverplayWithSureWinner(s, 4, Best(g)); }, &reason),
+            c.card);
         EXPECT_EQ(reason, c.reason);
     }
 }

@@ -9,7 +9,7 @@
 namespace {
 
 class TrickCountingTest : public NormalGameTest {
-protected:
+  protected:
     void SetUp() override {
         NormalGameTest::SetUp();
         game.leader = 0;
@@ -23,10 +23,10 @@ constexpr int kSpadeKing = 16 + 6;
 constexpr int kSpadeTen = 16 + 7;
 constexpr int kSpadeAce = 16 + 8;
 
-}  // namespace
+} // namespace
 
 TEST_F(TrickCountingTest, SureTricksChance) {
-    game.GiveHand(0, {kSpadeAce, kSpadeAce, kSpadeTen, 29});  // 5 Spades out
+    game.GiveHand(0, {kSpadeAce, kSpadeAce, kSpadeTen, 29}); // 5 Spades out
     game.seats[0].groupEval[2][0] = 6;
     EXPECT_FLOAT_EQ(game.SureTricksChance(2), 100.0f);
     game.seats[0].groupEval[2][0] = 0;
@@ -50,13 +50,13 @@ TEST_F(TrickCountingTest, PlainLosersAreTheOutstandingCardsAboveTheSeats) {
 }
 
 TEST_F(TrickCountingTest, FreeTricksOfAHandOfSureTricksAndTrumps) {
-    game.trickNumber = 10;  // three tricks left
+    game.trickNumber = 10; // three tricks left
     game.GiveHand(0, {kSpadeAce, 29, 29});
-    game.seats[0].groupEval[2][2] = 1;  // the lead's count applies: seat 0 leads
+    game.seats[0].groupEval[2][2] = 1; // the lead's count applies: seat 0 leads
     EXPECT_EQ(game.CountFreeTricks(0), 0);
     game.leader = 1;
     EXPECT_EQ(game.CountFreeTricks(0), 1);
-    EXPECT_FALSE(game.CanTakeRestWithTrumps(0));  // not on lead
+    EXPECT_FALSE(game.CanTakeRestWithTrumps(0)); // not on lead
 }
 
 TEST_F(TrickCountingTest, CardRoles) {
@@ -66,11 +66,11 @@ TEST_F(TrickCountingTest, CardRoles) {
         int role;
     };
     const Case cases[] = {
-        {kWordNormal, 21, 3},  {kWordNormal, 20, 2},    {kWordNormal, 3, 1},
-        {kWordNormal, 15, 3},  {kWordUnterSolo, 15, 2}, {kWordUnterSolo, 28, 3},
-        {kWordUnterSolo, 4, 1}, {kWordPureSuitSolo, 7, 3}, {kWordPureSuitSolo, 5, 2},
-        {kWordPureSuitSolo, 3, 1}, {kWordSuitUnter, 4, 2}, {kWordSuitUnter, 16, 2},
-        {kWordSuitUnter, 12, 3}, {kWordOberUnterKing, 30, 1}, {kWordNoTrumps, 29, 0},
+        {kWordNormal, 21, 3},      {kWordNormal, 20, 2},        {kWordNormal, 3, 1},
+        {kWordNormal, 15, 3},      {kWordUnterSolo, 15, 2},     {kWordUnterSolo, 28, 3},
+        {kWordUnterSolo, 4, 1},    {kWordPureSuitSolo, 7, 3},   {kWordPureSuitSolo, 5, 2},
+        {kWordPureSuitSolo, 3, 1}, {kWordSuitUnter, 4, 2},      {kWordSuitUnter, 16, 2},
+        {kWordSuitUnter, 12, 3},   {kWordOberUnterKing, 30, 1}, {kWordNoTrumps, 29, 0},
     };
     for (const Case& c : cases) {
         game.gameType = {0, c.word};
@@ -97,11 +97,11 @@ TEST_F(TrickCountingTest, HigherTrumpsInHand) {
     EXPECT_EQ(game.CountHigherInHand(0, kSpadeAce), -1);
     EXPECT_EQ(game.CountFreeTrumps(), 3);
     game.GiveHand(0, {kSchellenAce, 29});
-    EXPECT_EQ(game.CountFreeTrumps(), 1);  // the Fox scores when caught: it is no free trump
+    EXPECT_EQ(game.CountFreeTrumps(), 1); // the Fox scores when caught: it is no free trump
 }
 
 TEST_F(TrickCountingTest, SureTrumpsWithoutListedOpponentsStopAtTheFirstDoubtfulCard) {
-    game.GiveHand(0, {21, 29, 29});  // the two Heart Tens are still out
+    game.GiveHand(0, {21, 29, 29}); // the two Heart Tens are still out
     game.trumpsAbovePartnerCard = -1;
     EXPECT_EQ(game.CountSureTricksInGroup(0, 4), 0);
     game.trumpsAbovePartnerCard = 1;
@@ -129,7 +129,7 @@ TEST_F(TrickCountingTest, TrumpLeadWithoutListedOpponentsDoesNotDivideByZero) {
 }
 
 TEST_F(TrickCountingTest, EndangeredGroupNeedsAnOpponentWhoMayOvertake) {
-    game.seats[0].profile = 1;  // below the strong tests: danger alone decides
+    game.seats[0].profile = 1; // below the strong tests: danger alone decides
     game.GiveHand(0, {kSpadeAce, 29});
     game.moverOpponents[0] = 1;
     game.moverOpponentCount = 1;

@@ -12,10 +12,11 @@ namespace {
 constexpr int kGras7 = 17, kGras9 = 19, kGrasAce = 24;
 constexpr int kHerz7 = 9, kHerzOber = 13, kHerzAce = 16;
 
+int Best(ComputerPlayer& g) {
+    return g.GetBestCardSoFar();
+}
 
-int Best(ComputerPlayer& g) { return g.GetBestCardSoFar(); }
-
-}  // namespace
+} // namespace
 
 // Last to play and void in the led suit: the trump that surely wins and carries the most
 // points, the trump suit's Ace (Call Game: Herz; Sheepshead: Schellen).
@@ -23,7 +24,7 @@ TEST(TrumpingRules, LastAndVoidTakesWithTheTrumpSuitsAce) {
     for (int trumpSuit : {1, 0}) {
         const int ace = trumpSuit * 8 + 8;
         const int seven = trumpSuit * 8 + 1;
-        const int side = trumpSuit == 1 ? 3 : 11;  // a Nine of a plain suit
+        const int side = trumpSuit == 1 ? 3 : 11; // a Nine of a plain suit
         RulePosition<SchafkopfLevel> p(trumpSuit, kWordNormal);
         p.Hand(0, {kGrasAce, 26});
         p.Hand(1, {kGras7, 27});
@@ -60,8 +61,8 @@ void LeavesThePartnersSafeTrick(int trumpSuit, const std::vector<int>& sHand,
                                 const std::vector<int>& others) {
     RulePosition<Level> p(trumpSuit, kWordNormal);
     p.Hand(0, {kGrasAce, others[0]});
-    p.Hand(1, {kGras7 + 2, others[1]});  // the Gras Nine
-    p.Hand(2, {kGrasAce - 2, others[2]});  // the Gras King
+    p.Hand(1, {kGras7 + 2, others[1]});   // the Gras Nine
+    p.Hand(2, {kGrasAce - 2, others[2]}); // the Gras King
     p.Hand(3, sHand);
     p.Parties({0, 3});
     p.Trick(0, {kGrasAce, kGras7 + 2, kGrasAce - 2});

@@ -77,7 +77,7 @@ void SchafkopfLevel::SetUpParties(int soloist) {
     const int first = holder(kEichelOber);
     int second = holder(kGrasOber);
     if (second == first)
-        second = holder(13);  // the Ober of Herz
+        second = holder(13); // the Ober of Herz
     for (int seat = 0; seat < 4; ++seat)
         seats[seat].inDeclarerParty = seat == first || seat == second ? 1 : 0;
 }

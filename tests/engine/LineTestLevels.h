@@ -11,7 +11,7 @@
 
 // One copy of each card: the cards of a group in a 32-card deck, and the lowest of them.
 class SingleCopyLevel : public TestLevel {
-public:
+  public:
     std::vector<int> Deck() override;
     bool HasTwoCopies() override { return false; }
     bool IsHeartTenTop(const GameType*) override { return false; }
@@ -30,7 +30,7 @@ public:
 // The normal word with Herz trump is the Call Game order, with Schellen trump the Sheepshead
 // order. The line answers its refusals with rule numbers (2 for a card that does not follow).
 class SchafkopfLevel : public SingleCopyLevel {
-public:
+  public:
     int GetHandCapacity() override { return 8; }
     int GetCardsPerHand() override { return 8; }
     int GetEndgameTrick() override { return 5; }
@@ -46,7 +46,7 @@ public:
 
 // Skat words: 1 a suit game, 2 Grand (trump suit 4), 4 Null.
 class SkatLevel : public SingleCopyLevel {
-public:
+  public:
     int GetSeatCount() override { return 3; }
     int NextSeat(int seat) override { return ((seat + 1) % 3 + 3) % 3; }
     int PreviousSeat(int seat) override { return ((seat - 1) % 3 + 3) % 3; }

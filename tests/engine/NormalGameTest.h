@@ -6,9 +6,8 @@
 
 #include "engine/TestLevel.h"
 
-template <class Level>
-class NormalGameTestOf : public ::testing::Test {
-protected:
+template <class Level> class NormalGameTestOf : public ::testing::Test {
+  protected:
     void SetUp() override {
         game.NewDeal(false);
         game.gameType = {0, kWordNormal};

@@ -37,7 +37,9 @@ inline Rank RankOf(int card) {
         return Rank::Other;
     }
 }
-inline int SuitIndex(int card) { return (card - 1) / 8; }  // Schellen 0 .. Eichel 3
+inline int SuitIndex(int card) {
+    return (card - 1) / 8;
+} // Schellen 0 .. Eichel 3
 // A, 10, K, O, U, 9, 8, 7 from the top inside one suit.
 inline int NaturalRank(int card) {
     switch (RankOf(card)) {
@@ -67,7 +69,7 @@ struct Game {
     GameTypeWord word;
     int trumpSuit;
     bool heartTenOnTop;           // the "Dulle" above everything
-    std::vector<Rank> rankTrumps;  // whole ranks that are trumps, highest first
+    std::vector<Rank> rankTrumps; // whole ranks that are trumps, highest first
     bool suitTrumps;              // the cards of the trump suit are trumps below them
 };
 
@@ -91,8 +93,12 @@ inline std::vector<Game> AllGames() {
     games.push_back({"queens jacks", kWordOberUnter, 4, false, queensJacks, false});
     games.push_back({"jacks queens", kWordUnterOber, 4, false, {Rank::Unter, Rank::Ober}, false});
     games.push_back({"kings", kWordKingSolo, 4, false, {Rank::King}, false});
-    games.push_back({"queens jacks kings", kWordOberUnterKing, 4, false,
-                     {Rank::Ober, Rank::Unter, Rank::King}, false});
+    games.push_back({"queens jacks kings",
+                     kWordOberUnterKing,
+                     4,
+                     false,
+                     {Rank::Ober, Rank::Unter, Rank::King},
+                     false});
     return games;
 }
 
@@ -104,8 +110,8 @@ inline std::vector<Game> SchafkopfGames() {
     games.push_back({"call game", kWordNormal, 1, false, obersUnters, true});
     games.push_back({"sheepshead", kWordNormal, 0, false, obersUnters, true});
     for (int suit = 0; suit < 4; ++suit)
-        games.push_back({"solo " + std::to_string(suit), kWordSuitSolo, suit, false, obersUnters,
-                         true});
+        games.push_back(
+            {"solo " + std::to_string(suit), kWordSuitSolo, suit, false, obersUnters, true});
     games.push_back({"wenz", kWordUnterSolo, 4, false, {Rank::Unter}, false});
     return games;
 }
@@ -132,7 +138,9 @@ inline int Strength(const Game& game, int card) {
     return -1;
 }
 
-inline int Group(const Game& game, int card) { return Strength(game, card) >= 0 ? 4 : SuitIndex(card); }
+inline int Group(const Game& game, int card) {
+    return Strength(game, card) >= 0 ? 4 : SuitIndex(card);
+}
 
 // True when a ranks above b within one group.
 inline bool Above(const Game& game, int a, int b) {
@@ -145,10 +153,11 @@ inline bool Above(const Game& game, int a, int b) {
 inline std::vector<int> GroupOrder(const Game& game, const std::vector<int>& deck, int group) {
     std::vector<int> cards;
     for (int card : deck)
-        if (Group(game, card) == group && std::find(cards.begin(), cards.end(), card) == cards.end())
+        if (Group(game, card) == group &&
+            std::find(cards.begin(), cards.end(), card) == cards.end())
             cards.push_back(card);
     std::sort(cards.begin(), cards.end(), [&](int a, int b) { return Above(game, a, b); });
     return cards;
 }
 
-}  // namespace reference
+} // namespace reference

@@ -90,8 +90,7 @@ std::vector<int> LegalPlaces(TestLevel& game, const reference::Game& ref) {
     return places;
 }
 
-bool CheckDryRun(TestLevel& game, const reference::Game& ref, const NamedRule& rule,
-                 int ledGroup) {
+bool CheckDryRun(TestLevel& game, const reference::Game& ref, const NamedRule& rule, int ledGroup) {
     SCOPED_TRACE("dry run of " + rule.name);
     const int seat = game.seatToMove;
     const std::vector<int> legal = LegalPlaces(game, ref);
@@ -143,4 +142,4 @@ bool CheckRealRun(TestLevel& game, const reference::Game& ref, const NamedRule& 
     return true;
 }
 
-}  // namespace rule_harness
+} // namespace rule_harness

@@ -33,12 +33,10 @@ std::vector<int> LegalPlaces(TestLevel& game, const reference::Game& ref);
 
 // Runs the rule in a dry run and checks that nothing but the dry-run fields changed and that a
 // recorded choice is a legal card. Answers whether the rule would play.
-bool CheckDryRun(TestLevel& game, const reference::Game& ref, const NamedRule& rule,
-                 int ledGroup);
+bool CheckDryRun(TestLevel& game, const reference::Game& ref, const NamedRule& rule, int ledGroup);
 
 // Runs the rule for real: a declining rule must change nothing, a playing one exactly one
 // legal card of the seat to move. Answers whether it played.
-bool CheckRealRun(TestLevel& game, const reference::Game& ref, const NamedRule& rule,
-                  int ledGroup);
+bool CheckRealRun(TestLevel& game, const reference::Game& ref, const NamedRule& rule, int ledGroup);
 
-}  // namespace rule_harness
+} // namespace rule_harness

@@ -11,7 +11,7 @@
 #include "records/OptionRecordLayouts.h"
 
 class TestLevel : public ComputerPlayer {
-public:
+  public:
     TestLevel();
 
     // The deck of the current rules: every card code twice, without nines on the short deck.

@@ -13,7 +13,7 @@ using card_names::Cards;
 
 // Seat 1 judges its hand while seat 0 leads; the lead flag makes seat 1 count its lead tricks.
 class EvaluatorsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         game.NewDeal(false);
         game.gameType = {0, kWordNormal};
@@ -37,8 +37,8 @@ TEST(StepLevelTest, EveryLevelAndDirection) {
     };
     // One step at a time; from 0 (not playable) or an unknown value, stronger is the weakest
     // playable level and weaker is not playable.
-    const Row rows[] = {{0, 32, 0},   {8, 8, 16},   {16, 8, 24}, {24, 16, 32},
-                        {32, 24, 0},  {40, 32, 0},  {7, 32, 0},  {-8, 32, 0}};
+    const Row rows[] = {{0, 32, 0},  {8, 8, 16},  {16, 8, 24}, {24, 16, 32},
+                        {32, 24, 0}, {40, 32, 0}, {7, 32, 0},  {-8, 32, 0}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.level);
         EXPECT_EQ(TrickGameCore::StepLevel(row.level, 0), row.level);
@@ -55,19 +55,19 @@ TEST_F(EvaluatorsTest, AllEightUntersNeedNoSplitTableAndPlayAtTheTop) {
     // Nothing of the rank is out, so the split is certain: x = 8 rank tricks plus one lead trick
     // per single Ace make 12 tricks on lead.
     SeatBlock& block = Hand("S-U S-U H-U H-U G-U G-U E-U E-U S-A H-A G-A E-A", 12, true);
-    EXPECT_EQ(game.EvaluateSingleRankSolo(block, {4, kWordUnterSolo}, false, kSeat,
-                                          block.unterMask, block.unterCount),
+    EXPECT_EQ(game.EvaluateSingleRankSolo(block, {4, kWordUnterSolo}, false, kSeat, block.unterMask,
+                                          block.unterCount),
               8);
     EXPECT_TRUE(RecordedAlerts().empty());
     // Not leading, the single Aces take nothing for sure: 8 tricks, a level-32 game for the
     // bold styles only.
     block.leadFlag = 0;
-    EXPECT_EQ(game.EvaluateSingleRankSolo(block, {4, kWordUnterSolo}, false, kSeat,
-                                          block.unterMask, block.unterCount),
+    EXPECT_EQ(game.EvaluateSingleRankSolo(block, {4, kWordUnterSolo}, false, kSeat, block.unterMask,
+                                          block.unterCount),
               32);
-    block.profile = 13;  // style 3
-    EXPECT_EQ(game.EvaluateSingleRankSolo(block, {4, kWordUnterSolo}, false, kSeat,
-                                          block.unterMask, block.unterCount),
+    block.profile = 13; // style 3
+    EXPECT_EQ(game.EvaluateSingleRankSolo(block, {4, kWordUnterSolo}, false, kSeat, block.unterMask,
+                                          block.unterCount),
               0);
 }
 
@@ -84,8 +84,7 @@ TEST_F(EvaluatorsTest, StrongSeatReadsSevenHighTrumpsOfTenAsLevel24) {
     // beside them leaves one loser, so the first level stands.
     const std::string cards = "E-O E-O G-O G-O H-O H-O H-10 S-U S-9 S-K G-A E-9";
     EXPECT_EQ(game.EvaluateSuitSolo(Hand(cards, 7, true), {0, kWordSuitSolo}, false, kSeat), 16);
-    EXPECT_EQ(game.EvaluateSuitSolo(Hand(cards, 12, true), {0, kWordSuitSolo}, false, kSeat),
-              24);
+    EXPECT_EQ(game.EvaluateSuitSolo(Hand(cards, 12, true), {0, kWordSuitSolo}, false, kSeat), 24);
 }
 
 TEST_F(EvaluatorsTest, TwoRankPatternWithBothEichelAndGrasCopiesReadsAsTheWeakerOne) {
@@ -116,7 +115,7 @@ TEST_F(EvaluatorsTest, TwoRankLeadWithAcesOfThreeSuitsTurnsNothingIntoAGame) {
                                            block.unterMask, block.unterCount, block.oberMask,
                                            block.oberCount),
                   c.level);
-        block.leadFlag = 0;  // not leading, a first level of 0 stays 0
+        block.leadFlag = 0; // not leading, a first level of 0 stays 0
         EXPECT_EQ(game.EvaluateTwoRankSolo(block, {4, kWordUnterOber}, false, kSeat,
                                            block.unterMask, block.unterCount, block.oberMask,
                                            block.oberCount),
@@ -219,13 +218,13 @@ TEST_F(EvaluatorsTest, RequiredSoloOfALateSeatAfterOneReservationDependsOnTheHer
     SeatBlock block = {};
     block.profile = 16;
     block.leadFlag = 1;
-    const int seat = 3;  // fourth in the trick behind leader 0
+    const int seat = 3; // fourth in the trick behind leader 0
     struct Case {
         int leaderMark, secondMark, herzAces;
         bool due;
     };
-    const Case cases[] = {{0, 1, 2, false}, {0, 1, 1, true}, {1, 0, 1, false},
-                          {0, 1, 0, true},  {1, 1, 0, false}};
+    const Case cases[] = {
+        {0, 1, 2, false}, {0, 1, 1, true}, {1, 0, 1, false}, {0, 1, 0, true}, {1, 1, 0, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.leaderMark << c.secondMark << c.herzAces);
         game.reservationMarks[0] = static_cast<std::int16_t>(c.leaderMark);
@@ -237,4 +236,4 @@ TEST_F(EvaluatorsTest, RequiredSoloOfALateSeatAfterOneReservationDependsOnTheHer
     }
 }
 
-}  // namespace
+} // namespace

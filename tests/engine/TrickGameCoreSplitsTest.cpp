@@ -73,8 +73,8 @@ double ExactChance(int cards, int hands, int most, bool atMostOneFull = false) {
 // of 27.145007 % are stored as 27.14.
 float StoredFigure(int cards, const Split& split) {
     const auto& h = split.holdings;
-    if (h.size() == 3 && ((cards == 10 && h[0] == 5 && h[1] == 3) ||
-                          (cards == 26 && h[0] == 10 && h[1] == 9)))
+    if (h.size() == 3 &&
+        ((cards == 10 && h[0] == 5 && h[1] == 3) || (cards == 26 && h[0] == 10 && h[1] == 9)))
         return 27.14f;
     return static_cast<float>(std::floor(split.percent * 100.0 + 0.5) / 100.0);
 }
@@ -274,8 +274,8 @@ TEST_F(SplitTest, StoredEntriesAreTheRoundedFiguresExactly) {
 // the last place; the switch point between the two is part of every answer.
 TEST_F(SplitTest, EachRowSwitchesFromSumToComplementAtItsOwnPoint) {
     // Switch points for n = 2 to 26 (three hands) and 2 to 12 (two hands).
-    const int three[] = {2, 3, 3, 4, 5, 6, 6, 7, 7, 7, 8, 8, 8, 8, 9, 9, 9, 10, 10, 10, 10,
-                         11, 11, 11, 11};
+    const int three[] = {2, 3, 3, 4, 5,  6,  6,  7,  7,  7,  8,  8, 8,
+                         8, 9, 9, 9, 10, 10, 10, 10, 11, 11, 11, 11};
     const int two[] = {2, 3, 3, 4, 5, 6, 6, 7, 7, 7, 9};
     for (int n = 2; n <= 26; ++n)
         for (int k = (n + 2) / 3; k < n && k < 12; ++k)
@@ -297,14 +297,14 @@ TEST_F(SplitTest, ListedChancesToTwoDecimals) {
         long hundredths;
     };
     const Case cases[] = {
-        {3, 2, 1, 6857},   {3, 3, 2, 9075},   {3, 4, 3, 9748},   {3, 4, 1, 0},
-        {3, 10, 5, 8635},  {3, 12, 4, 969},   {3, 18, 9, 9826},  {3, 18, 10, 9986},
+        {3, 2, 1, 6857},   {3, 3, 2, 9075},    {3, 4, 3, 9748},    {3, 4, 1, 0},
+        {3, 10, 5, 8635},  {3, 12, 4, 969},    {3, 18, 9, 9826},   {3, 18, 10, 9986},
         {3, 26, 11, 9768}, {3, 26, 12, 10000}, {3, 15, 10, 10000}, {1, 3, 2, 6655},
-        {1, 10, 5, 8561},  {1, 11, 5, 7566},  {1, 3, 3, 10000},  {1, 4, 2, 4840},
-        {1, 5, 3, 8992},   {1, 6, 3, 6843},   {1, 7, 3, 3444},   {1, 8, 4, 7896},
-        {1, 9, 4, 5712},   {1, 10, 4, 2828},  {2, 2, 1, 5217},   {2, 11, 7, 9005},
-        {2, 12, 6, 3157},  {2, 12, 8, 9608},  {2, 13, 7, 5864},  {2, 13, 12, 10000},
-        {2, 22, 11, 5217}, {2, 24, 11, 0},    {2, 24, 12, 10000},
+        {1, 10, 5, 8561},  {1, 11, 5, 7566},   {1, 3, 3, 10000},   {1, 4, 2, 4840},
+        {1, 5, 3, 8992},   {1, 6, 3, 6843},    {1, 7, 3, 3444},    {1, 8, 4, 7896},
+        {1, 9, 4, 5712},   {1, 10, 4, 2828},   {2, 2, 1, 5217},    {2, 11, 7, 9005},
+        {2, 12, 6, 3157},  {2, 12, 8, 9608},   {2, 13, 7, 5864},   {2, 13, 12, 10000},
+        {2, 22, 11, 5217}, {2, 24, 11, 0},     {2, 24, 12, 10000},
     };
     for (const Case& c : cases) {
         const float p = c.kind == 3   ? core.GetThreeHandSplit(c.cards, c.most)

@@ -14,11 +14,11 @@ namespace {
 using namespace reference;
 
 class TrickGameCoreTest : public ::testing::Test {
-protected:
+  protected:
     TestLevel game;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(TrickGameCoreTest, DeckFactsMatchTheReferenceOrderForEveryGame) {
     for (bool shortDeck : {false, true}) {
@@ -95,7 +95,7 @@ TEST_F(TrickGameCoreTest, TopCardOfABadGroupBeeps) {
     const std::uint32_t beeps = SysBeepCount();
     for (int group = 0; group < 4; ++group)
         EXPECT_EQ(game.GetTopCard(group), 8 * group + 8) << group;
-    EXPECT_EQ(game.GetTopCard(kTrumpGroup), kHeartTen);  // the top trump of a normal game
+    EXPECT_EQ(game.GetTopCard(kTrumpGroup), kHeartTen); // the top trump of a normal game
     EXPECT_EQ(SysBeepCount(), beeps);
 }
 
@@ -161,7 +161,7 @@ TEST_F(TrickGameCoreTest, NewDealResetsTheDealState) {
         for (int g = 0; g < 5; ++g)
             EXPECT_EQ(game.evidence[seat][g], -1);
     }
-    EXPECT_EQ(game.seats[2].profile, 0);  // the game line sets the profiles again
+    EXPECT_EQ(game.seats[2].profile, 0); // the game line sets the profiles again
     game.NewDeal(false);
     EXPECT_EQ(game.previousTricks[0].cards[3], 0);
 }
@@ -215,8 +215,7 @@ TEST_F(TrickGameCoreTest, HumanSeatCopiesTheRulesStyles) {
 }
 
 TEST_F(TrickGameCoreTest, NewGameReusesThePlayLogs) {
-    const Handle logs[4] = {game.playLogs[0], game.playLogs[1], game.playLogs[2],
-                            game.playLogs[3]};
+    const Handle logs[4] = {game.playLogs[0], game.playLogs[1], game.playLogs[2], game.playLogs[3]};
     const int handlesBefore = gHandleCount;
     for (int series = 0; series < 500; ++series)
         game.NewGame();
@@ -255,11 +254,11 @@ TEST_F(TrickGameCoreTest, SavedRegionLayout) {
     EXPECT_EQ(image[780], 0x31);
     EXPECT_EQ(i16(780 + 320 + 42), 0x4142);
     EXPECT_EQ(i16(780 + 3 * 320 + 314), 0x5152);
-    EXPECT_EQ(i16(780 + 3 * 320 + 316), 0);  // the handle is not saved
+    EXPECT_EQ(i16(780 + 3 * 320 + 316), 0); // the handle is not saved
     EXPECT_EQ(i16(2060), 0x6162);
     EXPECT_EQ(i16(2356), 0x7172);
     EXPECT_EQ(i16(2554), 0x7374);
-    EXPECT_EQ(image[kSavedRegionSize], 0xee);  // nothing written past the region
+    EXPECT_EQ(image[kSavedRegionSize], 0xee); // nothing written past the region
 
     TestLevel copy;
     copy.ReadSavedRegion(image.data());

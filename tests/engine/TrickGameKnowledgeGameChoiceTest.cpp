@@ -14,12 +14,11 @@ namespace {
 using card_names::Cards;
 
 // The allowed-games bit of each candidate (typeEval index); the marriage has none.
-const GameTypeWord kCandidateBits[26] = {0,   4,   4,   4,    4,    8,    16,   32,   32,
-                                         32,  32,  64,  64,   64,   64,   2,    2,    2,
-                                         2,   128, 256, 512,  1024, 2048, 4096, 0};
+const GameTypeWord kCandidateBits[26] = {0,  4,  4, 4, 4, 8, 16,  32,  32,  32,   32,   64,   64,
+                                         64, 64, 2, 2, 2, 2, 128, 256, 512, 1024, 2048, 4096, 0};
 
 class GameChoiceTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         game.NewDeal(false);
         game.gameType = {0, kWordNormal};
@@ -30,7 +29,7 @@ protected:
         SeatBlock& block = game.seats[kSeat];
         block.profile = static_cast<std::int16_t>(profile);
         block.leadFlag = leads ? 1 : 0;
-        block.bid = {0, 0};  // as a new deal leaves it
+        block.bid = {0, 0}; // as a new deal leaves it
         return block;
     }
     GameType Choose(SeatBlock& block, bool forced = false) {
@@ -109,18 +108,18 @@ TEST_F(GameChoiceTest, ACautiousSeatPlaysAWeakSoloOnlyLateInTheSeries) {
         bool taken;
     };
     const Case cases[] = {
-        {12, false, true, false, -1, 0, true},   // style 2: at once
-        {11, false, false, false, -1, 0, true},  // style 1
-        {13, true, true, false, 24, 12, true},   // style 3: half the series left
+        {12, false, true, false, -1, 0, true},  // style 2: at once
+        {11, false, false, false, -1, 0, true}, // style 1
+        {13, true, true, false, 24, 12, true},  // style 3: half the series left
         {13, true, true, false, 24, 11, false},
-        {14, true, true, false, 24, 18, true},   // style 4: a quarter left
+        {14, true, true, false, 24, 18, true}, // style 4: a quarter left
         {14, true, true, false, 24, 17, false},
-        {13, true, true, false, 0, 20, false},   // no series
+        {13, true, true, false, 0, 20, false}, // no series
         {13, true, true, false, -1, 20, false},
-        {13, false, true, false, 24, 20, false},  // no required solos
-        {13, true, false, false, 24, 20, false},  // neither lead flag nor soloist leads
-        {15, true, true, false, 24, 23, false},   // style 5 never
-        {13, false, true, true, -1, 0, true},     // forced
+        {13, false, true, false, 24, 20, false}, // no required solos
+        {13, true, false, false, 24, 20, false}, // neither lead flag nor soloist leads
+        {15, true, true, false, 24, 23, false},  // style 5 never
+        {13, false, true, true, -1, 0, true},    // forced
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.profile << " " << c.length << " " << c.played);
@@ -142,7 +141,7 @@ TEST_F(GameChoiceTest, ThrowInNeedsKingsAndNinesUnlessTheRuleSaysEither) {
     // Five Kings and four nines.
     SeatBlock& block = Hand("S-K S-K H-K H-K G-K S-9 S-9 H-9 G-9 E-A E-A E-10", 12, false);
     game.options.throwInNeedsBoth = 0;
-    EXPECT_EQ(game.IsThrowInAllowed(kSeat), 0);  // not allowed at all by default
+    EXPECT_EQ(game.IsThrowInAllowed(kSeat), 0); // not allowed at all by default
     game.options.throwInAllowed = 1;
     EXPECT_EQ(game.IsThrowInAllowed(kSeat), 1);
     game.options.throwInNeedsBoth = 1;
@@ -205,7 +204,7 @@ TEST(GameChoiceRandomTest, RandomDealsKeepHandsOtherSeatsAndLevels) {
         block.leadFlag = static_cast<std::int16_t>(random() % 2);
         const bool forced = random() % 4 == 0;
         for (auto& level : block.typeEval)
-            level = 99;  // a candidate left out keeps this, which is no level
+            level = 99; // a candidate left out keeps this, which is no level
         std::vector<int> cards(block.hand, block.hand + kHandPlaces);
         std::sort(cards.begin(), cards.end());
         SeatBlock others[4];
@@ -243,7 +242,7 @@ TEST(GameChoiceRandomTest, RandomDealsKeepHandsOtherSeatsAndLevels) {
     }
 }
 
-}  // namespace
+} // namespace
 
 // With the rules of a fresh installation (no exchange, no throw-in) no seat asks for either:
 // on random deals, and on the hands that would ask under the house rules (three trumps; five

@@ -5,7 +5,7 @@
 namespace {
 
 class PartiesTest : public NormalGameTest {
-protected:
+  protected:
     void SetUp() override {
         NormalGameTest::SetUp();
         EvenSeatsDeclare();
@@ -18,7 +18,7 @@ protected:
     std::int16_t* Row(int seat) { return game.seats[seat].partyBelief; }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(PartiesTest, AdjustBeliefStaysWithinNinetyFiveAndLeavesFinalBeliefs) {
     Row(1)[2] = 10;
@@ -30,15 +30,15 @@ TEST_F(PartiesTest, AdjustBeliefStaysWithinNinetyFiveAndLeavesFinalBeliefs) {
     Row(1)[2] = 100;
     game.AdjustBelief(1, 2, -200);
     EXPECT_EQ(Row(1)[2], 100);
-    game.AdjustBelief(1, 7, 5);  // no such seat: nothing happens
+    game.AdjustBelief(1, 7, 5); // no such seat: nothing happens
     game.AdjustBelief(-1, 2, 5);
 }
 
 TEST_F(PartiesTest, SetBeliefMovesTowardTheTargetOrPastItAndSettlesTheRow) {
     struct Case {
         int before, target, after;
-    } cases[] = {{80, 70, 90}, {10, 70, 70}, {100, 70, 100}, {-30, -70, -70}, {-80, -70, -90},
-                 {0, 100, 100}, {90, -100, -100}, {95, 70, 95}};
+    } cases[] = {{80, 70, 90},    {10, 70, 70},  {100, 70, 100},   {-30, -70, -70},
+                 {-80, -70, -90}, {0, 100, 100}, {90, -100, -100}, {95, 70, 95}};
     for (const Case& c : cases) {
         Row(3)[1] = static_cast<std::int16_t>(c.before);
         Row(3)[0] = Row(3)[2] = 0;
@@ -68,7 +68,7 @@ TEST_F(PartiesTest, TheSecondDeclaringSeatCompletesBothListsAndEveryBelief) {
     EXPECT_EQ(game.partyLists[2], -1);
     EXPECT_EQ(Row(0)[2], 100);
     EXPECT_EQ(Row(1)[2], -100);
-    EXPECT_FALSE(game.SetPartyMember(2, true));  // entering it again changes nothing
+    EXPECT_FALSE(game.SetPartyMember(2, true)); // entering it again changes nothing
     EXPECT_EQ(game.partyLists[1], -1);
     EXPECT_TRUE(game.SetPartyMember(0, true));
     const std::int16_t expected[5] = {2, 0, 1, 3, -1};
@@ -79,7 +79,7 @@ TEST_F(PartiesTest, TheSecondDeclaringSeatCompletesBothListsAndEveryBelief) {
         for (int seat = 0; seat < 4; ++seat)
             EXPECT_EQ(Row(observer)[seat], observer % 2 == seat % 2 ? 100 : -100)
                 << observer << " about " << seat;
-    EXPECT_TRUE(game.SetPartyMember(1, true));  // complete lists stay as they are
+    EXPECT_TRUE(game.SetPartyMember(1, true)); // complete lists stay as they are
     EXPECT_EQ(game.partyLists[0], 2);
 }
 
@@ -113,7 +113,7 @@ TEST_F(PartiesTest, ASoloHasItsPartiesKnownAndNoListIsCompleted) {
 
 TEST_F(PartiesTest, CompletingTheMoversOwnPartyAddsTheMoverAndTrustedBeliefs) {
     game.seatToMove = 0;
-    game.seats[0].profile = 21;  // style 1: beliefs above 60 pass (less after trick 1)
+    game.seats[0].profile = 21; // style 1: beliefs above 60 pass (less after trick 1)
     game.partyLists[0] = 2;
     std::int16_t list[3];
     game.GetPartyList(true, list);
@@ -138,7 +138,7 @@ TEST_F(PartiesTest, CompletingTheMoversOwnPartyAddsTheMoverAndTrustedBeliefs) {
 }
 
 TEST_F(PartiesTest, TheOtherPartyKnownGivesTheRestOfTheTable) {
-    game.seatToMove = 1;  // second party
+    game.seatToMove = 1; // second party
     game.seats[1].profile = 21;
     game.partyLists[0] = 0;
     game.partyLists[1] = 2;
@@ -175,7 +175,7 @@ TEST_F(PartiesTest, AnnouncementsAreReadFromTheLatestEntry) {
     level = 33;
     game.FindAnnouncement(3, &kind, &level);
     EXPECT_EQ(kind, 8);
-    EXPECT_EQ(level, 33);  // kinds beyond 5 leave the level alone
+    EXPECT_EQ(level, 33); // kinds beyond 5 leave the level alone
 
     game.partyLists[0] = 0;
     game.partyLists[1] = 2;
@@ -189,13 +189,13 @@ TEST_F(PartiesTest, AnnouncementsAreReadFromTheLatestEntry) {
     EXPECT_EQ(game.GetAnnouncementThisTrick(1), 2);
     game.trickNumber = 2;
     EXPECT_EQ(game.GetAnnouncementThisTrick(1), -1);
-    game.announcementCount = 400;  // a damaged count reads no further than the list
+    game.announcementCount = 400; // a damaged count reads no further than the list
     game.FindAnnouncement(1, &kind, &level);
     EXPECT_EQ(kind, 2);
 }
 
 TEST_F(PartiesTest, SuitsAndAcesForTheNormalGameOnly) {
-    game.GiveHand(1, {11, 16, 19, 22, 32, 29});  // Herz with Ace, Gras, Eichel Ace, trump
+    game.GiveHand(1, {11, 16, 19, 22, 32, 29}); // Herz with Ace, Gras, Eichel Ace, trump
     int held = 0;
     int withAce = 0;
     game.CountSeatSuitsAndAces(1, &held, &withAce);

@@ -7,9 +7,11 @@
 
 namespace {
 
-std::string Entry(MovieList list, int index) { return MovieListEntries(list)[index]; }
+std::string Entry(MovieList list, int index) {
+    return MovieListEntries(list)[index];
+}
 
-}  // namespace
+} // namespace
 
 TEST(MovieInstallLists, HaveTheirSizes) {
     EXPECT_EQ(MovieListCount(MovieList::SceneOneTable), 14);
@@ -42,5 +44,6 @@ TEST(MovieInstallLists, NamesCarryTheSceneOnlyInTheSceneTag) {
         {MovieList::OtherScenesFigures, 16, "R2:Ve3PeR2D.sor"},
         {MovieList::OtherScenesFigures, 84, "R6:Ve3PeR6D.sor"},
     };
-    for (const Case& c : cases) EXPECT_EQ(Entry(c.list, c.index), c.name) << c.index;
+    for (const Case& c : cases)
+        EXPECT_EQ(Entry(c.list, c.index), c.name) << c.index;
 }

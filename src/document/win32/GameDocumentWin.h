@@ -15,12 +15,12 @@ class DoppelkopfDocumentController;
 class SchafkopfDocumentController;
 
 class GameDocumentWin : public RootObject {
-public:
+  public:
     virtual void CloseFile();
     virtual void Reset(SkatDocumentController* skat, DoppelkopfDocumentController* doppelkopf,
                        SchafkopfDocumentController* schafkopf, Settings* settings);
-    virtual bool SaveAs(int phase, int zero);  // true when saved
-    virtual bool Open(int zero);               // true when a game was read
+    virtual bool SaveAs(int phase, int zero); // true when saved
+    virtual bool Open(int zero);              // true when a game was read
     // Whether Open can read a saved game at all; when not, Open only says so, and the caller
     // asks it before closing the running table.
     virtual bool ReadsSavedGames() const;
@@ -28,9 +28,9 @@ public:
     virtual void CopyHeader(GameDocumentWin* other);
     virtual void SetRecordHandle(Handle handle);
 
-    std::int16_t gameKind = 2;   // GameKind of the file
+    std::int16_t gameKind = 2;    // GameKind of the file
     std::int16_t savedPhase = 0;  // the table phase saved with the game
-    std::uint8_t restoreFlag = 0;  // a director-run table is restored
+    std::uint8_t restoreFlag = 0; // a director-run table is restored
     Handle recordHandle = nullptr;
 };
 

@@ -8,10 +8,11 @@ class GameDocumentWin;
 struct DoppelkopfOptions;
 
 class DoppelkopfDocumentController : public DoppelkopfController {
-public:
+  public:
     // Initialises the controller with its rules and its computer player; false when it could
     // not be made.
-    virtual bool AttachDocument(SettingsBody* settings, DoppelkopfOptions* options, GameDocumentWin* document);
+    virtual bool AttachDocument(SettingsBody* settings, DoppelkopfOptions* options,
+                                GameDocumentWin* document);
     // Whether the seat may announce now, and which kind; the Doppelkopf announcements come with
     // its computer player, so never yet.
     virtual bool MayAnnounce(int seat, int* kind);

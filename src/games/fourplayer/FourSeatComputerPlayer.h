@@ -6,6 +6,6 @@
 #include "engine/ComputerPlayer.h"
 
 class FourSeatComputerPlayer : public ComputerPlayer {
-public:
+  public:
     FourSeatComputerPlayer() = default;
 };

@@ -1,8 +1,8 @@
 #include "games/fourplayer/FourSeatController.h"
 
 #include <cstdlib>
-#include <initializer_list>
 #include <cstring>
+#include <initializer_list>
 
 #include "games/fourplayer/RunBytes.h"
 #include "platform/Random.h"
@@ -15,16 +15,20 @@ constexpr int kShuffleSwaps = 650;
 constexpr std::int32_t kDoppelkopfLeavePenalty = -13;
 constexpr std::int32_t kSchafkopfLeavePenalty = -100;
 
-bool IsSeatOrNone(int seat) { return seat >= -1 && seat < kTableSeats; }
+bool IsSeatOrNone(int seat) {
+    return seat >= -1 && seat < kTableSeats;
+}
 
 } // namespace
 
-FourSeatController::~FourSeatController() { DisposeHandle(gameListHandle); }
+FourSeatController::~FourSeatController() {
+    DisposeHandle(gameListHandle);
+}
 
 void FourSeatController::InitFourSeat(SettingsBody* gameSettings, bool counts, int cardsPerHand) {
     Init(gameSettings);
-    handRowWidth = static_cast<std::int16_t>(cardsPerHand > 0 && cardsPerHand <= kRowPlaces ? cardsPerHand
-                                                                                           : kRowPlaces);
+    handRowWidth = static_cast<std::int16_t>(
+        cardsPerHand > 0 && cardsPerHand <= kRowPlaces ? cardsPerHand : kRowPlaces);
     gameListHandle = nullptr;
     countsStatistics = counts ? 1 : 0;
     gameClock = 0;
@@ -37,7 +41,8 @@ void FourSeatController::NewSeries() {
     std::memset(hands, kNeverDealt, DeckPlaceCount());
     dealer = static_cast<std::int16_t>(std::abs(Random() % kTableSeats));
     trickComplete = bockGamesLeft = claimMade = pointsStillOut = exchangeCount = gamesDealt = 0;
-    for (auto& count : soloCounts) count = 0;
+    for (auto& count : soloCounts)
+        count = 0;
     std::memset(exchangeCards, 0, sizeof exchangeCards);
     claimSeat = exchangeSeat = partnerSeat = throwInSeat = diamondAcesSeat = specialPairSeat = -1;
     const std::uint8_t kinds[kTableSeats] = {0, 1, 1, 1};
@@ -60,19 +65,23 @@ void FourSeatController::NewDeal(bool keepCards) {
         Shuffle();
     }
     nextLeader = lastLeader = -1;
-    for (int seat = 0; seat < kTableSeats; ++seat) SortHandRow(seat);
+    for (int seat = 0; seat < kTableSeats; ++seat)
+        SortHandRow(seat);
 }
 
 // Empty places are never swapped, so every row keeps the empty places its layout gave it.
 void FourSeatController::Shuffle() {
     const int n = DeckPlaceCount();
     bool anyCard = false;
-    for (int place = 0; place < n; ++place) anyCard = anyCard || hands[place] != 0;
+    for (int place = 0; place < n; ++place)
+        anyCard = anyCard || hands[place] != 0;
     for (int swap = 0; anyCard && swap < kShuffleSwaps; ++swap) {
         int p = Random() % n;
         int q = Random() % n;
-        while (hands[p] == 0) p = (p + 1) % n;
-        while (hands[q] == 0) q = (q + 1) % n;
+        while (hands[p] == 0)
+            p = (p + 1) % n;
+        while (hands[q] == 0)
+            q = (q + 1) % n;
         const std::uint8_t card = hands[p];
         hands[p] = hands[q];
         hands[q] = card;
@@ -80,26 +89,36 @@ void FourSeatController::Shuffle() {
     std::memcpy(dealtCards, hands, n);
 }
 
-void FourSeatController::GetDealer(int* seat) { *seat = dealer; }
+void FourSeatController::GetDealer(int* seat) {
+    *seat = dealer;
+}
 
-void FourSeatController::AdvanceDealer() { dealer = static_cast<std::int16_t>((dealer + 1) % kTableSeats); }
+void FourSeatController::AdvanceDealer() {
+    dealer = static_cast<std::int16_t>((dealer + 1) % kTableSeats);
+}
 
 void FourSeatController::SetSeatProfile(int code, int seat) {
-    if (IsTableSeat(seat)) seatProfiles[seat] = static_cast<std::int16_t>(code);
+    if (IsTableSeat(seat))
+        seatProfiles[seat] = static_cast<std::int16_t>(code);
 }
 
 void FourSeatController::CopyHand(std::uint8_t* cards, int seat) {
-    if (IsTableSeat(seat)) std::memcpy(cards, hands + seat * handRowWidth, handRowWidth);
+    if (IsTableSeat(seat))
+        std::memcpy(cards, hands + seat * handRowWidth, handRowWidth);
 }
 
-bool FourSeatController::IsGameDecided() { return GetCurrentTrickNumber() > handRowWidth; }
+bool FourSeatController::IsGameDecided() {
+    return GetCurrentTrickNumber() > handRowWidth;
+}
 
 // The first non-zero value of the last game, seats in order; 0 on an empty list.
 int FourSeatController::GetLastGameValue() {
     const GameRecord* last = LastGameRecord(gameListHandle);
-    if (!last) return 0;
+    if (!last)
+        return 0;
     for (std::int16_t value : last->values)
-        if (value != 0) return value;
+        if (value != 0)
+            return value;
     return 0;
 }
 
@@ -113,7 +132,9 @@ void FourSeatController::RecordClaim(bool, int seat) {
     claimSeat = static_cast<std::int16_t>(seat);
 }
 
-void FourSeatController::BookResult(int first, int second) { AddScoreRecord(first, second); }
+void FourSeatController::BookResult(int first, int second) {
+    AddScoreRecord(first, second);
+}
 
 void FourSeatController::NewGameList() {
     Handle fresh = ResetGameList(gameListHandle);
@@ -125,7 +146,9 @@ void FourSeatController::NewGameList() {
     RequestQuit();
 }
 
-bool FourSeatController::IsPointLimitReached() { return false; }
+bool FourSeatController::IsPointLimitReached() {
+    return false;
+}
 
 bool FourSeatController::IsTimeLimitReached(bool* solosMissing) {
     *solosMissing = false;
@@ -138,7 +161,9 @@ void FourSeatController::SetSeatKinds(const std::uint8_t* kinds) {
     std::memcpy(seatIsComputer, kinds, kTableSeats);
 }
 
-bool FourSeatController::IsDoppelkopf() { return true; }
+bool FourSeatController::IsDoppelkopf() {
+    return true;
+}
 
 void FourSeatController::ResetSpecialSeats() {
     exchangeSeat = partnerSeat = throwInSeat = diamondAcesSeat = specialPairSeat = -1;
@@ -147,35 +172,51 @@ void FourSeatController::ResetSpecialSeats() {
 }
 
 void FourSeatController::SortHandRow(int) {}
-int FourSeatController::GetCurrentTrickNumber() { return 0; }
-
-void FourSeatController::GetSeatProfile(int* code, int seat) {
-    if (IsTableSeat(seat)) *code = seatProfiles[seat];
+int FourSeatController::GetCurrentTrickNumber() {
+    return 0;
 }
 
-int FourSeatController::GetTrickCard(int) { return 0; }
+void FourSeatController::GetSeatProfile(int* code, int seat) {
+    if (IsTableSeat(seat))
+        *code = seatProfiles[seat];
+}
+
+int FourSeatController::GetTrickCard(int) {
+    return 0;
+}
 void FourSeatController::GetPartyLists(std::int16_t*) {}
-void FourSeatController::HandOutCards(int, bool) { trickComplete = 1; }
+void FourSeatController::HandOutCards(int, bool) {
+    trickComplete = 1;
+}
 void FourSeatController::GetSeatGameType(int, GameType*) {}
-bool FourSeatController::Announce(int) { return false; }
+bool FourSeatController::Announce(int) {
+    return false;
+}
 void FourSeatController::FinishReservations() {}
-int FourSeatController::HasTakenTrick(int) { return -1; }
+int FourSeatController::HasTakenTrick(int) {
+    return -1;
+}
 void FourSeatController::GetCardCounts(int*) {}
 void FourSeatController::RunStatisticsProbe() {}
 
 bool FourSeatController::PlayComputerTurn(int seat, char* text, char* secondText, bool* claim) {
-    if (!IsTableSeat(seat) || !seatIsComputer[seat]) return false;
+    if (!IsTableSeat(seat) || !seatIsComputer[seat])
+        return false;
     return PlayComputerCard(seat, text, secondText, claim);
 }
 
-bool FourSeatController::PlayComputerCard(int, char*, char*, bool*) { return false; }
+bool FourSeatController::PlayComputerCard(int, char*, char*, bool*) {
+    return false;
+}
 
 int FourSeatController::RemoveHandCard(int seat) {
     const int card = GetTrickCard(seat);
-    if (!IsTableSeat(seat) || card == 0) return card;
+    if (!IsTableSeat(seat) || card == 0)
+        return card;
     std::uint8_t* row = hands + seat * handRowWidth;
     for (int place = 0; place < handRowWidth; ++place) {
-        if (row[place] != card) continue;
+        if (row[place] != card)
+            continue;
         row[place] = 0;
         break;
     }
@@ -185,15 +226,19 @@ int FourSeatController::RemoveHandCard(int seat) {
 void FourSeatController::NotePlayTime(int, std::int32_t) {}
 
 void FourSeatController::BeginTrick(bool clear) {
-    if (countsStatistics && settings && settings->individualStats) RunStatisticsProbe();
-    if (clear) ClearTrick();
+    if (countsStatistics && settings && settings->individualStats)
+        RunStatisticsProbe();
+    if (clear)
+        ClearTrick();
 }
 
 int FourSeatController::NextSeatBeforeHuman() {
     const int leader = GetTrickLeader();
-    if (leader <= 0 || leader >= kTableSeats) return -1;
+    if (leader <= 0 || leader >= kTableSeats)
+        return -1;
     for (int seat = leader; seat < kTableSeats; ++seat)
-        if (GetTrickCard(seat) == 0) return seat;
+        if (GetTrickCard(seat) == 0)
+            return seat;
     return -1;
 }
 
@@ -201,22 +246,27 @@ bool FourSeatController::StepComputerPlay(char* text, char* secondText, int* cla
     *claimingSeat = -1;
     if (trickComplete) {
         BeginTrick(true);
-        if (IsRemoteTable(0)) return true;
+        if (IsRemoteTable(0))
+            return true;
     }
     trickComplete = 0;
     text[0] = secondText[0] = '\0';
     const int seat = NextSeatBeforeHuman();
-    if (seat < 0) return true;
+    if (seat < 0)
+        return true;
     bool claim = false;
     if (PlayComputerTurn(seat, text, secondText, &claim)) {
-        if (claim) *claimingSeat = seat;
+        if (claim)
+            *claimingSeat = seat;
         RemoveHandCard(seat);
         NotePlayTime(seat, -1);
     }
     return false;
 }
 
-int FourSeatController::PlayHumanCard(int, int) { return 1; }
+int FourSeatController::PlayHumanCard(int, int) {
+    return 1;
+}
 
 bool FourSeatController::PlayRestOfTrick(char*, char*, int* claimingSeat) {
     *claimingSeat = -1;
@@ -238,17 +288,22 @@ void FourSeatController::EndTrick(bool* changed) {
 void FourSeatController::GetPreviousTrick(int*) {}
 
 void FourSeatController::UndoLastGame() {
-    if (gameListHandle) RemoveLastGameRecord(&gameListHandle);
+    if (gameListHandle)
+        RemoveLastGameRecord(&gameListHandle);
 }
 
 bool FourSeatController::ReplaceGameList(Handle list) {
-    if (list && !IsGameListSound(list)) return false;
-    if (list != gameListHandle) DisposeHandle(gameListHandle);
+    if (list && !IsGameListSound(list))
+        return false;
+    if (list != gameListHandle)
+        DisposeHandle(gameListHandle);
     gameListHandle = list;
     return true;
 }
 
-SeriesEndRule FourSeatController::GetSeriesEndRule() { return {}; }
+SeriesEndRule FourSeatController::GetSeriesEndRule() {
+    return {};
+}
 
 // --- Pub money -------------------------------------------------------------------------------
 
@@ -262,7 +317,8 @@ bool FourSeatController::BookStakeMoney(std::int64_t value) {
 }
 
 bool FourSeatController::BookOpenSeries(int seat, bool useSeriesTotal) {
-    if (!gameListHandle) return settings->cashDimes >= 0;
+    if (!gameListHandle)
+        return settings->cashDimes >= 0;
     std::int64_t value = 0;
     if (useSeriesTotal) {
         value = GameListHead(gameListHandle)->totals[0];
@@ -275,16 +331,20 @@ bool FourSeatController::BookOpenSeries(int seat, bool useSeriesTotal) {
 bool FourSeatController::BookClosedSeries(int seat, std::int32_t amount) {
     const int seriesMode = settings->tableMode;
     if (!IsSeriesOverByOptions(gameListHandle, GetSeriesEndRule(), seriesMode)) {
-        if ((seriesMode != kTableModeLeague && seriesMode != kTableModeTournament) || stakeState == -1)
+        if ((seriesMode != kTableModeLeague && seriesMode != kTableModeTournament) ||
+            stakeState == -1)
             return true;
     }
-    if (seat == 0 && stakeState == 1) AddCash(*settings, amount);
+    if (seat == 0 && stakeState == 1)
+        AddCash(*settings, amount);
     return true;
 }
 
 bool FourSeatController::BookPubCash(int seat, std::int32_t amount, bool useSeriesTotal) {
-    if (!gStoryMode || !settings) return true;
-    if (IsOpenSeries()) return BookOpenSeries(seat, useSeriesTotal);
+    if (!gStoryMode || !settings)
+        return true;
+    if (IsOpenSeries())
+        return BookOpenSeries(seat, useSeriesTotal);
     return BookClosedSeries(seat, amount);
 }
 
@@ -292,21 +352,28 @@ bool FourSeatController::BookPubCash(int seat, std::int32_t amount, bool useSeri
 // penalty of leaving at the deal; during play the game is given up, settled and listed, and
 // that game is booked. A game that could not be listed books nothing, never the game before it.
 bool FourSeatController::SettleLeavingGame(int seat) {
-    if (!gameListHandle) return true;
+    if (!gameListHandle)
+        return true;
     const std::int32_t before = GameListHead(gameListHandle)->count;
     AwardRemainingPoints(0, false);
     EndGame(0, 1);
-    if (!gameListHandle || GameListHead(gameListHandle)->count == before) return true;
+    if (!gameListHandle || GameListHead(gameListHandle)->count == before)
+        return true;
     return BookPubCash(seat, 0, false);
 }
 
-bool FourSeatController::SettlePubEvent(int seat, int tablePhase, int roomNumber, std::int32_t amount) {
-    if (roomNumber < 2 || roomNumber > 8) return true;
+bool FourSeatController::SettlePubEvent(int seat, int tablePhase, int roomNumber,
+                                        std::int32_t amount) {
+    if (roomNumber < 2 || roomNumber > 8)
+        return true;
     const bool openSeries = IsOpenSeries();
-    const bool leavingBeforePlay = (tablePhase == 2 || tablePhase == 3 || tablePhase == 6) && !playStarted;
+    const bool leavingBeforePlay =
+        (tablePhase == 2 || tablePhase == 3 || tablePhase == 6) && !playStarted;
     if ((tablePhase == 1 || leavingBeforePlay) && openSeries) {
-        if (!gameListHandle) return true;
-        GameListHead(gameListHandle)->totals[0] = IsDoppelkopf() ? kDoppelkopfLeavePenalty : kSchafkopfLeavePenalty;
+        if (!gameListHandle)
+            return true;
+        GameListHead(gameListHandle)->totals[0] =
+            IsDoppelkopf() ? kDoppelkopfLeavePenalty : kSchafkopfLeavePenalty;
         return BookPubCash(seat, 0, true);
     }
     if (tablePhase == 2 || tablePhase == 3 || tablePhase == 6)
@@ -323,16 +390,19 @@ void FourSeatController::WriteFirstRun(std::uint8_t* bytes) const {
     out.Bytes(dealtCards, kDeckPlaces);
     out.Bytes(hands, kDeckPlaces);
     out.I32(gameClock);
-    for (std::int16_t profile : seatProfiles) out.I16(profile);
-    for (std::int16_t value : {dealer, playStarted, gamesDealt, trickComplete, nextLeader, lastLeader})
-        out.I16(value);
-    for (std::int16_t count : soloCounts) out.I16(count);
+    for (std::int16_t profile : seatProfiles)
+        out.I16(profile);
     for (std::int16_t value :
-         {bockGamesLeft, claimMade, claimSeat, pointsStillOut, finalSoloRound, exchangeSeat, exchangeCount, room,
-          stakeState})
+         {dealer, playStarted, gamesDealt, trickComplete, nextLeader, lastLeader})
+        out.I16(value);
+    for (std::int16_t count : soloCounts)
+        out.I16(count);
+    for (std::int16_t value : {bockGamesLeft, claimMade, claimSeat, pointsStillOut, finalSoloRound,
+                               exchangeSeat, exchangeCount, room, stakeState})
         out.I16(value);
     out.Bytes(exchangeCards, 4);
-    for (std::int16_t value : {partnerSeat, throwInSeat, diamondAcesSeat, specialPairSeat, announceStop})
+    for (std::int16_t value :
+         {partnerSeat, throwInSeat, diamondAcesSeat, specialPairSeat, announceStop})
         out.I16(value);
     out.Zeros(kFirstRunSize - 160);
 }
@@ -357,24 +427,27 @@ void ReadFields(RunReader& in, FirstRun& run) {
     in.Bytes(run.dealtCards, kDeckPlaces);
     in.Bytes(run.hands, kDeckPlaces);
     run.gameClock = in.I32();
-    for (auto& profile : run.seatProfiles) profile = in.I16();
-    for (std::int16_t* field :
-         {&run.dealer, &run.playStarted, &run.gamesDealt, &run.trickComplete, &run.nextLeader, &run.lastLeader})
+    for (auto& profile : run.seatProfiles)
+        profile = in.I16();
+    for (std::int16_t* field : {&run.dealer, &run.playStarted, &run.gamesDealt, &run.trickComplete,
+                                &run.nextLeader, &run.lastLeader})
         *field = in.I16();
-    for (auto& count : run.soloCounts) count = in.I16();
-    for (std::int16_t* field : {&run.bockGamesLeft, &run.claimMade, &run.claimSeat, &run.pointsStillOut,
-                                &run.finalSoloRound, &run.exchangeSeat, &run.exchangeCount, &run.room,
-                                &run.stakeState})
+    for (auto& count : run.soloCounts)
+        count = in.I16();
+    for (std::int16_t* field :
+         {&run.bockGamesLeft, &run.claimMade, &run.claimSeat, &run.pointsStillOut,
+          &run.finalSoloRound, &run.exchangeSeat, &run.exchangeCount, &run.room, &run.stakeState})
         *field = in.I16();
     in.Bytes(run.exchangeCards, 4);
-    for (std::int16_t* field :
-         {&run.partnerSeat, &run.throwInSeat, &run.diamondAcesSeat, &run.specialPairSeat, &run.announceStop})
+    for (std::int16_t* field : {&run.partnerSeat, &run.throwInSeat, &run.diamondAcesSeat,
+                                &run.specialPairSeat, &run.announceStop})
         *field = in.I16();
 }
 
 bool AreCards(const std::uint8_t* cards, int count) {
     for (int i = 0; i < count; ++i)
-        if (cards[i] > kNeverDealt) return false;
+        if (cards[i] > kNeverDealt)
+            return false;
     return true;
 }
 
@@ -382,16 +455,22 @@ bool IsSoundRun(const FirstRun& run) {
     if (!AreCards(run.dealtCards, kDeckPlaces) || !AreCards(run.hands, kDeckPlaces) ||
         !AreCards(run.exchangeCards, 4))
         return false;
-    if (run.dealer < 0 || run.dealer >= kTableSeats) return false;
-    for (int seat : {run.nextLeader, run.lastLeader, run.claimSeat, run.exchangeSeat, run.partnerSeat,
-                     run.throwInSeat, run.diamondAcesSeat, run.specialPairSeat})
-        if (!IsSeatOrNone(seat)) return false;
-    for (int count : {run.gamesDealt, run.bockGamesLeft, run.pointsStillOut, run.exchangeCount, run.room})
-        if (count < 0) return false;
+    if (run.dealer < 0 || run.dealer >= kTableSeats)
+        return false;
+    for (int seat : {run.nextLeader, run.lastLeader, run.claimSeat, run.exchangeSeat,
+                     run.partnerSeat, run.throwInSeat, run.diamondAcesSeat, run.specialPairSeat})
+        if (!IsSeatOrNone(seat))
+            return false;
+    for (int count :
+         {run.gamesDealt, run.bockGamesLeft, run.pointsStillOut, run.exchangeCount, run.room})
+        if (count < 0)
+            return false;
     for (int count : run.soloCounts)
-        if (count < 0) return false;
+        if (count < 0)
+            return false;
     for (int profile : run.seatProfiles)
-        if (profile < 0) return false;
+        if (profile < 0)
+            return false;
     return run.exchangeCount <= 4;
 }
 
@@ -401,7 +480,8 @@ bool FourSeatController::ReadFirstRun(const std::uint8_t* bytes) {
     FirstRun run{};
     RunReader in(bytes);
     ReadFields(in, run);
-    if (!IsSoundRun(run)) return false;
+    if (!IsSoundRun(run))
+        return false;
     std::memcpy(dealtCards, run.dealtCards, kDeckPlaces);
     std::memcpy(hands, run.hands, kDeckPlaces);
     // A clock that reads negative (a file from another writer) starts again from 0.

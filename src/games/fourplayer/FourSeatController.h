@@ -5,10 +5,10 @@
 
 #include <cstdint>
 
+#include "engine/CardCodes.h"
 #include "games/fourplayer/GameController.h"
 #include "games/fourplayer/GameList.h"
 #include "games/fourplayer/SeriesEnd.h"
-#include "engine/CardCodes.h"
 #include "platform/Handles.h"
 
 inline constexpr int kTableSeats = 4;
@@ -18,7 +18,7 @@ inline constexpr std::uint8_t kNeverDealt = 33; // a place not filled since the 
 inline constexpr int kFirstRunSize = 204;
 
 class FourSeatController : public GameController {
-public:
+  public:
     ~FourSeatController() override;
 
     void NewDeal(bool keepCards) override;
@@ -117,7 +117,7 @@ public:
     std::uint8_t restClaimed = 0;
     std::uint8_t countsStatistics = 0;
 
-protected:
+  protected:
     bool IsTableSeat(int seat) const { return seat >= 0 && seat < kTableSeats; }
     int DeckPlaceCount() const { return kTableSeats * handRowWidth; }
     // The first computer seat before the human that has not played to the current trick, or -1.

@@ -13,10 +13,11 @@ struct SettingsBody;
 // Seats 0 to 5 name the six name slots of the settings (0 the human, 1 to 3 the computer
 // players, two further names).
 inline constexpr int kNameSeatCount = 6;
-inline constexpr int kNameTextSize = 256; // bytes of a name buffer, its terminator or length byte included
+inline constexpr int kNameTextSize =
+    256; // bytes of a name buffer, its terminator or length byte included
 
 class GameController : public RootObject {
-public:
+  public:
     virtual void Init(SettingsBody* settings);
     // Length-prefixed (first byte the length) and NUL-terminated names of seat 0 to 5. A seat
     // outside 0 to 5 is refused with "Programming error: ^1" / "Play 1" and nothing is copied.
@@ -79,7 +80,7 @@ public:
     SettingsBody* settings = nullptr;
     std::uint32_t stopwatchSeconds = 0; // seconds count at the last stopwatch reading
 
-protected:
+  protected:
     // The settings' name slot for a seat (after the seat 2/3 swap), or null after the refusal.
     char* NameSlot(int seat, bool refuse);
 };

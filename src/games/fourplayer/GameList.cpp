@@ -6,23 +6,29 @@ namespace {
 
 constexpr std::int32_t kAllPassedBit = 0x8000;
 
-bool IsSeat(int seat) { return seat >= 0 && seat < kListSeats; }
+bool IsSeat(int seat) {
+    return seat >= 0 && seat < kListSeats;
+}
 
 // Books a gain (or, negative, a loss) of a seat into its record value and its total.
 void Book(GameListHeader& header, GameRecord& record, int seat, int amount) {
-    if (!IsSeat(seat)) return;
+    if (!IsSeat(seat))
+        return;
     record.values[seat] = static_cast<std::int16_t>(record.values[seat] + amount);
     header.totals[seat] += amount;
 }
 
-int ItemKind(const BillItem& item) { return item.kind & kBillKindMask; }
+int ItemKind(const BillItem& item) {
+    return item.kind & kBillKindMask;
+}
 
 // A no-trick item: the first listed seat gains the value; the seats that took no trick lose
 // it, once for the run of such items.
 void ScoreNoTrickItem(GameListHeader& header, GameRecord& record, const GameBill& bill, int index) {
     const int value = bill.items[index].value;
     Book(header, record, bill.listedSeats[0], value);
-    if (index > 0 && ItemKind(bill.items[index - 1]) == kBillNoTrick) return;
+    if (index > 0 && ItemKind(bill.items[index - 1]) == kBillNoTrick)
+        return;
     Book(header, record, bill.listedSeats[1], -value);
     Book(header, record, bill.listedSeats[2], -value);
 }
@@ -34,25 +40,31 @@ void ScoreSharedItem(GameListHeader& header, GameRecord& record, const GameBill&
     const bool perOpponent = bill.perOpponent == 1;
     Book(header, record, first, perOpponent ? 3 * value : value);
     for (int seat = 0; seat < kListSeats; ++seat)
-        if (seat != first) Book(header, record, seat, perOpponent ? -value : -(value / 3));
+        if (seat != first)
+            Book(header, record, seat, perOpponent ? -value : -(value / 3));
 }
 
 int ClampedItemCount(const GameBill& bill) {
-    if (bill.itemCount < 0) return 0;
+    if (bill.itemCount < 0)
+        return 0;
     return bill.itemCount > kBillMaxItems ? kBillMaxItems : bill.itemCount;
 }
 
 } // namespace
 
 bool IsGameListSound(Handle list) {
-    if (!list) return false;
+    if (!list)
+        return false;
     const std::int32_t size = GetHandleSize(list);
-    if (size < kGameListHeaderSize) return false;
+    if (size < kGameListHeaderSize)
+        return false;
     const std::int32_t count = GameListHead(list)->count;
     return count >= 0 && count < (size / kGameRecordSize) && size == GameListSize(count);
 }
 
-GameListHeader* GameListHead(Handle list) { return static_cast<GameListHeader*>(list); }
+GameListHeader* GameListHead(Handle list) {
+    return static_cast<GameListHeader*>(list);
+}
 
 GameRecord* GameListRecord(Handle list, int index) {
     auto* bytes = static_cast<std::uint8_t*>(list);
@@ -60,13 +72,15 @@ GameRecord* GameListRecord(Handle list, int index) {
 }
 
 GameRecord* LastGameRecord(Handle list) {
-    if (!list || GameListHead(list)->count <= 0) return nullptr;
+    if (!list || GameListHead(list)->count <= 0)
+        return nullptr;
     return GameListRecord(list, GameListHead(list)->count - 1);
 }
 
 Handle ResetGameList(Handle list) {
     Handle fresh = list ? SetHandleSize(list, GameListSize(0)) : NewHandle(GameListSize(0));
-    if (!fresh) return list;
+    if (!fresh)
+        return list;
     std::memset(fresh, 0, GameListSize(0));
     return fresh;
 }
@@ -74,7 +88,8 @@ Handle ResetGameList(Handle list) {
 bool AppendGameRecord(Handle* list, const GameRecord& record) {
     const std::int32_t count = GameListHead(*list)->count;
     Handle grown = SetHandleSize(*list, GameListSize(count + 1));
-    if (!grown) return false;
+    if (!grown)
+        return false;
     *list = grown;
     std::memcpy(GameListRecord(grown, count), &record, sizeof record);
     std::memset(GameListRecord(grown, count + 1), 0, kGameRecordSize);
@@ -84,9 +99,11 @@ bool AppendGameRecord(Handle* list, const GameRecord& record) {
 
 bool RemoveLastGameRecord(Handle* list) {
     const std::int32_t count = GameListHead(*list)->count;
-    if (count <= 0) return false;
+    if (count <= 0)
+        return false;
     Handle shrunk = SetHandleSize(*list, GameListSize(count - 1));
-    if (!shrunk) return false;
+    if (!shrunk)
+        return false;
     *list = shrunk;
     GameListHead(shrunk)->count = count - 1;
     std::memset(GameListRecord(shrunk, count - 1), 0, kGameRecordSize);
@@ -95,7 +112,8 @@ bool RemoveLastGameRecord(Handle* list) {
 
 bool IsListedSeat(const GameRecord& record, int seat) {
     for (std::int16_t listed : record.listedSeats)
-        if (listed >= 0 && listed == seat) return true;
+        if (listed >= 0 && listed == seat)
+            return true;
     return false;
 }
 
@@ -126,8 +144,10 @@ void ScoreByItems(GameListHeader& header, GameRecord& record, const GameBill& bi
         else if (kind != kBillPot)
             ScoreSharedItem(header, record, bill, bill.items[index].value);
     }
-    if (!bock) return;
-    for (int seat = 0; seat < kListSeats; ++seat) Book(header, record, seat, record.values[seat]);
+    if (!bock)
+        return;
+    for (int seat = 0; seat < kListSeats; ++seat)
+        Book(header, record, seat, record.values[seat]);
 }
 
 bool IsItemScoredRecord(const GameRecord& record) {
@@ -135,9 +155,11 @@ bool IsItemScoredRecord(const GameRecord& record) {
 }
 
 void BookRecordPot(GameListHeader& header, const GameRecord& record) {
-    if (!record.potBooked) return;
+    if (!record.potBooked)
+        return;
     for (int seat = 0; seat < kListSeats; ++seat)
-        if (record.potSeat == -1 || record.potSeat == seat) header.totals[seat] += record.potAmount;
+        if (record.potSeat == -1 || record.potSeat == seat)
+            header.totals[seat] += record.potAmount;
 }
 
 void UnbookGameRecord(GameListHeader& header, const GameRecord& record) {
@@ -146,7 +168,8 @@ void UnbookGameRecord(GameListHeader& header, const GameRecord& record) {
         header.totals[seat] -= record.values[seat];
         if (record.potBooked && (record.potSeat == -1 || record.potSeat == seat))
             header.totals[seat] -= record.potAmount;
-        if (!countsWonLost) continue;
+        if (!countsWonLost)
+            continue;
         if (IsListedSeat(record, seat))
             header.won[seat] -= 1;
         else

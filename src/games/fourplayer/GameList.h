@@ -29,21 +29,21 @@ struct ListCapture {
 inline constexpr std::int16_t kNoPotSeat = -2;
 
 struct GameRecord {
-    std::int32_t suit;            // trump or called suit; 255 when all passed
-    std::int32_t word;            // GameTypeWord of the game played
+    std::int32_t suit;                 // trump or called suit; 255 when all passed
+    std::int32_t word;                 // GameTypeWord of the game played
     std::uint8_t profiles[kListSeats]; // low byte of each seat's PlayerProfileCode
-    std::int16_t cardPoints;      // of the winning party
+    std::int16_t cardPoints;           // of the winning party
     std::int16_t perOpponent;
-    std::int16_t bock;            // 1 for a bock game
+    std::int16_t bock;               // 1 for a bock game
     std::int16_t values[kListSeats]; // tariff units, positive won
-    std::int16_t listedSeats[3];  // the winning party, -1 for an empty entry
+    std::int16_t listedSeats[3];     // the winning party, -1 for an empty entry
     std::int16_t dealer;
     std::int16_t seatPoints[kListSeats];
     std::int16_t captureCount;
     ListCapture captures[kListCaptures];
-    std::int16_t potBooked;       // Schafkopf; 0 in Doppelkopf
-    std::int16_t potSeat;         // Schafkopf; -2 in Doppelkopf
-    std::int16_t potAmount;       // Schafkopf; 0 in Doppelkopf
+    std::int16_t potBooked; // Schafkopf; 0 in Doppelkopf
+    std::int16_t potSeat;   // Schafkopf; -2 in Doppelkopf
+    std::int16_t potAmount; // Schafkopf; 0 in Doppelkopf
     std::int16_t itemCount;
     BillItem items[kBillMaxItems];
 };

@@ -30,8 +30,6 @@ bool SchafkopfCardPlay::FollowTrumpLeadOpen(int) {
     return false;
 }
 
-
 bool SchafkopfCardPlay::PlayVoidWithTrump(int, bool, int, int) {
     return false;
 }
-

@@ -12,7 +12,8 @@ inline constexpr std::int32_t kSeriesEndTarget = 4;
 inline constexpr std::int32_t kSeriesEndGames = 8;
 
 struct SeriesEndRule {
-    std::int32_t rule = kSeriesEndNever; // 1 never, 4 a seat's total reaches target, 8 after gameCount games
+    std::int32_t rule =
+        kSeriesEndNever; // 1 never, 4 a seat's total reaches target, 8 after gameCount games
     std::int32_t gameCount = 0;
     std::int32_t target = 0;
 };

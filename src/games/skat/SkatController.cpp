@@ -1,5 +1,7 @@
 #include "games/skat/SkatController.h"
 
-void SkatController::ApplySettings(SettingsBody* gameSettings) { settings = gameSettings; }
+void SkatController::ApplySettings(SettingsBody* gameSettings) {
+    settings = gameSettings;
+}
 
 void SkatController::ResetScoreList() {}

@@ -7,9 +7,9 @@
 #include "platform/Handles.h"
 
 class SkatController : public GameController {
-public:
-    void ApplySettings(SettingsBody* settings) override;  // seat strategies, bid values
+  public:
+    void ApplySettings(SettingsBody* settings) override; // seat strategies, bid values
     virtual void ResetScoreList();
 
-    Handle listHandle = nullptr;  // the score list; none until games are kept
+    Handle listHandle = nullptr; // the score list; none until games are kept
 };

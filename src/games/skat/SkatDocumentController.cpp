@@ -2,7 +2,8 @@
 
 SkatDocumentController* gSkatGame = nullptr;
 
-void SkatDocumentController::AttachDocument(SettingsBody* gameSettings, GameDocumentWin* gameDocument, int) {
+void SkatDocumentController::AttachDocument(SettingsBody* gameSettings,
+                                            GameDocumentWin* gameDocument, int) {
     settings = gameSettings;
     document = gameDocument;
 }

@@ -6,7 +6,7 @@
 class GameDocumentWin;
 
 class SkatDocumentController : public SkatController {
-public:
+  public:
     virtual void AttachDocument(SettingsBody* settings, GameDocumentWin* document, int zero);
 
     GameDocumentWin* document = nullptr;

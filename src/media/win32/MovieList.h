@@ -5,11 +5,11 @@
 #include "platform/RootObject.h"
 
 class MovieList : public RootObject {
-public:
+  public:
     int movieCount = 0;
 };
 
 extern MovieList* gMovieList;
 
-void StopAllMovies();                // stops and disposes every running scene movie
-void ServiceMovies(void* window);    // gives the running movies of the window their time
+void StopAllMovies();             // stops and disposes every running scene movie
+void ServiceMovies(void* window); // gives the running movies of the window their time

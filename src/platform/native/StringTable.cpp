@@ -19,7 +19,7 @@ constexpr StringEntry kStringTable[] = {
 // As on Windows: at most 253 characters and the NUL.
 constexpr std::size_t kLongestText = 253;
 
-}  // namespace
+} // namespace
 
 // An id without an entry gives "".
 void GetIndString(char* buffer, std::int16_t list, std::int16_t index) {

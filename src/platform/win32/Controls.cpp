@@ -12,13 +12,14 @@ enum class ControlKind { Combo, HorizontalScroll, VerticalScroll, Wrong };
 
 struct DecodedControl {
     ControlKind kind;
-    HWND window;  // the slot's window for a scroll bar
-    int bar;      // SB_HORZ or SB_VERT
+    HWND window; // the slot's window for a scroll bar
+    int bar;     // SB_HORZ or SB_VERT
 };
 
 // Range-checked: only the 18 slots' scroll bars and combo ids 0 to 999 are controls.
 DecodedControl Decode(ControlRef ref) {
-    if (ref >= 0 && ref < kComboRefLimit) return {ControlKind::Combo, nullptr, 0};
+    if (ref >= 0 && ref < kComboRefLimit)
+        return {ControlKind::Combo, nullptr, 0};
     if (ref >= kHorizontalScrollRef && ref < kHorizontalScrollRef + kWindowSlotCount) {
         return {ControlKind::HorizontalScroll, gWindowSlots[ref - kHorizontalScrollRef], SB_HORZ};
     }
@@ -32,7 +33,7 @@ LRESULT SendCombo(ControlRef ref, UINT message, WPARAM wParam = 0) {
     return SendDlgItemMessageA(gPortWindow, ref, message, wParam, 0);
 }
 
-}  // namespace
+} // namespace
 
 std::int32_t GetControlValue(ControlRef ref) {
     DecodedControl control = Decode(ref);
@@ -82,7 +83,8 @@ std::int32_t GetControlMaximum(ControlRef ref) {
 
 void SetControlMaximum(ControlRef ref, std::int32_t max) {
     DecodedControl control = Decode(ref);
-    if (control.kind == ControlKind::HorizontalScroll || control.kind == ControlKind::VerticalScroll) {
+    if (control.kind == ControlKind::HorizontalScroll ||
+        control.kind == ControlKind::VerticalScroll) {
         SetScrollRange(control.window, control.bar, 0, max, FALSE);
     } else {
         SysBeep(1);

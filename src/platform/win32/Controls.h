@@ -6,9 +6,9 @@
 
 using ControlRef = std::int16_t;
 
-inline constexpr ControlRef kComboRefLimit = 1000;  // 0 to 999: combo-box item ids
-inline constexpr ControlRef kHorizontalScrollRef = 0x800;  // + window slot
-inline constexpr ControlRef kVerticalScrollRef = 0x400;    // + window slot
+inline constexpr ControlRef kComboRefLimit = 1000;        // 0 to 999: combo-box item ids
+inline constexpr ControlRef kHorizontalScrollRef = 0x800; // + window slot
+inline constexpr ControlRef kVerticalScrollRef = 0x400;   // + window slot
 
 // Combo values are 1-based. A reference that is none of the above shows "wrong ctl:" and
 // answers -1.

@@ -14,17 +14,20 @@ HWND Item(HWND dialog, int item) {
 bool MoveItem(HWND dialog, int item, int h, int v) {
     HWND control = Item(dialog, item);
     RECT frame;
-    if (!GetWindowRect(control, &frame)) return false;
-    return MoveWindow(control, h, v, frame.right - frame.left, frame.bottom - frame.top, TRUE) != FALSE;
+    if (!GetWindowRect(control, &frame))
+        return false;
+    return MoveWindow(control, h, v, frame.right - frame.left, frame.bottom - frame.top, TRUE) !=
+           FALSE;
 }
 
 bool OffsetItemBy(HWND dialog, int item, int dh, int dv) {
     RECT frame;
-    if (!GetWindowRect(Item(dialog, item), &frame)) return false;
+    if (!GetWindowRect(Item(dialog, item), &frame))
+        return false;
     return MoveItem(dialog, item, frame.left + dh, frame.top + dv);
 }
 
-}  // namespace
+} // namespace
 
 void SetItemText(HWND dialog, const char* text, int item) {
     SetDlgItemTextA(dialog, static_cast<std::int16_t>(item), text);
@@ -43,7 +46,8 @@ char* GetItemText(HWND dialog, char* buffer, int item) {
 }
 
 void SelectItemText(HWND dialog, int item, int start, int end) {
-    SendMessageA(Item(dialog, item), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+    SendMessageA(Item(dialog, item), EM_SETSEL, static_cast<WPARAM>(start),
+                 static_cast<LPARAM>(end));
 }
 
 void EnableItem(HWND dialog, int item) {
@@ -89,7 +93,8 @@ void InvalItem(HWND dialog, int item) {
 
 void RedrawItem(HWND dialog, int item) {
     HWND control = Item(dialog, item);
-    if (!IsWindowVisible(control)) return;
+    if (!IsWindowVisible(control))
+        return;
     InvalidateRect(dialog, nullptr, FALSE);
     UpdateWindow(control);
 }
@@ -103,7 +108,8 @@ void GetItemScreenRect(HWND dialog, int item, RECT* rect) {
 }
 
 void GetItemRect(HWND dialog, int item, RECT* rect) {
-    if (!GetWindowRect(Item(dialog, item), rect)) SysBeep(1);
+    if (!GetWindowRect(Item(dialog, item), rect))
+        SysBeep(1);
 }
 
 void GetItemRectInTable(HWND dialog, int item, RECT* rect) {
@@ -118,7 +124,8 @@ void GetItemRectInClient(HWND window, int item, RECT* rect) {
 }
 
 void MoveItemTo(HWND dialog, int item, int h, int v) {
-    if (!MoveItem(dialog, item, h, v)) SysBeep(1);
+    if (!MoveItem(dialog, item, h, v))
+        SysBeep(1);
 }
 
 void OffsetItem(HWND dialog, int item, int dh, int dv) {
@@ -126,7 +133,8 @@ void OffsetItem(HWND dialog, int item, int dh, int dv) {
 }
 
 void OffsetItemChecked(HWND dialog, int item, int dh, int dv) {
-    if (!OffsetItemBy(dialog, item, dh, dv)) SysBeep(1);
+    if (!OffsetItemBy(dialog, item, dh, dv))
+        SysBeep(1);
 }
 
 int FindButtonAt(HWND, int, int, int*) {

@@ -7,13 +7,13 @@
 
 void SetItemText(HWND dialog, const char* text, int item);
 void SetItemTextFromList(HWND dialog, int item, std::int16_t list, std::int16_t index);
-char* GetItemText(HWND dialog, char* buffer, int item);  // buffer of 256 bytes
+char* GetItemText(HWND dialog, char* buffer, int item); // buffer of 256 bytes
 void SelectItemText(HWND dialog, int item, int start, int end);
 void EnableItem(HWND dialog, int item);
 void DisableItem(HWND dialog, int item);
 void SetItemEnabled(HWND dialog, int item, bool flag);
 bool IsItemEnabled(HWND dialog, int item);
-bool IsItemActive(HWND dialog, int item);  // visible and enabled
+bool IsItemActive(HWND dialog, int item); // visible and enabled
 void CheckItem(HWND dialog, int item, bool flag);
 bool IsItemChecked(HWND dialog, int item);
 void HideItem(HWND dialog, int item);

@@ -30,7 +30,7 @@ template <class Draw> void WithPen(COLORREF color, int mixMode, Draw draw) {
     DeleteObject(pen);
 }
 
-}  // namespace
+} // namespace
 
 void MoveTo(int h, int v) {
     gPenLocation = {Coordinate(h), Coordinate(v)};
@@ -83,7 +83,8 @@ void GetForeColor(HWND, ColorRecord* color) {
 }
 
 void SetRGB(ColorRecord* color, int red, int green, int blue) {
-    *color = {static_cast<std::int16_t>(red), static_cast<std::int16_t>(green), static_cast<std::int16_t>(blue)};
+    *color = {static_cast<std::int16_t>(red), static_cast<std::int16_t>(green),
+              static_cast<std::int16_t>(blue)};
 }
 
 void SetPt(MacPoint* point, int h, int v) {

@@ -15,18 +15,18 @@ struct PenLocation {
 };
 
 extern PenLocation gPenLocation;
-extern std::int16_t gPenSize;  // 1 at start
-extern COLORREF gForeColor;    // line colour of LineToWithPen
-extern COLORREF gFrameColor;   // frame colour of thick frames; black
-extern HBRUSH gBackgroundBrush;  // the light grey of the program's backgrounds
+extern std::int16_t gPenSize;   // 1 at start
+extern COLORREF gForeColor;     // line colour of LineToWithPen
+extern COLORREF gFrameColor;    // frame colour of thick frames; black
+extern HBRUSH gBackgroundBrush; // the light grey of the program's backgrounds
 inline constexpr COLORREF kBackgroundColor = RGB(239, 239, 239);
 
 void MoveTo(int h, int v);
-void DrawLineTo(int h, int v);     // with the context's current pen
-void LineToWithPen(int h, int v);  // with a pen of gPenSize and gForeColor
-void PenSize(int width, int height);  // height is not used
-int PaintRect(const RECT* rect);      // black
-int EraseRect(const RECT* rect);      // white
+void DrawLineTo(int h, int v);       // with the context's current pen
+void LineToWithPen(int h, int v);    // with a pen of gPenSize and gForeColor
+void PenSize(int width, int height); // height is not used
+int PaintRect(const RECT* rect);     // black
+int EraseRect(const RECT* rect);     // white
 int FillRectBackground(const RECT* rect);
 // Pen size 1: a one-pixel black frame. Any other size: an XOR rectangle that inverts the
 // inside and leaves the band; drawn twice it restores the screen (the drag outline).

@@ -34,13 +34,16 @@ int CALLBACK CollectFontFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD, 
     std::memcpy(name.data(), font->lfFaceName, sizeof font->lfFaceName);
     name.back() = '\0';
     state->familyNames.push_back(name);
-    if (std::strcmp(font->lfFaceName, "Courier New") == 0) state->courierNew = *font;
-    if (std::strcmp(font->lfFaceName, "Arial") == 0) state->arial = *font;
+    if (std::strcmp(font->lfFaceName, "Courier New") == 0)
+        state->courierNew = *font;
+    if (std::strcmp(font->lfFaceName, "Arial") == 0)
+        state->arial = *font;
     return 1;
 }
 
 void NameOnly(LOGFONTA& font, const char* face) {
-    if (font.lfFaceName[0] != '\0') return;
+    if (font.lfFaceName[0] != '\0')
+        return;
     font = LOGFONTA{};
     font.lfCharSet = DEFAULT_CHARSET;
     std::strcpy(font.lfFaceName, face);
@@ -63,7 +66,7 @@ int CellTop() {
     return gPenLocation.v - GetTextSize() + 3;
 }
 
-}  // namespace
+} // namespace
 
 FontState* CollectFontFamilies(HDC dc) {
     std::int32_t count = 0;
@@ -79,24 +82,30 @@ FontState* CollectFontFamilies(HDC dc) {
 }
 
 void DropPortFont(PortEntry& entry) {
-    if (!entry.fontObject) return;
-    if (entry.dc) SelectObject(entry.dc, DefaultFont());
+    if (!entry.fontObject)
+        return;
+    if (entry.dc)
+        SelectObject(entry.dc, DefaultFont());
     DeleteObject(entry.fontObject);
-    if (gFontState && gFontState->currentFont == entry.fontObject) gFontState->currentFont = nullptr;
+    if (gFontState && gFontState->currentFont == entry.fontObject)
+        gFontState->currentFont = nullptr;
     entry.fontObject = nullptr;
 }
 
 void ReleaseLooseFont(HDC dc) {
-    if (!sLoose.font || sLoose.dc != dc) return;
+    if (!sLoose.font || sLoose.dc != dc)
+        return;
     SelectObject(sLoose.dc, DefaultFont());
     DeleteObject(sLoose.font);
-    if (gFontState && gFontState->currentFont == sLoose.font) gFontState->currentFont = nullptr;
+    if (gFontState && gFontState->currentFont == sLoose.font)
+        gFontState->currentFont = nullptr;
     sLoose = {};
 }
 
 void DisposeFonts() {
     ReleaseLooseFont(sLoose.dc);
-    for (int i = 0; i < gPortTable.count; ++i) DropPortFont(gPortTable.entries[i]);
+    for (int i = 0; i < gPortTable.count; ++i)
+        DropPortFont(gPortTable.entries[i]);
     delete gFontState;
     gFontState = nullptr;
     gFontChanged = 1;
@@ -104,7 +113,8 @@ void DisposeFonts() {
 
 void TextFont(int number) {
     gFontChanged = 1;
-    if (!gFontState) return;
+    if (!gFontState)
+        return;
     if (number == kFontCourierNew) {
         TakeFace(gFontState->courierNew);
     } else if (number == kFontArial) {
@@ -116,14 +126,16 @@ void TextFont(int number) {
 
 void TextSize(int size) {
     gFontChanged = 1;
-    if (!gFontState) return;
+    if (!gFontState)
+        return;
     gFontState->current.lfHeight = size + 4 + (size < 10 ? 1 : 0);
     gFontState->current.lfWidth = 0;
 }
 
 void TextFace(int style) {
     gFontChanged = 1;
-    if (!gFontState) return;
+    if (!gFontState)
+        return;
     LOGFONTA& current = gFontState->current;
     current.lfWeight = (style & kStyleBold) ? FW_BOLD : FW_DONTCARE;
     current.lfItalic = (style & kStyleItalic) ? 1 : 0;
@@ -136,22 +148,27 @@ int GetTextSize() {
 }
 
 void ApplyPendingFont(HDC dc) {
-    if (!gFontChanged || !gFontState || !dc) return;
+    if (!gFontChanged || !gFontState || !dc)
+        return;
     gFontChanged = 0;
     HFONT font = CreateFontIndirectA(&gFontState->current);
-    if (!font) return;
+    if (!font)
+        return;
     SelectObject(dc, font);
     HFONT* owner = nullptr;
     for (int i = 0; i < gPortTable.count && !owner; ++i) {
         PortEntry& entry = gPortTable.entries[i];
-        if (entry.window && entry.dc == dc) owner = &entry.fontObject;
+        if (entry.window && entry.dc == dc)
+            owner = &entry.fontObject;
     }
     if (!owner) {
-        if (sLoose.dc != dc) ReleaseLooseFont(sLoose.dc);
+        if (sLoose.dc != dc)
+            ReleaseLooseFont(sLoose.dc);
         sLoose.dc = dc;
         owner = &sLoose.font;
     }
-    if (*owner) DeleteObject(*owner);  // selected nowhere else: it was made for dc alone
+    if (*owner)
+        DeleteObject(*owner); // selected nowhere else: it was made for dc alone
     *owner = font;
     gFontState->currentFont = font;
     SetBkMode(dc, TRANSPARENT);
@@ -160,9 +177,11 @@ void ApplyPendingFont(HDC dc) {
 
 int StringWidth(const char* text) {
     ApplyPendingFont(gPortDC);
-    if (text[0] == 'p') ++text;
+    if (text[0] == 'p')
+        ++text;
     SIZE size = {};
-    if (!GetTextExtentPoint32A(gPortDC, text, static_cast<int>(std::strlen(text)), &size)) return 0;
+    if (!GetTextExtentPoint32A(gPortDC, text, static_cast<int>(std::strlen(text)), &size))
+        return 0;
     return size.cx;
 }
 
@@ -199,7 +218,7 @@ void DrawInRect(const char* text, const RECT* rect, UINT format) {
     gPenLocation.h = static_cast<std::int16_t>(gPenLocation.h + (rect->right - rect->left));
 }
 
-}  // namespace
+} // namespace
 
 void DrawTextInRect(const char* text, const RECT* rect) {
     DrawInRect(text, rect, DT_SINGLELINE | DT_BOTTOM);

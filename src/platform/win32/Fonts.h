@@ -11,15 +11,15 @@
 
 struct FontState {
     std::int32_t familyCount;
-    HFONT currentFont;  // the font object made last (owned by the port it was made for)
-    LOGFONTA current;   // the description drawing uses
-    LOGFONTA courierNew;  // font number 0
-    LOGFONTA arial;       // font number 3
-    std::vector<std::array<char, 32>> familyNames;  // every installed family
+    HFONT currentFont;   // the font object made last (owned by the port it was made for)
+    LOGFONTA current;    // the description drawing uses
+    LOGFONTA courierNew; // font number 0
+    LOGFONTA arial;      // font number 3
+    std::vector<std::array<char, 32>> familyNames; // every installed family
 };
 
-extern FontState* gFontState;  // made by InitToolbox
-extern std::uint8_t gFontChanged;  // the description changed since the last font was made
+extern FontState* gFontState;     // made by InitToolbox
+extern std::uint8_t gFontChanged; // the description changed since the last font was made
 
 inline constexpr std::int16_t kFontCourierNew = 0;
 inline constexpr std::int16_t kFontArial = 3;
@@ -31,7 +31,7 @@ inline constexpr int kStyleUnderline = 4;
 inline constexpr int kStyleStrikeOut = 8;
 
 void TextFont(int number);
-void TextSize(int size);  // cell height size + 4, one more below size 10
+void TextSize(int size); // cell height size + 4, one more below size 10
 void TextFace(int style);
 int GetTextSize();
 // Makes and selects the font when the description changed; every text operation runs it.
@@ -55,5 +55,5 @@ void DisposeFonts();
 // own, and a context no port caches (a paint handler's) owns one until EndDrawing. So no
 // font is deleted while another context still has it selected.
 struct PortEntry;
-void DropPortFont(PortEntry& entry);  // before the entry's context is released
-void ReleaseLooseFont(HDC dc);        // when dc, a context no port caches, is given up
+void DropPortFont(PortEntry& entry); // before the entry's context is released
+void ReleaseLooseFont(HDC dc);       // when dc, a context no port caches, is given up

@@ -8,7 +8,7 @@ MouseFlags gMouseFlags = {};
 
 namespace {
 
-HWND sMouseWindow = nullptr;  // the window whose procedure last saw a mouse message
+HWND sMouseWindow = nullptr; // the window whose procedure last saw a mouse message
 
 std::uint8_t IsDown(int key) {
     return (GetKeyState(key) & 0x8000) ? 1 : 0;
@@ -21,7 +21,7 @@ void RecordPosition(HWND window, LPARAM lParam) {
     sMouseWindow = window;
 }
 
-}  // namespace
+} // namespace
 
 LRESULT TrackInput(HWND window, UINT message, WPARAM, LPARAM lParam) {
     gKeyFlags.shift = IsDown(VK_SHIFT);
@@ -29,7 +29,8 @@ LRESULT TrackInput(HWND window, UINT message, WPARAM, LPARAM lParam) {
     gKeyFlags.ctrl = IsDown(VK_CONTROL);
     switch (message) {
     case WM_KEYDOWN:
-        for (int i = 0; i < 10; ++i) gKeyFlags.function[i] = IsDown(VK_F1 + i);
+        for (int i = 0; i < 10; ++i)
+            gKeyFlags.function[i] = IsDown(VK_F1 + i);
         break;
     case WM_INITDIALOG:
         gMouseFlags.leftDown = gMouseFlags.rightDown = 0;
@@ -48,12 +49,28 @@ LRESULT TrackInput(HWND window, UINT message, WPARAM, LPARAM lParam) {
         gMouseFlags.leftDoubleClick = gMouseFlags.rightDoubleClick = 0;
         RecordPosition(window, lParam);
         switch (message) {
-        case WM_LBUTTONDOWN: gMouseFlags.leftDown = 1; gMouseFlags.leftUp = 0; break;
-        case WM_LBUTTONUP: gMouseFlags.leftDown = 0; gMouseFlags.leftUp = 1; break;
-        case WM_LBUTTONDBLCLK: gMouseFlags.leftDoubleClick = 1; break;
-        case WM_RBUTTONDOWN: gMouseFlags.rightDown = 1; gMouseFlags.rightUp = 0; break;
-        case WM_RBUTTONUP: gMouseFlags.rightDown = 0; gMouseFlags.rightUp = 1; break;
-        default: gMouseFlags.rightDoubleClick = 1; break;
+        case WM_LBUTTONDOWN:
+            gMouseFlags.leftDown = 1;
+            gMouseFlags.leftUp = 0;
+            break;
+        case WM_LBUTTONUP:
+            gMouseFlags.leftDown = 0;
+            gMouseFlags.leftUp = 1;
+            break;
+        case WM_LBUTTONDBLCLK:
+            gMouseFlags.leftDoubleClick = 1;
+            break;
+        case WM_RBUTTONDOWN:
+            gMouseFlags.rightDown = 1;
+            gMouseFlags.rightUp = 0;
+            break;
+        case WM_RBUTTONUP:
+            gMouseFlags.rightDown = 0;
+            gMouseFlags.rightUp = 1;
+            break;
+        default:
+            gMouseFlags.rightDoubleClick = 1;
+            break;
         }
         break;
     default:

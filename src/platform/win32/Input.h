@@ -11,7 +11,7 @@
 struct KeyFlags {
     std::uint8_t shift;
     std::uint8_t ctrl;
-    std::uint8_t function[10];  // F1 to F10
+    std::uint8_t function[10]; // F1 to F10
 };
 
 struct MouseFlags {
@@ -21,8 +21,8 @@ struct MouseFlags {
     std::uint8_t rightUp;
     std::uint8_t leftDoubleClick;
     std::uint8_t rightDoubleClick;
-    std::int32_t h;  // client coordinates of the window that saw the mouse message;
-    std::int32_t v;  // negative left of or above it (a captured drag)
+    std::int32_t h; // client coordinates of the window that saw the mouse message;
+    std::int32_t v; // negative left of or above it (a captured drag)
 };
 
 extern KeyFlags gKeyFlags;
@@ -30,8 +30,8 @@ extern MouseFlags gMouseFlags;
 
 // Updates the flags; has no other effect. The answer is not used.
 LRESULT TrackInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-bool TakeMouseDown();  // the left press, consumed
-bool TakeMouseUp();    // the left release, consumed
+bool TakeMouseDown(); // the left press, consumed
+bool TakeMouseUp();   // the left release, consumed
 // Drag loops handle no messages between their calls, so these two read the real button
 // state and pointer position rather than the recorded flags.
 bool StillDown();

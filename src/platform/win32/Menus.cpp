@@ -19,6 +19,7 @@ void SetMenuItemChecked(HMENU menu, int id, bool flag) {
 
 void SetMenuItemEnabled(HMENU menu, int id, bool flag) {
     // Items below 100 are managed by their menus' own code.
-    if (id < 100) return;
+    if (id < 100)
+        return;
     EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (flag ? MF_ENABLED : MF_GRAYED));
 }

@@ -28,21 +28,26 @@ INT_PTR CALLBACK DrivenProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
         PostMessageA(dialog, DriveMessage(), 0, 0);
         return run->request->procedure(dialog, message, wParam, run->request->parameter);
     }
-    if (!run) run = sStartingRun;
-    if (!run) return FALSE;
+    if (!run)
+        run = sStartingRun;
+    if (!run)
+        return FALSE;
     if (message == DriveMessage()) {
         run->driver(dialog);
         return TRUE;
     }
-    if (message == WM_NCDESTROY) RemovePropA(dialog, kRunProperty);
+    if (message == WM_NCDESTROY)
+        RemovePropA(dialog, kRunProperty);
     return run->request->procedure(dialog, message, wParam, lParam);
 }
 
-}  // namespace
+} // namespace
 
 INT_PTR RunModalDialog(HWND parent, int templateId, DLGPROC procedure, LPARAM parameter) {
-    HINSTANCE module = parent ? reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)) : nullptr;
-    if (!module || !procedure) return -1;
+    HINSTANCE module =
+        parent ? reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)) : nullptr;
+    if (!module || !procedure)
+        return -1;
     ModalDialogRequest request = {parent, module, templateId, procedure, parameter};
     return sPresenter ? sPresenter(request) : ShowModalDialog(request);
 }
@@ -52,15 +57,15 @@ void SetModalDialogPresenter(ModalDialogPresenter presenter) {
 }
 
 INT_PTR ShowModalDialog(const ModalDialogRequest& request) {
-    return DialogBoxParamA(request.module, MAKEINTRESOURCEA(request.templateId), request.parent, request.procedure,
-                           request.parameter);
+    return DialogBoxParamA(request.module, MAKEINTRESOURCEA(request.templateId), request.parent,
+                           request.procedure, request.parameter);
 }
 
 INT_PTR ShowModalDialogDriven(const ModalDialogRequest& request, ModalDialogDriver driver) {
     DrivenRun run = {&request, std::move(driver)};
     sStartingRun = &run;
-    INT_PTR result = DialogBoxParamA(request.module, MAKEINTRESOURCEA(request.templateId), request.parent,
-                                     DrivenProcedure, 0);
+    INT_PTR result = DialogBoxParamA(request.module, MAKEINTRESOURCEA(request.templateId),
+                                     request.parent, DrivenProcedure, 0);
     sStartingRun = nullptr;
     return result;
 }

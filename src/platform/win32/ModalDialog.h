@@ -8,7 +8,7 @@
 
 struct ModalDialogRequest {
     HWND parent;
-    HINSTANCE module;  // the parent's module, which holds the template
+    HINSTANCE module; // the parent's module, which holds the template
     int templateId;
     DLGPROC procedure;
     LPARAM parameter;

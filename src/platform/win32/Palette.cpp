@@ -34,13 +34,15 @@ void MakePalette(LoadedBitmap resource) {
     if (colours == 0) {
         return;
     }
-    const auto* table = reinterpret_cast<const RGBQUAD*>(static_cast<const BYTE*>(resource.data) + header.biSize);
+    const auto* table =
+        reinterpret_cast<const RGBQUAD*>(static_cast<const BYTE*>(resource.data) + header.biSize);
     std::vector<BYTE> block(sizeof(LOGPALETTE) + colours * sizeof(PALETTEENTRY));
     auto* palette = reinterpret_cast<LOGPALETTE*>(block.data());
     palette->palVersion = 0x300;
     palette->palNumEntries = static_cast<WORD>(colours);
     for (int i = 0; i < colours; ++i) {
-        palette->palPalEntry[i] = {table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue, PC_RESERVED};
+        palette->palPalEntry[i] = {table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue,
+                                   PC_RESERVED};
     }
     gPalette = CreatePalette(palette);
 }

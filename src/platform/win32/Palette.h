@@ -9,8 +9,8 @@
 
 inline constexpr int kPaletteBitmapId = 1050;
 
-extern HPALETTE gPalette;        // null when none
-extern int gPaletteColourCount;  // entries of gPalette
+extern HPALETTE gPalette;       // null when none
+extern int gPaletteColourCount; // entries of gPalette
 
 // Only on a palette-based context: makes the palette from the program's bitmap id (false
 // when that bitmap is missing). Answers true without doing anything on any other device.

@@ -8,9 +8,9 @@
 
 namespace {
 
-inline constexpr std::uint32_t kInfoHeaderSize = sizeof(BITMAPINFOHEADER);  // 40
+inline constexpr std::uint32_t kInfoHeaderSize = sizeof(BITMAPINFOHEADER); // 40
 inline constexpr int kMaxColours = 256;
-inline constexpr LONG kMaxSide = 0x7fff;  // pictures are placed with 16-bit coordinates
+inline constexpr LONG kMaxSide = 0x7fff; // pictures are placed with 16-bit coordinates
 
 const BITMAPINFOHEADER& HeaderOf(LoadedBitmap resource) {
     return *static_cast<const BITMAPINFOHEADER*>(resource.data);
@@ -62,7 +62,7 @@ void CopyPicture(HDC dc, HBITMAP picture, int h, int v, bool withPalette) {
     DeleteDC(memory);
 }
 
-}  // namespace
+} // namespace
 
 int BitmapColourCount(const BITMAPINFOHEADER& header) {
     if (header.biClrUsed != 0) {
@@ -114,7 +114,8 @@ BitmapCheck CheckBitmapResource(LoadedBitmap resource) {
     if (bitsOffset > resource.size) {
         return kBitmapTruncated;
     }
-    const std::uint64_t rows = header.biHeight < 0 ? -std::int64_t(header.biHeight) : header.biHeight;
+    const std::uint64_t rows =
+        header.biHeight < 0 ? -std::int64_t(header.biHeight) : header.biHeight;
     const std::uint64_t stride = ((std::uint64_t(header.biWidth) * depth + 31) / 32) * 4;
     const std::uint64_t bitsSize = runLength ? header.biSizeImage : stride * rows;
     if (bitsSize == 0 || bitsOffset + bitsSize > resource.size) {

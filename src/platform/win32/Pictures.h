@@ -9,13 +9,13 @@
 // Why a bitmap resource cannot be made into a picture (kBitmapReadable when it can).
 enum BitmapCheck {
     kBitmapReadable = 0,
-    kBitmapMissing,         // no data
-    kBitmapTruncated,       // shorter than its header, colour table or pixel rows say
-    kBitmapOldHeader,       // a header of fewer than 40 bytes (its colour table is laid out otherwise)
-    kBitmapBadSize,         // width or height 0 or negative width, or too large
-    kBitmapBadDepth,        // bits per pixel other than 1, 4, 8, 16, 24 or 32
-    kBitmapBitFields,       // colour masks or an embedded image instead of plain pixel bits
-    kBitmapTooManyColours,  // a colour table longer than 256 entries or than the depth allows
+    kBitmapMissing,   // no data
+    kBitmapTruncated, // shorter than its header, colour table or pixel rows say
+    kBitmapOldHeader, // a header of fewer than 40 bytes (its colour table is laid out otherwise)
+    kBitmapBadSize,   // width or height 0 or negative width, or too large
+    kBitmapBadDepth,  // bits per pixel other than 1, 4, 8, 16, 24 or 32
+    kBitmapBitFields, // colour masks or an embedded image instead of plain pixel bits
+    kBitmapTooManyColours, // a colour table longer than 256 entries or than the depth allows
 };
 
 // Entries of the colour table before the bits: the used-colour count when it is not 0,

@@ -20,36 +20,42 @@ HWND sUncachedWindow = nullptr;
 HDC sUncachedDC = nullptr;
 
 void ReleaseUncachedDC() {
-    if (!sUncachedDC) return;
+    if (!sUncachedDC)
+        return;
     ReleaseLooseFont(sUncachedDC);
     ReleaseDC(sUncachedWindow, sUncachedDC);
-    if (gPortDC == sUncachedDC) gPortDC = nullptr;
+    if (gPortDC == sUncachedDC)
+        gPortDC = nullptr;
     sUncachedWindow = nullptr;
     sUncachedDC = nullptr;
 }
 
 void SaveDescription(PortEntry& entry) {
-    if (gFontState) entry.font = gFontState->current;
+    if (gFontState)
+        entry.font = gFontState->current;
 }
 
-}  // namespace
+} // namespace
 
 int FindPortEntry(HWND window, int firstEntry) {
     for (int i = firstEntry; i < gPortTable.count; ++i) {
-        if (gPortTable.entries[i].window == window) return i;
+        if (gPortTable.entries[i].window == window)
+            return i;
     }
     return -1;
 }
 
 void SetPort(HWND window) {
-    if (!window || gInPaint || sInSetPort) return;
+    if (!window || gInPaint || sInSetPort)
+        return;
     sInSetPort = true;
     if (window == gPortWindow) {
         int index = FindPortEntry(window, 0);
         if (index >= 0) {
             PortEntry& entry = gPortTable.entries[index];
             gPortDC = entry.dc;
-            if (index > 0) SaveDescription(entry);
+            if (index > 0)
+                SaveDescription(entry);
             if (window != GetActiveWindow()) {
                 SetActiveWindow(window);
                 if (entry.dc) {
@@ -69,7 +75,8 @@ void SetPort(HWND window) {
     ReleaseUncachedDC();
     if (gPortWindow) {
         int previous = FindPortEntry(gPortWindow, 1);
-        if (previous >= 1) SaveDescription(gPortTable.entries[previous]);
+        if (previous >= 1)
+            SaveDescription(gPortTable.entries[previous]);
     }
     gPortWindow = window;
     gFontChanged = 1;
@@ -78,14 +85,16 @@ void SetPort(HWND window) {
     if (index >= 0) {
         const PortEntry& entry = gPortTable.entries[index];
         gPortDC = entry.dc;
-        if (index > 0 && gFontState) gFontState->current = entry.font;
+        if (index > 0 && gFontState)
+            gFontState->current = entry.font;
         sInSetPort = false;
         return;
     }
 
     gPortDC = GetDC(window);
     int free = FindPortEntry(nullptr, 0);
-    if (free < 0 && gPortTable.count < kPortTableSize) free = gPortTable.count++;
+    if (free < 0 && gPortTable.count < kPortTableSize)
+        free = gPortTable.count++;
     if (free < 0) {
         // Full: the window is the port all the same, through a context nobody caches.
         SysBeep(1);
@@ -97,7 +106,8 @@ void SetPort(HWND window) {
         entry = PortEntry{};
         entry.window = window;
         entry.dc = gPortDC;
-        if (free > 0) SaveDescription(entry);
+        if (free > 0)
+            SaveDescription(entry);
     }
     sInSetPort = false;
 }
@@ -111,7 +121,8 @@ HDC GetPortDC() {
 }
 
 void BeginDrawing(HDC dc) {
-    if (gInPaint) SysBeep(1);
+    if (gInPaint)
+        SysBeep(1);
     gInPaint = 1;
     gPortDC = dc;
     gFontChanged = 1;
@@ -128,13 +139,16 @@ void EndDrawing() {
 void ReleasePortDC(HWND window) {
     if (window && window == sUncachedWindow) {
         ReleaseUncachedDC();
-        if (gPortWindow == window) gPortWindow = nullptr;
+        if (gPortWindow == window)
+            gPortWindow = nullptr;
     }
     int index = window ? FindPortEntry(window, 0) : -1;
-    if (index < 0) return;
+    if (index < 0)
+        return;
     PortEntry& entry = gPortTable.entries[index];
     DropPortFont(entry);
-    if (entry.dc) ReleaseDC(window, entry.dc);
+    if (entry.dc)
+        ReleaseDC(window, entry.dc);
     if (gPortWindow == window) {
         gPortWindow = nullptr;
         gPortDC = nullptr;
@@ -156,7 +170,8 @@ void InvalRect(HWND, const RECT* rect) {
 }
 
 void ValidRect(HWND, const RECT* rect) {
-    if (!gInPaint) ValidateRect(gPortWindow, rect);
+    if (!gInPaint)
+        ValidateRect(gPortWindow, rect);
 }
 
 void ClipRect(const RECT* rect) {

@@ -13,7 +13,7 @@ HMODULE gLeagueLibrary = nullptr;
 
 namespace {
 
-inline constexpr int kPersonaIdOffset = 10000;  // figure pictures lie 10000 higher in their library
+inline constexpr int kPersonaIdOffset = 10000; // figure pictures lie 10000 higher in their library
 inline constexpr int kFourSeatPairingOffset = 1000;
 inline constexpr int kSoundPreferencesId = 1280;
 
@@ -27,7 +27,8 @@ void* LoadModuleData(HMODULE module, int id) {
     if (!module) {
         return nullptr;
     }
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(WORD(id)), MAKEINTRESOURCEA(10));  // RT_RCDATA
+    HRSRC found =
+        FindResourceA(module, MAKEINTRESOURCEA(WORD(id)), MAKEINTRESOURCEA(10)); // RT_RCDATA
     HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
     return loaded ? LockResource(loaded) : nullptr;
 }
@@ -61,7 +62,7 @@ HBITMAP GetPicture(std::int16_t id) {
     return picture;
 }
 
-}  // namespace
+} // namespace
 
 void* GetResource(ResType type, std::int16_t id) {
     switch (type) {
@@ -114,7 +115,8 @@ LoadedBitmap LoadLibraryBitmap(HMODULE module, int id) {
     if (!module) {
         return {};
     }
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(WORD(id)), MAKEINTRESOURCEA(2));  // RT_BITMAP
+    HRSRC found =
+        FindResourceA(module, MAKEINTRESOURCEA(WORD(id)), MAKEINTRESOURCEA(2)); // RT_BITMAP
     HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
     const void* data = loaded ? LockResource(loaded) : nullptr;
     if (!data) {

@@ -16,20 +16,20 @@ constexpr ResType MakeResType(const char (&code)[5]) {
 }
 
 inline constexpr ResType kPictType = MakeResType("PICT");
-inline constexpr ResType kPairingsType = MakeResType("PAAR");      // three-seat schedules
-inline constexpr ResType kPairings4Type = MakeResType("PAR4");     // four-seat schedules
+inline constexpr ResType kPairingsType = MakeResType("PAAR");  // three-seat schedules
+inline constexpr ResType kPairings4Type = MakeResType("PAR4"); // four-seat schedules
 inline constexpr ResType kPrefType = MakeResType("PREF");
 inline constexpr ResType kLibraryType = MakeResType("LIB ");
 inline constexpr ResType kCardDescriptionType = MakeResType("CARD");
 inline constexpr ResType kSprvType = MakeResType("SPRV");
 
-inline constexpr int kPictureResource = 2;  // the kind ReleaseResource deletes
+inline constexpr int kPictureResource = 2; // the kind ReleaseResource deletes
 
 // Library modules, null until loaded (InitToolbox clears them).
-extern HMODULE gExtensionLibrary;  // the selected card deck: pictures 1000-1299, 2000-2299
-extern HMODULE gPersonaLibrary;    // the selected figures: pictures 900-999, 1300-1999, 2300-2600
-extern HMODULE gSoundLibrary;      // 'PREF' 1280
-extern HMODULE gLeagueLibrary;     // 'PAAR' and 'PAR4'
+extern HMODULE gExtensionLibrary; // the selected card deck: pictures 1000-1299, 2000-2299
+extern HMODULE gPersonaLibrary;   // the selected figures: pictures 900-999, 1300-1999, 2300-2600
+extern HMODULE gSoundLibrary;     // 'PREF' 1280
+extern HMODULE gLeagueLibrary;    // 'PAAR' and 'PAR4'
 
 // 'PICT' answers a picture (HBITMAP) by the picture-id rules; 'PAAR' id and 'PAR4' id answer
 // the league library's data resource id or id + 1000; any other type answers null. A
@@ -50,7 +50,7 @@ void SetPersonaLibrary(HMODULE module);
 // the pixel bits. data is null when there is no such resource.
 struct LoadedBitmap {
     const void* data;
-    std::uint32_t size;  // bytes of the resource
+    std::uint32_t size; // bytes of the resource
 };
 
 LoadedBitmap LoadLibraryBitmap(HMODULE module, int id);

@@ -12,7 +12,8 @@ void Delay(std::uint32_t ticks, std::uint32_t* elapsed) {
     while ((passed = SystemMilliseconds() - start) <= limit) {
         Sleep(limit - passed > 20 ? 1 : 0);
     }
-    if (elapsed) *elapsed = TicksFromMilliseconds(passed);
+    if (elapsed)
+        *elapsed = TicksFromMilliseconds(passed);
 }
 
 void GetDateTime(std::uint32_t* seconds) {

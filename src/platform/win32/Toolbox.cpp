@@ -24,7 +24,8 @@ void InitToolbox(HWND mainWindow) {
     // window made again must not find the modules of an earlier one.
     ClearResourceLibraries();
     SeedRandom(GetTickCount());
-    if (!gBackgroundBrush) gBackgroundBrush = CreateSolidBrush(kBackgroundColor);
+    if (!gBackgroundBrush)
+        gBackgroundBrush = CreateSolidBrush(kBackgroundColor);
 }
 
 void DisposeToolbox() {

@@ -19,12 +19,13 @@ bool SelectWindow(HWND window) {
 }
 
 void SizeWindow(HWND window, int width, int height) {
-    SetWindowPos(window, nullptr, 0, 0, static_cast<std::int16_t>(width), static_cast<std::int16_t>(height),
-                 SWP_NOMOVE);
+    SetWindowPos(window, nullptr, 0, 0, static_cast<std::int16_t>(width),
+                 static_cast<std::int16_t>(height), SWP_NOMOVE);
 }
 
 void GetWindowClientRect(HWND window, RECT* rect) {
-    if (!GetClientRect(window, rect)) SysBeep(1);
+    if (!GetClientRect(window, rect))
+        SysBeep(1);
 }
 
 RECT* GetClientArea(HWND window, RECT* rect) {
@@ -34,7 +35,8 @@ RECT* GetClientArea(HWND window, RECT* rect) {
 
 void CenterWindow(HWND window) {
     RECT frame;
-    if (!GetWindowRect(window, &frame)) return;
+    if (!GetWindowRect(window, &frame))
+        return;
     int width = frame.right - frame.left;
     int height = frame.bottom - frame.top;
     int screenWidth = gScreenRect.right - gScreenRect.left;
@@ -44,13 +46,16 @@ void CenterWindow(HWND window) {
 
 int FrameExtraWidth(bool withScrollBar) {
     int side = GetSystemMetrics(SM_CXDLGFRAME);
-    if (withScrollBar) side += GetSystemMetrics(SM_CXVSCROLL);
+    if (withScrollBar)
+        side += GetSystemMetrics(SM_CXVSCROLL);
     return 2 * side;
 }
 
 int FrameExtraHeight(bool withScrollBar, bool withMenu) {
     int extra = 2 * GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION);
-    if (withMenu) extra += GetSystemMetrics(SM_CYMENUSIZE);
-    if (withScrollBar) extra += GetSystemMetrics(SM_CYVSCROLL);
+    if (withMenu)
+        extra += GetSystemMetrics(SM_CYMENUSIZE);
+    if (withScrollBar)
+        extra += GetSystemMetrics(SM_CYVSCROLL);
     return extra;
 }

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-void GetWTitle(HWND window, char* buffer);  // buffer of 256 bytes
+void GetWTitle(HWND window, char* buffer); // buffer of 256 bytes
 bool SetWTitle(HWND window, const char* text);
 bool SelectWindow(HWND window);
 void SizeWindow(HWND window, int width, int height);

@@ -7,4 +7,4 @@
 inline constexpr int kWindowSlotCount = 18;
 
 extern HWND gWindowSlots[kWindowSlotCount];
-extern POINT gTableOrigin;  // screen position of the table window's client area
+extern POINT gTableOrigin; // screen position of the table window's client area

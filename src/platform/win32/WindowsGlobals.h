@@ -3,5 +3,5 @@
 
 #include <windows.h>
 
-extern HINSTANCE gAppInstance;  // the program module (the test program's in tests)
-extern HWND gMainWindow;        // owner of alerts; null until the main window exists
+extern HINSTANCE gAppInstance; // the program module (the test program's in tests)
+extern HWND gMainWindow;       // owner of alerts; null until the main window exists

@@ -9,20 +9,32 @@ struct NativePicture {
     int pictureId;
 };
 
-}  // namespace
+} // namespace
 
-int DeckPictureDeckCount() { return 1; }
+int DeckPictureDeckCount() {
+    return 1;
+}
 
 void SelectPictureDeck(int) {}
 
-bool DeckHasFullSizeOwnCards() { return true; }
+bool DeckHasFullSizeOwnCards() {
+    return true;
+}
 
-bool DeckHasAllCardSizes() { return true; }
+bool DeckHasAllCardSizes() {
+    return true;
+}
 
 void CheckPictureDeckVariant() {}
 
-PictureRef LoadDeckPicture(int pictureId) { return new NativePicture{pictureId}; }
+PictureRef LoadDeckPicture(int pictureId) {
+    return new NativePicture{pictureId};
+}
 
-void ReleaseDeckPicture(PictureRef picture) { delete static_cast<NativePicture*>(picture); }
+void ReleaseDeckPicture(PictureRef picture) {
+    delete static_cast<NativePicture*>(picture);
+}
 
-WindowRect DeckPictureBounds(PictureRef) { return WindowRect{0, 0, 0, 0}; }
+WindowRect DeckPictureBounds(PictureRef) {
+    return WindowRect{0, 0, 0, 0};
+}

@@ -5,21 +5,33 @@
 #include "platform/win32/Pictures.h"
 #include "platform/win32/Resources.h"
 
-int DeckPictureDeckCount() { return DeckManager().deckCount; }
+int DeckPictureDeckCount() {
+    return DeckManager().deckCount;
+}
 
-void SelectPictureDeck(int index) { DeckManager().SelectDeck(index); }
+void SelectPictureDeck(int index) {
+    DeckManager().SelectDeck(index);
+}
 
-bool DeckHasFullSizeOwnCards() { return DeckManager().HasFullSizeOwnCards(); }
+bool DeckHasFullSizeOwnCards() {
+    return DeckManager().HasFullSizeOwnCards();
+}
 
-bool DeckHasAllCardSizes() { return DeckManager().HasAllCardSizes(); }
+bool DeckHasAllCardSizes() {
+    return DeckManager().HasAllCardSizes();
+}
 
-void CheckPictureDeckVariant() { DeckManager().CheckDeckVariant(); }
+void CheckPictureDeckVariant() {
+    DeckManager().CheckDeckVariant();
+}
 
 PictureRef LoadDeckPicture(int pictureId) {
     return DeckManager().GetPicture(static_cast<std::int16_t>(pictureId));
 }
 
-void ReleaseDeckPicture(PictureRef picture) { ReleaseResource(picture, kPictureResource); }
+void ReleaseDeckPicture(PictureRef picture) {
+    ReleaseResource(picture, kPictureResource);
+}
 
 WindowRect DeckPictureBounds(PictureRef picture) {
     RECT rect;

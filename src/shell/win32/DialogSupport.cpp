@@ -25,35 +25,43 @@ HWND Item(HWND dialog, int item) {
 }
 
 bool ParseWholeNumber(const char* text, std::int32_t* value) {
-    while (std::isspace(static_cast<unsigned char>(*text))) ++text;
-    if (*text == '\0') return false;
+    while (std::isspace(static_cast<unsigned char>(*text)))
+        ++text;
+    if (*text == '\0')
+        return false;
     char* end = nullptr;
     errno = 0;
     const long number = std::strtol(text, &end, 10);
-    if (end == text || errno == ERANGE || number < INT32_MIN || number > INT32_MAX) return false;
-    while (std::isspace(static_cast<unsigned char>(*end))) ++end;
-    if (*end != '\0') return false;
+    if (end == text || errno == ERANGE || number < INT32_MIN || number > INT32_MAX)
+        return false;
+    while (std::isspace(static_cast<unsigned char>(*end)))
+        ++end;
+    if (*end != '\0')
+        return false;
     *value = static_cast<std::int32_t>(number);
     return true;
 }
 
-}  // namespace
+} // namespace
 
 void LoadDialogPicture(HWND dialog, HBITMAP* handle, int pictureId) {
-    if (*handle) return;
+    if (*handle)
+        return;
     HDC dc = GetDC(dialog);
     *handle = LoadBitmapResource(dc, pictureId, true);
     ReleaseDC(dialog, dc);
 }
 
 void ReleaseDialogPicture(HBITMAP* handle) {
-    if (!*handle) return;
+    if (!*handle)
+        return;
     ReleaseResource(*handle, kPictureResource);
     *handle = nullptr;
 }
 
 void DrawDialogPicture(const DRAWITEMSTRUCT* item, HBITMAP picture) {
-    if (!(item->itemAction & ODA_DRAWENTIRE) || !picture) return;
+    if (!(item->itemAction & ODA_DRAWENTIRE) || !picture)
+        return;
     UsePalette(item->hDC);
     DrawBitmapButton(0, picture, item);
 }
@@ -68,7 +76,8 @@ void RefuseField(HWND dialog, int item, std::int16_t list, std::int16_t index) {
 
 bool ReadNumberField(HWND dialog, int item, std::int32_t* value) {
     char text[kStringBufferSize];
-    if (ParseWholeNumber(GetItemText(dialog, text, item), value)) return true;
+    if (ParseWholeNumber(GetItemText(dialog, text, item), value))
+        return true;
     RefuseField(dialog, item, kNotANumberList, kNotANumberIndex);
     return false;
 }
@@ -81,13 +90,15 @@ void SetNumberField(HWND dialog, int item, std::int32_t value) {
 
 int CheckedRadioIndex(HWND dialog, const int* items, int count) {
     for (int i = 0; i < count; ++i) {
-        if (IsItemChecked(dialog, items[i])) return i;
+        if (IsItemChecked(dialog, items[i]))
+            return i;
     }
     return -1;
 }
 
 void CheckRadioIndex(HWND dialog, const int* items, int count, int index) {
-    for (int i = 0; i < count; ++i) CheckItem(dialog, items[i], i == index);
+    for (int i = 0; i < count; ++i)
+        CheckItem(dialog, items[i], i == index);
 }
 
 void AddComboText(HWND dialog, int item, const char* text) {
@@ -107,7 +118,8 @@ int ComboSelection(HWND dialog, int item) {
 
 void SelectComboIndex(HWND dialog, int item, int index) {
     const LRESULT count = SendMessageA(Item(dialog, item), CB_GETCOUNT, 0, 0);
-    const WPARAM choice = index >= 0 && index < count ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1);
+    const WPARAM choice =
+        index >= 0 && index < count ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1);
     SendMessageA(Item(dialog, item), CB_SETCURSEL, choice, 0);
 }
 

@@ -33,7 +33,7 @@ void CheckRadioIndex(HWND dialog, const int* items, int count, int index);
 void AddComboText(HWND dialog, int item, const char* text);
 void AddComboString(HWND dialog, int item, int stringId);
 int ComboSelection(HWND dialog, int item);
-void SelectComboIndex(HWND dialog, int item, int index);  // -1 or an index outside: none
+void SelectComboIndex(HWND dialog, int item, int index); // -1 or an index outside: none
 
 // A string of the program's string table by id.
 void LoadProgramString(int stringId, char* buffer, int size);

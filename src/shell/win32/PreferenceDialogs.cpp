@@ -27,13 +27,15 @@ DLGPROC gAboutDialogProc = AboutDialogProc;
 namespace {
 
 // The pictures of the dialogs, loaded when a dialog opens and freed whichever way it ends.
-HBITMAP sAboutPicture = nullptr;      // 100
-HBITMAP sViewPictures[2] = {};        // 3026, 3027
-HBITMAP sKeyboardPicture = nullptr;   // 3006
-HBITMAP sSoundPicture = nullptr;      // 101
+HBITMAP sAboutPicture = nullptr;    // 100
+HBITMAP sViewPictures[2] = {};      // 3026, 3027
+HBITMAP sKeyboardPicture = nullptr; // 3006
+HBITMAP sSoundPicture = nullptr;    // 101
 
 // "This dialog is not available in this version." (string 1291)
-void SayNotAvailable() { NoteAlert(1000, 291, ""); }
+void SayNotAvailable() {
+    NoteAlert(1000, 291, "");
+}
 
 // Ends a preference dialog with OK (1) or Cancel (0).
 void EndPreferenceDialog(HWND dialog, bool accepted) {
@@ -46,12 +48,15 @@ bool IsCancel(UINT message, WPARAM wParam) {
     return (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) || message == WM_CLOSE;
 }
 
-SchafkopfOptions* RecordB() { return SchafkopfOptionsRecord(); }
+SchafkopfOptions* RecordB() {
+    return SchafkopfOptionsRecord();
+}
 
 // ---- About -------------------------------------------------------------------------------
 
 INT_PTR AboutCommand(HWND dialog, int id) {
-    if (id != IDOK && id != IDCANCEL) return FALSE;
+    if (id != IDOK && id != IDCANCEL)
+        return FALSE;
     ReleaseDialogPicture(&sAboutPicture);
     EndDialog(dialog, id == IDOK ? 1 : 0);
     return TRUE;
@@ -61,19 +66,20 @@ INT_PTR AboutCommand(HWND dialog, int id) {
 
 constexpr int kSizeRadios[] = {250, 251, 252};
 constexpr std::int16_t kSizeValues[] = {kCardSizeSmall, kCardSizeMiddle, kCardSizeLarge};
-constexpr int kStoryRadios[] = {262, 260};  // storyMode 1, 2
+constexpr int kStoryRadios[] = {262, 260}; // storyMode 1, 2
 // Pairs of radios for a switch: (off, on).
-constexpr int kSortSideRadios[] = {220, 219};     // suits right, left
-constexpr int kDiamondSideRadios[] = {225, 224};  // Diamonds right, left
-constexpr int kClickRadios[] = {302, 301};        // double click, single click
-constexpr std::int16_t kMotiveStrings = 1274;  // 1274 to 1279, the program's own motives
-constexpr std::int32_t kLargestDelay = 999;  // tenths of a second; the field is an i16
+constexpr int kSortSideRadios[] = {220, 219};    // suits right, left
+constexpr int kDiamondSideRadios[] = {225, 224}; // Diamonds right, left
+constexpr int kClickRadios[] = {302, 301};       // double click, single click
+constexpr std::int16_t kMotiveStrings = 1274;    // 1274 to 1279, the program's own motives
+constexpr std::int32_t kLargestDelay = 999;      // tenths of a second; the field is an i16
 
-std::int16_t sCardSizeAtOpening = 0;  // or at the last Apply
+std::int16_t sCardSizeAtOpening = 0; // or at the last Apply
 
 int SizeRadioIndex(std::int16_t size) {
     for (int i = 0; i < 3; ++i) {
-        if (kSizeValues[i] == size) return i;
+        if (kSizeValues[i] == size)
+            return i;
     }
     return -1;
 }
@@ -95,7 +101,8 @@ void FillMotiveList(HWND dialog, std::int16_t motive) {
     if (gDeckManager) {
         for (int index = kMotivesPerLibrary; index < kMotiveCount; ++index) {
             char name[kMotiveNameSize] = {};
-            if (*gDeckManager->GetMotiveName(index, name)) AddMotiveRow(dialog, name, index + 1);
+            if (*gDeckManager->GetMotiveName(index, name))
+                AddMotiveRow(dialog, name, index + 1);
         }
     }
     const int wanted = motive == 0 ? kDefaultMotive : motive;
@@ -111,13 +118,15 @@ void FillMotiveList(HWND dialog, std::int16_t motive) {
 // The motive number of the chosen row, or 0 for none.
 int ChosenMotive(HWND dialog) {
     const int row = ComboSelection(dialog, 270);
-    if (row < 0) return 0;
+    if (row < 0)
+        return 0;
     return static_cast<int>(SendDlgItemMessageA(dialog, 270, CB_GETITEMDATA, row, 0));
 }
 
 void FillDeckList(HWND dialog, const SettingsBody& b) {
     const int count = gDeckManager ? gDeckManager->deckCount : 0;
-    for (int i = 0; i < count; ++i) AddComboText(dialog, 208, gDeckManager->deckNames[i]);
+    for (int i = 0; i < count; ++i)
+        AddComboText(dialog, 208, gDeckManager->deckNames[i]);
     SelectComboIndex(dialog, 208, b.cardSet - 1);
     const bool locked = gStoryMode && (b.pubState[1] & 0x70);
     SetItemEnabled(dialog, 208, !locked);
@@ -132,7 +141,8 @@ void ShowViewFields(HWND dialog, const SettingsBody& b, const SchafkopfOptions* 
     SetItemEnabled(dialog, 258, b.animationOn != 0);
     SetItemEnabled(dialog, 259, b.animationOn != 0);
     CheckRadioIndex(dialog, kStoryRadios, 2, b.storyMode - 1);
-    if (options) SetItemText(dialog, options->currencyName, 261);
+    if (options)
+        SetItemText(dialog, options->currencyName, 261);
     FillDeckList(dialog, b);
     FillMotiveList(dialog, b.motive);
     CheckItem(dialog, 211, b.ownCardsFullSize != 0);
@@ -150,7 +160,8 @@ void ShowViewFields(HWND dialog, const SettingsBody& b, const SchafkopfOptions* 
 
 bool ReadDelay(HWND dialog, int item, std::int16_t* delay) {
     std::int32_t value = 0;
-    if (!ReadNumberField(dialog, item, &value)) return false;
+    if (!ReadNumberField(dialog, item, &value))
+        return false;
     if (value < 0 || value > kLargestDelay) {
         RefuseField(dialog, item, 1000, 395);
         return false;
@@ -160,10 +171,11 @@ bool ReadDelay(HWND dialog, int item, std::int16_t* delay) {
 }
 
 // A radio pair of (off, on) answers its on-state, or keeps the field when neither is checked.
-template <typename Field>
-void StoreRadioPair(HWND dialog, int offItem, int onItem, Field* field) {
-    if (IsItemChecked(dialog, onItem)) *field = 1;
-    else if (IsItemChecked(dialog, offItem)) *field = 0;
+template <typename Field> void StoreRadioPair(HWND dialog, int offItem, int onItem, Field* field) {
+    if (IsItemChecked(dialog, onItem))
+        *field = 1;
+    else if (IsItemChecked(dialog, offItem))
+        *field = 0;
 }
 
 void StoreDeckAndMotive(HWND dialog, SettingsBody& b) {
@@ -180,14 +192,17 @@ void StoreDeckAndMotive(HWND dialog, SettingsBody& b) {
 
 void StoreViewSwitches(HWND dialog, SettingsBody& b) {
     const int size = CheckedRadioIndex(dialog, kSizeRadios, 3);
-    if (size >= 0) b.cardSize = kSizeValues[size];
+    if (size >= 0)
+        b.cardSize = kSizeValues[size];
     StoreRadioPair(dialog, 220, 219, &b.suitsLeft);
     StoreRadioPair(dialog, 225, 224, &b.diamondsLeft);
     b.animationOn = IsItemChecked(dialog, 257) ? 1 : 0;
-    b.movieFilter = static_cast<std::int16_t>((b.movieFilter & ~3) | (IsItemChecked(dialog, 258) ? 1 : 0) |
-                                              (IsItemChecked(dialog, 259) ? 2 : 0));
+    b.movieFilter =
+        static_cast<std::int16_t>((b.movieFilter & ~3) | (IsItemChecked(dialog, 258) ? 1 : 0) |
+                                  (IsItemChecked(dialog, 259) ? 2 : 0));
     const int story = CheckedRadioIndex(dialog, kStoryRadios, 2);
-    if (story >= 0) b.storyMode = static_cast<std::int16_t>(story + 1);
+    if (story >= 0)
+        b.storyMode = static_cast<std::int16_t>(story + 1);
     UpdateStoryMode(b);
     b.ownCardsFullSize = IsItemChecked(dialog, 211) ? 1 : 0;
     b.clubsSpadesOrder = IsItemChecked(dialog, 217) ? 1 : 0;
@@ -203,12 +218,14 @@ void StoreViewSwitches(HWND dialog, SettingsBody& b) {
 bool StoreViewFields(HWND dialog) {
     std::int16_t cardDelay = 0;
     std::int16_t putAwayDelay = 0;
-    if (!ReadDelay(dialog, 228, &cardDelay) || !ReadDelay(dialog, 231, &putAwayDelay)) return false;
+    if (!ReadDelay(dialog, 228, &cardDelay) || !ReadDelay(dialog, 231, &putAwayDelay))
+        return false;
     SettingsBody& b = gSettings->body;
     const std::int16_t cardSetBefore = b.cardSet;
     StoreDeckAndMotive(dialog, b);
     StoreViewSwitches(dialog, b);
-    if (SchafkopfOptions* options = RecordB()) GetItemText(dialog, options->currencyName, 261);
+    if (SchafkopfOptions* options = RecordB())
+        GetItemText(dialog, options->currencyName, 261);
     b.cardDelay = cardDelay;
     b.putAwayDelay = putAwayDelay;
     if (b.cardSet != cardSetBefore) {
@@ -219,7 +236,8 @@ bool StoreViewFields(HWND dialog) {
 }
 
 void ApplyView(HWND dialog) {
-    if (!StoreViewFields(dialog)) return;
+    if (!StoreViewFields(dialog))
+        return;
     const std::int16_t size = gSettings->body.cardSize;
     ApplyViewChange(size != sCardSizeAtOpening, true, true, 0);
     sCardSizeAtOpening = size;
@@ -227,7 +245,8 @@ void ApplyView(HWND dialog) {
 
 void EndView(HWND dialog, bool accepted) {
     if (accepted) {
-        if (!StoreViewFields(dialog)) return;
+        if (!StoreViewFields(dialog))
+            return;
         ApplyViewChange(true, true, true, 0);
     }
     ReleaseDialogPicture(&sViewPictures[0]);
@@ -237,14 +256,21 @@ void EndView(HWND dialog, bool accepted) {
 
 INT_PTR ScreenViewCommand(HWND dialog, int id) {
     switch (id) {
-    case IDOK: EndView(dialog, true); return TRUE;
-    case IDCANCEL: EndView(dialog, false); return TRUE;
-    case 226: ApplyView(dialog); return TRUE;
+    case IDOK:
+        EndView(dialog, true);
+        return TRUE;
+    case IDCANCEL:
+        EndView(dialog, false);
+        return TRUE;
+    case 226:
+        ApplyView(dialog);
+        return TRUE;
     case 257:
         SetItemEnabled(dialog, 258, IsItemChecked(dialog, 257));
         SetItemEnabled(dialog, 259, IsItemChecked(dialog, 257));
         return TRUE;
-    default: return FALSE;
+    default:
+        return FALSE;
     }
 }
 
@@ -253,52 +279,62 @@ INT_PTR ScreenViewCommand(HWND dialog, int id) {
 // The field of key i (record B order).
 constexpr int kKeyItems[kOptionKeyCount] = {201, 202, 203, 204, 205, 206, 207, 208, 209,
                                             210, 214, 215, 216, 217, 211, 212, 213};
-constexpr int kCardSelectionKeys = 4;  // also copied into the settings' table keys
+constexpr int kCardSelectionKeys = 4; // also copied into the settings' table keys
 
 bool StoreKeys(HWND dialog) {
     char keys[kOptionKeysSize] = {};
-    if (!ReadKeyFields(dialog, keys)) return false;
-    if (SchafkopfOptions* options = RecordB()) std::memcpy(options->keys, keys, kOptionKeysSize);
+    if (!ReadKeyFields(dialog, keys))
+        return false;
+    if (SchafkopfOptions* options = RecordB())
+        std::memcpy(options->keys, keys, kOptionKeysSize);
     std::memcpy(gSettings->body.tableKeys, keys, kCardSelectionKeys);
     return true;
 }
 
 INT_PTR KeyboardCommand(HWND dialog, int id) {
     switch (id) {
-    case 200: SetDefaultDialogKeys(dialog); return TRUE;
+    case 200:
+        SetDefaultDialogKeys(dialog);
+        return TRUE;
     case IDOK:
-        if (!StoreKeys(dialog)) return TRUE;
+        if (!StoreKeys(dialog))
+            return TRUE;
         [[fallthrough]];
     case IDCANCEL:
         ReleaseDialogPicture(&sKeyboardPicture);
         EndPreferenceDialog(dialog, id == IDOK);
         return TRUE;
-    default: return FALSE;
+    default:
+        return FALSE;
     }
 }
 
 // ---- Sound -------------------------------------------------------------------------------
 
-constexpr int kSoundClassItems = 202;  // class i in item 202 + i; 203 is record B's class
+constexpr int kSoundClassItems = 202; // class i in item 202 + i; 203 is record B's class
 constexpr int kSoundClassCount = 9;
 struct SoundSample {
     int button;
     int event;
 };
-constexpr SoundSample kSoundSamples[] = {{141, 1500}, {142, 1501}, {143, 1509}, {144, 1503}, {145, 1505}, {146, 1504}};
+constexpr SoundSample kSoundSamples[] = {{141, 1500}, {142, 1501}, {143, 1509},
+                                         {144, 1503}, {145, 1505}, {146, 1504}};
 
 void ShowSoundFields(HWND dialog) {
     const SettingsBody& b = gSettings->body;
     CheckItem(dialog, 100, b.soundOn != 0);
-    for (int i = 0; i < kSoundClassCount; ++i) CheckItem(dialog, kSoundClassItems + i, b.soundClasses[i] != 0);
-    if (const SchafkopfOptions* options = RecordB()) CheckItem(dialog, 203, options->reservationSounds != 0);
+    for (int i = 0; i < kSoundClassCount; ++i)
+        CheckItem(dialog, kSoundClassItems + i, b.soundClasses[i] != 0);
+    if (const SchafkopfOptions* options = RecordB())
+        CheckItem(dialog, 203, options->reservationSounds != 0);
 }
 
 void StoreSoundFields(HWND dialog) {
     SettingsBody& b = gSettings->body;
     b.soundOn = IsItemChecked(dialog, 100) ? 1 : 0;
     for (int i = 0; i < kSoundClassCount; ++i) {
-        if (kSoundClassItems + i != 203) b.soundClasses[i] = IsItemChecked(dialog, kSoundClassItems + i) ? 1 : 0;
+        if (kSoundClassItems + i != 203)
+            b.soundClasses[i] = IsItemChecked(dialog, kSoundClassItems + i) ? 1 : 0;
     }
     if (SchafkopfOptions* options = RecordB()) {
         options->soundOn = static_cast<std::int16_t>(b.soundOn);
@@ -310,7 +346,8 @@ void StoreSoundFields(HWND dialog) {
 // A sample plays even with sound off: sound is on just for it.
 bool PlaySample(int id) {
     for (const SoundSample& sample : kSoundSamples) {
-        if (sample.button != id) continue;
+        if (sample.button != id)
+            continue;
         const std::int32_t before = gSettings->body.soundOn;
         gSettings->body.soundOn = 1;
         PlayEventSound(sample.event, -1);
@@ -321,40 +358,52 @@ bool PlaySample(int id) {
 }
 
 INT_PTR SoundCommand(HWND dialog, int id) {
-    if (PlaySample(id)) return TRUE;
-    if (id != IDOK && id != IDCANCEL) return FALSE;
-    if (id == IDOK) StoreSoundFields(dialog);
+    if (PlaySample(id))
+        return TRUE;
+    if (id != IDOK && id != IDCANCEL)
+        return FALSE;
+    if (id == IDOK)
+        StoreSoundFields(dialog);
     ReleaseDialogPicture(&sSoundPicture);
     EndPreferenceDialog(dialog, id == IDOK);
     return TRUE;
 }
 
 void DrawSoundButton(const DRAWITEMSTRUCT* item) {
-    if (item->CtlID >= 141 && item->CtlID <= 146) DrawDialogPicture(item, sSoundPicture);
+    if (item->CtlID >= 141 && item->CtlID <= 146)
+        DrawDialogPicture(item, sSoundPicture);
 }
 
-}  // namespace
+} // namespace
 
 // ---- The dialog procedures ---------------------------------------------------------------
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: LoadDialogPicture(dialog, &sAboutPicture, 100); return TRUE;
-    case WM_DRAWITEM:
-        if (wParam == 100) DrawDialogPicture(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), sAboutPicture);
+    case WM_INITDIALOG:
+        LoadDialogPicture(dialog, &sAboutPicture, 100);
         return TRUE;
-    case WM_CTLCOLORDLG: return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
+    case WM_DRAWITEM:
+        if (wParam == 100)
+            DrawDialogPicture(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), sAboutPicture);
+        return TRUE;
+    case WM_CTLCOLORDLG:
+        return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
     case WM_CTLCOLORSTATIC:
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
         return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
-    case WM_CLOSE: return AboutCommand(dialog, IDCANCEL);
-    case WM_COMMAND: return AboutCommand(dialog, LOWORD(wParam));
-    default: return FALSE;
+    case WM_CLOSE:
+        return AboutCommand(dialog, IDCANCEL);
+    case WM_COMMAND:
+        return AboutCommand(dialog, LOWORD(wParam));
+    default:
+        return FALSE;
     }
 }
 
 INT_PTR CALLBACK ScreenViewDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (IsCancel(message, wParam)) return ScreenViewCommand(dialog, IDCANCEL);
+    if (IsCancel(message, wParam))
+        return ScreenViewCommand(dialog, IDCANCEL);
     switch (message) {
     case WM_INITDIALOG:
         sCardSizeAtOpening = gSettings->body.cardSize;
@@ -364,39 +413,52 @@ INT_PTR CALLBACK ScreenViewDialogProc(HWND dialog, UINT message, WPARAM wParam, 
         return TRUE;
     case WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (item->CtlID == 305 || item->CtlID == 306) DrawDialogPicture(item, sViewPictures[item->CtlID - 305]);
+        if (item->CtlID == 305 || item->CtlID == 306)
+            DrawDialogPicture(item, sViewPictures[item->CtlID - 305]);
         return TRUE;
     }
-    case WM_COMMAND: return ScreenViewCommand(dialog, LOWORD(wParam));
-    default: return FALSE;
+    case WM_COMMAND:
+        return ScreenViewCommand(dialog, LOWORD(wParam));
+    default:
+        return FALSE;
     }
 }
 
 INT_PTR CALLBACK KeyboardDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (IsCancel(message, wParam)) return KeyboardCommand(dialog, IDCANCEL);
+    if (IsCancel(message, wParam))
+        return KeyboardCommand(dialog, IDCANCEL);
     switch (message) {
     case WM_INITDIALOG:
-        if (const SchafkopfOptions* options = RecordB()) ShowKeyFields(dialog, options->keys);
+        if (const SchafkopfOptions* options = RecordB())
+            ShowKeyFields(dialog, options->keys);
         LoadDialogPicture(dialog, &sKeyboardPicture, 3006);
         return TRUE;
     case WM_DRAWITEM:
-        if (wParam == 218) DrawDialogPicture(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), sKeyboardPicture);
+        if (wParam == 218)
+            DrawDialogPicture(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), sKeyboardPicture);
         return TRUE;
-    case WM_COMMAND: return KeyboardCommand(dialog, LOWORD(wParam));
-    default: return FALSE;
+    case WM_COMMAND:
+        return KeyboardCommand(dialog, LOWORD(wParam));
+    default:
+        return FALSE;
     }
 }
 
 INT_PTR CALLBACK SoundDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (IsCancel(message, wParam)) return SoundCommand(dialog, IDCANCEL);
+    if (IsCancel(message, wParam))
+        return SoundCommand(dialog, IDCANCEL);
     switch (message) {
     case WM_INITDIALOG:
         ShowSoundFields(dialog);
         LoadDialogPicture(dialog, &sSoundPicture, 101);
         return TRUE;
-    case WM_DRAWITEM: DrawSoundButton(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
-    case WM_COMMAND: return SoundCommand(dialog, LOWORD(wParam));
-    default: return FALSE;
+    case WM_DRAWITEM:
+        DrawSoundButton(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_COMMAND:
+        return SoundCommand(dialog, LOWORD(wParam));
+    default:
+        return FALSE;
     }
 }
 
@@ -413,12 +475,13 @@ bool ReadKeyFields(HWND dialog, char* keys) {
     char text[kStringBufferSize];
     for (int i = 0; i < kOptionKeyCount; ++i) {
         if (std::strlen(GetItemText(dialog, text, kKeyItems[i])) > 1) {
-            RefuseField(dialog, kKeyItems[i], 192, 5);  // "You may enter only 1 character."
+            RefuseField(dialog, kKeyItems[i], 192, 5); // "You may enter only 1 character."
             return false;
         }
         keys[i] = text[0];
     }
-    for (int i = kOptionKeyCount; i < kOptionKeysSize; ++i) keys[i] = '\0';
+    for (int i = kOptionKeyCount; i < kOptionKeysSize; ++i)
+        keys[i] = '\0';
     return true;
 }
 

@@ -10,7 +10,7 @@
 
 struct SchafkopfOptions;
 
-extern std::uint8_t gDialogAccepted;  // the last dialog ended with OK
+extern std::uint8_t gDialogAccepted; // the last dialog ended with OK
 
 inline constexpr int kAboutDialog = 1500;
 inline constexpr int kScreenViewDialog = 1501;
@@ -26,7 +26,8 @@ INT_PTR CALLBACK KeyboardDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 INT_PTR CALLBACK SoundDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK StakesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK AdditionalSettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK AdditionalSettingsDialogProc(HWND dialog, UINT message, WPARAM wParam,
+                                              LPARAM lParam);
 
 // The procedures the menu runs for this edition.
 extern DLGPROC gScreenViewDialogProc;

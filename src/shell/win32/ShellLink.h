@@ -8,7 +8,7 @@ struct IShellLinkA;
 struct ShortcutRecord;
 
 class ShellLink : public RootObject {
-public:
+  public:
     ShellLink();
     ~ShellLink() override;
     ShellLink(const ShellLink&) = delete;
@@ -17,7 +17,7 @@ public:
     // Writes folder\<target file name>.lnk; 1 on success, -1 otherwise.
     int CreateLink(const char* folder, const ShortcutRecord& record);
 
-private:
+  private:
     IShellLinkA* link_ = nullptr;
-    bool comStarted_ = false;  // CoUninitialize only after CoInitialize succeeded
+    bool comStarted_ = false; // CoUninitialize only after CoInitialize succeeded
 };

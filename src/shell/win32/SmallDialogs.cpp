@@ -22,22 +22,30 @@ namespace {
 
 // The pictures of the dialogs, loaded when a dialog opens and freed when it ends.
 constexpr int kSuitPictureCount = 8;
-HBITMAP sSuitPictures[kSuitPictureCount] = {};  // 3042 to 3049 in buttons 221 to 228
-HBITMAP sTheEndPicture = nullptr;                // 3030
-HBITMAP sNotesPicture = nullptr;                 // 3014
-HBITMAP sIntroPicture = nullptr;                 // 11419
-HBITMAP sStylePictures[3] = {};                  // 1450 to 1452 in buttons 200 to 202
+HBITMAP sSuitPictures[kSuitPictureCount] = {}; // 3042 to 3049 in buttons 221 to 228
+HBITMAP sTheEndPicture = nullptr;              // 3030
+HBITMAP sNotesPicture = nullptr;               // 3014
+HBITMAP sIntroPicture = nullptr;               // 11419
+HBITMAP sStylePictures[3] = {};                // 1450 to 1452 in buttons 200 to 202
 
 constexpr UINT_PTR kIntroTimer = 1;
 
 // "This dialog is not available in this version." (string 1291)
-void SayNotAvailable() { NoteAlert(1000, 291, ""); }
+void SayNotAvailable() {
+    NoteAlert(1000, 291, "");
+}
 
-HWND Owner(HWND preferred) { return preferred ? preferred : gMainWindow; }
+HWND Owner(HWND preferred) {
+    return preferred ? preferred : gMainWindow;
+}
 
-INT_PTR WhiteBrush() { return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH)); }
+INT_PTR WhiteBrush() {
+    return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
+}
 
-const DRAWITEMSTRUCT* DrawItemOf(LPARAM lParam) { return reinterpret_cast<const DRAWITEMSTRUCT*>(lParam); }
+const DRAWITEMSTRUCT* DrawItemOf(LPARAM lParam) {
+    return reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+}
 
 // ---- Suit names --------------------------------------------------------------------------
 
@@ -47,7 +55,8 @@ struct SuitGroup {
     int first;
     int count;
 };
-constexpr SuitGroup kSuitGroups[] = {{201, 2}, {203, 3}, {206, 4}, {210, 3}};  // Schellen, Herz, Gras, Eichel
+constexpr SuitGroup kSuitGroups[] = {
+    {201, 2}, {203, 3}, {206, 4}, {210, 3}}; // Schellen, Herz, Gras, Eichel
 constexpr int kFirstNameButton = 201;
 constexpr int kLastNameButton = 212;
 
@@ -58,7 +67,8 @@ void ShowSuitNames(HWND dialog, const std::int16_t* choice) {
         const SuitGroup& group = kSuitGroups[g];
         const int value = choice[g + 1];
         const int selected = value >= 1 && value <= group.count ? value - 1 : 0;
-        for (int i = 0; i < group.count; ++i) CheckItem(dialog, group.first + i, i == selected);
+        for (int i = 0; i < group.count; ++i)
+            CheckItem(dialog, group.first + i, i == selected);
     }
 }
 
@@ -67,20 +77,24 @@ void StoreSuitNames(HWND dialog, std::int16_t* choice) {
     for (int g = 0; g < 4; ++g) {
         const SuitGroup& group = kSuitGroups[g];
         for (int i = 0; i < group.count; ++i) {
-            if (IsItemChecked(dialog, group.first + i)) choice[g + 1] = static_cast<std::int16_t>(i + 1);
+            if (IsItemChecked(dialog, group.first + i))
+                choice[g + 1] = static_cast<std::int16_t>(i + 1);
         }
     }
 }
 
 void EndSuitNames(HWND dialog, bool accepted) {
-    if (accepted) StoreSuitNames(dialog, gSettings->body.suitNameChoice);
-    for (HBITMAP& picture : sSuitPictures) ReleaseDialogPicture(&picture);
+    if (accepted)
+        StoreSuitNames(dialog, gSettings->body.suitNameChoice);
+    for (HBITMAP& picture : sSuitPictures)
+        ReleaseDialogPicture(&picture);
     gDialogAccepted = accepted ? 1 : 0;
     EndDialog(dialog, accepted ? 1 : 0);
 }
 
 void InitSuitNames(HWND dialog) {
-    for (int i = 0; i < kSuitPictureCount; ++i) LoadDialogPicture(dialog, &sSuitPictures[i], 3042 + i);
+    for (int i = 0; i < kSuitPictureCount; ++i)
+        LoadDialogPicture(dialog, &sSuitPictures[i], 3042 + i);
     ShowSuitNames(dialog, gSettings->body.suitNameChoice);
 }
 
@@ -110,7 +124,8 @@ void OpenComparisonPage() {
 
 void OpenComparisonInManual() {
     const char* page = gLanguageEnglish ? "contente\\vergleicheng.html" : "content\\vergleich.html";
-    if (OpenWithShell(gMainWindow, page) != kShellFileNotFound) return;
+    if (OpenWithShell(gMainWindow, page) != kShellFileNotFound)
+        return;
     char fallback[kStringBufferSize];
     CopyPath(fallback, sizeof fallback, "manual\\");
     AppendPath(fallback, sizeof fallback, page);
@@ -118,42 +133,63 @@ void OpenComparisonInManual() {
 }
 
 void EndStylesComparison(HWND dialog) {
-    for (HBITMAP& picture : sStylePictures) ReleaseDialogPicture(&picture);
+    for (HBITMAP& picture : sStylePictures)
+        ReleaseDialogPicture(&picture);
     EndDialog(dialog, 1);
 }
 
 INT_PTR StylesComparisonCommand(HWND dialog, int id) {
     switch (id) {
     case IDOK:
-    case IDCANCEL: EndStylesComparison(dialog); return TRUE;  // the Cancel button, and Esc
-    case 203: OpenComparisonPage(); return TRUE;
-    case 204: OpenComparisonInManual(); return TRUE;
-    default: return FALSE;
+    case IDCANCEL:
+        EndStylesComparison(dialog);
+        return TRUE; // the Cancel button, and Esc
+    case 203:
+        OpenComparisonPage();
+        return TRUE;
+    case 204:
+        OpenComparisonInManual();
+        return TRUE;
+    default:
+        return FALSE;
     }
 }
 
-}  // namespace
+} // namespace
 
 // ---- The dialog procedures ---------------------------------------------------------------
 
 INT_PTR CALLBACK SuitNamesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: InitSuitNames(dialog); return TRUE;
+    case WM_INITDIALOG:
+        InitSuitNames(dialog);
+        return TRUE;
     case WM_DRAWITEM: {
         const DRAWITEMSTRUCT* item = DrawItemOf(lParam);
         const int index = static_cast<int>(item->CtlID) - 221;
-        if (index >= 0 && index < kSuitPictureCount) DrawDialogPicture(item, sSuitPictures[index]);
+        if (index >= 0 && index < kSuitPictureCount)
+            DrawDialogPicture(item, sSuitPictures[index]);
         return TRUE;
     }
-    case WM_CLOSE: EndSuitNames(dialog, false); return TRUE;
+    case WM_CLOSE:
+        EndSuitNames(dialog, false);
+        return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
-        case 200: SetSuitNameItemsEnabled(dialog, IsItemChecked(dialog, 200)); return TRUE;
-        case IDOK: EndSuitNames(dialog, true); return TRUE;
-        case IDCANCEL: EndSuitNames(dialog, false); return TRUE;
-        default: return FALSE;
+        case 200:
+            SetSuitNameItemsEnabled(dialog, IsItemChecked(dialog, 200));
+            return TRUE;
+        case IDOK:
+            EndSuitNames(dialog, true);
+            return TRUE;
+        case IDCANCEL:
+            EndSuitNames(dialog, false);
+            return TRUE;
+        default:
+            return FALSE;
         }
-    default: return FALSE;
+    default:
+        return FALSE;
     }
 }
 
@@ -161,19 +197,26 @@ INT_PTR CALLBACK TheEndDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     switch (message) {
     case WM_INITDIALOG:
         LoadDialogPicture(dialog, &sTheEndPicture, 3030);
-        for (int i = 0; i < 3; ++i) SetItemText(dialog, gTheEndTexts[i], 201 + i);
+        for (int i = 0; i < 3; ++i)
+            SetItemText(dialog, gTheEndTexts[i], 201 + i);
         return TRUE;
     case WM_DRAWITEM:
-        if (wParam == 200) DrawDialogPicture(DrawItemOf(lParam), sTheEndPicture);
+        if (wParam == 200)
+            DrawDialogPicture(DrawItemOf(lParam), sTheEndPicture);
         return TRUE;
     case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC: return WhiteBrush();
-    case WM_CLOSE: EndWithPicture(dialog, &sTheEndPicture, 0); return TRUE;
+    case WM_CTLCOLORSTATIC:
+        return WhiteBrush();
+    case WM_CLOSE:
+        EndWithPicture(dialog, &sTheEndPicture, 0);
+        return TRUE;
     case WM_COMMAND:
-        if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL) return FALSE;
+        if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL)
+            return FALSE;
         EndWithPicture(dialog, &sTheEndPicture, LOWORD(wParam) == IDOK ? 1 : 0);
         return TRUE;
-    default: return FALSE;
+    default:
+        return FALSE;
     }
 }
 
@@ -184,23 +227,30 @@ INT_PTR CALLBACK StartupNotesDialogProc(HWND dialog, UINT message, WPARAM wParam
         LoadDialogPicture(dialog, &sNotesPicture, 3014);
         return TRUE;
     case WM_DRAWITEM:
-        if (wParam == 200) DrawDialogPicture(DrawItemOf(lParam), sNotesPicture);
+        if (wParam == 200)
+            DrawDialogPicture(DrawItemOf(lParam), sNotesPicture);
         return TRUE;
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC: return WhiteBrush();
-    case WM_CLOSE: EndWithPicture(dialog, &sNotesPicture, 0); return TRUE;
+    case WM_CTLCOLORSTATIC:
+        return WhiteBrush();
+    case WM_CLOSE:
+        EndWithPicture(dialog, &sNotesPicture, 0);
+        return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) {
-            if (IsItemChecked(dialog, 201)) gSettings->body.hideStartupNotes = 1;
+            if (IsItemChecked(dialog, 201))
+                gSettings->body.hideStartupNotes = 1;
             EndWithPicture(dialog, &sNotesPicture, 1);
             return TRUE;
         }
-        if (LOWORD(wParam) != IDCANCEL) return FALSE;
+        if (LOWORD(wParam) != IDCANCEL)
+            return FALSE;
         EndWithPicture(dialog, &sNotesPicture, 0);
         return TRUE;
-    default: return FALSE;
+    default:
+        return FALSE;
     }
 }
 
@@ -213,18 +263,24 @@ INT_PTR CALLBACK IntroDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         PlayEventSound(1500, -1);
         return TRUE;
     case WM_DRAWITEM:
-        if (wParam == 200) DrawDialogPicture(DrawItemOf(lParam), sIntroPicture);
+        if (wParam == 200)
+            DrawDialogPicture(DrawItemOf(lParam), sIntroPicture);
         return TRUE;
-    case WM_CTLCOLORDLG: return WhiteBrush();
+    case WM_CTLCOLORDLG:
+        return WhiteBrush();
     case WM_TIMER:
-        if (wParam != kIntroTimer) return FALSE;
+        if (wParam != kIntroTimer)
+            return FALSE;
         EndIntro(dialog);
         return TRUE;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_CLOSE: EndIntro(dialog); return TRUE;
+    case WM_CLOSE:
+        EndIntro(dialog);
+        return TRUE;
     case WM_COMMAND:
-        if (LOWORD(wParam) != 1 && LOWORD(wParam) != 2 && LOWORD(wParam) != 200) return FALSE;
+        if (LOWORD(wParam) != 1 && LOWORD(wParam) != 2 && LOWORD(wParam) != 200)
+            return FALSE;
         EndIntro(dialog);
         return TRUE;
     case WM_DESTROY:
@@ -232,51 +288,64 @@ INT_PTR CALLBACK IntroDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         KillTimer(dialog, kIntroTimer);
         ReleaseDialogPicture(&sIntroPicture);
         return FALSE;
-    default: return FALSE;
+    default:
+        return FALSE;
     }
 }
 
-INT_PTR CALLBACK StylesComparisonDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK StylesComparisonDialogProc(HWND dialog, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        for (int i = 0; i < 3; ++i) LoadDialogPicture(dialog, &sStylePictures[i], 1450 + i);
+        for (int i = 0; i < 3; ++i)
+            LoadDialogPicture(dialog, &sStylePictures[i], 1450 + i);
         return TRUE;
     case WM_DRAWITEM: {
         const DRAWITEMSTRUCT* item = DrawItemOf(lParam);
         const int index = static_cast<int>(item->CtlID) - 200;
-        if (index >= 0 && index < 3) DrawDialogPicture(item, sStylePictures[index]);
+        if (index >= 0 && index < 3)
+            DrawDialogPicture(item, sStylePictures[index]);
         return TRUE;
     }
-    case WM_CLOSE: EndStylesComparison(dialog); return TRUE;
-    case WM_COMMAND: return StylesComparisonCommand(dialog, LOWORD(wParam));
-    default: return FALSE;
+    case WM_CLOSE:
+        EndStylesComparison(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        return StylesComparisonCommand(dialog, LOWORD(wParam));
+    default:
+        return FALSE;
     }
 }
 
 // ---- Callers -----------------------------------------------------------------------------
 
 void SetSuitNameItemsEnabled(HWND dialog, bool flag) {
-    for (int item = kFirstNameButton; item <= kLastNameButton; ++item) SetItemEnabled(dialog, item, flag);
+    for (int item = kFirstNameButton; item <= kLastNameButton; ++item)
+        SetItemEnabled(dialog, item, flag);
 }
 
 bool ChangeSuitNames() {
     gDialogAccepted = 0;
-    if (!gSettings) return false;
+    if (!gSettings)
+        return false;
     return RunModalDialog(gMainWindow, kSuitNamesDialog, SuitNamesDialogProc, 0) == 1;
 }
 
 void ShowTheEnd(const char* text1, const char* text2, const char* text3, int kind) {
     const char* texts[3] = {text1, text2, text3};
-    for (int i = 0; i < 3; ++i) CopyPath(gTheEndTexts[i], kTheEndTextSize, texts[i] ? texts[i] : "");
+    for (int i = 0; i < 3; ++i)
+        CopyPath(gTheEndTexts[i], kTheEndTextSize, texts[i] ? texts[i] : "");
     PlayEventSound(kind == 8 ? 1508 : kind == 1 ? 1505 : 1513, -1);
     RunModalDialog(Owner(gWindowSlots[kTableSlot]), kTheEndDialog, TheEndDialogProc, 0);
 }
 
 bool ShowStartupNotes() {
-    if (!gSettings || gSettings->body.hideStartupNotes == 1) return false;
+    if (!gSettings || gSettings->body.hideStartupNotes == 1)
+        return false;
     RunModalDialog(gMainWindow, kStartupNotesDialog, StartupNotesDialogProc, 0);
     HWND table = gWindowSlots[kTableSlot];
-    if (table && IsWindow(table)) UpdateWindow(table);
+    if (table && IsWindow(table))
+        UpdateWindow(table);
     return true;
 }
 
@@ -290,7 +359,9 @@ void ComparePlayingStyles() {
 }
 
 // The manual deal needs the deal panes of the table views; until then it is not offered.
-void OpenManualDeal() { SayNotAvailable(); }
+void OpenManualDeal() {
+    SayNotAvailable();
+}
 
 bool AskNewPairing(bool* yes) {
     const int answer = AskYesNoCancel(1000, 265, "");
@@ -298,20 +369,25 @@ bool AskNewPairing(bool* yes) {
     return answer != kAnswerCancel;
 }
 
-bool ConfirmNextGameDay() { return AskOkCancel(1501, 107, ""); }
+bool ConfirmNextGameDay() {
+    return AskOkCancel(1501, 107, "");
+}
 
 void StartNextPairing() {
     bool yes = true;
-    if (!gStoryMode && !AskNewPairing(&yes)) return;
+    if (!gStoryMode && !AskNewPairing(&yes))
+        return;
     if (gPaneSlots[kTableSlot]) {
-        if (gSkatGame) gSkatGame->ResetScoreList();
+        if (gSkatGame)
+            gSkatGame->ResetScoreList();
         RedrawWindows(true, false);
     }
     SendTableCommand(gDirector, 3, yes ? 1 : 0);
 }
 
 void ChangeGameDay() {
-    if (!ConfirmNextGameDay()) return;
+    if (!ConfirmNextGameDay())
+        return;
     SendTableCommand(gDirector, 4, 0);
     UpdateScoreWindows(false);
     RedrawWindows(true, false);

@@ -10,9 +10,9 @@ inline constexpr int kTheEndDialog = 1557;
 inline constexpr int kStartupNotesDialog = 1007;
 inline constexpr int kIntroDialog = 1006;
 inline constexpr int kStylesComparisonDialog = 1012;
-inline constexpr UINT kIntroMilliseconds = 80000;  // the intro closes by itself after this
+inline constexpr UINT kIntroMilliseconds = 80000; // the intro closes by itself after this
 
-inline constexpr int kTheEndTextSize = 64;  // 63 characters and the terminator
+inline constexpr int kTheEndTextSize = 64; // 63 characters and the terminator
 // The three texts of the last "The End ..." box, cut to fit.
 extern char gTheEndTexts[3][kTheEndTextSize];
 
@@ -20,7 +20,8 @@ INT_PTR CALLBACK SuitNamesDialogProc(HWND dialog, UINT message, WPARAM wParam, L
 INT_PTR CALLBACK TheEndDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK StartupNotesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK IntroDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK StylesComparisonDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK StylesComparisonDialogProc(HWND dialog, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
 
 // Answers the dialog's result (1 OK); gDialogAccepted tells the menu to apply the change.
 bool ChangeSuitNames();

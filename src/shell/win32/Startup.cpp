@@ -6,12 +6,12 @@
 #include "games/skat/SkatDocumentController.h"
 #include "media/win32/ExtensionManager.h"
 #include "media/win32/MediaManagers.h"
-#include "platform/win32/Movies.h"
 #include "net/ClubServer.h"
 #include "net/Network.h"
 #include "platform/Alerts.h"
 #include "platform/Random.h"
 #include "platform/StringLists.h"
+#include "platform/win32/Movies.h"
 #include "platform/win32/Ports.h"
 #include "platform/win32/WindowsGlobals.h"
 #include "shell/Edition.h"
@@ -50,13 +50,15 @@ void ShowMainWindowInFront() {
     SetForegroundWindow(gMainWindow);
 }
 
-}  // namespace
+} // namespace
 
 void CheckConfiguredDeck() {
-    if (!gDeckManager || gDeckManager->IsDeckAvailable(gSettings->body.cardSet - 1)) return;
+    if (!gDeckManager || gDeckManager->IsDeckAvailable(gSettings->body.cardSet - 1))
+        return;
     const int wanted = gLanguageEnglish ? kDeckKindEnglish : kDeckKindGerman;
     for (int index = 0; index < gDeckManager->deckCount; ++index) {
-        if (gDeckManager->deckKinds[index] != wanted) continue;
+        if (gDeckManager->deckKinds[index] != wanted)
+            continue;
         gSettings->body.cardSet = static_cast<std::int16_t>(index + 1);
         gDeckManager->SelectDeck(index);
         return;
@@ -65,13 +67,14 @@ void CheckConfiguredDeck() {
 
 bool RegisterMainWindowClass() {
     WNDCLASSA windowClass{};
-    if (GetClassInfoA(gAppInstance, kMainWindowClass, &windowClass)) return true;
+    if (GetClassInfoA(gAppInstance, kMainWindowClass, &windowClass))
+        return true;
     windowClass.style = kMainClassStyle;
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.cbWndExtra = 4;
     windowClass.hInstance = gAppInstance;
     windowClass.hIcon = LoadIconA(gAppInstance, MAKEINTRESOURCEA(kProgramIcon));
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // the standard arrow
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // the standard arrow
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszMenuName = "Zorivazo";
     windowClass.lpszClassName = kMainWindowClass;
@@ -84,12 +87,15 @@ void FinishStartup() {
         return;
     }
     ConvertMenuTables();
-    gLanguageEnglish = FindResourceA(gAppInstance, MAKEINTRESOURCEA(kEnglishMarker), MAKEINTRESOURCEA(10)) ? 1 : 0;
+    gLanguageEnglish =
+        FindResourceA(gAppInstance, MAKEINTRESOURCEA(kEnglishMarker), MAKEINTRESOURCEA(10)) ? 1 : 0;
     LoadLeagueLibrary();
     CreateMediaManagers(gSettings);
-    if (QuitRequested()) return;
+    if (QuitRequested())
+        return;
 
-    if (gSettings->body.storyMode == 0) gSettings->body.storyMode = 2;
+    if (gSettings->body.storyMode == 0)
+        gSettings->body.storyMode = 2;
     UpdateStoryMode(gSettings->body);
 
     gGameDocument = new GameDocumentWin;
@@ -100,8 +106,8 @@ void FinishStartup() {
     gSkatGame->AttachDocument(&gSettings->body, gGameDocument, 0);
     // A controller without its computer player has asked the program to quit already.
     gDoppelkopfGame->AttachDocument(&gSettings->body, DoppelkopfOptionsRecord(), gGameDocument);
-    gSchafkopfGame->AttachDocument(&gSettings->body, SchafkopfOptionsRecord(), DoppelkopfOptionsRecord(),
-                                   gGameDocument);
+    gSchafkopfGame->AttachDocument(&gSettings->body, SchafkopfOptionsRecord(),
+                                   DoppelkopfOptionsRecord(), gGameDocument);
 
     CheckConfiguredDeck();
     gSettings->ApplySettings();
@@ -111,18 +117,23 @@ void FinishStartup() {
     ShowMainWindowInFront();
     CreateDirector(gSkatGame, gSettings, DoppelkopfOptionsRecord(), SchafkopfOptionsRecord());
     CreateSoundManager(gSettings);
-    if (QuitRequested()) return;
+    if (QuitRequested())
+        return;
 
     PrepareSideWindows();
     gDirectorRunsTables = static_cast<std::uint8_t>(gSettings->body.networkGame & 0xFF);
     NewGame(true, true);
-    if (gDeckManager) gDeckManager->SelectExtension(&gSettings->body.motive);
+    if (gDeckManager)
+        gDeckManager->SelectExtension(&gSettings->body.motive);
     ShowMainWindowInFront();
     // A quit while the notes or the intro are open ends the start here.
     ShowStartupNotes();
-    if (!MainWindowAlive()) return;
-    if (gStoryMode) ShowIntro();
-    if (!MainWindowAlive()) return;
+    if (!MainWindowAlive())
+        return;
+    if (gStoryMode)
+        ShowIntro();
+    if (!MainWindowAlive())
+        return;
     ShowMainWindowInFront();
     if (gWindowSlots[kRoomPanelSlot]) {
         SetRoomGreetingPlayed(static_cast<RoomPanel*>(gPaneSlots[kRoomPanelSlot]), false);
@@ -131,15 +142,18 @@ void FinishStartup() {
 }
 
 bool InitializeApp(const char* title) {
-    if (!RegisterMainWindowClass()) return false;
+    if (!RegisterMainWindowClass())
+        return false;
     gStoryMode = 1;
     gMainMenu = LoadMenuA(gAppInstance, "Zorivazo");
     gDesktopWindow = GetDesktopWindow();
     gTopWindowAtStart = GetTopWindow(gDesktopWindow);
 
-    gMainWindow = CreateWindowExA(0, kMainWindowClass, title, WS_OVERLAPPEDWINDOW, 1, 1, kMainWindowWidth,
-                                  kMainWindowHeight, nullptr, gMainMenu, gAppInstance, nullptr);
-    if (!gMainWindow) return false;
+    gMainWindow =
+        CreateWindowExA(0, kMainWindowClass, title, WS_OVERLAPPEDWINDOW, 1, 1, kMainWindowWidth,
+                        kMainWindowHeight, nullptr, gMainMenu, gAppInstance, nullptr);
+    if (!gMainWindow)
+        return false;
     SetPort(gMainWindow);
     SetTimer(gMainWindow, kMainTimer, kTimerMilliseconds, nullptr);
     SetFocus(gMainWindow);
@@ -147,8 +161,10 @@ bool InitializeApp(const char* title) {
     ProbeEnvironment();
     FinishStartup();
     // Closed from a start-up dialog: the loop then ends at once on the quit message.
-    if (!gMainWindow) return true;
-    if (QuitRequested()) return false;
+    if (!gMainWindow)
+        return true;
+    if (QuitRequested())
+        return false;
     UpdateMenus();
 
     gQuickTimeStarted = StartQuickTime() ? 1 : 0;
@@ -178,32 +194,38 @@ int RunProgram(HINSTANCE instance) {
     HANDLE mutex = CreateMutexA(nullptr, TRUE, kInstanceMutexName);
     const DWORD error = GetLastError();
     if (!mutex || error != ERROR_SUCCESS) {
-        if (error != ERROR_ALREADY_EXISTS) ShowSystemError(error);
-        if (mutex) CloseHandle(mutex);
+        if (error != ERROR_ALREADY_EXISTS)
+            ShowSystemError(error);
+        if (mutex)
+            CloseHandle(mutex);
         return 1;
     }
     gAppInstance = instance;
 
     if (!InitializeApp(kProgramTitle) || QuitRequested()) {
         ShowTextBox(gMainWindow, "Error", "Schafkopf: InitializeApp failure!", MB_OK);
-        if (gMainWindow) DestroyWindow(gMainWindow);
+        if (gMainWindow)
+            DestroyWindow(gMainWindow);
         // Released as after a normal end: a start that follows at once must not find it held.
         ReleaseMutex(mutex);
         CloseHandle(mutex);
         return 0;
     }
     gAccelerators = LoadAcceleratorsA(gAppInstance, MAKEINTRESOURCEA(kAcceleratorTable));
-    if (!gAccelerators) ShowTextBox(gMainWindow, "Error", "Game: Load Accel failure!", MB_OK);
+    if (!gAccelerators)
+        ShowTextBox(gMainWindow, "Error", "Game: Load Accel failure!", MB_OK);
 
     RunMessageLoop();
 
-    if (gQuickTimeStarted) StopQuickTime();
+    if (gQuickTimeStarted)
+        StopQuickTime();
     if (gTopWindowAtStart && !IsWindowVisible(gTopWindowAtStart)) {
         RECT top;
         RECT desktop;
         GetWindowRect(gTopWindowAtStart, &top);
         GetWindowRect(gDesktopWindow, &desktop);
-        if (top.right - top.left >= desktop.right - desktop.left) ShowWindow(gTopWindowAtStart, SW_SHOW);
+        if (top.right - top.left >= desktop.right - desktop.left)
+            ShowWindow(gTopWindowAtStart, SW_SHOW);
     }
     ReleaseMutex(mutex);
     CloseHandle(mutex);

@@ -7,7 +7,6 @@
 
 #include "games/fourplayer/DoppelkopfDocumentController.h"
 #include "games/skat/SkatDocumentController.h"
-#include "platform/win32/Movies.h"
 #include "media/win32/MovieList.h"
 #include "media/win32/SoundManager.h"
 #include "platform/Alerts.h"
@@ -15,6 +14,7 @@
 #include "platform/Random.h"
 #include "platform/win32/Fonts.h"
 #include "platform/win32/Input.h"
+#include "platform/win32/Movies.h"
 #include "platform/win32/Palette.h"
 #include "platform/win32/Ports.h"
 #include "shell/Edition.h"

@@ -15,26 +15,30 @@ inline void LaySuitRows(std::uint8_t* hands, int cardsPerSuit) {
     std::memset(hands, 0, 48);
     for (int suit = 0; suit < 4; ++suit)
         for (int step = 0; step < cardsPerSuit; ++step)
-            hands[suit * 12 + step] = static_cast<std::uint8_t>(suit * 8 + (8 - cardsPerSuit) + step + 1);
+            hands[suit * 12 + step] =
+                static_cast<std::uint8_t>(suit * 8 + (8 - cardsPerSuit) + step + 1);
 }
 
 class ScriptedController : public DoppelkopfController {
-public:
+  public:
     int cardsPerSuit = 8;
     int seatsMoved = 0;
     int movedSeats[8] = {};
 
     void NewDeal(bool keepCards) override {
-        if (!keepCards) LaySuitRows(hands, cardsPerSuit);
+        if (!keepCards)
+            LaySuitRows(hands, cardsPerSuit);
         FourSeatController::NewDeal(keepCards);
     }
     // A computer seat plays the first card of its row.
     bool PlayComputerCard(int seat, char*, char*, bool*) override {
         for (int place = 0; place < handRowWidth; ++place) {
             const int card = hands[seat * handRowWidth + place];
-            if (card == 0 || card == kNeverDealt) continue;
+            if (card == 0 || card == kNeverDealt)
+                continue;
             player->trickCards[seat] = static_cast<std::int16_t>(card);
-            if (seatsMoved < 8) movedSeats[seatsMoved] = seat;
+            if (seatsMoved < 8)
+                movedSeats[seatsMoved] = seat;
             ++seatsMoved;
             return true;
         }

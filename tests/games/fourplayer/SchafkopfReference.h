@@ -17,16 +17,26 @@ inline int Card(int suit, char rank) {
     const std::string steps = "789UOKTA";
     return suit * 8 + static_cast<int>(steps.find(rank)) + 1;
 }
-inline int SuitOfCard(int card) { return (card - 1) / 8; }
-inline char RankOfCard(int card) { return "789UOKTA"[(card - 1) % 8]; }
+inline int SuitOfCard(int card) {
+    return (card - 1) / 8;
+}
+inline char RankOfCard(int card) {
+    return "789UOKTA"[(card - 1) % 8];
+}
 inline int Points(int card) {
     switch (RankOfCard(card)) {
-    case 'A': return 11;
-    case 'T': return 10;
-    case 'K': return 4;
-    case 'O': return 3;
-    case 'U': return 2;
-    default: return 0;
+    case 'A':
+        return 11;
+    case 'T':
+        return 10;
+    case 'K':
+        return 4;
+    case 'O':
+        return 3;
+    case 'U':
+        return 2;
+    default:
+        return 0;
     }
 }
 
@@ -45,24 +55,49 @@ struct Game {
     // Rank letters that are trumps, highest first.
     std::string RankTrumps() const {
         switch (Kind()) {
-        case 0: case 1: case 4: case 0x2000: case 0x20000: case 512: return "OU";
-        case 8: case 32: return "U";
-        case 16: case 64: return "O";
-        case 256: return "UK";
-        case 1024: return "UO";
-        case 2048: return "K";
-        case 4096: return "OUK";
-        default: return "";
+        case 0:
+        case 1:
+        case 4:
+        case 0x2000:
+        case 0x20000:
+        case 512:
+            return "OU";
+        case 8:
+        case 32:
+            return "U";
+        case 16:
+        case 64:
+            return "O";
+        case 256:
+            return "UK";
+        case 1024:
+            return "UO";
+        case 2048:
+            return "K";
+        case 4096:
+            return "OUK";
+        default:
+            return "";
         }
     }
     bool SuitTrumps() const {
         switch (Kind()) {
-        case 0: case 1: case 2: case 4: case 32: case 64: case 0x2000: case 0x20000: return true;
-        default: return false;
+        case 0:
+        case 1:
+        case 2:
+        case 4:
+        case 32:
+        case 64:
+        case 0x2000:
+        case 0x20000:
+            return true;
+        default:
+            return false;
         }
     }
     bool InDeck(int card) const {
-        return card >= 1 && card <= 32 && !(shortDeck && (RankOfCard(card) == '7' || RankOfCard(card) == '8'));
+        return card >= 1 && card <= 32 &&
+               !(shortDeck && (RankOfCard(card) == '7' || RankOfCard(card) == '8'));
     }
     std::vector<int> Deck() const {
         std::vector<int> deck;
@@ -96,7 +131,8 @@ struct Game {
     int Strength(int card) const {
         if (IsTrump(card)) {
             const auto trumps = Trumps();
-            return 100 - static_cast<int>(std::find(trumps.begin(), trumps.end(), card) - trumps.begin());
+            return 100 -
+                   static_cast<int>(std::find(trumps.begin(), trumps.end(), card) - trumps.begin());
         }
         return 10 - static_cast<int>(SuitOrder().find(RankOfCard(card)));
     }
@@ -118,8 +154,8 @@ struct Game {
     bool FollowsSuit(const std::vector<int>& hand, int led, int card) const {
         if (led == 0)
             return true;
-        const bool canFollow = std::any_of(hand.begin(), hand.end(),
-                                           [&](int c) { return Group(c) == Group(led); });
+        const bool canFollow =
+            std::any_of(hand.begin(), hand.end(), [&](int c) { return Group(c) == Group(led); });
         return !canFollow || Group(card) == Group(led);
     }
 };
@@ -127,10 +163,10 @@ struct Game {
 // --- the called Ace (Sauspiel, and the Sheepshead call) ---
 
 struct CallSwitches {
-    bool germanCall = true;    // false: the Sheepshead call
-    bool leadBan = false;      // the declarer may not lead the called suit before it was led
-    bool noRules = false;      // the called-Ace rules are off
-    bool runAwayWithFour = true;  // German call: four cards of the suit free the Ace's holder
+    bool germanCall = true;      // false: the Sheepshead call
+    bool leadBan = false;        // the declarer may not lead the called suit before it was led
+    bool noRules = false;        // the called-Ace rules are off
+    bool runAwayWithFour = true; // German call: four cards of the suit free the Ace's holder
 };
 
 // One position: the seat's hand, whether it leads, the led card (0 when it leads), whether the
@@ -154,8 +190,8 @@ inline bool CallRulesAllow(const CallPosition& p, const CallSwitches& sw, int ca
     const bool inSuit = g.Group(card) == p.calledSuit;
     const bool leads = p.led == 0;
     const bool suitOpen = p.calledSuitLed || p.lastTrick;
-    const int held = static_cast<int>(std::count_if(p.hand.begin(), p.hand.end(),
-                                                    [&](int c) { return g.Group(c) == p.calledSuit; }));
+    const int held = static_cast<int>(std::count_if(
+        p.hand.begin(), p.hand.end(), [&](int c) { return g.Group(c) == p.calledSuit; }));
     const bool holdsAce = std::find(p.hand.begin(), p.hand.end(), ace) != p.hand.end();
     if (sw.leadBan && p.declarer && leads && inSuit && !suitOpen)
         return false;
@@ -184,7 +220,9 @@ inline int Runners(const Game& g, const std::vector<int>& partyCards) {
     const auto trumps = g.Trumps();
     if (trumps.empty())
         return 0;
-    auto held = [&](int c) { return std::find(partyCards.begin(), partyCards.end(), c) != partyCards.end(); };
+    auto held = [&](int c) {
+        return std::find(partyCards.begin(), partyCards.end(), c) != partyCards.end();
+    };
     const bool with = held(trumps[0]);
     int run = 0;
     while (run < static_cast<int>(trumps.size()) && held(trumps[run]) == with)
@@ -200,22 +238,22 @@ struct Tariff {
     // The program's variants.
     bool withRunners = false;
     int runnersFrom = 3, soloRunnersFrom = 2;
-    bool fixedPartners = false;  // a 60:60 game of fixed partners is worth nothing
-    bool extras = false;         // each caught fox is worth a game's base value
+    bool fixedPartners = false; // a 60:60 game of fixed partners is worth nothing
+    bool extras = false;        // each caught fox is worth a game's base value
     bool withPot = false;
-    int allPassRule = 0;         // 2 Ramsch, 3 Leaster
+    int allPassRule = 0; // 2 Ramsch, 3 Leaster
 };
 
 // A finished game as the table saw it.
 struct Finished {
     Game game;
     int declarer = -1;
-    int partner = -1;            // -1: a solo
+    int partner = -1; // -1: a solo
     int points[4] = {};
     int tricks[4] = {};
     int firstLeader = 0;
-    int runners = 0;             // Runners() of the declaring party
-    int contra = 0, re = 0, supra = 0, resupra = 0;  // announcements made (0 or 1 each)
+    int runners = 0;                                // Runners() of the declaring party
+    int contra = 0, re = 0, supra = 0, resupra = 0; // announcements made (0 or 1 each)
     int potUnits = 0;
     // The seats that took the fox from a seat of the other party, one entry a fox.
     std::vector<int> foxTakers;
@@ -231,7 +269,7 @@ struct Bill {
     int listed[3] = {-1, -1, -1};
     int perOpponent = 1;
     int cardPoints = 0;
-    int value = 0;          // without the pot lines
+    int value = 0; // without the pot lines
     int potSeat = -1, potAmount = 0;
     bool potBooked = false;
     int potUnitsAfter = 0;
@@ -254,12 +292,17 @@ inline int Sum(const Bill& b) {
 }
 
 inline int BaseValue(const Game& g, const Tariff& t) {
-    if (g.word & 0x8000) return t.ramsch;
+    if (g.word & 0x8000)
+        return t.ramsch;
     switch (g.Kind()) {
-    case 1: return t.base;
-    case 128: return t.beg;
-    case 0x20000: return t.you;
-    default: return t.solo;
+    case 1:
+        return t.base;
+    case 128:
+        return t.beg;
+    case 0x20000:
+        return t.you;
+    default:
+        return t.solo;
     }
 }
 
@@ -267,21 +310,29 @@ namespace detail {
 
 inline void Doublings(Bill& b, const Finished& f) {
     // Each doubling doubles what the game is worth so far.
-    if (f.contra) b.lines.push_back({7, Sum(b)});
-    if (f.re) b.lines.push_back({6, Sum(b)});
-    if (f.supra) b.lines.push_back({14, Sum(b)});
-    if (f.resupra) b.lines.push_back({15, Sum(b)});
+    if (f.contra)
+        b.lines.push_back({7, Sum(b)});
+    if (f.re)
+        b.lines.push_back({6, Sum(b)});
+    if (f.supra)
+        b.lines.push_back({14, Sum(b)});
+    if (f.resupra)
+        b.lines.push_back({15, Sum(b)});
 }
 
 inline void Ramsch(Bill& b, const Finished& f, const Tariff& t, bool leaster) {
     int takers = 0, taker = -1;
     for (int s = 0; s < 4; ++s)
-        if (f.tricks[s] > 0) { ++takers; taker = s; }
+        if (f.tricks[s] > 0) {
+            ++takers;
+            taker = s;
+        }
     if (takers == 1) {
         // Shot the moon: the one seat takes the stake from each other seat.
         b.listed[0] = taker;
         b.lines.push_back({10, t.shootTheMoon});
-        for (int s = 0; s < 4; ++s) b.money[s] += s == taker ? 3 * t.shootTheMoon : -t.shootTheMoon;
+        for (int s = 0; s < 4; ++s)
+            b.money[s] += s == taker ? 3 * t.shootTheMoon : -t.shootTheMoon;
         return;
     }
     b.perOpponent = 0;
@@ -290,8 +341,12 @@ inline void Ramsch(Bill& b, const Finished& f, const Tariff& t, bool leaster) {
     int chosen = -1;
     for (int n = 0; n < 4; ++n) {
         const int s = (f.firstLeader + n) % 4;
-        if (leaster && f.tricks[s] == 0) continue;
-        if (chosen == -1) { chosen = s; continue; }
+        if (leaster && f.tricks[s] == 0)
+            continue;
+        if (chosen == -1) {
+            chosen = s;
+            continue;
+        }
         const int dp = f.points[s] - f.points[chosen];
         const int dt = f.tricks[s] - f.tricks[chosen];
         if (leaster ? (dp < 0 || (dp == 0 && dt < 0)) : (dp > 0 || (dp == 0 && dt > 0)))
@@ -300,9 +355,11 @@ inline void Ramsch(Bill& b, const Finished& f, const Tariff& t, bool leaster) {
     b.listed[0] = chosen;
     const int stake = leaster ? t.ramsch : -t.ramsch;
     b.lines.push_back({leaster ? 13 : 12, 3 * stake});
-    for (int s = 0; s < 4; ++s) b.money[s] += s == chosen ? 3 * stake : -stake;
+    for (int s = 0; s < 4; ++s)
+        b.money[s] += s == chosen ? 3 * stake : -stake;
     for (int s = 0, n = 1; s < 4; ++s) {
-        if (f.tricks[s] != 0) continue;
+        if (f.tricks[s] != 0)
+            continue;
         const int jungfrau = leaster ? t.noTrick : -t.noTrick;
         b.lines.push_back({11, jungfrau});
         b.listed[n++] = s;
@@ -312,7 +369,7 @@ inline void Ramsch(Bill& b, const Finished& f, const Tariff& t, bool leaster) {
     }
 }
 
-}  // namespace detail
+} // namespace detail
 
 inline Bill Settle(const Finished& f, const Tariff& t) {
     Bill b;
@@ -325,45 +382,59 @@ inline Bill Settle(const Finished& f, const Tariff& t) {
             b.potAmount = -t.base;
             b.lines.push_back({9 + 512, -t.base});
             ++b.potUnitsAfter;
-            for (int s = 0; s < 4; ++s) b.money[s] -= t.base;
+            for (int s = 0; s < 4; ++s)
+                b.money[s] -= t.base;
             b.pot += 4 * t.base;
         }
         if (t.allPassRule == 2 || t.allPassRule == 3)
             detail::Ramsch(b, f, t, t.allPassRule == 3);
     } else {
         std::vector<int> party = {f.declarer};
-        if (f.partner >= 0) party.push_back(f.partner);
-        auto inParty = [&](int s) { return std::find(party.begin(), party.end(), s) != party.end(); };
+        if (f.partner >= 0)
+            party.push_back(f.partner);
+        auto inParty = [&](int s) {
+            return std::find(party.begin(), party.end(), s) != party.end();
+        };
         int otherTricks = 0, partyPoints = 0;
         for (int s = 0; s < 4; ++s) {
-            if (inParty(s)) partyPoints += f.points[s];
-            else otherTricks += f.tricks[s];
+            if (inParty(s))
+                partyPoints += f.points[s];
+            else
+                otherTricks += f.tricks[s];
         }
         const bool tout = (g.word & 0x10000) != 0 || g.Kind() == 0x20000;
-        bool won = g.IsBeg() ? f.tricks[f.declarer] == 0 : tout ? otherTricks == 0 : partyPoints >= 61;
+        bool won = g.IsBeg() ? f.tricks[f.declarer] == 0
+                   : tout    ? otherTricks == 0
+                             : partyPoints >= 61;
         // The winners: the declarer first, then his partner; the defenders in seat order.
         int n = 0;
         if (won)
-            for (int s : party) b.listed[n++] = s;
+            for (int s : party)
+                b.listed[n++] = s;
         else
             for (int s = 0; s < 4; ++s)
-                if (!inParty(s)) b.listed[n++] = s;
+                if (!inParty(s))
+                    b.listed[n++] = s;
         const bool draw = !won && t.fixedPartners && partyPoints == 60 && !g.IsBeg();
         b.lines.push_back({0, draw ? 0 : BaseValue(g, t)});
         if (!g.IsBeg()) {
             const int run = std::abs(f.runners);
-            if (t.withRunners && (tout || (run != 0 && run >= (solo ? t.soloRunnersFrom : t.runnersFrom))))
+            if (t.withRunners &&
+                (tout || (run != 0 && run >= (solo ? t.soloRunnersFrom : t.runnersFrom))))
                 b.lines.push_back({8, run * t.runner});
             const int winners = won ? partyPoints : 120 - partyPoints;
             if (!tout) {
-                // Schneider: the declarers with 91, or held to 30 by the defenders; Schwarz: every trick.
+                // Schneider: the declarers with 91, or held to 30 by the defenders; Schwarz: every
+                // trick.
                 if (winners >= (won ? 91 : 90))
                     b.lines.push_back({4, solo ? t.soloSchneider : t.schneider});
                 bool schwarz = false;
-                if (won) schwarz = otherTricks == 0;
+                if (won)
+                    schwarz = otherTricks == 0;
                 else {
                     schwarz = true;
-                    for (int s : party) schwarz = schwarz && f.tricks[s] == 0;
+                    for (int s : party)
+                        schwarz = schwarz && f.tricks[s] == 0;
                 }
                 if (schwarz)
                     b.lines.push_back({5, solo ? t.soloSchwarz : t.schwarz});
@@ -383,12 +454,15 @@ inline Bill Settle(const Finished& f, const Tariff& t) {
             b.pot -= b.potAmount;
         }
         // A Tout doubles the game, You quadruples it.
-        if ((g.word & 0x10000) && !g.IsBeg()) b.lines.push_back({1, Sum(b)});
-        else if (g.Kind() == 0x20000) b.lines.push_back({2, 3 * Sum(b)});
+        if ((g.word & 0x10000) && !g.IsBeg())
+            b.lines.push_back({1, Sum(b)});
+        else if (g.Kind() == 0x20000)
+            b.lines.push_back({2, 3 * Sum(b)});
         if (t.extras) {
             int caught = 0;
             if (!solo)
-                for (int s : f.foxTakers) caught += inParty(s) == won ? 1 : -1;
+                for (int s : f.foxTakers)
+                    caught += inParty(s) == won ? 1 : -1;
             b.lines.push_back({16, BaseValue(g, t) * caught});
         }
         // A solo is paid by or to three; in a partner game each winner gets it from one loser.
@@ -405,4 +479,4 @@ inline Bill Settle(const Finished& f, const Tariff& t) {
     return b;
 }
 
-}  // namespace skref
+} // namespace skref

@@ -7,13 +7,13 @@
 #include <random>
 #include <vector>
 
+#include "SchafkopfReference.h"
 #include "games/fourplayer/SchafkopfComputerPlayer.h"
 #include "records/OptionRecordLayouts.h"
 #include "shell/OptionRecords.h"
-#include "SchafkopfReference.h"
 
 class SchafkopfTable {
-public:
+  public:
     SchafkopfTable() {
         SetSchafkopfOptionDefaults(&options);
         options.partnershipMode = 2;
@@ -38,7 +38,7 @@ public:
         game.seatToMove = game.leader;
         game.trickNumber = 1;
         game.declarer = declarer;
-        game.calledSuit = -1;  // the controller copies the declarer's call when play starts
+        game.calledSuit = -1; // the controller copies the declarer's call when play starts
         game.calledRank = -1;
         if (declarer >= 0) {
             game.partyLists[0] = static_cast<std::int16_t>(declarer);
@@ -73,7 +73,8 @@ public:
     void GiveHand(int seat, const std::vector<int>& cards) {
         SeatBlock& block = game.seats[seat];
         for (int p = 0; p < kHandPlaces; ++p)
-            block.hand[p] = static_cast<std::uint8_t>(p < static_cast<int>(cards.size()) ? cards[p] : 0);
+            block.hand[p] =
+                static_cast<std::uint8_t>(p < static_cast<int>(cards.size()) ? cards[p] : 0);
         game.SortHand(block.hand, kHandPlaces, game.gameType.trumpSuit, game.gameType.word, true,
                       true);
         for (auto& count : block.groupCount)
@@ -113,7 +114,8 @@ public:
         int cards[4];
         for (int s = 0; s < 4; ++s)
             cards[s] = game.trickCards[s];
-        const int winner = RefGame().TrickWinner(cards, game.leader, game.PreviousSeat(game.leader));
+        const int winner =
+            RefGame().TrickWinner(cards, game.leader, game.PreviousSeat(game.leader));
         game.tricks[game.trickNumber - 1].winner = static_cast<std::int16_t>(winner);
         game.InferPartiesAfterTrick(game.leader, winner);
         game.FindTrumpTrickEvidence(game.leader, winner);

@@ -15,12 +15,13 @@ namespace {
 constexpr int kCombo = 10;
 
 class ControlsTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ToolboxMainWindow();
         window = MakeTestWindow(200, 150, 0, 0, WS_HSCROLL | WS_VSCROLL);
-        CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 0, 0, 100, 80, window,
-                        reinterpret_cast<HMENU>(kCombo), GetModuleHandleA(nullptr), nullptr);
+        CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 0, 0, 100, 80,
+                        window, reinterpret_cast<HMENU>(kCombo), GetModuleHandleA(nullptr),
+                        nullptr);
         for (const char* entry : {"Schellen", "Herz", "Gras"}) {
             SendDlgItemMessageA(window, kCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
         }
@@ -65,8 +66,8 @@ TEST_F(ControlsTest, ScrollBarsOfASlot) {
 }
 
 TEST_F(ControlsTest, OtherReferencesAreWrong) {
-    for (ControlRef ref : {ControlRef{1500}, ControlRef{kHorizontalScrollRef + 18}, ControlRef{kVerticalScrollRef + 18},
-                           ControlRef{-1}, ControlRef{1000}}) {
+    for (ControlRef ref : {ControlRef{1500}, ControlRef{kHorizontalScrollRef + 18},
+                           ControlRef{kVerticalScrollRef + 18}, ControlRef{-1}, ControlRef{1000}}) {
         ResetAlertRecorder();
         EXPECT_EQ(GetControlValue(ref), -1) << ref;
         ASSERT_EQ(RecordedAlerts().size(), 1u);
@@ -82,4 +83,4 @@ TEST_F(ControlsTest, OtherReferencesAreWrong) {
     }
 }
 
-}  // namespace
+} // namespace

@@ -14,22 +14,24 @@ constexpr int kEdit = 5;
 constexpr int kCheck = 6;
 
 class DialogItemsTest : public testing::Test {
-protected:
+  protected:
     // Visible, since an item counts as active only when it is shown; it stays open for the
     // whole run because closing a visible window is slow under Wine.
     static void SetUpTestSuite() {
-        if (!dialog) dialog = MakeTestWindow(300, 200, 40, 30, WS_VISIBLE);
+        if (!dialog)
+            dialog = MakeTestWindow(300, 200, 40, 30, WS_VISIBLE);
     }
     void SetUp() override {
         children[0] = Child("EDIT", kEdit, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10);
         children[1] = Child("BUTTON", kCheck, WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 10, 50);
     }
     void TearDown() override {
-        for (HWND child : children) DestroyWindow(child);
+        for (HWND child : children)
+            DestroyWindow(child);
     }
     static HWND Child(const char* windowClass, int id, DWORD style, int x, int y) {
-        return CreateWindowExA(0, windowClass, "", style, x, y, 100, 24, dialog, reinterpret_cast<HMENU>(id),
-                               GetModuleHandleA(nullptr), nullptr);
+        return CreateWindowExA(0, windowClass, "", style, x, y, 100, 24, dialog,
+                               reinterpret_cast<HMENU>(id), GetModuleHandleA(nullptr), nullptr);
     }
     static inline HWND dialog = nullptr;
     HWND children[2] = {};
@@ -70,7 +72,7 @@ TEST_F(DialogItemsTest, RectanglesAndMoves) {
     EXPECT_EQ(rect.right - rect.left, 100);
 
     GetItemRect(dialog, kEdit, &rect);
-    EXPECT_EQ(rect.left, 40 + 60);  // screen
+    EXPECT_EQ(rect.left, 40 + 60); // screen
     gTableOrigin = {40, 30};
     RECT inTable;
     GetItemRectInTable(dialog, kEdit, &inTable);
@@ -89,4 +91,4 @@ TEST_F(DialogItemsTest, RectanglesAndMoves) {
     EXPECT_EQ(item, 9);
 }
 
-}  // namespace
+} // namespace

@@ -12,7 +12,7 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 class DrawingTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ToolboxMainWindow();
         BeginDrawing(bitmap.dc());
@@ -27,7 +27,7 @@ protected:
 
 TEST_F(DrawingTest, ThickFrameIsAnOutlineThatASecondFrameErases) {
     RECT half = {0, 0, 20, 30};
-    PaintRect(&half);  // black left half, white right half: both colours under the outline
+    PaintRect(&half); // black left half, white right half: both colours under the outline
     const auto before = bitmap.Pixels();
 
     RECT outline = {5, 5, 35, 25};
@@ -71,7 +71,7 @@ TEST_F(DrawingTest, FillsAndColouredLine) {
     EXPECT_EQ(bitmap.Pixel(5, 5), kWhite);
 
     ColorRecord red;
-    SetRGB(&red, 0x1FF, 0, 0);  // only the low byte counts
+    SetRGB(&red, 0x1FF, 0, 0); // only the low byte counts
     RGBForeColor(&red);
     ColorRecord back = {};
     GetForeColor(nullptr, &back);
@@ -108,4 +108,4 @@ TEST(Geometry, PointInRectExcludesRightAndBottomEdges) {
     EXPECT_EQ(answer, 5);
 }
 
-}  // namespace
+} // namespace

@@ -16,11 +16,12 @@ namespace {
 
 bool HasFamily(const char* name) {
     const auto& names = gFontState->familyNames;
-    return std::any_of(names.begin(), names.end(), [name](const auto& n) { return std::strcmp(n.data(), name) == 0; });
+    return std::any_of(names.begin(), names.end(),
+                       [name](const auto& n) { return std::strcmp(n.data(), name) == 0; });
 }
 
 class FontsTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ToolboxMainWindow();
         BeginDrawing(bitmap.dc());
@@ -98,7 +99,7 @@ TEST_F(FontsTest, DrawStringContinuesOnTheBaseLine) {
     MoveTo(10, 30);
     DrawString("Ober", false);
     EXPECT_EQ(gPenLocation.h, 10 + first);
-    const char counted[] = "\x05UnterXYZ";  // only the five counted characters
+    const char counted[] = "\x05UnterXYZ"; // only the five counted characters
     DrawString(counted, true);
     EXPECT_EQ(gPenLocation.h, 10 + first + StringWidth("Unter"));
     EXPECT_EQ(gPenLocation.v, 30);
@@ -110,7 +111,8 @@ TEST_F(FontsTest, DrawStringContinuesOnTheBaseLine) {
     EXPECT_GT(bitmap.CountNot(RGB(255, 255, 255), secondText), 0);
     EXPECT_EQ(bitmap.CountNot(RGB(255, 255, 255), after), 0);
     RECT belowLine = {0, 34, 200, 40};
-    EXPECT_EQ(bitmap.CountNot(RGB(255, 255, 255), belowLine), 0) << "no ink far under the base line";
+    EXPECT_EQ(bitmap.CountNot(RGB(255, 255, 255), belowLine), 0)
+        << "no ink far under the base line";
 }
 
 TEST_F(FontsTest, TextInRectanglesMovesThePenByTheRectangle) {
@@ -128,4 +130,4 @@ TEST_F(FontsTest, TextInRectanglesMovesThePenByTheRectangle) {
     EXPECT_GT(gPenLocation.h, 170);
 }
 
-}  // namespace
+} // namespace

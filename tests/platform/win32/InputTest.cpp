@@ -13,7 +13,7 @@ LPARAM At(int h, int v) {
 }
 
 class InputTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         gMouseFlags = {};
         window = MakeTestWindow(200, 100, 100, 100);
@@ -105,14 +105,15 @@ TEST_F(InputTest, RealInputDrivesStillDownAndGetMouse) {
     GetMouse(&point);
     EXPECT_EQ(point.h, 80);
     EXPECT_EQ(point.v, 70);
-    SetCursorPos(90, 60);  // released left of and above the window
+    SetCursorPos(90, 60); // released left of and above the window
     SendButton(MOUSEEVENTF_LEFTUP);
     EXPECT_FALSE(StillDown());
     GetMouse(&point);
     EXPECT_EQ(point.h, -10);
     EXPECT_EQ(point.v, -40);
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
 }
 
-}  // namespace
+} // namespace

@@ -6,10 +6,11 @@
 namespace {
 
 class MenusTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         menu = CreatePopupMenu();
-        for (UINT id : {50u, 100u, 102u}) AppendMenuA(menu, MF_STRING, id, "item");
+        for (UINT id : {50u, 100u, 102u})
+            AppendMenuA(menu, MF_STRING, id, "item");
     }
     void TearDown() override { DestroyMenu(menu); }
     UINT State(UINT id) { return GetMenuState(menu, id, MF_BYCOMMAND); }
@@ -34,11 +35,12 @@ TEST_F(MenusTest, MissingIdChangesNothing) {
     SetMenuItemChecked(menu, 999, true);
     DeleteMenuItem(menu, 999);
     EXPECT_EQ(CountMItems(menu), 3);
-    for (UINT id : {50u, 100u, 102u}) EXPECT_EQ(State(id), static_cast<UINT>(MF_STRING)) << id;
+    for (UINT id : {50u, 100u, 102u})
+        EXPECT_EQ(State(id), static_cast<UINT>(MF_STRING)) << id;
 }
 
 TEST_F(MenusTest, InsertGoesInFrontOfTheNextId) {
-    ASSERT_TRUE(InsertMenuItem(menu, "new", 101));  // in front of item 102
+    ASSERT_TRUE(InsertMenuItem(menu, "new", 101)); // in front of item 102
     EXPECT_EQ(CountMItems(menu), 4);
     EXPECT_EQ(GetMenuItemID(menu, 2), 102u);
     char text[16] = {};
@@ -49,4 +51,4 @@ TEST_F(MenusTest, InsertGoesInFrontOfTheNextId) {
     EXPECT_EQ(CountMItems(menu), 2);
 }
 
-}  // namespace
+} // namespace

@@ -26,10 +26,13 @@ INT_PTR CALLBACK LoggingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
         reinterpret_cast<DialogLog*>(lParam)->initParameter = lParam;
         return TRUE;
     case WM_COMMAND:
-        if (!log) return FALSE;
+        if (!log)
+            return FALSE;
         ++log->commands;
-        if (LOWORD(wParam) == IDOK) EndDialog(dialog, 42);
-        if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 0);
+        if (LOWORD(wParam) == IDOK)
+            EndDialog(dialog, 42);
+        if (LOWORD(wParam) == IDCANCEL)
+            EndDialog(dialog, 0);
         return TRUE;
     default:
         return FALSE;
@@ -37,7 +40,7 @@ INT_PTR CALLBACK LoggingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 }
 
 class ModalDialogTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override { parent = MakeTestWindow(50, 50); }
     void TearDown() override {
         SetModalDialogPresenter([](const ModalDialogRequest&) -> INT_PTR { return IDCANCEL; });
@@ -49,7 +52,8 @@ protected:
 // A dialog that ends itself as soon as it is shown, noting that it was.
 bool gShown = false;
 INT_PTR CALLBACK EndAtOnceDialogProc(HWND dialog, UINT message, WPARAM, LPARAM) {
-    if (message != WM_INITDIALOG) return FALSE;
+    if (message != WM_INITDIALOG)
+        return FALSE;
     gShown = true;
     EndDialog(dialog, 7);
     return TRUE;
@@ -66,7 +70,7 @@ TEST_F(ModalDialogTest, ThePresenterAnswersInsteadOfTheDialog) {
     EXPECT_EQ(RunModalDialog(parent, FINDDLGORD, EndAtOnceDialogProc, 0), 42);
     EXPECT_FALSE(gShown);
 
-    SetModalDialogPresenter({});  // the real dialog box
+    SetModalDialogPresenter({}); // the real dialog box
     EXPECT_EQ(RunModalDialog(parent, FINDDLGORD, EndAtOnceDialogProc, 0), 7);
     EXPECT_TRUE(gShown);
     FreeLibrary(commonDialogs);
@@ -74,7 +78,8 @@ TEST_F(ModalDialogTest, ThePresenterAnswersInsteadOfTheDialog) {
 
 TEST_F(ModalDialogTest, MissingModuleOrProcedureAnswersMinusOne) {
     int presented = 0;
-    SetModalDialogPresenter([&presented](const ModalDialogRequest&) -> INT_PTR { return ++presented; });
+    SetModalDialogPresenter(
+        [&presented](const ModalDialogRequest&) -> INT_PTR { return ++presented; });
     EXPECT_EQ(RunModalDialog(parent, 1500, nullptr, 0), -1);
     EXPECT_EQ(RunModalDialog(nullptr, 1500, LoggingDialogProc, 0), -1);
     EXPECT_EQ(presented, 0);
@@ -112,7 +117,8 @@ TEST_F(ModalDialogTest, RealDialogIsDrivenToItsEnd) {
         });
     });
     gMouseFlags.leftDown = 1;
-    EXPECT_EQ(RunModalDialog(parent, FINDDLGORD, LoggingDialogProc, reinterpret_cast<LPARAM>(&log)), 42);
+    EXPECT_EQ(RunModalDialog(parent, FINDDLGORD, LoggingDialogProc, reinterpret_cast<LPARAM>(&log)),
+              42);
     EXPECT_EQ(log.initParameter, reinterpret_cast<LPARAM>(&log));
     EXPECT_GE(log.commands, 1);
     EXPECT_NE(seenDialog, nullptr);
@@ -122,4 +128,4 @@ TEST_F(ModalDialogTest, RealDialogIsDrivenToItsEnd) {
     FreeLibrary(commonDialogs);
 }
 
-}  // namespace
+} // namespace

@@ -15,18 +15,20 @@ namespace {
 // The colour table's length as the bitmap format defines it: the used-colour count, or all
 // colours of a depth of 8 bits or less.
 int TableLength(const BITMAPINFOHEADER& header) {
-    if (header.biClrUsed != 0) return static_cast<int>(header.biClrUsed);
+    if (header.biClrUsed != 0)
+        return static_cast<int>(header.biClrUsed);
     return header.biBitCount <= 8 ? 1 << header.biBitCount : 0;
 }
 
 class PaletteTest : public testing::Test {
-protected:
+  protected:
     void TearDown() override { DisposePalette(); }
 };
 
 TEST_F(PaletteTest, TrueColourDisplayNeedsNoPalette) {
     HDC screen = GetDC(nullptr);
-    ASSERT_EQ(GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE, 0) << "the test display is true-colour";
+    ASSERT_EQ(GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE, 0)
+        << "the test display is true-colour";
     EXPECT_TRUE(LoadPalette(kPaletteBitmapId, screen));
     EXPECT_TRUE(LoadPalette(4711, screen)) << "not even a missing bitmap matters there";
     ReleaseDC(nullptr, screen);
@@ -37,14 +39,16 @@ TEST_F(PaletteTest, PaletteTakesTheColourTableOfBitmap1050) {
     const LoadedBitmap source = LoadLibraryBitmap(gAppInstance, kPaletteBitmapId);
     ASSERT_EQ(CheckBitmapResource(source), kBitmapReadable);
     const auto& header = *static_cast<const BITMAPINFOHEADER*>(source.data);
-    const auto* table = reinterpret_cast<const RGBQUAD*>(static_cast<const BYTE*>(source.data) + header.biSize);
+    const auto* table =
+        reinterpret_cast<const RGBQUAD*>(static_cast<const BYTE*>(source.data) + header.biSize);
 
     MakePalette(source);
     ASSERT_NE(gPalette, nullptr);
     ASSERT_EQ(gPaletteColourCount, TableLength(header));
     EXPECT_GT(gPaletteColourCount, 200);
     std::vector<PALETTEENTRY> entries(gPaletteColourCount);
-    ASSERT_EQ(GetPaletteEntries(gPalette, 0, gPaletteColourCount, entries.data()), UINT(gPaletteColourCount));
+    ASSERT_EQ(GetPaletteEntries(gPalette, 0, gPaletteColourCount, entries.data()),
+              UINT(gPaletteColourCount));
     for (int i = 0; i < gPaletteColourCount; ++i) {
         EXPECT_EQ(entries[i].peRed, table[i].rgbRed) << i;
         EXPECT_EQ(entries[i].peGreen, table[i].rgbGreen) << i;
@@ -55,7 +59,9 @@ TEST_F(PaletteTest, PaletteTakesTheColourTableOfBitmap1050) {
     const LoadedBitmap card = LoadLibraryBitmap(gAppInstance, 1105);
     const auto& cardHeader = *static_cast<const BITMAPINFOHEADER*>(card.data);
     ASSERT_EQ(TableLength(cardHeader), gPaletteColourCount);
-    EXPECT_EQ(std::memcmp(static_cast<const BYTE*>(card.data) + cardHeader.biSize, table, gPaletteColourCount * 4), 0);
+    EXPECT_EQ(std::memcmp(static_cast<const BYTE*>(card.data) + cardHeader.biSize, table,
+                          gPaletteColourCount * 4),
+              0);
 
     HDC memory = CreateCompatibleDC(nullptr);
     UsePalette(memory);
@@ -84,4 +90,4 @@ TEST_F(PaletteTest, BitmapWithoutColourTableLeavesNoPaletteAndAnUnreadableOneCha
     EXPECT_EQ(gPaletteColourCount, 0);
 }
 
-}  // namespace
+} // namespace

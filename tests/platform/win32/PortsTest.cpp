@@ -14,10 +14,11 @@
 namespace {
 
 class PortsTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override { ToolboxMainWindow(); }
     void TearDown() override {
-        for (HWND window : windows) DestroyWindow(window);
+        for (HWND window : windows)
+            DestroyWindow(window);
         SetPort(ToolboxMainWindow());
     }
     HWND Window(int x = 0) {
@@ -62,13 +63,14 @@ TEST_F(PortsTest, NoFontIsDeletedWhileAnotherContextHoldsIt) {
     SetPort(b);
     StringWidth("x");
     TextSize(30);
-    StringWidth("x");  // makes b's second font and deletes b's first
-    EXPECT_EQ(GetObjectType(fontA), static_cast<DWORD>(OBJ_FONT)) << "a's font outlives b's changes";
+    StringWidth("x"); // makes b's second font and deletes b's first
+    EXPECT_EQ(GetObjectType(fontA), static_cast<DWORD>(OBJ_FONT))
+        << "a's font outlives b's changes";
     EXPECT_EQ(GetCurrentObject(dcA, OBJ_FONT), fontA);
     HGDIOBJ fontB = GetCurrentObject(GetPortDC(), OBJ_FONT);
     EXPECT_NE(fontA, fontB);
 
-    DestroyWindow(b);  // b's port goes with its font
+    DestroyWindow(b); // b's port goes with its font
     windows.pop_back();
     EXPECT_EQ(GetObjectType(fontB), 0u);
     EXPECT_EQ(FindPortEntry(b), -1);
@@ -107,7 +109,8 @@ TEST_F(PortsTest, FullTableBeepsTwiceAndStillDraws) {
     const HDC uncached = GetPortDC();
     SetPort(ToolboxMainWindow());
     EXPECT_EQ(ReleaseDC(window, uncached), 0);
-    for (HWND w : extra) DestroyWindow(w);
+    for (HWND w : extra)
+        DestroyWindow(w);
 }
 
 TEST_F(PortsTest, PaintBracketHoldsThePort) {
@@ -116,7 +119,7 @@ TEST_F(PortsTest, PaintBracketHoldsThePort) {
     TestBitmap bitmap(8, 8);
     const auto beeps = SysBeepCount();
     BeginDrawing(bitmap.dc());
-    SetPort(ToolboxMainWindow());  // ignored while painting
+    SetPort(ToolboxMainWindow()); // ignored while painting
     EXPECT_EQ(gPortWindow, a);
     EXPECT_EQ(GetPortDC(), bitmap.dc());
     BeginDrawing(bitmap.dc());
@@ -128,4 +131,4 @@ TEST_F(PortsTest, PaintBracketHoldsThePort) {
     EXPECT_EQ(gInPaint, 0);
 }
 
-}  // namespace
+} // namespace

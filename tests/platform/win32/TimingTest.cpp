@@ -10,7 +10,7 @@
 namespace {
 
 class TimingTest : public testing::Test {
-protected:
+  protected:
     void TearDown() override { SetMillisecondClock({}); }
 };
 
@@ -38,7 +38,7 @@ TEST_F(TimingTest, DelayWaitsMoreThanItsTicks) {
     std::uint32_t now = 5000;
     SetMillisecondClock([&now] { return now += 10; });
     std::uint32_t elapsed = 0;
-    Delay(3, &elapsed);  // more than 50 ms: the first reading after it is 60 ms on
+    Delay(3, &elapsed); // more than 50 ms: the first reading after it is 60 ms on
     EXPECT_EQ(elapsed, 3u);
     EXPECT_EQ(now, 5070u);
 }
@@ -47,10 +47,10 @@ TEST_F(TimingTest, DelayRunsAcrossTheClockWrap) {
     std::uint32_t now = 0xFFFFFFF0u;
     SetMillisecondClock([&now] { return now += 7; });
     std::uint32_t elapsed = 0;
-    Delay(6, &elapsed);  // more than 100 ms
+    Delay(6, &elapsed); // more than 100 ms
     EXPECT_EQ(elapsed, 6u);
     EXPECT_LT(now, 0x100u);
     EXPECT_FALSE(WaitNextEvent(-1, nullptr, 0, nullptr));
 }
 
-}  // namespace
+} // namespace

@@ -8,7 +8,8 @@ namespace {
 
 LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     TrackInput(window, message, wParam, lParam);
-    if (message == WM_DESTROY) ReleasePortDC(window);
+    if (message == WM_DESTROY)
+        ReleasePortDC(window);
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -26,14 +27,15 @@ const char* WindowClass() {
     return name;
 }
 
-}  // namespace
+} // namespace
 
 HWND MakeTestWindow(int width, int height, int x, int y, DWORD extraStyle) {
     RECT frame = {0, 0, width, height};
     DWORD style = WS_POPUP | extraStyle;
     AdjustWindowRect(&frame, style, FALSE);
     HWND window = CreateWindowExA(0, WindowClass(), "test", style, x, y, frame.right - frame.left,
-                                  frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+                                  frame.bottom - frame.top, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
     UpdateWindow(window);
     return window;
 }
@@ -73,7 +75,8 @@ TestBitmap::~TestBitmap() {
 std::vector<COLORREF> TestBitmap::Pixels() const {
     std::vector<COLORREF> pixels;
     for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) pixels.push_back(Pixel(x, y));
+        for (int x = 0; x < width_; ++x)
+            pixels.push_back(Pixel(x, y));
     }
     return pixels;
 }
@@ -81,7 +84,8 @@ std::vector<COLORREF> TestBitmap::Pixels() const {
 int TestBitmap::CountNot(COLORREF colour, const RECT& area) const {
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) count += Pixel(x, y) != colour;
+        for (int x = area.left; x < area.right; ++x)
+            count += Pixel(x, y) != colour;
     }
     return count;
 }

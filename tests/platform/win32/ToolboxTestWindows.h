@@ -18,18 +18,18 @@ HWND MakeTestWindow(int width, int height, int x = 0, int y = 0, DWORD extraStyl
 // A 24-bit memory bitmap selected into its own context, drawn into through
 // BeginDrawing/EndDrawing.
 class TestBitmap {
-public:
+  public:
     TestBitmap(int width, int height);
     ~TestBitmap();
     TestBitmap(const TestBitmap&) = delete;
     TestBitmap& operator=(const TestBitmap&) = delete;
     HDC dc() const { return dc_; }
     COLORREF Pixel(int x, int y) const { return GetPixel(dc_, x, y); }
-    std::vector<COLORREF> Pixels() const;  // row by row
+    std::vector<COLORREF> Pixels() const; // row by row
     // Counts pixels that differ from colour inside the rectangle.
     int CountNot(COLORREF colour, const RECT& area) const;
 
-private:
+  private:
     int width_;
     int height_;
     HDC dc_;

@@ -39,7 +39,8 @@ TEST(WindowHelpers, FrameSizesAddTheirParts) {
     EXPECT_EQ(FrameExtraWidth(true), 2 * (dialogFrame + GetSystemMetrics(SM_CXVSCROLL)));
     EXPECT_EQ(FrameExtraHeight(true, true) - FrameExtraHeight(false, false),
               GetSystemMetrics(SM_CYMENUSIZE) + GetSystemMetrics(SM_CYVSCROLL));
-    EXPECT_EQ(FrameExtraHeight(false, false), 2 * GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION));
+    EXPECT_EQ(FrameExtraHeight(false, false),
+              2 * GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION));
 }
 
-}  // namespace
+} // namespace

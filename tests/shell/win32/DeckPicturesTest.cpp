@@ -13,7 +13,7 @@ namespace {
 
 // A deck manager whose answers a test chooses; it notes the pictures asked for.
 class ScriptedDeckManager : public ExtensionManager {
-public:
+  public:
     void* GetPicture(std::int16_t pictureId) override {
         askedIds.push_back(pictureId);
         return picturesMissing ? nullptr : ExtensionManager::GetPicture(pictureId);
@@ -28,7 +28,7 @@ public:
 };
 
 class DeckPicturesTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         saved = gDeckManager;
         gDeckManager = &manager;
@@ -82,9 +82,9 @@ TEST_F(DeckPicturesTest, ManagerCapabilitiesLimitTheCardChoice) {
         bool fullSize, allSizes;
         std::int16_t wantFullSize, wantSuperSmall, wantCardSize;
     };
-    for (const Case& c : {Case{true, true, 1, 1, kCardSizeLarge},
-                          Case{false, true, 0, 1, kCardSizeLarge},
-                          Case{true, false, 0, 0, kCardSizeSmall}}) {
+    for (const Case& c :
+         {Case{true, true, 1, 1, kCardSizeLarge}, Case{false, true, 0, 1, kCardSizeLarge},
+          Case{true, false, 0, 0, kCardSizeSmall}}) {
         manager.fullSizeOwnCards = c.fullSize;
         manager.allCardSizes = c.allSizes;
         settings.body.cardSize = kCardSizeLarge;
@@ -97,4 +97,4 @@ TEST_F(DeckPicturesTest, ManagerCapabilitiesLimitTheCardChoice) {
     }
 }
 
-}  // namespace
+} // namespace

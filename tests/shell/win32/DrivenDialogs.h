@@ -21,17 +21,18 @@
 using Bytes = std::vector<unsigned char>;
 using Driver = std::function<void(HWND dialog)>;
 
-inline constexpr int kRecordB = 4644;  // record B's place in the preference file
+inline constexpr int kRecordB = 4644; // record B's place in the preference file
 
 class DrivenDialogs : public RunningShell {
-protected:
+  protected:
     void SetUp() override {
         RunningShell::SetUp();
         SetModalDialogPresenter([this](const ModalDialogRequest& request) -> INT_PTR {
             presented.push_back(request.templateId);
             parents.push_back(request.parent);
             auto driver = drivers.find(request.templateId);
-            if (driver == drivers.end()) return IDCANCEL;
+            if (driver == drivers.end())
+                return IDCANCEL;
             const Driver drive = driver->second;
             return ShowModalDialogDriven(request, [drive, &request](HWND dialog) {
                 drive(dialog);
@@ -54,7 +55,8 @@ protected:
         Bytes bytes;
         if (FILE* file = std::fopen(PreferencesFile().c_str(), "rb")) {
             int c;
-            while ((c = std::fgetc(file)) != EOF) bytes.push_back(static_cast<unsigned char>(c));
+            while ((c = std::fgetc(file)) != EOF)
+                bytes.push_back(static_cast<unsigned char>(c));
             std::fclose(file);
         }
         return bytes;
@@ -65,7 +67,8 @@ protected:
         const Bytes after = ReadFile();
         std::vector<int> changed;
         for (size_t i = 0; i < after.size() && i < before.size(); ++i) {
-            if (after[i] != before[i]) changed.push_back(static_cast<int>(i));
+            if (after[i] != before[i])
+                changed.push_back(static_cast<int>(i));
         }
         return changed;
     }
@@ -74,7 +77,8 @@ protected:
         return static_cast<std::int16_t>(bytes[offset] | bytes[offset + 1] << 8);
     }
     static int I32(const Bytes& bytes, int offset) {
-        return static_cast<std::int32_t>(bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 |
+        return static_cast<std::int32_t>(bytes[offset] | bytes[offset + 1] << 8 |
+                                         bytes[offset + 2] << 16 |
                                          static_cast<unsigned>(bytes[offset + 3]) << 24);
     }
 
@@ -82,13 +86,16 @@ protected:
     void ExpectChangesOnlyIn(std::initializer_list<std::pair<int, int>> ranges) const {
         for (int offset : ChangedOffsets()) {
             bool allowed = false;
-            for (const auto& range : ranges) allowed = allowed || (offset >= range.first && offset <= range.second);
+            for (const auto& range : ranges)
+                allowed = allowed || (offset >= range.first && offset <= range.second);
             EXPECT_TRUE(allowed) << "byte " << offset << " changed";
         }
     }
 
     static void Click(HWND dialog, int item) { SendDlgItemMessageA(dialog, item, BM_CLICK, 0, 0); }
-    static void Press(HWND dialog, int id) { SendMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(id), 0); }
+    static void Press(HWND dialog, int id) {
+        SendMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(id), 0);
+    }
     static void Choose(HWND dialog, int item, int index) {
         SendDlgItemMessageA(dialog, item, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     }

@@ -2,8 +2,8 @@
 // opened through the shell.
 #include "shell/Environment.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -24,18 +24,21 @@ DriveQueries Machine(std::string drives, std::string cds, std::string discs) {
     DriveQueries queries;
     queries.logicalDrives = [drives] {
         std::uint32_t mask = 0;
-        for (char letter : drives) mask |= 1u << (letter - 'a');
+        for (char letter : drives)
+            mask |= 1u << (letter - 'a');
         return mask;
     };
     queries.isCdDrive = [cds](const char* root) { return cds.find(root[0]) != std::string::npos; };
-    queries.hasReadableDisc = [discs](const char* root) { return discs.find(root[0]) != std::string::npos; };
+    queries.hasReadableDisc = [discs](const char* root) {
+        return discs.find(root[0]) != std::string::npos;
+    };
     return queries;
 }
 
 // The environment's globals as the test found them, put back after it; the install key is
 // one of this test process, so that no test reads or writes the program's own.
 class KeptEnvironment : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::memcpy(modulePath_, gModulePath, kPathSize);
         std::memcpy(programDir_, gProgramDir, kPathSize);
@@ -48,13 +51,15 @@ protected:
         flags_[3] = gIsWin2000;
         flags_[4] = gIsWinXP;
         flags_[5] = gLanguageEnglish;
-        std::snprintf(key_, sizeof key_, "SOFTWARE\\SchafkopfTests\\Install%lu", GetCurrentProcessId());
+        std::snprintf(key_, sizeof key_, "SOFTWARE\\SchafkopfTests\\Install%lu",
+                      GetCurrentProcessId());
         gInstallKey = key_;
         ResetAlertRecorder();
     }
     void TearDown() override {
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, key_);
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\SchafkopfTests");  // only when no other test uses it
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE,
+                      "SOFTWARE\\SchafkopfTests"); // only when no other test uses it
         gInstallKey = kInstallKey;
         SetDriveQueries({});
         SetShellOpener({});
@@ -72,7 +77,7 @@ protected:
     }
     char key_[128] = "";
 
-private:
+  private:
     char modulePath_[kPathSize];
     char programDir_[kPathSize];
     char dataPath_[kPathSize];
@@ -88,14 +93,15 @@ using MovieCopy = KeptEnvironment;
 
 // The registry key of this test process, holding the data directory (or nothing).
 class InstallKey : public KeptEnvironment {
-protected:
+  protected:
     void SetUp() override {
         KeptEnvironment::SetUp();
         CopyPath(gProgramDir, kPathSize, "C:\\Games\\Schafkopf\\");
     }
     void Store(const char* value) {
         HKEY key;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key_, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key_, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                  &key, nullptr),
                   ERROR_SUCCESS);
         RegSetValueExA(key, kInstallValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
                        static_cast<DWORD>(std::strlen(value) + 1));
@@ -105,8 +111,10 @@ protected:
         char value[256] = "";
         DWORD size = sizeof value - 1;
         HKEY key;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key_, 0, KEY_READ, &key) != ERROR_SUCCESS) return "<none>";
-        LONG status = RegQueryValueExA(key, kInstallValue, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key_, 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return "<none>";
+        LONG status = RegQueryValueExA(key, kInstallValue, nullptr, nullptr,
+                                       reinterpret_cast<BYTE*>(value), &size);
         RegCloseKey(key);
         return status == ERROR_SUCCESS ? value : "<none>";
     }
@@ -120,7 +128,7 @@ std::string TempFolder(const char* name) {
     return folder;
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(DriveProbe, FindsTheCdDrivesOfTheMachine) {
     struct Case {
@@ -133,7 +141,7 @@ TEST_F(DriveProbe, FindsTheCdDrivesOfTheMachine) {
     const Case cases[] = {
         {"ace", "e", true, "e:\\", "c:\\"},
         {"cef", "ef", true, "e:\\", "f:\\"},
-        {"cz", "", false, "z:\\", "c:\\"},  // none: the first root keeps the last drive tried
+        {"cz", "", false, "z:\\", "c:\\"}, // none: the first root keeps the last drive tried
     };
     for (const Case& c : cases) {
         SetDriveQueries(Machine(c.drives, c.cds, ""));
@@ -171,7 +179,7 @@ TEST_F(InstallKey, WithoutAValueTheDataDirectoryIsTheProgramDirectory) {
 }
 
 TEST_F(InstallKey, AValueNamingTheProgramDirectoryAsksNothing) {
-    Store("c:\\Games\\Schafkopf");  // only the drive letter's case differs
+    Store("c:\\Games\\Schafkopf"); // only the drive letter's case differs
     char path[kPathSize];
     ReadInstallPath(path);
     EXPECT_STREQ(path, "C:\\Games\\Schafkopf\\");
@@ -184,8 +192,8 @@ TEST_F(InstallKey, AnotherDirectoryIsKeptOnCancelAndReplacedOnOk) {
     char path[kPathSize];
     ReadInstallPath(path);
     ASSERT_EQ(RecordedAlerts().size(), 1u);
-    EXPECT_EQ(RecordedAlerts()[0].text,
-              "The installation path doesn't point to the folder containing the program.  Should I change it?");
+    EXPECT_EQ(RecordedAlerts()[0].text, "The installation path doesn't point to the folder "
+                                        "containing the program.  Should I change it?");
     EXPECT_STREQ(path, "D:\\Data\\Cards\\");
     EXPECT_EQ(Stored(), "D:\\Data\\Cards");
 
@@ -205,7 +213,7 @@ TEST_F(InstallKey, ALowerCaseProgramDirectoryMatchesByItsDriveLetter) {
     EXPECT_STREQ(path, "C:\\games\\schafkopf\\");
     EXPECT_TRUE(RecordedAlerts().empty());
 
-    Store("c:\\Games\\Schafkopf");  // another letter differs in case: another directory
+    Store("c:\\Games\\Schafkopf"); // another letter differs in case: another directory
     ReadInstallPath(path);
     EXPECT_EQ(RecordedAlerts().size(), 1u);
 }
@@ -235,8 +243,8 @@ TEST_F(Shortcut, IsWrittenAndReadsBack) {
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     {
         IShellLinkA* link = nullptr;
-        ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                               reinterpret_cast<void**>(&link))));
+        ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                               IID_IShellLinkA, reinterpret_cast<void**>(&link))));
         IPersistFile* persist = nullptr;
         link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist));
         wchar_t wide[MAX_PATH];
@@ -299,5 +307,6 @@ TEST_F(MovieCopy, WithoutACdSaysSoAndCopiesNothing) {
     gCdFound = 0;
     EXPECT_FALSE(CopyMovieFolders());
     ASSERT_EQ(RecordedAlerts().size(), 1u);
-    EXPECT_EQ(RecordedAlerts()[0].text, "No CD drive with the program's film folder was found. Nothing has been copied.");
+    EXPECT_EQ(RecordedAlerts()[0].text,
+              "No CD drive with the program's film folder was found. Nothing has been copied.");
 }

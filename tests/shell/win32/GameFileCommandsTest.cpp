@@ -2,8 +2,8 @@
 // closes, Save and Save As against a document that answers as told, and the menu state.
 #include "shell/win32/GameFileCommands.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

@@ -2,8 +2,8 @@
 // the Schafkopf table, the timer, and closing and quitting.
 #include "shell/win32/MainWindow.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
 // Every command of the menu through DispatchMenuCommand: what each one reaches (a dialog
 // template with its procedure, a box, a page, the table pane, the room panel or a beep), as
 // the test seams see it. A table, so that two swapped ids or a wrong argument show.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>

@@ -4,8 +4,8 @@
 // change it, and the test answers Cancel). Boxes are recorded, never shown.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstring>
@@ -22,26 +22,28 @@
 #include "support/AlertRecorder.h"
 
 class RunningShell : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
         std::snprintf(dataDir_, sizeof dataDir_, "%sshell%lu", temp, GetCurrentProcessId());
         CreateDirectoryA(dataDir_, nullptr);
-        std::snprintf(key_, sizeof key_, "SOFTWARE\\SchafkopfTests\\Shell%lu", GetCurrentProcessId());
+        std::snprintf(key_, sizeof key_, "SOFTWARE\\SchafkopfTests\\Shell%lu",
+                      GetCurrentProcessId());
         gInstallKey = key_;
         HKEY key;
-        RegCreateKeyExA(HKEY_LOCAL_MACHINE, key_, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+        RegCreateKeyExA(HKEY_LOCAL_MACHINE, key_, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr);
         RegSetValueExA(key, kInstallValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(dataDir_),
                        static_cast<DWORD>(std::strlen(dataDir_) + 1));
         RegCloseKey(key);
         DeleteFileA(PreferencesFile().c_str());
 
-        gSchafkopfEdition = 1;  // as the program's entry sets it
+        gSchafkopfEdition = 1; // as the program's entry sets it
         gQuitRequested = 0;
         gQuitting = 0;
         ResetAlertRecorder();
-        ScriptAlertAnswers({kAnswerCancel});  // keep the test's data directory
+        ScriptAlertAnswers({kAnswerCancel}); // keep the test's data directory
         ASSERT_TRUE(InitializeApp("Schafkopf test"));
         ResetAlertRecorder();
     }
@@ -50,10 +52,12 @@ protected:
         gWaitDepth = 0;
         gEventSoundDepth = 0;
         gSoundWaitDepth = 0;
-        if (gMainWindow && IsWindow(gMainWindow)) DestroyWindow(gMainWindow);
+        if (gMainWindow && IsWindow(gMainWindow))
+            DestroyWindow(gMainWindow);
         Pump();
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, key_);
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\SchafkopfTests");  // fails while another test holds a key
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE,
+                      "SOFTWARE\\SchafkopfTests"); // fails while another test holds a key
         gInstallKey = kInstallKey;
         DeleteFileA(PreferencesFile().c_str());
         RemoveDirectoryA(dataDir_);
@@ -63,7 +67,8 @@ protected:
 
     long PreferencesSize() const {
         WIN32_FILE_ATTRIBUTE_DATA data;
-        if (!GetFileAttributesExA(PreferencesFile().c_str(), GetFileExInfoStandard, &data)) return -1;
+        if (!GetFileAttributesExA(PreferencesFile().c_str(), GetFileExInfoStandard, &data))
+            return -1;
         return static_cast<long>(data.nFileSizeLow);
     }
 
@@ -82,7 +87,9 @@ protected:
         return quit;
     }
 
-    static LRESULT Command(int id) { return SendMessageA(gMainWindow, WM_COMMAND, static_cast<WPARAM>(id), 0); }
+    static LRESULT Command(int id) {
+        return SendMessageA(gMainWindow, WM_COMMAND, static_cast<WPARAM>(id), 0);
+    }
 
     char dataDir_[MAX_PATH] = "";
     char key_[128] = "";

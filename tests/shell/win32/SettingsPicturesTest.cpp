@@ -1,7 +1,7 @@
 // The settings' card pictures: which picture set holds which size at each base card size,
 // the sets that share pictures, and releasing every picture exactly once.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <set>
 

@@ -15,11 +15,13 @@
 namespace {
 
 class SmallDialogsTest : public DrivenDialogs {
-protected:
+  protected:
     void SetUp() override {
         DrivenDialogs::SetUp();
         SetEventSoundObserver([this](int event, int) { events.push_back(event); });
-        SetTableCommandObserver([this](int subKind, int value) { commands.push_back({subKind, value}); });
+        SetTableCommandObserver([this](int subKind, int value) {
+            commands.push_back({subKind, value});
+        });
     }
     void TearDown() override {
         SetEventSoundObserver({});
@@ -32,7 +34,7 @@ protected:
     std::vector<std::pair<int, int>> commands;
 };
 
-}  // namespace
+} // namespace
 
 // ---- Suit names --------------------------------------------------------------------------
 
@@ -40,32 +42,36 @@ TEST_F(SmallDialogsTest, SuitNamesKeepAndStoreTheChoiceWithoutManualChoice) {
     bool buttonsDisabled = false;
     drivers[kSuitNamesDialog] = [&](HWND dialog) {
         CheckItem(dialog, 200, true);
-        Press(dialog, 200);  // the box as clicked on
+        Press(dialog, 200); // the box as clicked on
         CheckItem(dialog, 200, false);
         Press(dialog, 200);
         buttonsDisabled = !IsItemEnabled(dialog, 201) && !IsItemEnabled(dialog, 212);
-        for (int item : {201, 203, 206, 210}) CheckItem(dialog, item, false);
-        for (int item : {202, 205, 209, 212}) CheckItem(dialog, item, true);
+        for (int item : {201, 203, 206, 210})
+            CheckItem(dialog, item, false);
+        for (int item : {202, 205, 209, 212})
+            CheckItem(dialog, item, true);
         Press(dialog, IDOK);
     };
     Command(1106);
     EXPECT_TRUE(buttonsDisabled);
     EXPECT_EQ(gDialogAccepted, 1);
     const Bytes file = ReadFile();
-    const int expected[] = {0, 2, 3, 4, 3};  // manual flag, Schellen, Herz, Gras, Eichel
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(I16(file, 1844 + 2 * i), expected[i]) << i;
+    const int expected[] = {0, 2, 3, 4, 3}; // manual flag, Schellen, Herz, Gras, Eichel
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(I16(file, 1844 + 2 * i), expected[i]) << i;
     ExpectChangesOnlyIn({{1844, 1853}});
 }
 
 TEST_F(SmallDialogsTest, SuitNamesCancelKeepsEveryChoiceAndOutOfRangeShowsTheFirst) {
     std::int16_t* choice = gSettings->body.suitNameChoice;
     choice[0] = 1;
-    choice[2] = 9;  // no such Herz name
+    choice[2] = 9; // no such Herz name
     WritePreferences();
     before = ReadFile();
     bool firstShown = false;
     drivers[kSuitNamesDialog] = [&](HWND dialog) {
-        firstShown = IsItemChecked(dialog, 203) && !IsItemChecked(dialog, 204) && !IsItemChecked(dialog, 205);
+        firstShown = IsItemChecked(dialog, 203) && !IsItemChecked(dialog, 204) &&
+                     !IsItemChecked(dialog, 205);
         CheckItem(dialog, 201, false);
         CheckItem(dialog, 202, true);
         Press(dialog, IDCANCEL);
@@ -83,7 +89,8 @@ TEST_F(SmallDialogsTest, TheEndCutsItsTextsAndPlaysTheEventOfItsKind) {
     const std::string longName(80, 'x');
     std::vector<std::string> shown;
     drivers[kTheEndDialog] = [&](HWND dialog) {
-        for (int item = 201; item <= 203; ++item) shown.push_back(Text(dialog, item));
+        for (int item = 201; item <= 203; ++item)
+            shown.push_back(Text(dialog, item));
         Press(dialog, IDOK);
     };
     struct Case {
@@ -136,15 +143,16 @@ TEST_F(SmallDialogsTest, IntroEndsOnTimerClickOrCommandAndStopsTheSounds) {
         UINT message;
         WPARAM wParam;
     };
-    const Case ends[] = {{WM_TIMER, 1}, {WM_LBUTTONDOWN, 0}, {WM_RBUTTONDOWN, 0},
-                         {WM_COMMAND, 1}, {WM_COMMAND, 2}, {WM_COMMAND, 200}};
+    const Case ends[] = {{WM_TIMER, 1},   {WM_LBUTTONDOWN, 0}, {WM_RBUTTONDOWN, 0},
+                         {WM_COMMAND, 1}, {WM_COMMAND, 2},     {WM_COMMAND, 200}};
     for (const Case& end : ends) {
         bool stayedOnOtherTimer = false;
         drivers[kIntroDialog] = [&](HWND dialog) {
             SendMessageA(dialog, WM_TIMER, 7, 0);
             stayedOnOtherTimer = StaysOpen(dialog);
             SendMessageA(dialog, end.message, end.wParam, 0);
-            if (StaysOpen(dialog)) EndDialog(dialog, -5);
+            if (StaysOpen(dialog))
+                EndDialog(dialog, -5);
         };
         events.clear();
         const std::uint32_t stops = StopSoundsCount();
@@ -161,13 +169,13 @@ TEST_F(SmallDialogsTest, StylesComparisonOpensPagesAndRetriesTheManual) {
     std::vector<std::string> opened;
     SetShellOpener([&](void*, const char* file) -> std::intptr_t {
         opened.push_back(file);
-        return opened.size() == 2 ? 2 : 42;  // the local manual page is not found
+        return opened.size() == 2 ? 2 : 42; // the local manual page is not found
     });
     bool endedByEscape = false;
     drivers[kStylesComparisonDialog] = [&](HWND dialog) {
         Press(dialog, 203);
         Press(dialog, 204);
-        Press(dialog, IDCANCEL);  // Esc
+        Press(dialog, IDCANCEL); // Esc
         endedByEscape = !StaysOpen(dialog);
     };
     ComparePlayingStyles();

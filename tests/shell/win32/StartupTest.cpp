@@ -2,8 +2,8 @@
 // directory, and the program started twice.
 #include "shell/win32/Startup.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>

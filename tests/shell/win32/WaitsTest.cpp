@@ -3,8 +3,8 @@
 // the machine; what happens during a wait is posted before it, so that it surely comes.
 #include "shell/win32/Waits.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "platform/Ticks.h"
 #include "platform/win32/Ports.h"
@@ -15,7 +15,7 @@ namespace {
 
 // A clock that moves on by step milliseconds at every reading, and when told to.
 class SteppingClock {
-public:
+  public:
     explicit SteppingClock(std::uint32_t step) {
         SetMillisecondClock([this, step] { return now_ += step; });
     }
@@ -24,18 +24,21 @@ public:
     SteppingClock& operator=(const SteppingClock&) = delete;
     void Advance(std::uint32_t milliseconds) { now_ += milliseconds; }
 
-private:
+  private:
     std::uint32_t now_ = 100000;
 };
 
 SteppingClock* gClock = nullptr;
 int gTimerCalls = 0;
 
-void CALLBACK CountTimer(HWND, UINT, UINT_PTR, DWORD) { ++gTimerCalls; }
+void CALLBACK CountTimer(HWND, UINT, UINT_PTR, DWORD) {
+    ++gTimerCalls;
+}
 
 // What the test posts to happen during a wait.
-constexpr UINT kEndTheWait = WM_APP;       // the clock moves on by a minute
-constexpr UINT kCloseWindow = WM_APP + 1;  // wParam: a window that is closed, as a side window closes
+constexpr UINT kEndTheWait = WM_APP; // the clock moves on by a minute
+constexpr UINT kCloseWindow =
+    WM_APP + 1; // wParam: a window that is closed, as a side window closes
 constexpr UINT kRequestQuit = WM_APP + 2;
 
 LRESULT CALLBACK EventProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -47,15 +50,19 @@ LRESULT CALLBACK EventProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         [[fallthrough]];
     }
     case kEndTheWait:
-        if (gClock) gClock->Advance(60000);
+        if (gClock)
+            gClock->Advance(60000);
         return 0;
-    case kRequestQuit: RequestQuit(); return 0;
-    default: return DefWindowProcA(window, message, wParam, lParam);
+    case kRequestQuit:
+        RequestQuit();
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
     }
 }
 
 class WaitsTest : public RunningShell {
-protected:
+  protected:
     void SetUp() override {
         RunningShell::SetUp();
         WNDCLASSA windowClass{};
@@ -63,8 +70,8 @@ protected:
         windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.lpszClassName = "WaitsTestEvents";
         RegisterClassA(&windowClass);
-        events_ = CreateWindowExA(0, "WaitsTestEvents", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                  GetModuleHandleA(nullptr), nullptr);
+        events_ = CreateWindowExA(0, "WaitsTestEvents", "", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(events_, nullptr);
     }
     void TearDown() override {
@@ -75,7 +82,7 @@ protected:
     HWND events_ = nullptr;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(WaitsTest, ShortWaitsHandleNoMessageLongerOnesDoAndEndTwentyFiveTicksEarly) {
     SteppingClock clock(20);
@@ -100,15 +107,15 @@ TEST_F(WaitsTest, ShortWaitsHandleNoMessageLongerOnesDoAndEndTwentyFiveTicksEarl
 // A message that was already in the queue when the wait began, and had been looked at, is
 // handled at once; the wait does not sleep its full time first.
 TEST_F(WaitsTest, AMessageQueuedBeforeTheWaitIsHandledAtOnce) {
-    KillTimer(gMainWindow, kMainTimer);  // nothing new comes to wake the wait
+    KillTimer(gMainWindow, kMainTimer); // nothing new comes to wake the wait
     Pump();
-    SteppingClock clock(0);  // stands still until the message moves it on
+    SteppingClock clock(0); // stands still until the message moves it on
     gClock = &clock;
     PostMessageA(events_, kEndTheWait, 0, 0);
     MSG seen;
     ASSERT_TRUE(PeekMessageA(&seen, nullptr, 0, 0, PM_NOREMOVE));
     const DWORD before = GetTickCount();
-    WaitTicks(600);  // ten seconds, had nothing moved the clock
+    WaitTicks(600); // ten seconds, had nothing moved the clock
     EXPECT_LT(GetTickCount() - before, 4000u);
     SetTimer(gMainWindow, kMainTimer, kTimerMilliseconds, nullptr);
 }
@@ -116,8 +123,8 @@ TEST_F(WaitsTest, AMessageQueuedBeforeTheWaitIsHandledAtOnce) {
 TEST_F(WaitsTest, AWindowClosedDuringTheWaitIsNotMadeThePortAgain) {
     SteppingClock clock(20);
     gClock = &clock;
-    HWND closing = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, gMainWindow, nullptr,
-                                   nullptr, nullptr);
+    HWND closing = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40,
+                                   gMainWindow, nullptr, nullptr, nullptr);
     SetPort(closing);
     PostMessageA(events_, kCloseWindow, reinterpret_cast<WPARAM>(closing), 0);
     WaitTicks(60);
@@ -151,7 +158,7 @@ TEST_F(WaitsTest, SavingDuringAWaitIsPutOffToTheTimer) {
     gWaitDepth = 0;
     SendMessageA(gMainWindow, WM_TIMER, kMainTimer, 0);
     EXPECT_EQ(gSaveDeferred, 0);
-    EXPECT_EQ(RecordedAlerts().size(), 1u);  // the document's answer: not available yet
+    EXPECT_EQ(RecordedAlerts().size(), 1u); // the document's answer: not available yet
 }
 
 TEST_F(WaitsTest, AQuitRequestWaitsForEveryNestedLoop) {
@@ -167,12 +174,12 @@ TEST_F(WaitsTest, AQuitRequestWaitsForEveryNestedLoop) {
 }
 
 TEST_F(WaitsTest, AQuitDuringAWaitEndsTheWaitAndThenTheProgram) {
-    SteppingClock clock(0);  // only the quit can end this wait
+    SteppingClock clock(0); // only the quit can end this wait
     PostMessageA(events_, kRequestQuit, 0, 0);
     HWND table = gWindowSlots[kTableSlot];
     WaitTicks(600);
     EXPECT_EQ(gWaitDepth, 0);
-    EXPECT_TRUE(IsWindow(table));  // nothing was closed under the waiting code
+    EXPECT_TRUE(IsWindow(table)); // nothing was closed under the waiting code
     EXPECT_TRUE(IsWindow(gMainWindow));
     EXPECT_TRUE(Pump());
     EXPECT_EQ(gMainWindow, nullptr);

@@ -1,8 +1,8 @@
 // Window places, the closing box's text order and the redraw after a preference change.
 #include "shell/win32/WindowManager.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -26,7 +26,8 @@ TEST_F(WindowManagerTest, TheTableKeepsOnlyItsSize) {
 }
 
 TEST_F(WindowManagerTest, ASideWindowOffTheScreenComesBackAt10And40) {
-    HWND side = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 120, 80, gMainWindow, nullptr, nullptr, nullptr);
+    HWND side = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 120, 80, gMainWindow, nullptr,
+                                nullptr, nullptr);
     ASSERT_NE(side, nullptr);
     gSettings->body.windowRects[3] = WindowRect{-20, 100, 100, 180};
     PlaceWindow(side, 3);
@@ -48,7 +49,8 @@ TEST_F(WindowManagerTest, TheEndShowsTheTextsInTheRecordsOrder) {
         std::int16_t r0, r1;
         const char* order;
     };
-    const Case cases[] = {{2, 1, "abc"}, {2, 0, "acb"}, {1, 2, "bac"}, {0, 2, "bca"}, {1, 0, "cab"}, {0, 0, "cba"}};
+    const Case cases[] = {{2, 1, "abc"}, {2, 0, "acb"}, {1, 2, "bac"},
+                          {0, 2, "bca"}, {1, 0, "cab"}, {0, 0, "cba"}};
     for (const Case& c : cases) {
         TheEndOrder record{c.r0, c.r1};
         ShowTheEndBySeat(&record, "a", "b", "c", 0);
@@ -71,7 +73,7 @@ TEST_F(WindowManagerTest, NewGameWithATableOpenBringsItToTheFront) {
     HWND table = gWindowSlots[kTableSlot];
     SendMessageA(gMainWindow, WM_COMMAND, 1001, 0);
     EXPECT_EQ(gWindowSlots[kTableSlot], table);
-    SendMessageA(gMainWindow, WM_COMMAND, 1003, 0);  // Close
+    SendMessageA(gMainWindow, WM_COMMAND, 1003, 0); // Close
     EXPECT_EQ(gWindowSlots[kTableSlot], nullptr);
     SendMessageA(gMainWindow, WM_COMMAND, 1001, 0);
     EXPECT_TRUE(IsWindow(gWindowSlots[kTableSlot]));
@@ -87,12 +89,13 @@ int gPanesDeleted = 0;
 bool gPaneWasThereAtDestroy = false;
 
 class CountedPane : public Pane {
-public:
+  public:
     ~CountedPane() override { ++gPanesDeleted; }
 };
 
 LRESULT CALLBACK SideWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) gPaneWasThereAtDestroy = gPaneSlots[kSideSlot] != nullptr && gPanesDeleted == 0;
+    if (message == WM_DESTROY)
+        gPaneWasThereAtDestroy = gPaneSlots[kSideSlot] != nullptr && gPanesDeleted == 0;
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -102,8 +105,8 @@ HWND OpenSideWindow() {
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "WindowManagerTestSide";
     RegisterClassA(&windowClass);
-    HWND side = CreateWindowExA(0, "WindowManagerTestSide", "", WS_POPUP | WS_VISIBLE, 10, 40, 100, 80, gMainWindow,
-                                nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND side = CreateWindowExA(0, "WindowManagerTestSide", "", WS_POPUP | WS_VISIBLE, 10, 40, 100,
+                                80, gMainWindow, nullptr, GetModuleHandleA(nullptr), nullptr);
     gWindowSlots[kSideSlot] = side;
     gPaneSlots[kSideSlot] = new CountedPane;
     gPanesDeleted = 0;
@@ -111,7 +114,7 @@ HWND OpenSideWindow() {
     return side;
 }
 
-}  // namespace
+} // namespace
 
 // However a side window is closed, the window goes first and its pane after it.
 TEST_F(WindowManagerTest, AWindowIsDestroyedBeforeItsPaneIsDeleted) {
@@ -125,7 +128,8 @@ TEST_F(WindowManagerTest, AWindowIsDestroyedBeforeItsPaneIsDeleted) {
         {"destroying the table", [](HWND) { DestroyWindow(gWindowSlots[kTableSlot]); }},
     };
     for (const Way& way : ways) {
-        if (!gWindowSlots[kTableSlot]) NewGame(true, true);
+        if (!gWindowSlots[kTableSlot])
+            NewGame(true, true);
         HWND side = OpenSideWindow();
         ASSERT_NE(side, nullptr);
         way.close(side);

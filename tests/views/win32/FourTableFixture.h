@@ -3,8 +3,8 @@
 // by recorders (the waits are counted, nothing waits).
 #pragma once
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>

@@ -1,7 +1,7 @@
 // The four-player table playing whole deals with the Schafkopf controller: cards by click and
 // keys, the computer seats' cards with their pauses, Put Away and the end of the game.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <vector>
 

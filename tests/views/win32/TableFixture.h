@@ -2,8 +2,8 @@
 // (as a paint handler's context is), so what a pane draws can be read back pixel by pixel.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
