@@ -169,13 +169,7 @@ bool DoppelkopfController::PlayRestOfTrick(char* text, char* secondText, int* cl
     const int seat = player->seatToMove;
     if (seat == player->leader)
         return true;
-    bool claim = false;
-    if (PlayComputerTurn(seat, text, secondText, &claim)) {
-        if (claim)
-            *claimingSeat = seat;
-        RemoveHandCard(seat);
-        NotePlayTime(seat, -1);
-    }
+    PlayComputerSeat(seat, text, secondText, claimingSeat);
     return false;
 }
 

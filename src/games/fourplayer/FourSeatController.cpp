@@ -254,13 +254,7 @@ bool FourSeatController::StepComputerPlay(char* text, char* secondText, int* cla
     const int seat = NextSeatBeforeHuman();
     if (seat < 0)
         return true;
-    bool claim = false;
-    if (PlayComputerTurn(seat, text, secondText, &claim)) {
-        if (claim)
-            *claimingSeat = seat;
-        RemoveHandCard(seat);
-        NotePlayTime(seat, -1);
-    }
+    PlayComputerSeat(seat, text, secondText, claimingSeat);
     return false;
 }
 
@@ -510,4 +504,15 @@ bool FourSeatController::ReadFirstRun(const std::uint8_t* bytes) {
     specialPairSeat = run.specialPairSeat;
     announceStop = run.announceStop;
     return true;
+}
+
+void FourSeatController::PlayComputerSeat(int seat, char* text, char* secondText,
+                                          int* claimingSeat) {
+    bool claim = false;
+    if (PlayComputerTurn(seat, text, secondText, &claim)) {
+        if (claim)
+            *claimingSeat = seat;
+        RemoveHandCard(seat);
+        NotePlayTime(seat, -1);
+    }
 }

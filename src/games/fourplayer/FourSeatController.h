@@ -122,6 +122,8 @@ class FourSeatController : public GameController {
     int DeckPlaceCount() const { return kTableSeats * handRowWidth; }
     // The first computer seat before the human that has not played to the current trick, or -1.
     int NextSeatBeforeHuman();
+    // Lets the computer seat play; a played card leaves its hand and its time is noted.
+    void PlayComputerSeat(int seat, char* text, char* secondText, int* claimingSeat);
     bool BookOpenSeries(int seat, bool useSeriesTotal);
     bool BookClosedSeries(int seat, std::int32_t amount);
     bool SettleLeavingGame(int seat);

@@ -127,26 +127,22 @@ bool SchafkopfCardRating::PlayTrumpDecision(int, int, bool) {
 }
 
 int SchafkopfCardRating::CountHigherOut(int seat, int card) {
-    if (!IsSeat(seat) || !IsCardCode(card))
-        return 0;
-    const int group = GetSuitGroup(card);
-    int count = 0;
-    for (int other = kFirstCard; other <= kLastCard; ++other)
-        if (other != card && RankStepOf(other) >= GetLowestRankStep() &&
-            GetSuitGroup(other) == group && IsCardHigher(other, card) &&
-            !IsCardPlayed(other, false) && !IsCardInHand(seat, other))
-            ++count;
-    return count;
+    return CountOutBeside(seat, card, true);
 }
 
 int SchafkopfCardRating::CountLowerOut(int seat, int card) {
+    return CountOutBeside(seat, card, false);
+}
+
+int SchafkopfCardRating::CountOutBeside(int seat, int card, bool above) {
     if (!IsSeat(seat) || !IsCardCode(card))
         return 0;
     const int group = GetSuitGroup(card);
     int count = 0;
     for (int other = kFirstCard; other <= kLastCard; ++other)
         if (other != card && RankStepOf(other) >= GetLowestRankStep() &&
-            GetSuitGroup(other) == group && IsCardHigher(card, other) &&
+            GetSuitGroup(other) == group &&
+            (above ? IsCardHigher(other, card) : IsCardHigher(card, other)) &&
             !IsCardPlayed(other, false) && !IsCardInHand(seat, other))
             ++count;
     return count;

@@ -66,6 +66,8 @@ class SchafkopfCardRating : public SchafkopfComputerBase {
     virtual bool PlayAllPassedEnd();
 
   protected:
+    // The unplayed cards of the card's group above (or below) it that the seat does not hold.
+    int CountOutBeside(int seat, int card, bool above);
     // The seat's hand places of the group, from its lowest card to its highest by the game's
     // order; answers the count (at most kHandPlaces).
     int GroupPlaces(int seat, int group, int* places);
