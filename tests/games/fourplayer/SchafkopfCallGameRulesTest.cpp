@@ -120,8 +120,9 @@ TEST(SchafkopfCardRulesTest, TheHolderOfTheCalledAcePlaysItWhenItsSuitComesFirst
             return c.calledSuitRule ? g.LeadClubQueenToShowParty(1) : g.PlayLowOfGroup(1, 2);
         });
         EXPECT_EQ(got.card, c.expectCard);
-        if (c.expectReason >= 0)
+        if (c.expectReason >= 0) {
             EXPECT_EQ(got.reason, c.expectReason);
+        }
         EXPECT_TRUE(RecordedAlerts().empty());
     }
 }

@@ -198,8 +198,9 @@ TEST(SchafkopfPlay, MisplayClaimGivesTheRestToTheOtherSide) {
     int sum = 0;
     for (int s = 0; s < 4; ++s) {
         sum += g.cardPoints[s];
-        if (s != other)
+        if (s != other) {
             EXPECT_EQ(g.cardPoints[s], points[s]) << s;
+        }
     }
     EXPECT_EQ(sum, 120);
     EXPECT_GT(g.tricksWon[other], 0);

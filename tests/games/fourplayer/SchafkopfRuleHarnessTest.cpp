@@ -162,8 +162,9 @@ TEST(SchafkopfRuleHarness, EveryRulePlaysOneLegalCardOrChangesNothing) {
             g.dryRunIndex = savedIndex;
             g.dryRunReason = savedReason;
             ASSERT_TRUE(Image(g) == before) << "the dry run changed the game";
-            if (would)
+            if (would) {
                 ASSERT_NE(std::find(legal.begin(), legal.end(), recorded), legal.end()) << recorded;
+            }
             // The real run.
             const auto hand = table.Hand(seat);
             const bool played = rule.rule(g, seat, best);
