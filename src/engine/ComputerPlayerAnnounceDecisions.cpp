@@ -256,6 +256,19 @@ HandFigures ReadFigures(ComputerPlayer& game, int seat) {
     return f;
 }
 
+// The level a party aims at when it lacks at most four tricks of the whole deal: the fewer it
+// lacks, the higher, one level less while its points are short. With every trick still to
+// come the top level needs `allTricksPoints`; two to four tricks short it aims at `lowLevel`.
+int TargetForMissingTricks(int missing, int points, int allTricksPoints, int lowLevel) {
+    if (missing == 0)
+        return points < allTricksPoints ? 3 : 4;
+    if (missing == 1)
+        return points < 68 ? 2 : 3;
+    if (missing <= 3)
+        return points < 46 ? lowLevel : 2;
+    return lowLevel;
+}
+
 } // namespace
 
 bool ComputerPlayer::DecideReAnnouncement(int seat, std::int16_t* kind) {
@@ -284,16 +297,8 @@ bool ComputerPlayer::DecideReAnnouncement(int seat, std::int16_t* kind) {
     const int ht = CountHeartTensHeld(seat);
     int target = -1;
     if (missing >= 0 && missing <= 4) {
-        if (f.held >= deck4) {
-            if (missing == 0)
-                target = pts < 86 ? 3 : 4;
-            else if (missing == 1)
-                target = pts < 68 ? 2 : 3;
-            else if (missing <= 3)
-                target = pts < 46 ? 1 : 2;
-            else
-                target = 1;
-        }
+        if (f.held >= deck4)
+            target = TargetForMissingTricks(missing, pts, 86, 1);
     } else {
         bool partnerNow = false;
         if (PartnerCallsForLevel(seat, x, f.held, &partnerNow)) {
@@ -377,16 +382,8 @@ bool ComputerPlayer::DecideContraAnnouncement(int seat, std::int16_t* kind) {
     const int pts = GetPartyPoints(seat);
     int target = -1;
     if (missing >= 0 && missing <= 4) {
-        if (f.held >= deck4) {
-            if (missing == 0)
-                target = pts < 91 ? 3 : 4;
-            else if (missing == 1)
-                target = pts < 68 ? 2 : 3;
-            else if (missing <= 3)
-                target = pts < 46 ? 0 : 2;
-            else
-                target = 0;
-        }
+        if (f.held >= deck4)
+            target = TargetForMissingTricks(missing, pts, 91, 0);
     } else {
         bool partnerNow = false;
         if (PartnerCallsForLevel(seat, x, f.held, &partnerNow)) {
