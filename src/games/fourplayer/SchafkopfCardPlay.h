@@ -68,6 +68,10 @@ class SchafkopfCardPlay : public SchafkopfCardChoice {
     virtual bool FollowSoloDefenderPlain(int led);
     virtual bool DiscardWhenVoid(int best);
 
+    // Whether the other party doubled, or its seats by the estimates hold clearly more of the
+    // trumps still out than their share.
+    virtual bool AreOpponentsStrongInTrumps();
+
     // --- the Beg: declarer and defenders ---
     virtual bool PlayBegDeclarerCard();
     virtual bool LeadBegDeclarer();
@@ -81,4 +85,6 @@ class SchafkopfCardPlay : public SchafkopfCardChoice {
   protected:
     // The card the trick's leader played, 0 before the lead.
     int LedCard();
+    // Only partners of the seat to move still play after it in the current trick.
+    bool IsLastOfOpponents();
 };
