@@ -16,10 +16,16 @@ bool SchafkopfCardPlay::PlaySoloDeclarerCard() {
     const int s = seatToMove;
     if (!IsSeat(s))
         return false;
-    if (s == leader)
+    // The narrower routine is noted, so that a card none of them chose is booked to it.
+    if (s == leader) {
+        NoteRoutine(SchafkopfRoutine::kLeadSoloDeclarer);
         return LeadSoloDeclarer(s);
-    if (CanFollowSuit(s))
+    }
+    if (CanFollowSuit(s)) {
+        NoteRoutine(SchafkopfRoutine::kFollowSoloDeclarer);
         return FollowSoloDeclarer(GetBestCardSoFar());
+    }
+    NoteRoutine(SchafkopfRoutine::kDiscardSoloDeclarer);
     return DiscardSoloDeclarer(GetBestCardSoFar());
 }
 
@@ -27,10 +33,15 @@ bool SchafkopfCardPlay::PlaySoloDeclarerEndPhase() {
     const int s = seatToMove;
     if (!IsSeat(s))
         return false;
-    if (s == leader)
+    if (s == leader) {
+        NoteRoutine(SchafkopfRoutine::kLeadSoloDeclarerEndPhase);
         return LeadSoloDeclarerEndPhase(s);
-    if (CanFollowSuit(s))
+    }
+    if (CanFollowSuit(s)) {
+        NoteRoutine(SchafkopfRoutine::kFollowSoloDeclarerEndPhase);
         return FollowSoloDeclarerEndPhase(GetBestCardSoFar());
+    }
+    NoteRoutine(SchafkopfRoutine::kDiscardSoloDeclarerEndPhase);
     return DiscardSoloDeclarerEndPhase(GetBestCardSoFar());
 }
 
@@ -38,10 +49,15 @@ bool SchafkopfCardPlay::PlaySoloDefenderCard() {
     const int s = seatToMove;
     if (!IsSeat(s))
         return false;
-    if (s == leader)
+    if (s == leader) {
+        NoteRoutine(SchafkopfRoutine::kLeadSoloDefender);
         return LeadSoloDefender(s);
-    if (CanFollowSuit(s))
+    }
+    if (CanFollowSuit(s)) {
+        NoteRoutine(SchafkopfRoutine::kFollowSoloDefender);
         return FollowSoloDefender(LedCard());
+    }
+    NoteRoutine(SchafkopfRoutine::kPlayCallGameVoid);
     return PlayCallGameVoid(GetBestCardSoFar());
 }
 
@@ -145,8 +161,10 @@ bool SchafkopfCardPlay::DiscardSoloDeclarer(int best) {
         return false;
     const int n = seats[s].groupCount[kTrumpGroupIndex];
     const int pos = GetTrickPosition(s);
-    if (n == 0)
+    if (n == 0) {
+        NoteRoutine(SchafkopfRoutine::kDiscardWhenVoid);
         return DiscardWhenVoid(best);
+    }
     if (pos == 2 || pos == 3) {
         if (IsTrump(best)) {
             if (CanBeatWithGroup(best) &&
