@@ -93,6 +93,9 @@ class SchafkopfCardPlay : public SchafkopfCardChoice {
     int LedCard();
     // Only partners of the seat to move still play after it in the current trick.
     bool IsLastOfOpponents();
+    // The seat's low trump; without trumps in a solo without a trump suit, its low card of
+    // the options' suit.
+    bool LeadLowTrumpOrLast(int seat);
 
     // What the trump decision reads of the seat to move and the trick, for the card to beat.
     struct TrumpFacts {

@@ -5,10 +5,22 @@
 
 namespace {
 constexpr int kTrumpGroupIndex = 4;
+constexpr int kPlainSuits = 4;
 constexpr int kTotalPoints = 120;
 constexpr int kPointCardValue = 10; // a Ten or an Ace
 constexpr int kRichTrickPoints = 8;
 } // namespace
+
+// The low trump that ends every lead. A solo without a trump suit (Wenz, Geier, Kings) keeps the
+// options' suit in its game type, and the side-card leads pass over that suit as the trump
+// suit's: a seat left with nothing else leads its low card instead of none.
+bool SchafkopfCardPlay::LeadLowTrumpOrLast(int seat) {
+    if (PlayLowOfGroup(seat, kTrumpGroupIndex))
+        return true;
+    const int suit = gameType.trumpSuit;
+    return seats[seat].groupCount[kTrumpGroupIndex] == 0 && suit >= 0 && suit < kPlainSuits &&
+           seats[seat].groupCount[suit] > 0 && PlayLowOfGroup(seat, suit);
+}
 
 // --- the entries by the seat's place in the trick ---
 
@@ -98,8 +110,7 @@ bool SchafkopfCardPlay::LeadSoloDeclarer(int seat) {
     }
     return PlaySureWinner(s, true) || PlayMostLikelyWinner(s, false) ||
            PlaySingletonSideAce(s, false) || LeadLowSideCardByPlan() ||
-           PlayLowestPointSideCard(s) || PlayLastTricksTrump(s) ||
-           PlayLowOfGroup(s, kTrumpGroupIndex);
+           PlayLowestPointSideCard(s) || PlayLastTricksTrump(s) || LeadLowTrumpOrLast(s);
 }
 
 bool SchafkopfCardPlay::LeadSoloDeclarerEndPhase(int seat) {
@@ -116,8 +127,7 @@ bool SchafkopfCardPlay::LeadSoloDeclarerEndPhase(int seat) {
     return PlayTrumpByEstimate(s, true, true) || PlaySingletonSideAce(s, false) ||
            LeadMiddleTrump(s, false, true) || PlayMostLikelyWinner(s, true) ||
            PlaySureWinner(s, true) || PlayMostLikelyWinner(s, false) || LeadLowSideCardByPlan() ||
-           PlayLowestPointSideCard(s) || PlayLastTricksTrump(s) ||
-           PlayLowOfGroup(s, kTrumpGroupIndex);
+           PlayLowestPointSideCard(s) || PlayLastTricksTrump(s) || LeadLowTrumpOrLast(s);
 }
 
 bool SchafkopfCardPlay::FollowSoloDeclarer(int best) {
@@ -278,8 +288,7 @@ bool SchafkopfCardPlay::LeadSoloDefender(int seat) {
            PlayMostLikelyWinner(s, false) || PlaySureWinner(s, true) ||
            LeadTrumpIfNoOpponents(s, false) || LeadLowSideCardByPlan() || LeadLastTrump(s) ||
            LeadMiddleTrump(s, false, true) || PlayLowestPointSideCard(s) ||
-           PlayLastTricksTrump(s) || PlayTrumpByEstimate(s, true, true) ||
-           PlayLowOfGroup(s, kTrumpGroupIndex);
+           PlayLastTricksTrump(s) || PlayTrumpByEstimate(s, true, true) || LeadLowTrumpOrLast(s);
 }
 
 bool SchafkopfCardPlay::FollowSoloDefender(int led) {

@@ -35,7 +35,8 @@ struct SoloCase {
     bool requiredSolo;
     int partnerFollow; // -1 as the partner analysis leaves it, else the flag's value
     int expectCard;
-    int expectReason; // kAny: any
+    int expectReason;   // kAny: any
+    int doubledBy = -1; // a defender who doubled before the first card
 };
 
 struct Choice {
@@ -70,6 +71,9 @@ Choice Decide(const SoloCase& c) {
         ++g.trickNumber;
     }
     g.cardPoints[0] = static_cast<std::int16_t>(c.taken);
+    if (c.doubledBy >= 0) {
+        EXPECT_TRUE(g.MakeAnnouncement(c.doubledBy, 0));
+    }
     record(c.current);
     g.PrepareSeatToMove(c.seat);
     g.AnalysePartners(c.seat);
@@ -137,6 +141,21 @@ const SoloCase kDeclarerCases[] = {
      -1,
      kAny,
      16},
+    // A defender's double shows trumps against him: he draws them after all.
+    {"unskilled declarer of a required solo draws once a defender doubled",
+     kWordSuitSolo,
+     0,
+     0,
+     2,
+     {21, 12, 4, 16, 11, 24, 32, 8},
+     {},
+     {0, {}},
+     0,
+     true,
+     -1,
+     kAny,
+     27,
+     2},
     // Second in trick 2 on a Gras 9 lead with the Gras Ten and 7 while the Gras Ace is out:
     // the Ten would not hold the trick, so it stays and the 7 goes.
     {"declarer keeps a Ten that would not win and plays low",
@@ -396,11 +415,11 @@ TEST(SchafkopfSoloPlayTest, PlayOutsOfEverySoloAreLegalAndComplete) {
                     "fall-backs\n",
                     form.name, t.declarerCards, t.declarerFallbacks, t.defenderCards,
                     t.defenderFallbacks);
-        // The declarer's routines end without a card when the seat holds only trumps it does
-        // not want to spend, or in the solos without a trump suit only cards of the options'
-        // suit, which the lead rules pass over as the trump suit's.
-        EXPECT_LT(t.declarerFallbacks * 25, t.declarerCards);
-        EXPECT_LT(t.defenderFallbacks * 20, t.defenderCards);
+        // The declarer's discard ends without a card only when he holds nothing but trumps
+        // and none is worth spending on the trick (the lowest legal card is then his lowest
+        // trump); the defenders' routines always play.
+        EXPECT_LT(t.declarerFallbacks * 100, t.declarerCards);
+        EXPECT_EQ(t.defenderFallbacks, 0);
         for (const auto& a : RecordedAlerts())
             ADD_FAILURE() << a.caption << ": " << a.text;
         ResetAlertRecorder();
