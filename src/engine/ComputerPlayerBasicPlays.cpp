@@ -99,7 +99,9 @@ bool ComputerPlayer::PlayLowOfGroup(int seat, int group) {
     if (!IsSeat(seat) || group < 0 || group >= kGroupCount)
         return false;
     const SeatBlock& block = seats[seat];
-    if (group != kTrumpGroup && group != gameType.trumpSuit) {
+    // The trump suit's group is empty where its cards are trumps; in a game without a trump
+    // suit (a Wenz keeps the options' suit in its game type) its cards are plain cards.
+    if (group != kTrumpGroup && (group != gameType.trumpSuit || block.groupCount[group] > 0)) {
         if (block.groupCount[group] == 0)
             return false;
         return PlayRuleCard(seat, GetGroupStart(seat, group), kReasonLow);

@@ -204,10 +204,12 @@ bool ComputerPlayer::PlayPointCardThatWins(int seat, int card) {
     if (!IsCardArgument(card))
         return false;
     static constexpr int kValues[] = {11, 10, 4, 3, 2}; // never a trump without points
+    // A seat that must follow a plain suit has no trump to offer.
     for (int value : kValues)
         for (int k = 0; k < TrumpCount(seat); ++k) {
             const int trump = TrumpAt(seat, k);
-            if (GetCardPoints(trump) == value && IsCardHigher(trump, card))
+            if (GetCardPoints(trump) == value && IsCardHigher(trump, card) &&
+                IsLegalCard(seat, trump) == 1)
                 return PlayTrumpAt(seat, k, kReasonTakeTrick);
         }
     return false;

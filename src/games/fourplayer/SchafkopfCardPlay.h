@@ -69,6 +69,10 @@ class SchafkopfCardPlay : public SchafkopfCardChoice {
     virtual bool FollowSoloDefenderPlain(int led);
     virtual bool DiscardWhenVoid(int best);
 
+    // Whether the other party doubled, or its seats by the estimates hold clearly more of the
+    // trumps still out than their share.
+    virtual bool AreOpponentsStrongInTrumps();
+
     // --- the Beg: declarer and defenders ---
     virtual bool PlayBegDeclarerCard();
     virtual bool LeadBegDeclarer();
@@ -87,4 +91,72 @@ class SchafkopfCardPlay : public SchafkopfCardChoice {
   protected:
     // The card the trick's leader played, 0 before the lead.
     int LedCard();
+    // Only partners of the seat to move still play after it in the current trick.
+    bool IsLastOfOpponents();
+    // The seat's low trump; without trumps in a solo without a trump suit, its low card of
+    // the options' suit.
+    bool LeadLowTrumpOrLast(int seat);
+
+    // What the trump decision reads of the seat to move and the trick, for the card to beat.
+    struct TrumpFacts {
+        int seat = -1;
+        int n = 0;      // trumps held
+        int tricks = 0; // tricks left, the current one included
+        int pos = 0;    // place in the trick, 1 leads
+        int q = 0;      // points in the trick so far
+        int out = 0;    // trumps neither played nor held
+        int partner = -1;
+        int sure = 0;                              // the seat's sure trump tricks (S)
+        int partnerTrumps = 0;                     // the partner's estimated trumps (P)
+        int t1 = 0, t2 = 0, top = 0, belowTop = 0; // lowest, second, top and second-top trump
+        int c0 = 0, c1 = 0;                        // the first two cards in hand order
+        bool two = false;
+        bool partnerAfter = false; // a partner plays after the seat
+        bool canBeat = false;      // a trump of the seat beats the card
+    };
+    TrumpFacts ReadTrumpFacts(int seat, int card);
+
+    // --- small tests and plays of the trump decision and the void play (seat to move) ---
+    // Whether the seat should still try to take the trick: not when it goes to the partner,
+    // unless the seat is the last of the opponents and the partner wants the trick contested.
+    bool MayTakeTrick();
+    // The seat's first card is worth 10 or more, the trick is the partner's to take and the
+    // partner holds trumps: the top trump goes in so that the points stay with the party.
+    bool ShouldSacrificeTopTrump(int seat, int card);
+    // With open knowledge of the hands: no other seat holds a trump above the seat's top trump.
+    bool OpponentsTopTrumpsLower(int seat);
+    // The fox can no longer be lost: a solo, no fox rule, or the fox already played.
+    bool NoFoxAtRisk();
+    // The points of the trick so far, at least 10 when a known opponent holds it.
+    int RateTrickPointsForParty(int seat);
+    // A skilled last opponent takes the trick with its lowest winning trump when seat and
+    // partner hold more than two sure trump tricks together.
+    bool PlayLowestWinnerForParty(int seat, int card);
+    // Every plain card of the seat is worth less than 10.
+    bool HasOnlyLowPoints(int seat);
+    // The more valuable of the seat's first two cards (the second only when worth more).
+    bool PlayMoreValuableOfFirstTwo(int seat);
+    // The void play by place: second or third seat, last seat. Each answers whether it played.
+    bool PlayCallGameVoidMiddle(int best);
+    bool PlayCallGameVoidLast(int best);
+    // Runs a rule in a dry run of its own and answers the card it chose (0 none) with its
+    // place and reason; an outer dry run stays on.
+    template <class Rule> int DryRunCard(int seat, Rule rule, int* place, int* reason) {
+        const std::int16_t savedIndex = dryRunIndex;
+        const std::int16_t savedReason = dryRunReason;
+        const std::int16_t mode = BeginDryRun();
+        dryRunIndex = -1;
+        dryRunReason = -1;
+        const bool chosen = rule();
+        const int card = trickCards[seat];
+        *place = dryRunIndex;
+        *reason = dryRunReason;
+        EndDryRun(seat, mode);
+        dryRunIndex = savedIndex;
+        dryRunReason = savedReason;
+        return chosen && IsCardCode(card) ? card : 0;
+    }
+    // The top-trump rule of the library never plays in Schafkopf: its test of the rules
+    // answers false. Kept as a step so the order of the attempts stays visible.
+    bool PlayTopTrumpRule(int) { return false; }
 };

@@ -43,6 +43,7 @@ struct Setup {
     int leader = 0;
     bool shortDeck = false;
     int trumpSuit = 1;
+    int gameSuit = -1; // the suit of the game type; -1: the trump suit (4: a suitless solo)
     AllPassed allPassed = AllPassed::kRamsch;
     SeatKind seats[4] = {};
 };
@@ -126,7 +127,7 @@ class Playout {
             game.ComputeRankStats(block);
         }
         game.calledSuit = -1;
-        game.gameType = {setup.trumpSuit, setup.word};
+        game.gameType = {setup.gameSuit >= 0 ? setup.gameSuit : setup.trumpSuit, setup.word};
         for (auto& entry : game.partyLists)
             entry = -1;
         if (setup.word & kModExchange) {
