@@ -256,6 +256,18 @@ void PublishFour(SchafkopfTestTable* table, std::string& out) {
     std::snprintf(text, sizeof text, "autoputaway %ld %ld %ld\n", long(table->putAwayArmedAt),
                   long(table->idleBeforePutAway), long(table->putAwayIdle));
     out += text;
+    // The Last Trick window: shown, its client area's screen origin and size.
+    HWND last = gWindowSlots[1];
+    POINT lastOrigin = {0, 0};
+    RECT lastClient = {0, 0, 0, 0};
+    if (last) {
+        ClientToScreen(last, &lastOrigin);
+        GetClientRect(last, &lastClient);
+    }
+    std::snprintf(text, sizeof text, "lasttrickwin %d %ld %ld %ld %ld\n",
+                  last && IsWindowVisible(last) ? 1 : 0, long(lastOrigin.x), long(lastOrigin.y),
+                  long(lastClient.right), long(lastClient.bottom));
+    out += text;
 }
 
 void Publish() {
