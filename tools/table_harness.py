@@ -7,7 +7,9 @@ Checked at table sizes 0, 1 and 2: the table window has the pane's size; backdro
 and corner lie where the layout puts them, pixel for pixel; the status texts, the clock and
 the name plates' texts lie inside their boxes; a click in each seat area shows that seat's
 player box inside the client area, clear of the status bar and the corner; a click elsewhere
-hides it. Run by scripts/harness.sh, which sets up the display and Wine.
+hides it. On the four-player test table: the deal, card entry, played cards and Put Away; the
+Last Trick window, opened from the Windows menu, shows four empty cells before the first
+trick and the trick put away after it. Run by scripts/harness.sh, which sets up the display and Wine.
 """
 import argparse
 import os
@@ -275,6 +277,91 @@ def compare_card(harness, screen, origin, size, rect, code, what, skip=()):
     compare_picture(screen, origin, picture, rect[0], rect[1], list(skip), what)
 
 
+LAST_TRICK_ORDER = (2, 1, 0, 3)  # the Last Trick window's cells, left to right, by seat
+
+
+def picture_code(card):
+    """A card code in the engine's rank order as the deck's picture number (natural order)."""
+    k = card % 8
+    if 4 <= k <= 6:
+        return card + 1
+    if k == 7:
+        return card - 3
+    return card
+
+
+def windows(harness):
+    """The program's windows.txt as rows of tab-separated fields."""
+    try:
+        with open(os.path.join(harness.args.work, "windows.txt")) as f:
+            return [line.split("\t") for line in f.read().split("\n") if line]
+    except OSError:
+        return []
+
+
+def open_last_trick_from_menu(harness):
+    """The Windows menu's "Last Trick..." item, by clicks on the menu bar and the item."""
+    rows = windows(harness)
+    menu = next((r[1].split()[0] for r in rows if r[0] == "item" and r[1].split()[1] == "503"), None)
+    if not check(menu is not None, "the menu bar has no Last Trick item"):
+        return
+    title = next(r[2] for r in rows if r[0] == "bar" and r[1] == menu)
+    x, y = centre([int(v) for v in title.split()])
+    harness.click(x, y)
+    end = time.time() + 20
+    while time.time() < end:
+        item = next((r[2] for r in windows(harness) if r[0] == "popupitem" and r[1] == "503"), None)
+        if item:
+            x, y = centre([int(v) for v in item.split()])
+            harness.click(x, y)
+            return
+        time.sleep(0.2)
+    check(False, "the menu with Last Trick did not open")
+
+
+def give_table_the_keyboard(harness, origin):
+    """A click on the table where it has nothing, until the table is active again: without a
+    window manager a press that races the activation of another window can be lost."""
+    for _ in range(3):
+        harness.click(origin[0] + 3, origin[1] + 3)
+        end = time.time() + 5
+        while time.time() < end:
+            focus = harness.state()["focus"]
+            if focus[0] == focus[2] and focus[1] == focus[2]:
+                time.sleep(0.3)
+                return
+            time.sleep(0.2)
+    check(False, "the table did not take the keyboard back from the Last Trick window")
+
+
+def check_last_trick(harness, size, trick, what):
+    """The Last Trick window as shown: its size, and each seat's card in its cell (cells empty
+    and framed when trick is None)."""
+    state = harness.wait(lambda s: s["lasttrickwin"][0] == 1, f"{what}: the Last Trick window")
+    time.sleep(0.6)
+    screen = harness.screenshot()
+    window = state["lasttrickwin"]
+    origin = window[1:3]
+    card = read_bmp(os.path.join(harness.args.work, "card0_1.bmp"))
+    w, h = len(card[0]), len(card)
+    check(window[3] == 4 * w + 25 and window[4] == h + 30,
+          f"{what}: the Last Trick window's client area is {window[3]} x {window[4]}, not {4 * w + 25} x {h + 30}")
+    for i, seat in enumerate(LAST_TRICK_ORDER):
+        rect = [5 + i * (w + 5), 5, 5 + i * (w + 5) + w, 5 + h]
+        if trick:
+            compare_card(harness, screen, origin, size, rect, picture_code(trick[seat]),
+                         f"{what}: Last Trick cell {i} (seat {seat})")
+        else:
+            inner = screen.at(origin[0] + rect[0] + w // 2, origin[1] + rect[1] + h // 2)
+            edge = screen.at(origin[0] + rect[0], origin[1] + rect[1] + h // 2)
+            check(inner == (255, 255, 255) and edge != (255, 255, 255),
+                  f"{what}: Last Trick cell {i} is not an empty framed cell ({inner}, {edge})")
+        # The seat's name (and from the second trick on its place) under the cell.
+        ink = sum(1 for y in range(rect[3] + 2, window[4]) for x in range(rect[0], rect[2])
+                  if screen.at(origin[0] + x, origin[1] + y) != (255, 255, 255))
+        check(ink > 0, f"{what}: no name under Last Trick cell {i}")
+
+
 def settle(harness, what):
     """Waits until the table rests: no nested wait runs (the state stops changing)."""
     last = None
@@ -282,7 +369,9 @@ def settle(harness, what):
         time.sleep(0.3)
         state = harness.state()
         key = (state["phase"][0], state["waiting"][0], tuple(state["trickcards"]), tuple(state["hand"]))
-        if key == last:
+        # Unchanged between two looks and no nested wait running: on a busy machine a computer
+        # seat's pause can outlast one look.
+        if key == last and state["depth"][0] == 0:
             return state
         last = key
     sys.exit(f"the table did not settle: {what}")
@@ -355,6 +444,12 @@ def run_four(harness, size):
         check(code != 0, f"size {size}: place {i} of the dealt hand is empty")
         if code:
             compare_card(harness, screen, origin, size, state[f"own{i}"], code, f"size {size} own card {i}")
+    # Before the first trick the Last Trick window shows four empty cells with the names. It
+    # stays open below the table and follows the game.
+    if harness.state()["lasttrickwin"][0] == 0:
+        open_last_trick_from_menu(harness)
+    check_last_trick(harness, size, None, f"size {size} before the first trick")
+    give_table_the_keyboard(harness, origin)
     # Single-click play: the card goes to seat 0's place, the computer cards follow with a
     # pause after each but the trick's last.
     x, y = centre(state["own0"])
@@ -379,8 +474,12 @@ def run_four(harness, size):
     # take it back), and without a window manager the focus follows the pointer.
     hows = [("right", "keys"), ("return", "double"), ("button", "double")]
     for put, how in hows:
+        trick = state["trickcards"]
         state = put_away_by(harness, state, origin, put)
         check(state["waiting"][0] == 0, f"size {size}: Put Away by {put} left the trick")
+        if put == "right":
+            # The trick put away is the one the Last Trick window shows now.
+            check_last_trick(harness, size, trick, f"size {size} after the first trick")
         if state["phase"][0] != 3:
             break
         harness.send("click", 0)

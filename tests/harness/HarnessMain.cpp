@@ -5,7 +5,8 @@
 //
 // Commands (command.txt, one line "<number> <word> <value>", taken once per number):
 //   size S   the preparation of a driven run (seeded random numbers, card delay 0, Put Away
-//            off), then table size S applied as the View dialog applies it.
+//            off, the Last Trick window's place below the table), then table size S applied as
+//            the View dialog applies it.
 //   restore  the main window restored from its icon (after Panic), as a task bar would.
 //   four V   the four-player test table (fixed deals on the Schafkopf controller) in place of
 //            the table's pane, single-click play V; its pauses are counted as they are waited.
@@ -187,9 +188,10 @@ void PublishWindows() {
 
 void PublishFour(SchafkopfTestTable* table, std::string& out) {
     char text[256];
-    std::snprintf(text, sizeof text, "four %d\nphase %d\nwaiting %d\nlasttrick %ld\ntick %lu\n", 1,
+    std::snprintf(text, sizeof text,
+                  "four %d\nphase %d\nwaiting %d\nlasttrick %ld\ntick %lu\ndepth %ld\n", 1,
                   table->phase, table->trickWaiting, gLastTrickOpened,
-                  static_cast<unsigned long>(TickCount()));
+                  static_cast<unsigned long>(TickCount()), static_cast<long>(gWaitDepth));
     out += text;
     std::uint8_t cards[12] = {};
     table->controller->CopyHand(cards, 0);
@@ -255,6 +257,18 @@ void PublishFour(SchafkopfTestTable* table, std::string& out) {
     }
     std::snprintf(text, sizeof text, "autoputaway %ld %ld %ld\n", long(table->putAwayArmedAt),
                   long(table->idleBeforePutAway), long(table->putAwayIdle));
+    out += text;
+    // The Last Trick window: shown, its client area's screen origin and size.
+    HWND last = gWindowSlots[1];
+    POINT lastOrigin = {0, 0};
+    RECT lastClient = {0, 0, 0, 0};
+    if (last) {
+        ClientToScreen(last, &lastOrigin);
+        GetClientRect(last, &lastClient);
+    }
+    std::snprintf(text, sizeof text, "lasttrickwin %d %ld %ld %ld %ld\n",
+                  last && IsWindowVisible(last) ? 1 : 0, long(lastOrigin.x), long(lastOrigin.y),
+                  long(lastClient.right), long(lastClient.bottom));
     out += text;
 }
 
@@ -434,6 +448,10 @@ void UseFourPlayerTable(int singleClick) {
     gSettings->body.singleClickPlay = static_cast<std::int16_t>(singleClick);
     gSettings->body.soundOn = 0;
     gSettings->body.animationOn = 1;
+    // The side windows read the table's controller, which goes with the table they stand by.
+    for (HWND side : {gWindowSlots[1], gWindowSlots[2], gWindowSlots[3]})
+        if (side)
+            SendMessageA(side, WM_COMMAND, IDCANCEL, 0);
     auto* table = new SchafkopfTestTable;
     table->MakeController(gSettings);
     delete gPaneSlots[kTableSlot];
@@ -484,6 +502,8 @@ void TakeCommand() {
         SeedRandom(12345);
         gSettings->body.cardDelay = 0;
         gSettings->body.putAwayOn = 0;
+        // The Last Trick window stands below the table, where the largest table leaves room.
+        gSettings->body.windowRects[1] = WindowRect{10, 800, 10, 800};
         gSettings->body.cardSize = static_cast<std::int16_t>(value);
         ApplyViewChange(true, true, true, 0);
     }

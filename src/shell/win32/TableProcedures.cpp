@@ -486,6 +486,15 @@ INT_PTR SkatCommand(WPARAM wParam) {
     case 807:
         OpenManualDeal();
         return 1;
+    case 808:
+        OpenPairingsWindow();
+        return 1;
+    case 809:
+        OpenLeagueTableWindow();
+        return 1;
+    case 810:
+        OpenTournamentWindow();
+        return 1;
     case 814:
     case 815:
         SetOpenCardsShown(id - 813);

@@ -1,5 +1,6 @@
 // The shell's side of the tables' services: its nested wait, its window slots and the
-// unsaved-game mark, handed to the tables when a table window opens.
+// unsaved-game mark, handed to the tables when a table window opens, and the placing and
+// saving of window rectangles for the side windows.
 #include "shell/win32/TableServicesWin.h"
 
 #include "shell/win32/Waits.h"
@@ -20,4 +21,8 @@ void InstallTableServices() {
     services.openLastTrickWindow = [] { OpenLastTrickWindow(); };
     services.notifyTableEvent = [](int event) { NotifyTableEvent(event, nullptr, nullptr, 0, 0); };
     SetTableServices(services);
+    SideWindowHost host;
+    host.placeWindow = [](HWND window, int slot) { PlaceWindow(window, slot); };
+    host.saveWindowRect = [](HWND window, int slot) { SaveWindowRect(window, slot); };
+    SetSideWindowHost(host);
 }

@@ -27,7 +27,6 @@
 #include "views/win32/SchafkopfTableWin.h"
 #include "views/win32/SideWindows.h"
 
-Pane* gPaneSlots[kWindowSlotCount] = {};
 std::int8_t gTableKind = -1;
 std::uint8_t gTableOpen = 0;
 std::uint8_t gGameDirty = 0;

@@ -26,12 +26,11 @@ inline constexpr int kSkatTableTemplate = 1406;
 inline constexpr int kDoppelkopfTableTemplate = 1516;
 inline constexpr int kSchafkopfTableTemplate = 1606;
 
-extern Pane* gPaneSlots[kWindowSlotCount]; // the slot owns its pane
-extern std::int8_t gTableKind;             // GameKind of the open table
-extern std::uint8_t gTableOpen;            // a game table is open
-extern std::uint8_t gGameDirty;            // the running game has unsaved changes
-extern std::uint8_t gSaveDeferred;         // a save asked for during a wait; the timer saves
-extern std::uint8_t gUseEditionKind;       // 0 while a saved game is being opened
+extern std::int8_t gTableKind;       // GameKind of the open table
+extern std::uint8_t gTableOpen;      // a game table is open
+extern std::uint8_t gGameDirty;      // the running game has unsaved changes
+extern std::uint8_t gSaveDeferred;   // a save asked for during a wait; the timer saves
+extern std::uint8_t gUseEditionKind; // 0 while a saved game is being opened
 extern std::int16_t gCurrentGameKind;
 
 TablePane* GetTablePane(); // pane slot 0 as a table pane, or null
