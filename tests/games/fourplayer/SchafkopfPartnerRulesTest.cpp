@@ -1,0 +1,286 @@
+// The card rules of the partner games on fixed positions: hands, earlier tricks, the current
+// trick, the called suit and the parties, with the card and reason each rule must choose (0:
+// the rule declines).
+//
+// Trump suit Herz. Cards: Schellen 7 1, 8 2, 9 3, King 6, Ten 7, Ace 8; Herz (trumps) 7 9,
+// 8 10, 9 11, King 14, Ten 15, Ace 16; Gras 7 17, 8 18, 9 19, King 22, Ten 23, Ace 24; Eichel
+// 7 25, 8 26, 9 27, King 30, Ten 31, Ace 32; Unters 4, 12, 20, 28 and Obers 5, 13, 21, 29
+// (Schellen, Herz, Gras, Eichel) are trumps. Unless a case says otherwise: the German call,
+// the Gras Ace called, seat 3 declares and seat 1 holds the called Ace.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "SchafkopfRuleFixture.h"
+#include "support/AlertRecorder.h"
+
+namespace {
+
+enum class Rule {
+    LowPointSuitCard,
+    AceOrLowInUntouchedSuit,
+    ShortSuitForPartner,
+    OfferedRules,
+    PointsToTrumpingPartner,
+    PointsBehindPartner,
+    SingleAceCards,
+    TrumpOrPoints,
+    LastTrumpRule,
+    HighCalledSuitCard,
+};
+
+bool Ask(SchafkopfComputerPlayer& g, Rule rule, int s) {
+    const int best = g.GetBestCardSoFar();
+    switch (rule) {
+    case Rule::LowPointSuitCard:
+        return g.PlayLowPointSuitCard(s);
+    case Rule::AceOrLowInUntouchedSuit:
+        return g.PlayAceOrLowInUntouchedSuit(s);
+    case Rule::ShortSuitForPartner:
+        return g.PlayShortSuitForPartner(s);
+    case Rule::OfferedRules:
+        return g.PlayOfferedRules(s);
+    case Rule::PointsToTrumpingPartner:
+        return g.PlayPointsToTrumpingPartner(s, best);
+    case Rule::PointsBehindPartner:
+        return g.PlayPointsBehindPartner(s);
+    case Rule::SingleAceCards:
+        return g.PlaySingleAceCards(s);
+    case Rule::TrumpOrPoints:
+        return g.PlayTrumpOrPoints(s, best);
+    case Rule::LastTrumpRule:
+        return g.PlayLastTrumpRule(s, 0, true);
+    case Rule::HighCalledSuitCard:
+        return g.PlayHighCalledSuitCard(s);
+    }
+    return false;
+}
+
+struct RuleCase {
+    const char* name;
+    Rule rule;
+    Position position;
+    int expectCard; // 0: the rule declines
+    int expectReason;
+};
+
+// Three earlier tricks of plain suits, no trump played: Schellen, Eichel, Gras.
+const std::vector<EarlierTrick> kThreeSuitTricks = {
+    {3, {1, 2, 3, 6}}, {0, {25, 26, 27, 30}}, {1, {17, 18, 19, 22}}};
+// Two earlier tricks of trumps only, led by seats 3 and 1.
+const std::vector<EarlierTrick> kTwoTrumpTricks = {{3, {9, 10, 11, 14}}, {1, {15, 16, 12, 4}}};
+
+Position At(std::vector<std::vector<int>> hands, int leader, std::vector<int> trick,
+            std::vector<EarlierTrick> earlier = {}, bool settled = false, int profile = 15) {
+    Position p;
+    p.hands = std::move(hands);
+    p.leader = leader;
+    p.trick = std::move(trick);
+    p.earlier = std::move(earlier);
+    p.settled = settled;
+    p.profile = profile;
+    return p;
+}
+
+Position WithDeclarer(Position p, int declarer) {
+    p.declarer = declarer;
+    return p;
+}
+
+Position WithLeadBan(Position p) {
+    p.leadBan = true;
+    return p;
+}
+
+const std::vector<RuleCase>& Cases() {
+    static const std::vector<RuleCase> cases = {
+        // The declarer's hidden partner with one trump leads a low singleton to stay hidden.
+        {"hidden partner, one trump: the low singleton", Rule::LowPointSuitCard,
+         At({{}, {24, 19, 9, 3, 26, 30}, {}, {}}, 1, {}), 3, 9},
+        {"hidden partner: a singleton Ten is worth too much, the next singleton",
+         Rule::LowPointSuitCard, At({{}, {24, 19, 9, 7, 26}, {}, {}}, 1, {}), 26, 9},
+        {"hidden partner with four trumps: nothing", Rule::LowPointSuitCard,
+         At({{}, {24, 19, 9, 10, 11, 12, 3}, {}, {}}, 1, {}), 0, -1},
+        {"the declarer himself: nothing", Rule::LowPointSuitCard,
+         At({{}, {24}, {}, {9, 3, 26, 30, 17}}, 3, {}), 0, -1},
+        {"a defender: nothing", Rule::LowPointSuitCard, At({{9, 3, 26}, {24}, {}, {}}, 0, {}), 0,
+         -1},
+        {"parties known: nothing", Rule::LowPointSuitCard,
+         At({{}, {24, 19, 9, 3, 26, 30}, {}, {}}, 1, {}, {}, true), 0, -1},
+
+        // Seat 0 leads the third trick; its partner, seat 2, has led none.
+        {"untouched suit: the Ace held goes", Rule::AceOrLowInUntouchedSuit,
+         At({{8, 3, 23, 19}, {24}, {}, {}}, 0, {}, kTwoTrumpTricks, true), 8, 1},
+        {"untouched suit without its Ace: the low card", Rule::AceOrLowInUntouchedSuit,
+         At({{3, 6, 23, 19}, {24}, {}, {}}, 0, {}, kTwoTrumpTricks, true), 3, 9},
+        {"the partner has led a trick: nothing", Rule::AceOrLowInUntouchedSuit,
+         At({{8, 3, 23, 19}, {24}, {}, {}}, 0, {}, {{3, {9, 10, 11, 14}}, {2, {16, 12, 4, 15}}},
+            true),
+         0, -1},
+        {"second trick: nothing", Rule::AceOrLowInUntouchedSuit,
+         At({{8, 3, 23, 19}, {24}, {}, {}}, 0, {}, {{3, {9, 10, 11, 14}}}, true), 0, -1},
+        {"parties unknown: nothing", Rule::AceOrLowInUntouchedSuit,
+         At({{8, 3, 23, 19}, {24}, {}, {}}, 0, {}, kTwoTrumpTricks, false), 0, -1},
+
+        // A skilled defender on lead in the third trick.
+        {"behind the partner: the low card of a suit mostly played", Rule::ShortSuitForPartner,
+         WithDeclarer(At({{26, 3, 19, 22, 11}, {24}, {}, {}}, 0, {},
+                         {{2, {32, 25, 9, 30}}, {0, {1, 2, 6, 7}}}, true, 8),
+                      2),
+         3, 9},
+        {"the declarer behind: the low card of a fresh two-card suit", Rule::ShortSuitForPartner,
+         At({{26, 3, 19, 22, 11}, {24}, {}, {}}, 0, {}, {{2, {32, 25, 9, 30}}, {0, {1, 2, 6, 7}}},
+            true, 8),
+         19, 9},
+        {"a weak defender: nothing", Rule::ShortSuitForPartner,
+         WithDeclarer(At({{26, 3, 19, 22, 11}, {24}, {}, {}}, 0, {},
+                         {{2, {32, 25, 9, 30}}, {0, {1, 2, 6, 7}}}, true, 3),
+                      2),
+         0, -1},
+
+        // Seat 0 cannot follow the Eichel lead.
+        {"offered: the top card of a side suit without a trick of its own", Rule::OfferedRules,
+         At({{22, 19, 3, 1}, {24}, {}, {}}, 1, {25, 32, 30}), 22, 12},
+        {"offered: only trumps, nothing", Rule::OfferedRules,
+         At({{9, 10}, {24}, {}, {}}, 1, {25, 32, 30}), 0, -1},
+
+        // Seat 1 leads a trump in the fourth trick; seat 2 holds none, its partner seat 0
+        // plays last.
+        {"no trump: the Ace for the partner who trumps over", Rule::PointsToTrumpingPartner,
+         At({{}, {24}, {7, 8, 31}, {}}, 1, {10}, kThreeSuitTricks, true), 8, 1},
+        {"the top trump led: nothing", Rule::PointsToTrumpingPartner,
+         At({{}, {24}, {7, 8, 31}, {}}, 1, {29}, kThreeSuitTricks, true), 0, -1},
+        {"the third trick: nothing", Rule::PointsToTrumpingPartner,
+         At({{}, {24}, {7, 8, 31}, {}}, 1, {10}, {{3, {1, 2, 3, 6}}, {0, {25, 26, 27, 30}}}, true),
+         0, -1},
+        {"not strong: nothing", Rule::PointsToTrumpingPartner,
+         At({{}, {24}, {7, 8, 31}, {}}, 1, {10}, kThreeSuitTricks, true, 8), 0, -1},
+
+        // Seat 2 plays last to the third trick, which its partner seat 0 holds.
+        {"behind the partner: the Ace before it is trumped", Rule::PointsBehindPartner,
+         At({{}, {24}, {7, 8, 23, 20}, {}}, 3, {25, 32, 26},
+            {{0, {1, 2, 3, 6}}, {1, {17, 18, 19, 22}}}, true),
+         8, 1},
+        {"the declarer has played a trump: nothing", Rule::PointsBehindPartner,
+         At({{}, {24}, {7, 8, 23, 20}, {}}, 3, {25, 32, 26},
+            {{0, {1, 2, 3, 6}}, {1, {17, 18, 9, 22}}}, true),
+         0, -1},
+        {"the trick is the other side's: nothing", Rule::PointsBehindPartner,
+         At({{}, {24}, {7, 8, 23, 20}, {}}, 3, {25, 30, 32},
+            {{0, {1, 2, 3, 6}}, {1, {17, 18, 19, 22}}}, true),
+         0, -1},
+
+        // Seat 0 holds no trump on a trump lead.
+        {"single cards: the lowest of them", Rule::SingleAceCards,
+         At({{6, 19, 32}, {24}, {}, {}}, 3, {9}, {}, false, 8), 19, 11},
+        {"single cards: a suit mostly played is left out", Rule::SingleAceCards,
+         At({{6, 19, 32}, {24}, {}, {}}, 3, {9}, {{1, {17, 18, 22, 1}}}, false, 8), 6, 11},
+        {"single cards: an Ace is kept", Rule::SingleAceCards,
+         At({{32, 23, 19}, {24}, {}, {}}, 3, {9}, {}, false, 8), 0, -1},
+        {"single cards: not skilled, nothing", Rule::SingleAceCards,
+         At({{6, 19, 32}, {24}, {}, {}}, 3, {9}, {}, false, 3), 0, -1},
+
+        // Seat 0 and its trumps against a trick.
+        {"one trump, many higher out: it goes", Rule::TrumpOrPoints,
+         At({{9, 1, 17}, {24}, {}, {}}, 3, {25}, {}, false, 8), 9, 9},
+        {"one trump, the top trump: kept", Rule::TrumpOrPoints,
+         At({{29, 1, 17}, {24}, {}, {}}, 3, {25}, {}, false, 8), 0, -1},
+        {"one trump, one higher out, a Ten in the trumped trick: it goes", Rule::TrumpOrPoints,
+         At({{21, 1, 17}, {24}, {}, {}}, 2, {31, 10}), 21, 9},
+        {"one trump, one higher out, no points in the trick: kept", Rule::TrumpOrPoints,
+         At({{21, 1, 17}, {24}, {}, {}}, 2, {25, 10}), 0, -1},
+        {"two trumps on a trump lead, the Obers above gone: the lowest winner", Rule::TrumpOrPoints,
+         At({{9, 28, 3}, {24}, {}, {}}, 3, {20}, {{1, {29, 21, 1, 2}}}), 28, 20},
+        {"two trumps on a trump lead, four Obers out: nothing", Rule::TrumpOrPoints,
+         At({{9, 28, 3}, {24}, {}, {}}, 3, {20}), 0, -1},
+        {"three trumps, last, the declarer's trick: the lowest winner", Rule::TrumpOrPoints,
+         At({{9, 10, 11, 1}, {24}, {}, {}}, 1, {25, 26, 30}, {}, true, 8), 9, 20},
+        {"three trumps with the trump Ace, last, strong: the Ace takes it", Rule::TrumpOrPoints,
+         At({{9, 10, 16, 1}, {24}, {}, {}}, 1, {25, 26, 30}, {}, true, 15), 16, 20},
+        {"three trumps, last, the partner's trick: nothing", Rule::TrumpOrPoints,
+         At({{9, 10, 11, 1}, {24}, {}, {}}, 1, {25, 30, 26}, {}, true, 8), 0, -1},
+
+        // A weak seat 0 leads the second trick; trumps are endangered for it.
+        {"no other card of the suit out: its top card", Rule::LastTrumpRule,
+         At({{7, 8, 19, 9}, {24}, {}, {}}, 0, {}, {{0, {1, 2, 3, 6}}}, false, 1), 8, 16},
+        {"no master card: nothing", Rule::LastTrumpRule,
+         At({{7, 19, 9}, {24}, {}, {}}, 0, {}, {{0, {1, 2, 3, 6}}}, false, 1), 0, -1},
+
+        // The declarer leads the first trick.
+        {"the declarer leads a full card of the called suit", Rule::HighCalledSuitCard,
+         At({{}, {24}, {}, {22, 19, 9, 10, 1}}, 3, {}), 22, 1},
+        {"the called suit holds no full card: nothing", Rule::HighCalledSuitCard,
+         At({{}, {24}, {}, {18, 19, 9, 10, 1}}, 3, {}), 0, -1},
+        {"the lead ban: nothing", Rule::HighCalledSuitCard,
+         WithLeadBan(At({{}, {24}, {}, {22, 19, 9, 10, 1}}, 3, {})), 0, -1},
+        {"parties known: nothing", Rule::HighCalledSuitCard,
+         At({{}, {24}, {}, {22, 19, 9, 10, 1}}, 3, {}, {}, true), 0, -1},
+    };
+    return cases;
+}
+
+TEST(SchafkopfPartnerRulesTest, EachRuleChoosesItsCardOrDeclines) {
+    for (const RuleCase& c : Cases()) {
+        SCOPED_TRACE(c.name);
+        ResetAlertRecorder();
+        SchafkopfTable table;
+        const int seat = Arrange(table, c.position);
+        SchafkopfComputerPlayer& g = table.game;
+        const Choice got = DryRun(g, seat, [&] { return Ask(g, c.rule, seat); });
+        EXPECT_EQ(got.card, c.expectCard);
+        if (c.expectCard != 0) {
+            EXPECT_EQ(got.reason, c.expectReason);
+        }
+        EXPECT_TRUE(RecordedAlerts().empty());
+    }
+}
+
+TEST(SchafkopfPartnerRulesTest, SecondTenIsOnlyATest) {
+    struct Case {
+        const char* name;
+        std::vector<int> hand; // seat 0, on lead in the second trick
+        std::vector<EarlierTrick> earlier;
+        int card;
+        bool expect;
+    };
+    const Case cases[] = {
+        {"the Ten and one more, the Ace out", {23, 19, 9}, {}, 19, true},
+        {"three cards of the suit", {23, 19, 17, 9}, {}, 19, false},
+        {"no Ten", {22, 19, 9}, {}, 19, false},
+        {"the Ace played", {23, 19, 9}, {{1, {24, 18, 22, 1}}}, 19, false},
+        {"a trump", {23, 19, 9}, {}, 9, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SchafkopfTable table;
+        const int seat = Arrange(
+            table,
+            At({c.hand, c.earlier.empty() ? std::vector<int>{24} : std::vector<int>{}, {}, {}}, 0,
+               {}, c.earlier));
+        SchafkopfComputerPlayer& g = table.game;
+        ASSERT_EQ(seat, 0);
+        EXPECT_EQ(g.PlaySecondTenRule(0, c.card), c.expect);
+        EXPECT_EQ(g.trickCards[0], 0);
+    }
+}
+
+TEST(SchafkopfPartnerRulesTest, DefenderInGermanCallByModeAndPartyFlag) {
+    struct Case {
+        int mode;
+        int seat;
+        bool expect;
+    };
+    // Seat 3 declares, seat 1 holds the called Ace.
+    const Case cases[] = {{2, 0, true}, {2, 1, false}, {2, 3, false}, {0, 0, false}, {1, 2, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE("mode " + std::to_string(c.mode) + " seat " + std::to_string(c.seat));
+        SchafkopfTable table;
+        Position p = At({{}, {24}, {}, {}}, 0, {});
+        p.partnershipMode = c.mode;
+        Arrange(table, p);
+        EXPECT_EQ(table.game.IsDefenderInGermanCall(c.seat), c.expect);
+    }
+}
+
+} // namespace
