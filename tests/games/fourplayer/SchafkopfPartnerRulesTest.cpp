@@ -9,6 +9,7 @@
 // the Gras Ace called, seat 3 declares and seat 1 holds the called Ace.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,22 @@ Position WithDeclarer(Position p, int declarer) {
     return p;
 }
 
+Position WithMode(Position p, int mode) {
+    p.partnershipMode = mode;
+    return p;
+}
+
+Position WithWord(Position p, GameTypeWord word) {
+    p.word = word;
+    return p;
+}
+
+Position WithCalledAceHolder(Position p, int seat) {
+    p.hands[1].erase(std::find(p.hands[1].begin(), p.hands[1].end(), 24));
+    p.hands[seat].push_back(24);
+    return p;
+}
+
 Position WithLeadBan(Position p) {
     p.leadBan = true;
     return p;
@@ -100,6 +117,17 @@ const std::vector<RuleCase>& Cases() {
          At({{}, {24, 19, 9, 3, 26, 30}, {}, {}}, 1, {}), 3, 9},
         {"hidden partner: a singleton Ten is worth too much, the next singleton",
          Rule::LowPointSuitCard, At({{}, {24, 19, 9, 7, 26}, {}, {}}, 1, {}), 26, 9},
+        {"hidden partner: a singleton King is still low", Rule::LowPointSuitCard,
+         At({{}, {24, 19, 9, 6, 26}, {}, {}}, 1, {}), 6, 9},
+        {"hidden partner: a singleton of a suit played twice is passed over",
+         Rule::LowPointSuitCard, At({{}, {24, 19, 9, 3, 26}, {}, {}}, 1, {}, {{3, {1, 2, 17, 6}}}),
+         26, 9},
+        {"hidden partner with three trumps, eleven out: the low singleton", Rule::LowPointSuitCard,
+         At({{}, {24, 19, 9, 10, 11, 3}, {}, {}}, 1, {}), 3, 9},
+        {"hidden partner with three trumps, ten out: nothing", Rule::LowPointSuitCard,
+         At({{}, {24, 19, 9, 10, 11, 3}, {}, {}}, 1, {}, {{3, {12, 1, 17, 25}}}), 0, -1},
+        {"in a solo: nothing", Rule::LowPointSuitCard,
+         WithWord(At({{}, {24, 19, 9, 3, 26, 30}, {}, {}}, 1, {}), kWordSuitSolo), 0, -1},
         {"hidden partner with four trumps: nothing", Rule::LowPointSuitCard,
          At({{}, {24, 19, 9, 10, 11, 12, 3}, {}, {}}, 1, {}), 0, -1},
         {"the declarer himself: nothing", Rule::LowPointSuitCard,
@@ -133,6 +161,27 @@ const std::vector<RuleCase>& Cases() {
          At({{26, 3, 19, 22, 11}, {24}, {}, {}}, 0, {}, {{2, {32, 25, 9, 30}}, {0, {1, 2, 6, 7}}},
             true, 8),
          19, 9},
+        {"behind the partner, without the first such suit: the next one it holds",
+         Rule::ShortSuitForPartner,
+         WithDeclarer(At({{26, 19, 22, 11}, {24}, {}, {}}, 0, {},
+                         {{2, {32, 25, 9, 30}}, {0, {1, 2, 6, 7}}}, true, 8),
+                      2),
+         26, 9},
+        {"the declarer's partner: nothing", Rule::ShortSuitForPartner,
+         At({{}, {24, 3, 19, 22, 11}, {}, {}}, 1, {}, {{2, {32, 25, 9, 30}}, {0, {1, 2, 6, 7}}},
+            true, 8),
+         0, -1},
+        {"the second trick: nothing", Rule::ShortSuitForPartner,
+         At({{26, 3, 19, 22, 11}, {24}, {}, {}}, 0, {}, {{2, {32, 25, 9, 30}}}, true, 8), 0, -1},
+        {"parties unknown: nothing", Rule::ShortSuitForPartner,
+         At({{26, 3, 19, 22, 11}, {24}, {}, {}}, 0, {}, {{2, {32, 25, 9, 30}}, {0, {1, 2, 6, 7}}},
+            false, 8),
+         0, -1},
+        {"another partnership mode: nothing", Rule::ShortSuitForPartner,
+         WithMode(At({{26, 3, 19, 22, 11}, {24}, {}, {}}, 0, {},
+                     {{2, {32, 25, 9, 30}}, {0, {1, 2, 6, 7}}}, true, 8),
+                  0),
+         0, -1},
         {"a weak defender: nothing", Rule::ShortSuitForPartner,
          WithDeclarer(At({{26, 3, 19, 22, 11}, {24}, {}, {}}, 0, {},
                          {{2, {32, 25, 9, 30}}, {0, {1, 2, 6, 7}}}, true, 3),
@@ -151,6 +200,8 @@ const std::vector<RuleCase>& Cases() {
          At({{}, {24}, {7, 8, 31}, {}}, 1, {10}, kThreeSuitTricks, true), 8, 1},
         {"the top trump led: nothing", Rule::PointsToTrumpingPartner,
          At({{}, {24}, {7, 8, 31}, {}}, 1, {29}, kThreeSuitTricks, true), 0, -1},
+        {"only one trump above the led one: nothing", Rule::PointsToTrumpingPartner,
+         At({{}, {24}, {7, 8, 31}, {}}, 1, {21}, kThreeSuitTricks, true), 0, -1},
         {"the third trick: nothing", Rule::PointsToTrumpingPartner,
          At({{}, {24}, {7, 8, 31}, {}}, 1, {10}, {{3, {1, 2, 3, 6}}, {0, {25, 26, 27, 30}}}, true),
          0, -1},
@@ -162,6 +213,10 @@ const std::vector<RuleCase>& Cases() {
          At({{}, {24}, {7, 8, 23, 20}, {}}, 3, {25, 32, 26},
             {{0, {1, 2, 3, 6}}, {1, {17, 18, 19, 22}}}, true),
          8, 1},
+        {"only the trump Ace: nothing", Rule::PointsBehindPartner,
+         At({{}, {24}, {7, 16, 23, 20}, {}}, 3, {25, 32, 26},
+            {{0, {1, 2, 3, 6}}, {1, {17, 18, 19, 22}}}, true),
+         0, -1},
         {"the declarer has played a trump: nothing", Rule::PointsBehindPartner,
          At({{}, {24}, {7, 8, 23, 20}, {}}, 3, {25, 32, 26},
             {{0, {1, 2, 3, 6}}, {1, {17, 18, 9, 22}}}, true),
@@ -194,6 +249,18 @@ const std::vector<RuleCase>& Cases() {
          At({{9, 28, 3}, {24}, {}, {}}, 3, {20}, {{1, {29, 21, 1, 2}}}), 28, 20},
         {"two trumps on a trump lead, four Obers out: nothing", Rule::TrumpOrPoints,
          At({{9, 28, 3}, {24}, {}, {}}, 3, {20}), 0, -1},
+        {"two trumps, a plain trick trumped before it, four Obers out: the lowest winner",
+         Rule::TrumpOrPoints, At({{9, 28, 27}, {24}, {}, {}}, 1, {1, 2, 10}), 28, 20},
+        {"two trumps, the trumped trick poor and two Obers out: nothing", Rule::TrumpOrPoints,
+         At({{9, 28, 27}, {24}, {}, {}}, 1, {3, 2, 10}, {{1, {29, 21, 17, 18}}}), 0, -1},
+        {"two trumps, a Ten in the trumped trick: the lowest winner", Rule::TrumpOrPoints,
+         At({{9, 28, 27}, {24}, {}, {}}, 1, {7, 2, 10}, {{1, {29, 21, 17, 18}}}), 28, 20},
+        {"three trumps with the trump Ace, third, the partner behind: the Ace", Rule::TrumpOrPoints,
+         WithCalledAceHolder(At({{9, 10, 16, 1}, {24}, {}, {}}, 2, {25, 26}, {}, true, 15), 2), 16,
+         20},
+        {"the same, not strong: nothing", Rule::TrumpOrPoints,
+         WithCalledAceHolder(At({{9, 10, 16, 1}, {24}, {}, {}}, 2, {25, 26}, {}, true, 8), 2), 0,
+         -1},
         {"three trumps, last, the declarer's trick: the lowest winner", Rule::TrumpOrPoints,
          At({{9, 10, 11, 1}, {24}, {}, {}}, 1, {25, 26, 30}, {}, true, 8), 9, 20},
         {"three trumps with the trump Ace, last, strong: the Ace takes it", Rule::TrumpOrPoints,
@@ -204,12 +271,18 @@ const std::vector<RuleCase>& Cases() {
         // A weak seat 0 leads the second trick; trumps are endangered for it.
         {"no other card of the suit out: its top card", Rule::LastTrumpRule,
          At({{7, 8, 19, 9}, {24}, {}, {}}, 0, {}, {{0, {1, 2, 3, 6}}}, false, 1), 8, 16},
+        {"a master card with others of its suit out is passed over", Rule::LastTrumpRule,
+         At({{8, 3, 31, 32, 9}, {24}, {}, {}}, 0, {}, {{0, {25, 26, 27, 30}}}, false, 1), 32, 16},
         {"no master card: nothing", Rule::LastTrumpRule,
          At({{7, 19, 9}, {24}, {}, {}}, 0, {}, {{0, {1, 2, 3, 6}}}, false, 1), 0, -1},
 
         // The declarer leads the first trick.
         {"the declarer leads a full card of the called suit", Rule::HighCalledSuitCard,
          At({{}, {24}, {}, {22, 19, 9, 10, 1}}, 3, {}), 22, 1},
+        {"a single King of the called suit", Rule::HighCalledSuitCard,
+         At({{}, {24}, {}, {22, 9, 10, 1}}, 3, {}), 22, 1},
+        {"no card of the called suit: nothing", Rule::HighCalledSuitCard,
+         At({{}, {24}, {}, {9, 10, 1}}, 3, {}), 0, -1},
         {"the called suit holds no full card: nothing", Rule::HighCalledSuitCard,
          At({{}, {24}, {}, {18, 19, 9, 10, 1}}, 3, {}), 0, -1},
         {"the lead ban: nothing", Rule::HighCalledSuitCard,
@@ -229,6 +302,7 @@ TEST(SchafkopfPartnerRulesTest, EachRuleChoosesItsCardOrDeclines) {
         SchafkopfComputerPlayer& g = table.game;
         const Choice got = DryRun(g, seat, [&] { return Ask(g, c.rule, seat); });
         EXPECT_EQ(got.card, c.expectCard);
+        EXPECT_EQ(got.answered, c.expectCard != 0);
         if (c.expectCard != 0) {
             EXPECT_EQ(got.reason, c.expectReason);
         }

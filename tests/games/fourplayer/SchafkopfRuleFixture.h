@@ -11,6 +11,7 @@
 struct Choice {
     int card = 0;
     int reason = -1;
+    bool answered = false; // what the rule answered
 };
 template <typename Rule> Choice DryRun(SchafkopfComputerPlayer& g, int seat, Rule rule) {
     g.dryRunIndex = -1;
@@ -18,6 +19,7 @@ template <typename Rule> Choice DryRun(SchafkopfComputerPlayer& g, int seat, Rul
     const auto saved = g.BeginDryRun();
     const bool played = rule();
     Choice c;
+    c.answered = played;
     if (played) {
         c.card = g.trickCards[seat];
         c.reason = g.dryRunReason;
