@@ -357,4 +357,97 @@ TEST(SchafkopfPartnerRulesTest, DefenderInGermanCallByModeAndPartyFlag) {
     }
 }
 
+// The engine's rule for a seat left with one trump in the end phase, on a plain trick: with
+// every other trump gone its party is strong in trumps and the trump goes (36). The seat to
+// move always sees itself in its own party, so the Eichel-Ober signal of that rule (34) does
+// not arise in this line.
+TEST(SchafkopfPartnerRulesTest, LastTrumpOnAPlainTrick) {
+    struct Case {
+        const char* name;
+        Position position;
+        int trick; // the trick number
+        int expectCard;
+        int expectReason;
+    };
+    Position twoCard = At({{}, {29, 24, 1}, {}, {}}, 3, {25, 26});
+    twoCard.partnershipMode = 1;
+    twoCard.calledSuit = -1;
+    twoCard.declarer = -1;
+    // Every trump but the Eichel Ober played in four tricks.
+    const std::vector<EarlierTrick> trumpsGone = {
+        {0, {4, 5, 9, 10}}, {0, {11, 12, 13, 14}}, {0, {15, 16, 20, 21}}, {0, {28, 2, 3, 18}}};
+    const Case cases[] = {
+        {"all other trumps gone: the last trump takes the trick",
+         At({{}, {29, 24, 1}, {}, {}}, 3, {25, 26}, trumpsGone), 5, 29, 36},
+        {"the same before the end phase: nothing",
+         At({{}, {29, 24, 1}, {}, {}}, 3, {25, 26}, trumpsGone), 4, 0, -1},
+        {"the same in a solo: nothing",
+         WithWord(At({{}, {29, 24, 1}, {}, {}}, 3, {25, 26}, trumpsGone), kWordSuitSolo), 5, 0, -1},
+        {"two-card partnership, the Eichel Ober's holder, trumps out: nothing", twoCard, 6, 0, -1},
+        {"Call-Game partner, its party weak in trumps: nothing",
+         At({{}, {29, 24, 1}, {}, {}}, 3, {25, 26}), 6, 0, -1},
+        {"a trump on the trick: nothing", At({{}, {29, 24, 1}, {}, {}}, 3, {25, 10}), 6, 0, -1},
+        {"two trumps: nothing", At({{}, {29, 9, 24, 1}, {}, {}}, 3, {25, 26}), 6, 0, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetAlertRecorder();
+        SchafkopfTable table;
+        const int seat = Arrange(table, c.position);
+        SchafkopfComputerPlayer& g = table.game;
+        if (c.position.partnershipMode == 1 && c.position.calledSuit < 0)
+            g.seats[seat].inDeclarerParty = table.Holds(seat, 29) ? 1 : 0;
+        g.trickNumber = static_cast<std::int16_t>(c.trick);
+        g.AnalysePartners(seat);
+        const Choice got =
+            DryRun(g, seat, [&] { return g.PlayLastTrump(seat, g.GetBestCardSoFar()); });
+        EXPECT_EQ(got.card, c.expectCard);
+        EXPECT_EQ(got.answered, c.expectCard != 0);
+        if (c.expectCard != 0) {
+            EXPECT_EQ(got.reason, c.expectReason);
+        }
+        EXPECT_TRUE(RecordedAlerts().empty());
+    }
+}
+
+// Under Schellen trump the Schellen Ace is the fox: a skilled partner of the declaring party
+// leads it early so that its partner can take it home.
+TEST(SchafkopfPartnerRulesTest, FoxShownToThePartner) {
+    struct Case {
+        const char* name;
+        bool fox;   // the Catch the Fox rule
+        int holder; // seat on lead holding the fox
+        int profile;
+        int trick;
+        int expectCard;
+    };
+    const Case cases[] = {
+        {"the declarer's partner leads the fox", true, 1, 8, 2, 8},
+        {"without the fox rule: nothing", false, 1, 8, 2, 0},
+        {"a weak seat: nothing", true, 1, 5, 2, 0},
+        {"in the end phase: nothing", true, 1, 8, 5, 0},
+        {"a defender: nothing", true, 0, 8, 2, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetAlertRecorder();
+        SchafkopfTable table;
+        table.options.catchTheFox = c.fox ? 1 : 0;
+        std::vector<std::vector<int>> hands = {{}, {24}, {}, {}};
+        for (int card : {8, 9, 17})
+            hands[c.holder].push_back(card);
+        Position p = At(hands, c.holder, {}, {}, false, c.profile);
+        p.trumpSuit = 0;
+        const int seat = Arrange(table, p);
+        SchafkopfComputerPlayer& g = table.game;
+        g.trickNumber = static_cast<std::int16_t>(c.trick);
+        const Choice got = DryRun(g, seat, [&] { return g.ShowDiamondAceToPartner(seat); });
+        EXPECT_EQ(got.card, c.expectCard);
+        if (c.expectCard != 0) {
+            EXPECT_EQ(got.reason, 43);
+        }
+        EXPECT_TRUE(RecordedAlerts().empty());
+    }
+}
+
 } // namespace

@@ -50,12 +50,14 @@ struct Position {
     bool settled = false;
     int profile = 15; // of the seat to move
     bool leadBan = false;
+    int trumpSuit = 1;
 };
 
 // Builds the position on the table and answers the seat to move.
 inline int Arrange(SchafkopfTable& table, const Position& p) {
     table.options.partnershipMode = static_cast<std::int16_t>(p.partnershipMode);
     table.options.calledSuitLeadBan = p.leadBan ? 1 : 0;
+    table.options.trumpSuit = static_cast<std::int16_t>(p.trumpSuit);
     table.game.NewGameWithOptions(&table.options);
     std::vector<std::vector<int>> hands = p.hands;
     hands.resize(4);
