@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "SchafkopfTable.h"
+#include "SchafkopfRuleFixture.h"
 #include "support/AlertRecorder.h"
 
 namespace {
@@ -58,26 +58,6 @@ TEST(SchafkopfCardRulesTest, PlayPointsRuleThrowsTheTenOrAceLeastLikelyToWin) {
         EXPECT_EQ(played ? reason : 26, 26);
         EXPECT_TRUE(RecordedAlerts().empty());
     }
-}
-
-// The card a choice turns into on its way to the table, by a dry run of the choice: the card,
-// its reason, or 0 when nothing would be played.
-struct Choice {
-    int card = 0;
-    int reason = -1;
-};
-template <typename Rule> Choice DryRun(SchafkopfComputerPlayer& g, int seat, Rule rule) {
-    g.dryRunIndex = -1;
-    g.dryRunReason = -1;
-    const auto saved = g.BeginDryRun();
-    const bool played = rule();
-    Choice c;
-    if (played) {
-        c.card = g.trickCards[seat];
-        c.reason = g.dryRunReason;
-    }
-    g.EndDryRun(seat, saved);
-    return c;
 }
 
 // Trump suit Herz, the Gras Ace (24) called; seat 3 declares. Seat 1 holds the called Ace.

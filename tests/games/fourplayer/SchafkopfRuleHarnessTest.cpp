@@ -28,6 +28,11 @@ bool Void(SchafkopfComputerPlayer& g, int seat) {
     return seat != g.leader && !g.CanFollowSuit(seat);
 }
 
+// The lead rules are asked only of the seat on lead.
+bool Leads(SchafkopfComputerPlayer& g, int seat) {
+    return seat == g.leader;
+}
+
 // The group may be played: the seat leads, follows the group or cannot follow.
 bool Playable(SchafkopfComputerPlayer& g, int seat, int group) {
     return seat == g.leader || Void(g, seat) || g.GetSuitGroup(g.trickCards[g.leader]) == group;
@@ -56,6 +61,33 @@ std::vector<NamedRule> Rules() {
         {"PlayLowTrumpWithHooks",
          [](G& g, int s, int) {
              return g.seats[s].groupCount[4] > 0 && Playable(g, s, 4) && g.PlayLowOfGroup(s, 4);
+         }},
+        {"PlayLowPointSuitCard",
+         [](G& g, int s, int) { return Leads(g, s) && g.PlayLowPointSuitCard(s); }},
+        {"PlayAceOrLowInUntouchedSuit",
+         [](G& g, int s, int) { return Leads(g, s) && g.PlayAceOrLowInUntouchedSuit(s); }},
+        {"PlayShortSuitForPartner",
+         [](G& g, int s, int) { return Leads(g, s) && g.PlayShortSuitForPartner(s); }},
+        {"PlayHighCalledSuitCard",
+         [](G& g, int s, int) { return Leads(g, s) && g.PlayHighCalledSuitCard(s); }},
+        {"PlayLastTrumpRule",
+         [](G& g, int s, int b) { return Leads(g, s) && g.PlayLastTrumpRule(s, b, false); }},
+        {"PlayLastTrumpRuleFlag",
+         [](G& g, int s, int b) { return Leads(g, s) && g.PlayLastTrumpRule(s, b, true); }},
+        {"PlayOfferedRules", [](G& g, int s, int) { return Void(g, s) && g.PlayOfferedRules(s); }},
+        {"PlayPointsToTrumpingPartner",
+         [](G& g, int s, int b) { return Void(g, s) && g.PlayPointsToTrumpingPartner(s, b); }},
+        {"PlayPointsBehindPartner",
+         [](G& g, int s, int) { return Void(g, s) && g.PlayPointsBehindPartner(s); }},
+        {"PlaySingleAceCards",
+         [](G& g, int s, int) { return Void(g, s) && g.PlaySingleAceCards(s); }},
+        // Asked while following a trump lead and while void: it chooses only cards it may play.
+        {"PlayTrumpOrPoints", [](G& g, int s, int b) { return g.PlayTrumpOrPoints(s, b); }},
+        // Only a test: it never plays.
+        {"PlaySecondTenRule",
+         [](G& g, int s, int b) {
+             g.PlaySecondTenRule(s, b);
+             return false;
          }},
         {"PlayCallGameVoid", [](G& g, int s, int b) { return Void(g, s) && g.PlayCallGameVoid(b); },
          true},
