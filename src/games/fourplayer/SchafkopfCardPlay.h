@@ -134,6 +134,10 @@ class SchafkopfCardPlay : public SchafkopfCardChoice {
     bool PlayLowestWinnerForParty(int seat, int card);
     // Every plain card of the seat is worth less than 10.
     bool HasOnlyLowPoints(int seat);
+    // The seat follows a plain-suit lead and holds a card of the suit.
+    bool MustFollowPlainSuit(int seat);
+    // The card with the point-lead reason when the seat may play it now; false otherwise.
+    bool PlayPointLeadIfLegal(int seat, int card);
     // The more valuable of the seat's first two cards (the second only when worth more).
     bool PlayMoreValuableOfFirstTwo(int seat);
     // The void play by place: second or third seat, last seat. Each answers whether it played.

@@ -106,25 +106,39 @@ bool SchafkopfCardPlay::HasOnlyLowPoints(int seat) {
     return true;
 }
 
+bool SchafkopfCardPlay::PlayPointLeadIfLegal(int seat, int card) {
+    return IsSeat(seat) && IsCardCode(card) && IsLegalCard(seat, card) == 1 &&
+           PlayIfHeldPointLead(seat, card);
+}
+
 bool SchafkopfCardPlay::PlayMoreValuableOfFirstTwo(int seat) {
     const int c0 = seats[seat].hand[0];
     const int c1 = seats[seat].hand[1];
     if (IsCardCode(c1) && GetCardPoints(c1) > GetCardPoints(c0))
-        return PlayIfHeldPointLead(seat, c1);
-    return IsCardCode(c0) && PlayIfHeldPointLead(seat, c0);
+        return PlayPointLeadIfLegal(seat, c1);
+    return IsCardCode(c0) && PlayPointLeadIfLegal(seat, c0);
 }
 
 // --- the trump decision ---
 
+bool SchafkopfCardPlay::MustFollowPlainSuit(int seat) {
+    const int led = LedCard();
+    return seat != leader && IsCardCode(led) && !IsTrump(led) && CanFollowSuit(seat);
+}
+
 bool SchafkopfCardPlay::PlayTrumpDecision(int s, int c, bool flag) {
-    if (!IsSeat(s) || s != seatToMove)
+    // A seat that must follow a plain suit has no trump to decide about.
+    if (!IsSeat(s) || s != seatToMove || MustFollowPlainSuit(s))
         return false;
     if (!IsSeatToMoveAbove5())
         return PlayTrumpDecisionSimple(s, c, flag);
     const TrumpFacts f = ReadTrumpFacts(s, c);
     const int led = LedCard();
     const bool safe = IsTrickSafeForPartner();
-    const bool partnerTrumped = IsSeat(f.partner) && IsTrump(trickCards[f.partner]);
+    // The partner's card holds the trick and is a trump.
+    const int holder = s != leader ? GetTrickWinnerSoFar(PreviousSeat(s)) : -1;
+    const bool partnerTrumped =
+        IsSeat(holder) && IsMoverPartner(holder) && IsTrump(trickCards[holder]);
     auto higher = [&](int card) { return CountHigherCardsOut(s, card); };
     auto points = [&](int card) { return IsCardCode(card) ? GetCardPoints(card) : 0; };
     auto highest = [&] { return PlayHighestOfGroup(s, kTrumps); };
@@ -170,7 +184,7 @@ bool SchafkopfCardPlay::PlayTrumpDecision(int s, int c, bool flag) {
         if (f.sure < 1) {
             if (flag || f.tricks != 2)
                 return false;
-            return PlayIfHeldPointLead(s, points(f.c1) <= points(f.c0) ? f.c1 : f.c0);
+            return PlayPointLeadIfLegal(s, points(f.c1) <= points(f.c0) ? f.c1 : f.c0);
         }
         if (!f.canBeat)
             return ShouldSacrificeTopTrump(s, c) && give(f.top);
@@ -199,7 +213,7 @@ bool SchafkopfCardPlay::PlayTrumpDecision(int s, int c, bool flag) {
         const int ledGroup = IsCardCode(led) ? GetSuitGroup(led) : kTrumps;
         if (f.two && (IsGroupEndangered(ledGroup) || CountGroupOut(ledGroup) == 1) &&
             f.tricks == 2 && IsTenOrAce(f.t1))
-            return PlayIfHeldPointLead(s, f.t1);
+            return PlayPointLeadIfLegal(s, f.t1);
         return highest();
     }
 
@@ -224,11 +238,11 @@ bool SchafkopfCardPlay::PlayTrumpDecision(int s, int c, bool flag) {
                 return false;
             const bool strong = IsSeatToMoveAbove10();
             if (strong && f.partnerAfter && playForPartner && (held & 1) != 0)
-                return PlayCardIfHeld(s, fox, kReasonFox);
+                return PlayIfLegal(s, fox, kReasonFox);
             if (IsGroupEndangered(kTrumps) || !Beats(f.t1, c))
                 return false;
             if (!strong || !f.partnerAfter || higher(f.c1) < 2)
-                return PlayIfHeldPointLead(s, f.t1);
+                return PlayPointLeadIfLegal(s, f.t1);
             return PlayMoreValuableOfFirstTwo(s);
         }
         if (f.sure < 1) { // a partner with trumps, two trumps held
@@ -273,7 +287,7 @@ bool SchafkopfCardPlay::PlayTrumpDecision(int s, int c, bool flag) {
             if (!flag) {
                 if (PlayTopTrumpRule(s))
                     return true;
-                if (!NoFoxAtRisk() && (f.two ? low() : PlayIfHeldPointLead(s, f.t1)))
+                if (!NoFoxAtRisk() && (f.two ? low() : PlayPointLeadIfLegal(s, f.t1)))
                     return true;
             }
             return lastTwo() || PlayLowestWinningCard(s, c);
@@ -300,18 +314,18 @@ bool SchafkopfCardPlay::PlayTrumpDecision(int s, int c, bool flag) {
                 if (!flag)
                     return false;
                 if (points(f.t1) <= points(f.t2) || f.tricks > 3)
-                    return PlayIfHeldPointLead(s, f.t1);
+                    return PlayPointLeadIfLegal(s, f.t1);
                 if (!IsSeatToMoveAbove10())
-                    return PlayIfHeldPointLead(s, f.t2);
+                    return PlayPointLeadIfLegal(s, f.t2);
                 if (f.partnerTrumps == 0 && points(f.t1) < 10 && higher(f.t2) < 3)
-                    return PlayIfHeldPointLead(s, f.t1);
-                return PlayIfHeldPointLead(s, f.t2);
+                    return PlayPointLeadIfLegal(s, f.t1);
+                return PlayPointLeadIfLegal(s, f.t2);
             }
             if (f.partnerTrumps != 0)
                 return PlayLowestWinningCard(s, c);
             if (f.tricks != 2 || !Beats(f.t1, c))
                 return false;
-            return PlayIfHeldPointLead(s, points(f.t1) > points(f.t2) ? f.t1 : f.t2);
+            return PlayPointLeadIfLegal(s, points(f.t1) > points(f.t2) ? f.t1 : f.t2);
         }
         if (!f.canBeat) {
             if (ShouldSacrificeTopTrump(s, c))
@@ -328,7 +342,7 @@ bool SchafkopfCardPlay::PlayTrumpDecision(int s, int c, bool flag) {
             }
             return highest();
         }
-        return Beats(f.t1, c) ? PlayIfHeldPointLead(s, f.t1) : highest();
+        return Beats(f.t1, c) ? PlayPointLeadIfLegal(s, f.t1) : highest();
     }
 
     if (f.pos == 4) { // the trick goes to the partner
@@ -341,7 +355,7 @@ bool SchafkopfCardPlay::PlayTrumpDecision(int s, int c, bool flag) {
                 return false;
             return low();
         }
-        return PlayIfHeldPointLead(s, points(f.t1) >= points(f.t2) ? f.t1 : f.t2);
+        return PlayPointLeadIfLegal(s, points(f.t1) >= points(f.t2) ? f.t1 : f.t2);
     }
 
     // The seat leads (the end-phase lead with two tricks left).
@@ -356,11 +370,11 @@ bool SchafkopfCardPlay::PlayTrumpDecision(int s, int c, bool flag) {
         if (!(f.sure == 1 && f.partnerTrumps == 1 && (f.out == 1 || masterFirst)))
             return false;
     }
-    return PlayIfHeldPointLead(s, f.c0);
+    return PlayPointLeadIfLegal(s, f.c0);
 }
 
 bool SchafkopfCardPlay::PlayTrumpDecisionSimple(int s, int c, bool flag) {
-    if (!IsSeat(s) || s != seatToMove)
+    if (!IsSeat(s) || s != seatToMove || MustFollowPlainSuit(s))
         return false;
     const TrumpFacts f = ReadTrumpFacts(s, c);
     const int led = LedCard();
@@ -422,7 +436,7 @@ bool SchafkopfCardPlay::PlayTrumpDecisionSimple(int s, int c, bool flag) {
                 return true;
             if (!flag && PlayTopTrumpRule(s))
                 return true;
-            if (!NoFoxAtRisk() && (f.n != 2 ? PlayIfHeldPointLead(s, f.c0) : low()))
+            if (!NoFoxAtRisk() && (f.n != 2 ? PlayPointLeadIfLegal(s, f.c0) : low()))
                 return true;
             return PlayLowestWinningCard(s, c);
         }
@@ -435,7 +449,7 @@ bool SchafkopfCardPlay::PlayTrumpDecisionSimple(int s, int c, bool flag) {
             if (!f.two)
                 return false;
             if (!f.canBeat)
-                return PlayIfHeldPointLead(s, points(f.t1) < points(f.t2) ? f.t1 : f.t2);
+                return PlayPointLeadIfLegal(s, points(f.t1) < points(f.t2) ? f.t1 : f.t2);
             return PlayLowestWinningCard(s, c);
         }
         if (!f.canBeat)
@@ -450,7 +464,7 @@ bool SchafkopfCardPlay::PlayTrumpDecisionSimple(int s, int c, bool flag) {
 }
 
 bool SchafkopfCardPlay::KeepHighTrumpForPoints(int s, int c) {
-    if (!IsSeat(s) || TrumpCount(s) != 2)
+    if (!IsSeat(s) || s != seatToMove || TrumpCount(s) != 2 || MustFollowPlainSuit(s))
         return false;
     const int target = GetPointTarget(s);
     if (target <= 17 || IsTrickSafeForPartner())
@@ -468,7 +482,7 @@ bool SchafkopfCardPlay::KeepHighTrumpForPoints(int s, int c) {
     // The high trump is worth keeping while the points still to come can reach the target.
     if (target > (4 * (kAllPoints - taken - PointsSoFar() - p)) / 5 + p)
         return false;
-    return PlayIfHeldPointLead(s, t1);
+    return PlayPointLeadIfLegal(s, t1);
 }
 
 // --- following a trump lead ---
@@ -616,7 +630,7 @@ bool SchafkopfCardPlay::FollowTrumpLeadDeep(int best) {
             const int c0 = seats[s].hand[0];
             const int c1 = seats[s].hand[1];
             if (CountTricksLeft() == 2 && n == 2 && IsCardCode(c1) && !Beats(best, c1) &&
-                higherBest < 2 && PlayIfHeldPointLead(s, c0))
+                higherBest < 2 && PlayPointLeadIfLegal(s, c0))
                 return true;
             // Both copies of the top cards can never be accounted for with one copy of each
             // card, so the run from the top is always allowed here.

@@ -424,7 +424,7 @@ bool SchafkopfCardPlay::TakeLastTricksByPoints(int seat, int card, bool flag) {
         PlayLowestWinningCard(seat, card))
         return true;
     if (!flag)
-        return IsLegalCard(seat, first) == 1 && PlayIfHeldPointLead(seat, first);
+        return IsLegalCard(seat, first) == 1 && PlayPointLeadIfLegal(seat, first);
     return block.groupCount[kTrumpGroupIndex] > 0 &&
            PlayIfLegal(seat, block.hand[GetGroupStart(seat, kTrumpGroupIndex)], kReasonLowTrump);
 }

@@ -193,3 +193,221 @@ TEST(SchafkopfCardRulesTest, AWinningTrumpGivesWayToTheNextWhenNothingLiesBetwee
 }
 
 } // namespace
+
+namespace {
+
+// A position for the trump decision: hands with the cards of the current trick still in them,
+// the trick played from the leader up to the seat to move, which gets the profile.
+struct TrickSetUp {
+    GameTypeWord word = kWordSuitSolo;
+    int trumpSuit = 1;
+    bool fox = false;
+    int declarer = 3;
+    int calledSuit = -1;
+    int trick = 7;
+    int leader = 0;
+    std::vector<int> trickCards; // from the leader on
+    std::vector<std::vector<int>> hands;
+    int profile = 8;
+    int taken[4] = {};
+};
+
+void SetUpTrick(SchafkopfTable& table, const TrickSetUp& t) {
+    table.options.trumpSuit = static_cast<std::int16_t>(t.trumpSuit);
+    table.options.catchTheFox = t.fox;
+    table.game.NewGameWithOptions(&table.options);
+    std::vector<std::vector<int>> hands = t.hands;
+    hands.resize(4);
+    for (size_t i = 0; i < t.trickCards.size(); ++i)
+        hands[(t.leader + i) % 4].push_back(t.trickCards[i]);
+    table.Start(t.word, hands, t.leader, t.declarer);
+    if (t.calledSuit >= 0)
+        table.Call(t.calledSuit);
+    SchafkopfComputerPlayer& g = table.game;
+    g.trickNumber = static_cast<std::int16_t>(t.trick);
+    for (int s = 0; s < 4; ++s)
+        g.cardPoints[s] = static_cast<std::int16_t>(t.taken[s]);
+    for (int card : t.trickCards)
+        table.Play(card);
+    const int seat = g.seatToMove;
+    g.seats[seat].profile = static_cast<std::int16_t>(t.profile);
+    g.AnalysePartners(seat);
+}
+
+TEST(SchafkopfTrumpDecisionTest,
+     WithTwoTricksLeftASeatWithoutTrumpsSmearsOntoThePartnersSafeTrump) {
+    // Suit Solo in Herz, seat 3 declares; seat 1, a defender without trumps, plays second.
+    // Schellen 7 1; Gras 9 19, King 22; Eichel 9 27, King 30; Herz King 14; Eichel Ober 29.
+    struct Case {
+        const char* name;
+        std::vector<int> hand;
+        int led;
+        int trick;
+        bool trumpLeadOnly;
+        int expectCard; // 0: no card
+    };
+    const Case cases[] = {
+        {"the second card is worth more", {19, 30}, 29, 7, false, 30},
+        {"the first card is worth more", {22, 27}, 29, 7, false, 22},
+        {"the partner's trump can still be beaten", {19, 30}, 14, 7, false, 0},
+        {"three tricks left", {19, 30, 27}, 29, 6, false, 0},
+        {"only a trump lead counts", {19, 30}, 29, 7, true, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetAlertRecorder();
+        SchafkopfTable table;
+        TrickSetUp t;
+        t.trick = c.trick;
+        t.trickCards = {c.led};
+        t.hands = {{}, c.hand, {1}, {}};
+        SetUpTrick(table, t);
+        SchafkopfComputerPlayer& g = table.game;
+        ASSERT_EQ(g.seatToMove, 1);
+        const Choice got = DryRun(
+            g, 1, [&] { return g.PlayTrumpDecision(1, g.GetBestCardSoFar(), c.trumpLeadOnly); });
+        EXPECT_EQ(got.card, c.expectCard);
+        if (c.expectCard != 0) {
+            EXPECT_EQ(got.reason, 35);
+        }
+        EXPECT_TRUE(RecordedAlerts().empty());
+    }
+}
+
+TEST(SchafkopfTrumpDecisionTest,
+     KeepHighTrumpForPointsPlaysTheLowerTrumpWhileTheTargetIsReachable) {
+    // Suit Solo in Herz, seat 3 declares. Seat 2 led the Herz King (4), the declarer took it
+    // with the Eichel Ober (3), seat 0 gave the Gras Ober (3): q = 10. Seat 1 holds two trumps
+    // and cannot beat the trick. With 60 points taken, q 10 and the Herz Ten (10) kept:
+    // 4 x (120 - 60 - 10 - 10) / 5 + 10 = 42, so a target up to 42 lets the lower trump go.
+    struct Case {
+        const char* name;
+        std::vector<int> hand;
+        int declarerPoints; // of the 60 taken; the defenders hold the rest
+        int expectCard;
+    };
+    const Case cases[] = {
+        {"target 18: the lower trump", {9, 15, 19}, 18, 9},
+        {"target 42, the bound itself: the lower trump", {9, 15, 19}, 42, 9},
+        {"target 43: no card", {9, 15, 19}, 43, 0},
+        {"the higher trump is worth too little to keep", {9, 11, 19}, 18, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetAlertRecorder();
+        SchafkopfTable table;
+        TrickSetUp t;
+        t.trick = 3;
+        t.leader = 2;
+        t.trickCards = {14, 29, 21};
+        t.hands = {{}, c.hand, {}, {}};
+        t.taken[3] = c.declarerPoints;
+        t.taken[0] = 60 - c.declarerPoints;
+        SetUpTrick(table, t);
+        SchafkopfComputerPlayer& g = table.game;
+        ASSERT_EQ(g.seatToMove, 1);
+        ASSERT_EQ(g.GetPointTarget(1), 60 - (60 - c.declarerPoints));
+        const Choice got = DryRun(g, 1, [&] { return g.KeepHighTrumpForPoints(1, 29); });
+        EXPECT_EQ(got.card, c.expectCard);
+        if (c.expectCard != 0) {
+            EXPECT_EQ(got.reason, 35);
+        }
+        EXPECT_TRUE(RecordedAlerts().empty());
+    }
+}
+
+TEST(SchafkopfTrumpDecisionTest, AStrongThirdSeatPutsTheFoxOnATrickItsPartnerWillTake) {
+    // Call Game, seat 2 declares and calls Gras; seat 1 holds the Gras Ace, so its partner
+    // plays after it. Two low trumps led; seat 1 holds the fox and the lowest trump.
+    struct Case {
+        const char* name;
+        int trumpSuit;
+        bool fox;
+        bool playForPartner;
+        std::vector<int> hand;
+        std::vector<int> trick;
+        int expectCard;
+        int expectReason;
+    };
+    const Case cases[] = {
+        {"Herz trump: the Herz Ace", 1, true, true, {16, 9, 24}, {10, 11}, 16, 53},
+        {"Schellen trump: the Schellen Ace", 0, true, true, {8, 1, 24}, {2, 3}, 8, 53},
+        {"no Catch the Fox: the low trump cannot beat, no card",
+         1,
+         false,
+         true,
+         {16, 9, 24},
+         {10, 11},
+         0,
+         0},
+        {"not playing for the partner: no card", 1, true, false, {16, 9, 24}, {10, 11}, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetAlertRecorder();
+        SchafkopfTable table;
+        TrickSetUp t;
+        t.word = kWordNormal;
+        t.trumpSuit = c.trumpSuit;
+        t.fox = c.fox;
+        t.declarer = 2;
+        t.calledSuit = 2;
+        t.trick = 2;
+        t.leader = 3;
+        t.trickCards = c.trick;
+        t.hands = {{}, c.hand, {22}, {}};
+        t.profile = 14;
+        SetUpTrick(table, t);
+        SchafkopfComputerPlayer& g = table.game;
+        ASSERT_EQ(g.seatToMove, 1);
+        ASSERT_TRUE(g.IsPartnerStillToPlay());
+        g.watchPlaces = 0; // no reading of the partner's trumps: P = 0
+        g.playForPartner = c.playForPartner ? 1 : 0;
+        const Choice got =
+            DryRun(g, 1, [&] { return g.PlayTrumpDecision(1, g.GetBestCardSoFar(), false); });
+        EXPECT_EQ(got.card, c.expectCard);
+        if (c.expectCard != 0) {
+            EXPECT_EQ(got.reason, c.expectReason);
+        }
+        EXPECT_TRUE(RecordedAlerts().empty());
+    }
+}
+
+TEST(SchafkopfTrumpDecisionTest, TheLastTwoCardsTakeTheTrickCheaplyWhenTheRestIsWorthNoMore) {
+    // Two cards left. Seat 3 led the Herz Ace (11), seat 0 took it with the Gras Unter (2):
+    // 13 in the trick. Seat 1 holds the Schellen Unter (2, too low) and the Eichel Ober (3).
+    // Outside the trick: 120 - taken - 5 - 13.
+    struct Case {
+        const char* name;
+        int taken;
+        bool flag;
+        int expectCard;
+        int expectReason;
+    };
+    const Case cases[] = {
+        {"7 outside: the lowest winning card", 95, false, 29, 20},
+        {"13 outside, as much as inside: the lowest winning card", 89, false, 29, 20},
+        {"14 outside: the first card as a point lead", 88, false, 4, 35},
+        {"52 outside, a trump wanted: the low trump", 50, true, 4, 9},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetAlertRecorder();
+        SchafkopfTable table;
+        TrickSetUp t;
+        t.leader = 3;
+        t.trickCards = {16, 20};
+        t.hands = {{1}, {4, 29}, {2, 3}, {5}};
+        t.taken[3] = c.taken;
+        SetUpTrick(table, t);
+        SchafkopfComputerPlayer& g = table.game;
+        ASSERT_EQ(g.seatToMove, 1);
+        const Choice got =
+            DryRun(g, 1, [&] { return g.TakeLastTricksByPoints(1, g.GetBestCardSoFar(), c.flag); });
+        EXPECT_EQ(got.card, c.expectCard);
+        EXPECT_EQ(got.reason, c.expectReason);
+        EXPECT_TRUE(RecordedAlerts().empty());
+    }
+}
+
+} // namespace

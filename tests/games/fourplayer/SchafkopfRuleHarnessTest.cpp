@@ -1,7 +1,8 @@
 // The Schafkopf card rules on live positions: random mid-deal positions of Call Games (German
 // call and the two-card partnership) and solos, where each rule either plays exactly one legal
 // card of the seat to move or leaves the game object as it found it, and a dry run changes
-// only the dry-run fields. The discard of a seat that cannot follow always plays.
+// only the dry-run fields. The discard and the Call-Game play of a seat that cannot follow and
+// the follow of a trump lead always play.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,10 +18,11 @@
 namespace {
 
 using Rule = std::function<bool(SchafkopfComputerPlayer&, int seat, int best)>;
+using Situation = bool (*)(SchafkopfComputerPlayer&, int seat);
 struct NamedRule {
     const char* name;
     Rule rule;
-    bool mustPlayWhenVoid = false; // promises a card when the seat cannot follow
+    Situation promises = nullptr; // where the rule is asked, it always plays
 };
 
 // The discard rules are asked only of a seat that cannot follow.
@@ -31,6 +33,17 @@ bool Void(SchafkopfComputerPlayer& g, int seat) {
 // The lead rules are asked only of the seat on lead.
 bool Leads(SchafkopfComputerPlayer& g, int seat) {
     return seat == g.leader;
+}
+
+// The follow of a trump lead is asked of a seat that holds a trump to follow with.
+bool FollowsTrumpLead(SchafkopfComputerPlayer& g, int seat) {
+    const int led = g.trickCards[g.leader];
+    return seat != g.leader && IsCardCode(led) && g.IsTrump(led) && g.CanFollowSuit(seat);
+}
+
+// The void play of the Call Game, as the dispatcher asks for it.
+bool CallGameVoid(SchafkopfComputerPlayer& g, int seat) {
+    return Void(g, seat) && !g.IsSoloGame();
 }
 
 // The group may be played: the seat leads, follows the group or cannot follow.
@@ -89,10 +102,36 @@ std::vector<NamedRule> Rules() {
              g.PlaySecondTenRule(s, b);
              return false;
          }},
-        {"PlayCallGameVoid", [](G& g, int s, int b) { return Void(g, s) && g.PlayCallGameVoid(b); },
-         true},
+        {"PlayCallGameVoid",
+         [](G& g, int s, int b) { return CallGameVoid(g, s) && g.PlayCallGameVoid(b); },
+         CallGameVoid},
         {"DiscardByPosition",
-         [](G& g, int s, int b) { return Void(g, s) && g.DiscardByPosition(b); }, true},
+         [](G& g, int s, int b) { return Void(g, s) && g.DiscardByPosition(b); }, Void},
+        {"FollowTrumpLead",
+         [](G& g, int s, int) {
+             return FollowsTrumpLead(g, s) && g.FollowTrumpLead(g.trickCards[g.leader]);
+         },
+         FollowsTrumpLead},
+        {"FollowTrumpLeadSafe",
+         [](G& g, int s, int b) {
+             return FollowsTrumpLead(g, s) && g.FollowTrumpLeadSafe(b, true);
+         }},
+        {"FollowTrumpLeadDeep",
+         [](G& g, int s, int b) { return FollowsTrumpLead(g, s) && g.FollowTrumpLeadDeep(b); }},
+        {"FollowTrumpLeadOpen",
+         [](G& g, int s, int b) { return FollowsTrumpLead(g, s) && g.FollowTrumpLeadOpen(b); }},
+        {"PlayTrumpDecision", [](G& g, int s, int b) { return g.PlayTrumpDecision(s, b, false); }},
+        {"PlayTrumpDecisionTrumpLead",
+         [](G& g, int s, int b) { return g.PlayTrumpDecision(s, b, true); }},
+        {"PlayTrumpDecisionSimple",
+         [](G& g, int s, int b) { return g.PlayTrumpDecisionSimple(s, b, false); }},
+        {"KeepHighTrumpForPoints",
+         [](G& g, int s, int b) { return g.KeepHighTrumpForPoints(s, b); }},
+        {"PlayVoidWithTrump",
+         [](G& g, int s, int b) {
+             return Void(g, s) &&
+                    g.PlayVoidWithTrump(b, g.seats[s].groupCount[4] > 0, 12, g.GetTrickPosition(s));
+         }},
     };
 }
 
@@ -181,7 +220,7 @@ TEST(SchafkopfRuleHarness, EveryRulePlaysOneLegalCardOrChangesNothing) {
             SchafkopfComputerPlayer& g = table.game;
             const int seat = g.seatToMove;
             const auto legal = table.LegalCards();
-            const bool canFollow = seat == g.leader || g.CanFollowSuit(seat);
+            const bool promised = rule.promises && rule.promises(g, seat);
             const int best = g.GetBestCardSoFar();
             // The dry run: only the dry-run fields change, and the recorded card is legal.
             const auto before = Image(g);
@@ -203,7 +242,7 @@ TEST(SchafkopfRuleHarness, EveryRulePlaysOneLegalCardOrChangesNothing) {
             EXPECT_TRUE(RecordedAlerts().empty()) << FirstAlert();
             if (!played) {
                 ASSERT_TRUE(Image(g) == before) << "a declining rule changed the game";
-                ASSERT_FALSE(rule.mustPlayWhenVoid && !canFollow) << "no card when void";
+                ASSERT_FALSE(rule.promises && promised) << "no card where one is promised";
                 continue;
             }
             ++plays;
