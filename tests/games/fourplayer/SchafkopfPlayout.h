@@ -39,7 +39,8 @@ enum class AllPassed { kRamsch = 2, kLeaster = 3 };
 struct Setup {
     std::uint32_t seed = 1;
     GameTypeWord word = kModExchange | kWordNormal;
-    int declarer = -1; // -1: nobody declares (the all-passed game, or a Call Game's parties)
+    int declarer = -1;   // -1: nobody declares (the all-passed game, or a Call Game's parties)
+    int calledSuit = -1; // a Call Game's called suit (its Ace marks the partner), -1 none
     int leader = 0;
     bool shortDeck = false;
     int trumpSuit = 1;
@@ -52,6 +53,9 @@ struct Result {
     int tricksWon[4] = {};
     int computerCards = 0;
     int fallbacks = 0; // computer cards that no card routine chose
+    // The same two counts for the cards of the partner games (Call Game, 1st Trick).
+    int partnerGameCards = 0;
+    int partnerGameFallbacks = 0;
     bool complete = false;
     std::vector<std::string> failures;
 };
@@ -60,6 +64,8 @@ struct Result {
 class CountingPlayer : public SchafkopfComputerPlayer {
   public:
     int fallbacks = 0;
+    int partnerGameCards = 0;
+    int partnerGameFallbacks = 0;
     using SchafkopfComputerPlayer::GetPlayLog;
     using SchafkopfComputerPlayer::IsCardInHand;
 
@@ -77,9 +83,14 @@ class CountingPlayer : public SchafkopfComputerPlayer {
     using Base = SchafkopfComputerPlayer;
     template <class F> void Count(int seat, F run) {
         const int before = trickCards[seat];
+        const bool partnerGame = GetPlayGroup() == SchafkopfPlayGroup::kPartnerGame;
         run();
-        if (!IsCardCode(trickCards[seat]) || trickCards[seat] == before)
-            ++fallbacks;
+        const bool fellBack = !IsCardCode(trickCards[seat]) || trickCards[seat] == before;
+        fallbacks += fellBack ? 1 : 0;
+        if (partnerGame) {
+            ++partnerGameCards;
+            partnerGameFallbacks += fellBack ? 1 : 0;
+        }
     }
 };
 
@@ -134,7 +145,15 @@ class Playout {
             game.StartPlay(-1, false, false, -1);
         } else {
             game.partyLists[0] = static_cast<std::int16_t>(setup.declarer);
-            game.StartPlay(setup.declarer, true, true, -1);
+            if (setup.calledSuit >= 0) {
+                // A Call Game as the table starts it: the call copied, the declarer's party
+                // marked by the called Ace, and no declarer field.
+                game.calledSuit = static_cast<std::int16_t>(setup.calledSuit);
+                game.calledRank = 8;
+                game.StartPlay(-1, false, false, setup.declarer);
+            } else {
+                game.StartPlay(setup.declarer, true, true, -1);
+            }
         }
     }
 
@@ -188,6 +207,8 @@ class Playout {
                 if (game.seats[s].hand[p] != 0)
                     Fail(result, "card left in hand of seat " + std::to_string(s));
         result.fallbacks = game.fallbacks;
+        result.partnerGameCards = game.partnerGameCards;
+        result.partnerGameFallbacks = game.partnerGameFallbacks;
         result.complete = result.failures.empty();
         return result;
     }
