@@ -258,7 +258,9 @@ bool SchafkopfCardPlay::LeadCallGame() {
         if (GetCardPoints(c) >= kTenPoints) {
             if ((n > 1 || trickNumber <= GetEndgameTrick()) && PlayLowOfGroup(s, kTrumps))
                 return true;
-            return PlaySureWinner(s, true);
+            if (PlaySureWinner(s, true))
+                return true;
+            // Late in the deal with nothing cheaper left, the points card leads after all.
         }
         return PlayLowestPointSideCard(s);
     }

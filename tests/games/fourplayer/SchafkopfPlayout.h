@@ -168,6 +168,9 @@ class Playout {
         if (!PlayOne(seat, result))
             return false;
         if (seat == (game.leader + 3) % 4) {
+            if (setup.calledSuit >= 0 &&
+                RefGame().Group(game.trickCards[game.leader]) == setup.calledSuit)
+                calledSuitLed = true;
             std::uint8_t changed = 0;
             game.EndTrick(&changed);
             for (auto& card : game.trickCards)
@@ -238,6 +241,7 @@ class Playout {
             Fail(result, "no legal card for seat " + std::to_string(seat));
             return false;
         }
+        const std::vector<int> reference = ReferenceLegal(seat);
         if (setup.seats[seat].random) {
             const int card = legal[std::uniform_int_distribution<int>(
                 0, static_cast<int>(legal.size()) - 1)(random)];
@@ -253,7 +257,8 @@ class Playout {
             ++result.computerCards;
         }
         const int played = game.trickCards[seat];
-        if (std::find(legal.begin(), legal.end(), played) == legal.end()) {
+        if (std::find(legal.begin(), legal.end(), played) == legal.end() ||
+            std::find(reference.begin(), reference.end(), played) == reference.end()) {
             Fail(result, "seat " + std::to_string(seat) + " played " + std::to_string(played) +
                              ", not a legal card");
             return false;
@@ -262,6 +267,40 @@ class Playout {
     }
 
   private:
+    skref::Game RefGame() const { return {setup.trumpSuit, game.gameType.word, setup.shortDeck}; }
+
+    // The cards the published rules allow the seat, worked out apart from the game object:
+    // follow the led group, and in a Call Game the called-Ace rules of the options.
+    std::vector<int> ReferenceLegal(int seat) {
+        const skref::Game ref = RefGame();
+        std::vector<int> hand;
+        for (int p = 0; p < kHandPlaces; ++p)
+            if (IsCardCode(game.seats[seat].hand[p]))
+                hand.push_back(game.seats[seat].hand[p]);
+        const int led = seat == game.leader ? 0 : game.trickCards[game.leader];
+        std::vector<int> follows;
+        for (int c : hand)
+            if (ref.FollowsSuit(hand, led, c))
+                follows.push_back(c);
+        if (setup.calledSuit < 0 || ref.Kind() != 1)
+            return follows;
+        const skref::CallSwitches sw{options.partnershipMode == 2, options.calledSuitLeadBan != 0,
+                                     options.noCalledAceRules != 0, true};
+        const skref::CallPosition pos{ref,
+                                      setup.calledSuit,
+                                      hand,
+                                      led,
+                                      calledSuitLed,
+                                      game.trickNumber == game.GetCardsPerHand(),
+                                      seat == setup.declarer};
+        std::vector<int> allowed;
+        for (int c : follows)
+            if (skref::CallRulesAllow(pos, sw, c))
+                allowed.push_back(c);
+        return allowed.empty() ? follows : allowed;
+    }
+
+    bool calledSuitLed = false;
     Setup setup;
     std::mt19937 random;
     SchafkopfOptions options{};
