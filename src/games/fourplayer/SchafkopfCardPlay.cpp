@@ -8,31 +8,44 @@ int SchafkopfCardPlay::LedCard() {
 void SchafkopfCardPlay::PlayOpeningPhase(int seat) {
     // The 1st Trick has its own opening until the trick that shows the partner.
     if ((GameBits(gameType.word) & kWordMarriage) && marriageTrick == 0) {
+        NoteRoutine(SchafkopfRoutine::kFirstTrickOpening);
         PlayFirstTrickOpening(seat);
         return;
     }
-    if (seat == leader)
+    if (seat == leader) {
+        NoteRoutine(SchafkopfRoutine::kLeadCallGame);
         LeadCallGame();
-    else if (CanFollowSuit(seat))
+    } else if (CanFollowSuit(seat)) {
+        NoteRoutine(SchafkopfRoutine::kFollowOpeningPhase);
         FollowOpeningPhase(LedCard(), GetBestCardSoFar());
-    else
+    } else {
+        NoteRoutine(SchafkopfRoutine::kPlayCallGameVoid);
         PlayCallGameVoid(GetBestCardSoFar());
+    }
 }
 
 void SchafkopfCardPlay::PlayMiddlePhase(int seat) {
-    if (seat == leader)
+    if (seat == leader) {
+        NoteRoutine(SchafkopfRoutine::kLeadCallGame);
         LeadCallGame();
-    else if (CanFollowSuit(seat))
+    } else if (CanFollowSuit(seat)) {
+        NoteRoutine(SchafkopfRoutine::kFollowMiddlePhase);
         FollowMiddlePhase(LedCard(), GetBestCardSoFar());
-    else
+    } else {
+        NoteRoutine(SchafkopfRoutine::kPlayCallGameVoid);
         PlayCallGameVoid(GetBestCardSoFar());
+    }
 }
 
 void SchafkopfCardPlay::PlayEndPhase(int seat) {
-    if (seat == leader)
+    if (seat == leader) {
+        NoteRoutine(SchafkopfRoutine::kLeadCallGameEndPhase);
         LeadCallGameEndPhase();
-    else if (CanFollowSuit(seat))
+    } else if (CanFollowSuit(seat)) {
+        NoteRoutine(SchafkopfRoutine::kFollowEndPhase);
         FollowEndPhase(LedCard(), GetBestCardSoFar());
-    else
+    } else {
+        NoteRoutine(SchafkopfRoutine::kPlayVoidEndPhase);
         PlayVoidEndPhase(GetBestCardSoFar());
+    }
 }

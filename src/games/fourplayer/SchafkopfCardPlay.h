@@ -10,6 +10,7 @@
 #pragma once
 
 #include "games/fourplayer/SchafkopfCardChoice.h"
+#include "games/fourplayer/SchafkopfFallbacks.h"
 
 class SchafkopfCardPlay : public SchafkopfCardChoice {
   public:
@@ -77,6 +78,11 @@ class SchafkopfCardPlay : public SchafkopfCardChoice {
     virtual bool LeadBegDefender(int seat);
     virtual bool FollowBegDefender(int seat, int led);
     virtual bool DiscardBegDefender(int seat, int best);
+
+    // The routine the seat's card was handed to last; the dispatcher books a fall-back to it.
+    // A routine that hands the seat on to a narrower one notes that one.
+    SchafkopfRoutine activeRoutine = SchafkopfRoutine::kNone;
+    void NoteRoutine(SchafkopfRoutine routine) { activeRoutine = routine; }
 
   protected:
     // The card the trick's leader played, 0 before the lead.

@@ -168,6 +168,34 @@ class SchafkopfComputerBase : public FourSeatComputerPlayer {
     // Plays the card when the seat holds it and may play it now; false changes nothing.
     bool PlayIfLegal(int seat, int card, int reason);
 
+    // --- the rules of the partner games (each for the seat to move) ---
+    // The declarer's hidden partner, short of trumps, leads a low singleton of a fresh suit.
+    bool PlayLowPointSuitCard(int seat);
+    // With the parties known and the partner not yet on lead: the Ace of a suit whose Ace is
+    // still out, or a low card of a suit hardly played.
+    bool PlayAceOrLowInUntouchedSuit(int seat);
+    // A skilled defender in the German call leads a short suit through to its partner.
+    bool PlayShortSuitForPartner(int seat);
+    // The smear chain, then the top card of a side suit that takes no trick of its own.
+    bool PlayOfferedRules(int seat);
+    // Without trumps on a trump lead: a full card for a partner who may still trump over.
+    bool PlayPointsToTrumpingPartner(int seat, int card);
+    // Last, a German-call defender cashes an Ace on its partner's trick while it still can.
+    bool PlayPointsBehindPartner(int seat);
+    // The lowest single card (not an Ace) of a suit hardly played.
+    bool PlaySingleAceCards(int seat);
+    // Whether and how to trump the card, by how many trumps the seat holds.
+    bool PlayTrumpOrPoints(int seat, int card);
+    // Only a test: the seat holds two cards of the card's suit, one of them the Ten, and the
+    // suit's Ace is still out.
+    bool PlaySecondTenRule(int seat, int card);
+    // With the flag, the top of a suit of which no card is out while trumps are endangered;
+    // otherwise a sure winner. The card is not read.
+    bool PlayLastTrumpRule(int seat, int card, bool flag);
+    bool IsDefenderInGermanCall(int seat);
+    // The Call-Game declarer leads the called suit high while the partner is unknown.
+    bool PlayHighCalledSuitCard(int seat);
+
     // The bidding helpers. A suit is callable when the seat holds a plain card of it and not
     // its Ace (any suit but the trump suit with callAnyAce); without one, the blank call (the
     // word at offset 54 of the options) allows any suit whose Ace the seat lacks.
@@ -247,4 +275,14 @@ class SchafkopfComputerBase : public FourSeatComputerPlayer {
     void EnterFirstParty(int seat);
     void PushBeliefsAbout(int seat, bool firstParty);
     void ObserveCalledSuitLead(int seat);
+    bool IsSeatToPlay(int seat);
+    // The seat to move's partner from the party view, -1 while unknown.
+    int PartnerOfMover();
+    // The lowest or highest card of the group when the seat may play it now.
+    bool PlayLowestOfSuit(int seat, int group);
+    bool PlayHighestOfSuit(int seat, int group);
+    // The group of the card led to the current trick, -1 before the lead.
+    int LedGroup();
+    // The seat holds trumps and may play one now.
+    bool MayPlayTrumps(int seat);
 };

@@ -69,6 +69,12 @@ class SchafkopfComputerPlayer : public SchafkopfCardPlay {
 
     SchafkopfPlayGroup GetPlayGroup();
     SchafkopfPlayPhase GetPhase(int trick);
+    // The seat's role for the fall-back count: declarer, its partner, or the others.
+    SchafkopfRole GetRole(int seat);
+
+    // The computer cards the dispatcher chose, and the fall-backs among them, by group, phase,
+    // role and the routine that ended without a card; kept over the deals of this object.
+    SchafkopfFallbackCounts fallbackCounts;
     // The legal card (IsLegalCard 1) lowest in the game's order: a plain card before a trump,
     // the first in hand order on a tie; 0 when the seat holds none.
     int FindLowestLegalCard(int seat);

@@ -64,6 +64,7 @@ ComputerPlayer* SchafkopfComputerPlayer::ChooseAndPlay(int seat, std::uint8_t* c
     const SchafkopfPlayPhase phase = GetPhase(trickNumber);
     if (phase == SchafkopfPlayPhase::kOpening && seat != leader)
         RunStrategyScript(seat); // matches the seat's strategy record; yields no card here
+    NoteRoutine(SchafkopfRoutine::kNone);
     PlayPhase(seat, phase);
     if (dryRun) {
         // A routine that left its dry run on has played nothing.
@@ -71,6 +72,8 @@ ComputerPlayer* SchafkopfComputerPlayer::ChooseAndPlay(int seat, std::uint8_t* c
         EndDryRun(seat, 0);
     }
     const int played = held - CountCardsHeld(seat);
+    fallbackCounts.CountCard(static_cast<int>(GetPlayGroup()), static_cast<int>(phase),
+                             GetRole(seat), activeRoutine, played == 0);
     if (played == 0)
         PlayLowestLegalCard(seat);
     else if (played != 1)
@@ -116,6 +119,14 @@ SchafkopfPlayGroup SchafkopfComputerPlayer::GetPlayGroup() {
     return SchafkopfPlayGroup::kNone;
 }
 
+SchafkopfRole SchafkopfComputerPlayer::GetRole(int seat) {
+    if (!IsSeat(seat))
+        return SchafkopfRole::kDefender;
+    if (seat == partyLists[0])
+        return SchafkopfRole::kDeclarer;
+    return seats[seat].inDeclarerParty ? SchafkopfRole::kPartner : SchafkopfRole::kDefender;
+}
+
 // --- the phase entries by group and role ---
 
 namespace {
@@ -127,6 +138,8 @@ using Routine = bool (SchafkopfCardPlay::*)();
 struct RoleRoutines {
     Routine declarer;
     Routine defender;
+    SchafkopfRoutine declarerName;
+    SchafkopfRoutine defenderName;
 };
 struct PhaseRoutines {
     RoleRoutines soloA;
@@ -134,21 +147,19 @@ struct PhaseRoutines {
     RoleRoutines beg;
 };
 
-constexpr PhaseRoutines kOpeningRoutines = {
-    {&SchafkopfCardPlay::PlaySoloDeclarerCard, &SchafkopfCardPlay::PlaySoloDefenderCard},
-    {&SchafkopfCardPlay::PlaySoloDeclarerCard, &SchafkopfCardPlay::PlaySoloDefenderCard},
-    {&SchafkopfCardPlay::PlayBegDeclarerCard, &SchafkopfCardPlay::PlayBegDefenderCard},
-};
-constexpr PhaseRoutines kMiddleRoutines = {
-    {&SchafkopfCardPlay::PlaySoloDeclarerCard, &SchafkopfCardPlay::PlaySoloDefenderCard},
-    {&SchafkopfCardPlay::PlaySoloDeclarerCard, &SchafkopfCardPlay::PlaySoloDefenderCard},
-    {&SchafkopfCardPlay::PlayBegDeclarerCard, &SchafkopfCardPlay::PlayBegDefenderCard},
-};
-constexpr PhaseRoutines kEndRoutines = {
-    {&SchafkopfCardPlay::PlaySoloDeclarerEndPhase, &SchafkopfCardPlay::PlaySoloDefenderCard},
-    {&SchafkopfCardPlay::PlaySoloDeclarerEndPhase, &SchafkopfCardPlay::PlaySoloDefenderCard},
-    {&SchafkopfCardPlay::PlayBegDeclarerCard, &SchafkopfCardPlay::PlayBegDefenderCard},
-};
+constexpr RoleRoutines kSoloRoutines = {
+    &SchafkopfCardPlay::PlaySoloDeclarerCard, &SchafkopfCardPlay::PlaySoloDefenderCard,
+    SchafkopfRoutine::kPlaySoloDeclarerCard, SchafkopfRoutine::kPlaySoloDefenderCard};
+constexpr RoleRoutines kSoloEndRoutines = {
+    &SchafkopfCardPlay::PlaySoloDeclarerEndPhase, &SchafkopfCardPlay::PlaySoloDefenderCard,
+    SchafkopfRoutine::kPlaySoloDeclarerEndPhase, SchafkopfRoutine::kPlaySoloDefenderCard};
+constexpr RoleRoutines kBegRoutines = {
+    &SchafkopfCardPlay::PlayBegDeclarerCard, &SchafkopfCardPlay::PlayBegDefenderCard,
+    SchafkopfRoutine::kPlayBegDeclarerCard, SchafkopfRoutine::kPlayBegDefenderCard};
+
+constexpr PhaseRoutines kOpeningRoutines = {kSoloRoutines, kSoloRoutines, kBegRoutines};
+constexpr PhaseRoutines kMiddleRoutines = {kSoloRoutines, kSoloRoutines, kBegRoutines};
+constexpr PhaseRoutines kEndRoutines = {kSoloEndRoutines, kSoloEndRoutines, kBegRoutines};
 
 // The solo and Beg routine of the group and role; a solo word of no group plays nothing here,
 // and the dispatcher then plays the lowest legal card.
@@ -169,6 +180,7 @@ void PlayByGroup(SchafkopfComputerPlayer& game, const PhaseRoutines& routines,
         DebugBox("Game word", static_cast<std::int32_t>(game.gameType.word));
         return;
     }
+    game.NoteRoutine(declares ? roles->declarerName : roles->defenderName);
     (game.*(declares ? roles->declarer : roles->defender))();
 }
 
@@ -176,32 +188,38 @@ void PlayByGroup(SchafkopfComputerPlayer& game, const PhaseRoutines& routines,
 
 void SchafkopfComputerPlayer::PlayOpeningPhase(int seat) {
     const SchafkopfPlayGroup group = GetPlayGroup();
-    if (group == SchafkopfPlayGroup::kPartnerGame)
+    if (group == SchafkopfPlayGroup::kPartnerGame) {
         SchafkopfCardPlay::PlayOpeningPhase(seat);
-    else if (group == SchafkopfPlayGroup::kAllPassed)
+    } else if (group == SchafkopfPlayGroup::kAllPassed) {
+        NoteRoutine(SchafkopfRoutine::kPlayAllPassedCard);
         PlayAllPassedCard();
-    else
+    } else {
         PlayByGroup(*this, kOpeningRoutines, group, seat == partyLists[0]);
+    }
 }
 
 void SchafkopfComputerPlayer::PlayMiddlePhase(int seat) {
     const SchafkopfPlayGroup group = GetPlayGroup();
-    if (group == SchafkopfPlayGroup::kPartnerGame)
+    if (group == SchafkopfPlayGroup::kPartnerGame) {
         SchafkopfCardPlay::PlayMiddlePhase(seat);
-    else if (group == SchafkopfPlayGroup::kAllPassed)
+    } else if (group == SchafkopfPlayGroup::kAllPassed) {
+        NoteRoutine(SchafkopfRoutine::kPlayAllPassedMiddle);
         PlayAllPassedMiddle();
-    else
+    } else {
         PlayByGroup(*this, kMiddleRoutines, group, seat == partyLists[0]);
+    }
 }
 
 void SchafkopfComputerPlayer::PlayEndPhase(int seat) {
     const SchafkopfPlayGroup group = GetPlayGroup();
-    if (group == SchafkopfPlayGroup::kPartnerGame)
+    if (group == SchafkopfPlayGroup::kPartnerGame) {
         SchafkopfCardPlay::PlayEndPhase(seat);
-    else if (group == SchafkopfPlayGroup::kAllPassed)
+    } else if (group == SchafkopfPlayGroup::kAllPassed) {
+        NoteRoutine(SchafkopfRoutine::kPlayAllPassedEnd);
         PlayAllPassedEnd();
-    else
+    } else {
         PlayByGroup(*this, kEndRoutines, group, seat == partyLists[0]);
+    }
 }
 
 // --- the last resort ---

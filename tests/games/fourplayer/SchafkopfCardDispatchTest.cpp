@@ -248,6 +248,26 @@ TEST_F(DispatchTest, TheTrickNumberChoosesThePhaseWithEightAndWithSixCards) {
 
 // --- groups and roles ---
 
+// The fall-back cell of a spy routine's name.
+SchafkopfRoutine RoutineOf(const std::string& name) {
+    static const std::pair<const char*, SchafkopfRoutine> kNames[] = {
+        {"LeadCallGame", SchafkopfRoutine::kLeadCallGame},
+        {"LeadCallGameEnd", SchafkopfRoutine::kLeadCallGameEndPhase},
+        {"SoloDeclarer", SchafkopfRoutine::kPlaySoloDeclarerCard},
+        {"SoloDeclarerEnd", SchafkopfRoutine::kPlaySoloDeclarerEndPhase},
+        {"SoloDefender", SchafkopfRoutine::kPlaySoloDefenderCard},
+        {"BegDeclarer", SchafkopfRoutine::kPlayBegDeclarerCard},
+        {"BegDefender", SchafkopfRoutine::kPlayBegDefenderCard},
+        {"AllPassed", SchafkopfRoutine::kPlayAllPassedCard},
+        {"AllPassedMiddle", SchafkopfRoutine::kPlayAllPassedMiddle},
+        {"AllPassedEnd", SchafkopfRoutine::kPlayAllPassedEnd},
+    };
+    for (const auto& [text, routine] : kNames)
+        if (name == text)
+            return routine;
+    return SchafkopfRoutine::kCount;
+}
+
 TEST_F(DispatchTest, EveryGroupAndRoleReachesItsRoutineInEveryPhase) {
     struct Case {
         GameTypeWord word;
@@ -298,11 +318,22 @@ TEST_F(DispatchTest, EveryGroupAndRoleReachesItsRoutineInEveryPhase) {
                 Deal(random, c.word, 1, allPassed ? -1 : (role == 0 ? 1 : 3));
                 game.trickNumber = static_cast<std::int16_t>(tricks[phase]);
                 game.asked.clear();
+                game.fallbackCounts.Reset();
                 const int before = static_cast<int>(Hand(1).size());
                 Move(1);
                 ASSERT_FALSE(game.asked.empty());
-                EXPECT_EQ(game.asked.front(), role == 0 ? c.declarer[phase] : c.defender[phase]);
+                const std::string expected = role == 0 ? c.declarer[phase] : c.defender[phase];
+                EXPECT_EQ(game.asked.front(), expected);
                 EXPECT_EQ(static_cast<int>(Hand(1).size()), before - 1);
+                // The declining routine is booked as a fall-back in its own cell.
+                const SchafkopfRole seatRole = allPassed   ? SchafkopfRole::kDefender
+                                               : role == 0 ? SchafkopfRole::kDeclarer
+                                                           : SchafkopfRole::kDefender;
+                EXPECT_EQ(game.fallbackCounts.Fallbacks(static_cast<int>(game.GetPlayGroup()),
+                                                        phase, seatRole, RoutineOf(expected)),
+                          1u);
+                EXPECT_EQ(game.fallbackCounts.TotalFallbacks(), 1u);
+                EXPECT_EQ(game.fallbackCounts.TotalCards(), 1u);
             }
         }
     }
@@ -350,6 +381,34 @@ TEST_F(DispatchTest, ARoutineThatPlaysEndsTheMoveAndTheLastResortStaysOut) {
     EXPECT_EQ(game.LastReason(0), 77);
     EXPECT_EQ(Hand(0).size(), 7u);
     EXPECT_EQ(game.asked.size(), 1u);
+    EXPECT_EQ(game.fallbackCounts.TotalFallbacks(), 0u);
+    EXPECT_EQ(game.fallbackCounts.CardsOfGroup(static_cast<int>(SchafkopfPlayGroup::kPartnerGame)),
+              1u);
+}
+
+TEST_F(DispatchTest, TheFallbackReportListsEachGroupAndEachCellWithFallbacks) {
+    std::mt19937 random(12);
+    Deal(random, kWordNormal, 0, 0);
+    Move(0); // the lead declines: a fall-back
+    game.routinesPlay = true;
+    Move(1);
+    const std::string head = "fall-backs 1 of 2 computer cards\npartner game: 1 of 2\n"
+                             "  partner game, opening, declarer, LeadCallGame: 1\n";
+    char text[512];
+    EXPECT_EQ(game.fallbackCounts.WriteReport(text, sizeof text), static_cast<int>(head.size()));
+    EXPECT_EQ(std::string(text), head);
+    // A short buffer keeps its end byte and still answers the full length.
+    char shortText[10];
+    EXPECT_EQ(game.fallbackCounts.WriteReport(shortText, sizeof shortText),
+              static_cast<int>(head.size()));
+    EXPECT_EQ(std::string(shortText), head.substr(0, 9));
+    EXPECT_EQ(game.fallbackCounts.FallbacksOfRoutine(SchafkopfRoutine::kLeadCallGame), 1u);
+    // Cells outside the table book nothing.
+    game.fallbackCounts.CountCard(6, 0, SchafkopfRole::kDeclarer, SchafkopfRoutine::kNone, true);
+    game.fallbackCounts.CountCard(0, 3, SchafkopfRole::kDeclarer, SchafkopfRoutine::kNone, true);
+    game.fallbackCounts.CountCard(0, 0, SchafkopfRole::kCount, SchafkopfRoutine::kNone, true);
+    game.fallbackCounts.CountCard(0, 0, SchafkopfRole::kDeclarer, SchafkopfRoutine::kCount, true);
+    EXPECT_EQ(game.fallbackCounts.TotalCards(), 2u);
 }
 
 TEST_F(DispatchTest, OnlyTheSeatToActMoves) {

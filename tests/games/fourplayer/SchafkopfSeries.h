@@ -354,7 +354,6 @@ class Series {
         const auto legal = ReferenceLegal(seat, leader, calledLed, lastTrick);
         if (seat == 0 && suggestEvery > 0 && rng() % suggestEvery == 0)
             CheckSuggestion(legal);
-        const int logCount = LogCount(seat);
         char text[kNameTextSize];
         char second[kNameTextSize];
         bool claim = false;
@@ -374,8 +373,6 @@ class Series {
                 Fail("no card for seat " + std::to_string(seat));
                 return false;
             }
-        } else if (LogCount(seat) == logCount + 1 && LastReason(seat) == 9) {
-            ++fallbackCards;
         }
         ++cardsPlayed;
         if (std::find(before.begin(), before.end(), card) == before.end())
@@ -687,7 +684,7 @@ class Series {
     int replayEvery = 0;  // a finished game taken back and dealt again, one in this many
     bool solosMissingAtTimeLimit = false;
     std::vector<std::string> failures;
-    long deals = 0, voidDeals = 0, games = 0, cardsPlayed = 0, fallbackCards = 0, standInCards = 0;
+    long deals = 0, voidDeals = 0, games = 0, cardsPlayed = 0, standInCards = 0;
     long replays = 0, probes = 0, suggestions = 0, emptySuggestions = 0, earlyEnds = 0,
          firstTrickSolos = 0;
     long bockEvents = 0, bockGames = 0, solos = 0, allPassed = 0, resupras = 0, contras = 0,

@@ -2,7 +2,8 @@
 // and booking checked against the reference rules, the suggestion and the statistics probe at
 // random moments leaving the table as it was, and the ends of a series by games, points and
 // time. SCHAFKOPF_SERIES_DEALS sets the deals of the long run (default 2,400; the soak plays
-// 20,000); SCHAFKOPF_SERIES_SET runs one option set only.
+// 20,000); SCHAFKOPF_SERIES_SET runs one option set only; SCHAFKOPF_SERIES_REPORT prints each
+// set's fall-back report by group, phase, role and routine.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -101,6 +102,9 @@ TEST(SchafkopfSeries, ComputerSeriesOverEveryOptionSetKeepTheRules) {
     long bockEvents = 0, bockGames = 0, solos = 0, allPassed = 0, early = 0, resupras = 0,
          contras = 0;
     long runners = 0, firstTrickGames = 0, extras = 0, pots = 0, touts = 0, firstTrickSolos = 0;
+    // The dispatcher's fall-backs (no routine chose the card) and its cards, by game group.
+    long groupFallbacks[SchafkopfFallbackCounts::kGroups] = {};
+    long groupCards[SchafkopfFallbackCounts::kGroups] = {};
     const char* only = std::getenv("SCHAFKOPF_SERIES_SET"); // one option set by its index
     for (std::size_t i = 0; i < sets.size(); ++i) {
         if (only && std::atol(only) != static_cast<long>(i))
@@ -114,7 +118,17 @@ TEST(SchafkopfSeries, ComputerSeriesOverEveryOptionSetKeepTheRules) {
             ASSERT_TRUE(s.PlayDeal()) << "option set " << i;
         ASSERT_TRUE(s.failures.empty()) << "option set " << i << "\n" << Report(s);
         deals += s.deals;
-        fallback += s.fallbackCards;
+        const SchafkopfFallbackCounts& counts = s.Game().fallbackCounts;
+        fallback += static_cast<long>(counts.TotalFallbacks());
+        for (int g = 0; g < SchafkopfFallbackCounts::kGroups; ++g) {
+            groupFallbacks[g] += static_cast<long>(counts.FallbacksOfGroup(g));
+            groupCards[g] += static_cast<long>(counts.CardsOfGroup(g));
+        }
+        if (std::getenv("SCHAFKOPF_SERIES_REPORT")) {
+            char text[16384];
+            counts.WriteReport(text, sizeof text);
+            std::printf("option set %zu\n%s", i, text);
+        }
         standIn += s.standInCards;
         cards += s.cardsPlayed;
         suggestions += s.suggestions;
@@ -145,6 +159,10 @@ TEST(SchafkopfSeries, ComputerSeriesOverEveryOptionSetKeepTheRules) {
         "%ld, turned solos %ld\n",
         solos, allPassed, early, bockEvents, bockGames, contras, resupras, runners, extras, pots,
         touts, firstTrickGames, firstTrickSolos);
+    for (int g = 0; g < SchafkopfFallbackCounts::kGroups; ++g)
+        if (groupCards[g] > 0)
+            std::printf("fall-backs in %s: %ld of %ld computer cards\n",
+                        SchafkopfFallbackCounts::GroupName(g), groupFallbacks[g], groupCards[g]);
     if (only)
         return;
     // The option sets reach what they are there for.
