@@ -13,47 +13,6 @@ constexpr int kRankStepUnter = 4;
 constexpr int kRankStepTen = 7;
 constexpr int kRankStepAce = 8;
 
-// The Call-Game card rules of the base level that leads reach: each plays one card or declines.
-// They are asked only where the base level offers them, so the leads build and decline in
-// their place without them.
-template <class G> bool TryLowPointSuitCard(G& g, int s) {
-    if constexpr (requires { g.PlayLowPointSuitCard(s); })
-        return g.PlayLowPointSuitCard(s);
-    else
-        return false;
-}
-template <class G> bool TryAceOrLowInUntouchedSuit(G& g, int s) {
-    if constexpr (requires { g.PlayAceOrLowInUntouchedSuit(s); })
-        return g.PlayAceOrLowInUntouchedSuit(s);
-    else
-        return false;
-}
-template <class G> bool TryShortSuitForPartner(G& g, int s) {
-    if constexpr (requires { g.PlayShortSuitForPartner(s); })
-        return g.PlayShortSuitForPartner(s);
-    else
-        return false;
-}
-template <class G> bool TryHighCalledSuitCard(G& g, int s) {
-    if constexpr (requires { g.PlayHighCalledSuitCard(s); })
-        return g.PlayHighCalledSuitCard(s);
-    else
-        return false;
-}
-// The sure winner of a suit no one else holds, else any sure winner.
-template <class G> bool TryLastTrumpRule(G& g, int s) {
-    if constexpr (requires { g.PlayLastTrumpRule(s, 1, true); })
-        return g.PlayLastTrumpRule(s, 1, true);
-    else
-        return g.PlaySureWinner(s, true);
-}
-
-} // namespace
-
-// --- small questions of the leads ---
-
-namespace {
-
 // The other party announced, or the listed opponents hold by the table's counts clearly more
 // trumps than their part of the trumps out.
 bool AreOpponentsStrongInTrumps(ComputerPlayer& g) {
@@ -156,7 +115,7 @@ bool SchafkopfCardPlay::LeadCallGame() {
     bool f = false;
     if (skilled && TestSkilledTrumpLead(s, &k, &f))
         return true;
-    if (TryLowPointSuitCard(*this, s) || LeadClubQueenToShowParty(s))
+    if (PlayLowPointSuitCard(s) || LeadClubQueenToShowParty(s))
         return true;
     if (n == 1 && CountGroupOut(kTrumps) > (skilled ? 5 : 1) && LeadLastTrump(s))
         return true;
@@ -173,11 +132,10 @@ bool SchafkopfCardPlay::LeadCallGame() {
                 if (LeadMiddleTrump(s, true, true))
                     return true;
             } else {
-                if (n <= 1 && TryAceOrLowInUntouchedSuit(*this, s))
+                if (n <= 1 && PlayAceOrLowInUntouchedSuit(s))
                     return true;
-                if (partnerLast &&
-                    (PlayMostLikelyWinner(s, false) || TryHighCalledSuitCard(*this, s) ||
-                     PlaySureWinner(s, false) || LeadLowSideCardByPlan()))
+                if (partnerLast && (PlayMostLikelyWinner(s, false) || PlayHighCalledSuitCard(s) ||
+                                    PlaySureWinner(s, false) || LeadLowSideCardByPlan()))
                     return true;
                 if (LeadFromFewTrumps(s, k, f))
                     return true;
@@ -196,7 +154,7 @@ bool SchafkopfCardPlay::LeadCallGame() {
         }
         if (PlaySmallTrumpCheap(s, false) || PlaySingletonSideAce(s, false))
             return true;
-        if (CountGroupOut(kTrumps) == 0 && TryHighCalledSuitCard(*this, s))
+        if (CountGroupOut(kTrumps) == 0 && PlayHighCalledSuitCard(s))
             return true;
         // The side-card lead, tried first: a declarer does not open the called suit himself
         // before it was led, so that the partner stays hidden; he leads low from his highest
@@ -204,7 +162,7 @@ bool SchafkopfCardPlay::LeadCallGame() {
         dryRunIndex = -1;
         dryRunReason = -1;
         const auto saved = BeginDryRun();
-        const bool found = PlayMostLikelyWinner(s, false) || TryHighCalledSuitCard(*this, s) ||
+        const bool found = PlayMostLikelyWinner(s, false) || PlayHighCalledSuitCard(s) ||
                            PlaySureWinner(s, false) || (n == 0 && PlaySureWinner(s, true)) ||
                            LeadLowSideCardByPlan();
         const int card = found ? trickCards[s] : 0;
@@ -225,19 +183,19 @@ bool SchafkopfCardPlay::LeadCallGame() {
         }
     } else {
         if (PlaySingletonSideAce(s, false) || PlayMostLikelyWinner(s, false) || LeadLastTrump(s) ||
-            TryHighCalledSuitCard(*this, s))
+            PlayHighCalledSuitCard(s))
             return true;
         const bool partnerThird = IsSeat(partner) && GetTrickPosition(partner) == 3;
         if (!skilled || partnerLast || (partnerThird && !MayHoldGroup(PreviousSeat(s), kTrumps))) {
             if (PlaySureWinner(s, false))
                 return true;
-        } else if (CountGroupOut(kTrumps) < 3 && TryLastTrumpRule(*this, s)) {
+        } else if (CountGroupOut(kTrumps) < 3 && PlayLastTrumpRule(s, 1, true)) {
             return true;
         }
         if (LeadTrumpIfNoOpponents(s, false))
             return true;
         if (n <= 3) {
-            if (!f && TryShortSuitForPartner(*this, s))
+            if (!f && PlayShortSuitForPartner(s))
                 return true;
             if ((!skilled || CountFreeTricks(s) <= 1) && LeadMiddleTrump(s, true, true))
                 return true;
@@ -479,8 +437,8 @@ bool SchafkopfCardPlay::LeadFromFewTrumps(int seat, int trumpsOut, bool opponent
     if (!chain)
         return false;
     return PlaySingletonSideAce(s, false) ||
-           (CountGroupOut(kTrumps) == 0 && TryHighCalledSuitCard(*this, s)) ||
-           PlayMostLikelyWinner(s, false) || TryHighCalledSuitCard(*this, s) ||
+           (CountGroupOut(kTrumps) == 0 && PlayHighCalledSuitCard(s)) ||
+           PlayMostLikelyWinner(s, false) || PlayHighCalledSuitCard(s) ||
            PlaySureWinner(s, false) || PlaySureWinner(s, true) || LeadLowSideCardByPlan();
 }
 
