@@ -88,6 +88,7 @@ TEST(SchafkopfCallGamePlay, TheHolderOfTheCalledAceWithOneMoreCardPlaysItWhenIts
         g.declarer = -1;
         LayTrick(g, 0, {22, 13});
         g.seats[2].profile = 1;
+        g.SetSeatToAct(2);
         g.AnalysePartners(2);
         g.playForPartner = 0;
         g.contestTrick = 1;
@@ -110,6 +111,7 @@ TEST(SchafkopfCallGamePlay, AWeakLevelZeroDefenderLeadsTheCalledSuitToFindThePar
     g.seats[1].profile = 1;
     g.seats[1].plannedLevel = -1;
     g.seatToMove = 1;
+    g.SetSeatToAct(1);
     g.AnalysePartners(1);
     const Choice got = DryRun(g, 1, [&] { return g.LeadCallGame(); });
     // The lowest card of the called suit: the Gras 9 (the King stays).
@@ -130,6 +132,7 @@ TEST(SchafkopfCallGamePlay, AGermanCallDeclarerDoesNotOpenTheCalledSuitHimself) 
     g.seats[0].profile = 1;
     g.seats[0].plannedLevel = -1;
     g.seatToMove = 0;
+    g.SetSeatToAct(0);
     g.AnalysePartners(0);
     // The table takes the others for holders of trumps; none of them is the partner yet.
     SetMoverLists(g, {}, {1, 2, 3});
@@ -178,6 +181,7 @@ TEST(SchafkopfCallGamePlay, ADefenderBehindItsPartnersTrumpFollowsLowWhenThePart
         g.trickNumber = 2;
         LayTrick(g, 2, {27, 13, 25});
         g.seats[1].profile = 1;
+        g.SetSeatToAct(1);
         g.AnalysePartners(1);
         SetMoverLists(g, {3}, {0, 2});
         g.playForPartner = 0;
@@ -216,6 +220,7 @@ TEST(SchafkopfCallGamePlay, ASkilledSeatWithTwoTrumpsThatCannotWinShedsTheCheape
         g.trickNumber = 7;
         LayTrick(g, 3, {29, 9});
         g.seats[1].profile = 6;
+        g.SetSeatToAct(1);
         g.AnalysePartners(1);
         SetMoverLists(g, {0}, {3, 2});
         const Choice got = DryRun(g, 1, [&] { return g.FollowEndPhase(29, g.GetBestCardSoFar()); });
@@ -245,8 +250,179 @@ TEST(SchafkopfCallGamePlay, TheFirstTrickDeclarerDucksAPlainSuitTheOthersTakeIt)
         table.Start(kWordMarriage, {{27, 1}, {30, 25, 2}, {3}, {6}}, 0, c.declarer);
         SchafkopfComputerPlayer& g = table.game;
         LayTrick(g, 0, {27});
+        g.SetSeatToAct(1);
         g.AnalysePartners(1);
         const Choice got = DryRun(g, 1, [&] { return g.PlayFirstTrickOpening(1); });
+        EXPECT_EQ(got.card, c.expectCard);
+        EXPECT_TRUE(RecordedAlerts().empty());
+    }
+}
+
+TEST(SchafkopfCallGamePlay, APlainSuitFollowGoesHighOnThePartnersTrickAndLowOrOverOnTheOthers) {
+    // Gras called by seat 0; nobody trumped. The seat to move holds the Eichel 7 and the Eichel
+    // Ten or Ace; the Eichel Ace is out unless the seat holds it.
+    struct Case {
+        const char* name;
+        int leader;
+        std::vector<int> trick;
+        int mover;
+        std::vector<int> hand;
+        std::vector<int> partners;
+        std::vector<int> opponents;
+        int expectCard;
+        int expectReason;
+    };
+    const Case cases[] = {
+        {"the partner's King with an opponent behind: the Ten joins it",
+         0,
+         {30},
+         1,
+         {31, 25, 1},
+         {0},
+         {2, 3},
+         31,
+         1},
+        {"last, an opponent's King: the low card",
+         2,
+         {30, 27, 26},
+         1,
+         {31, 25, 1},
+         {3},
+         {0, 2},
+         25,
+         9},
+        {"last, an opponent's King and the master Ace: over it",
+         2,
+         {30, 27, 26},
+         1,
+         {32, 25, 1},
+         {3},
+         {0, 2},
+         32,
+         19},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetAlertRecorder();
+        SchafkopfTable table;
+        std::vector<std::vector<int>> hands(4);
+        hands[c.mover] = c.hand;
+        table.Start(1, hands, c.leader, 0);
+        table.Call(kGras);
+        SchafkopfComputerPlayer& g = table.game;
+        g.declarer = -1;
+        g.trickNumber = 2;
+        LayTrick(g, c.leader, c.trick);
+        ASSERT_EQ(g.seatToMove, c.mover);
+        g.seats[c.mover].profile = 1;
+        g.SetSeatToAct(c.mover);
+        g.AnalysePartners(c.mover);
+        SetMoverLists(g, c.partners, c.opponents);
+        g.playForPartner = 0;
+        const Choice got = DryRun(g, c.mover, [&] { return g.FollowPlainSuit(c.trick[0]); });
+        EXPECT_EQ(got.card, c.expectCard);
+        EXPECT_EQ(got.reason, c.expectReason);
+        EXPECT_TRUE(RecordedAlerts().empty());
+    }
+}
+
+TEST(SchafkopfCallGamePlay, FewTrumpsLeadTheRankClassTheCheapTrumpOrASideCard) {
+    // Seat 1 leads in the German call, Gras called by seat 3.
+    struct Case {
+        const char* name;
+        std::vector<int> hand;
+        bool opponentsStrong;
+        int expectCard;
+        int expectReason;
+    };
+    const Case cases[] = {
+        {"three trumps: the lowest Unter of the rank class", {9, 4, 20, 1, 2, 26}, false, 4, 27},
+        {"opponents strong in trumps: nothing here", {9, 4, 20, 1, 2, 26}, true, 0, -1},
+        {"two trumps, the top one far from master: the small trump",
+         {9, 14, 32, 1, 2, 26},
+         false,
+         9,
+         38},
+        {"two trumps, the top one just below the master: the single Ace",
+         {9, 21, 32, 1, 2, 18},
+         false,
+         32,
+         10},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetAlertRecorder();
+        SchafkopfTable table;
+        table.Start(1, {{}, c.hand, {}, {}}, 1, 3);
+        table.Call(kGras);
+        SchafkopfComputerPlayer& g = table.game;
+        g.declarer = -1;
+        g.seats[1].profile = 6;
+        g.seatToMove = 1;
+        g.SetSeatToAct(1);
+        g.AnalysePartners(1);
+        const Choice got =
+            DryRun(g, 1, [&] { return g.LeadFromFewTrumps(1, 5, c.opponentsStrong); });
+        EXPECT_EQ(got.card, c.expectCard);
+        if (c.expectReason >= 0) {
+            EXPECT_EQ(got.reason, c.expectReason);
+        }
+        EXPECT_TRUE(RecordedAlerts().empty());
+    }
+}
+
+TEST(SchafkopfCallGamePlay, TheLastSeatVoidInTheSuitTrumpsWithTheFullTrumpWhenTheLowOneWins) {
+    // Trick 6 of 8, Gras called by seat 0 (the partner seat 2). Seat 3 led the Eichel King,
+    // seats 0 and 1 followed low; seat 2, last and void in Eichel, holds the Herz Ace and the
+    // Herz 7 and a Schellen card: any trump wins, so the one worth most goes.
+    ResetAlertRecorder();
+    SchafkopfTable table;
+    table.Start(1, {{25, 2, 3}, {26, 6, 7}, {16, 9, 1}, {30, 17, 18}}, 3, 0);
+    table.Call(kGras);
+    SchafkopfComputerPlayer& g = table.game;
+    g.declarer = -1;
+    g.trickNumber = 6;
+    LayTrick(g, 3, {30, 25, 26});
+    g.seats[2].profile = 1;
+    g.SetSeatToAct(2);
+    g.AnalysePartners(2);
+    SetMoverLists(g, {0}, {1, 3});
+    const Choice got = DryRun(g, 2, [&] { return g.PlayVoidEndPhase(g.GetBestCardSoFar()); });
+    EXPECT_EQ(got.card, 16);
+    EXPECT_EQ(got.reason, 29);
+    EXPECT_TRUE(RecordedAlerts().empty());
+}
+
+TEST(SchafkopfCallGamePlay, TrumpingForAStrongPartnerNeedsATrickToTake) {
+    // Seat 1 follows a trump lead of seat 0 (an opponent) in trick 5; seat 3 is its partner.
+    struct Case {
+        const char* name;
+        std::vector<int> hand;
+        int led;
+        bool trumpLeadOnly;
+        int expectCard; // 0: no card
+    };
+    const Case cases[] = {
+        {"no trump at all", {25, 26, 1}, 30, false, 0},
+        {"only a trump lead counts and a plain suit was led", {9, 10, 1}, 30, true, 0},
+        {"the led Eichel Ober cannot be beaten", {9, 10, 1}, 29, true, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetAlertRecorder();
+        SchafkopfTable table;
+        table.Start(1, {{c.led}, c.hand, {}, {}}, 0, 0);
+        table.Call(kGras);
+        SchafkopfComputerPlayer& g = table.game;
+        g.declarer = -1;
+        g.trickNumber = 5;
+        LayTrick(g, 0, {c.led});
+        g.seats[1].profile = 11;
+        g.SetSeatToAct(1);
+        g.AnalysePartners(1);
+        SetMoverLists(g, {3}, {0, 2});
+        const Choice got =
+            DryRun(g, 1, [&] { return g.TrumpForStrongPartner(1, c.led, c.trumpLeadOnly); });
         EXPECT_EQ(got.card, c.expectCard);
         EXPECT_TRUE(RecordedAlerts().empty());
     }
