@@ -428,6 +428,88 @@ TEST(SchafkopfCallGamePlay, TrumpingForAStrongPartnerNeedsATrickToTake) {
     }
 }
 
+TEST(SchafkopfCallGamePlay, FollowingWithoutTheCalledSuitWatchesWhoTrumpedAndWhoCanWin) {
+    // Parties known: seat 0 declares with seat 2 (Gras called); seat 1, last, defends with
+    // seat 3. Seat 2 led an Eichel card.
+    struct Case {
+        const char* name;
+        std::vector<int> trick; // seats 2, 3, 0
+        std::vector<int> hand;  // seat 1
+        int playForPartner;
+        int expectCard;
+        int expectReason;
+    };
+    const Case cases[] = {
+        {"the declarer trumped: the low card", {27, 26, 13}, {31, 25, 1}, 0, 25, 9},
+        {"the declarer trumped, playing for the partner: the Ten",
+         {27, 26, 13},
+         {31, 25, 1},
+         1,
+         31,
+         1},
+        {"nobody trumped and the Ace wins last: the Ace", {30, 26, 27}, {32, 25, 1}, 0, 32, 1},
+        {"nobody trumped and the King cannot win: the low card",
+         {31, 27, 26},
+         {30, 25, 1},
+         0,
+         25,
+         9},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetAlertRecorder();
+        SchafkopfTable table;
+        table.Start(1, {{c.trick[2], 2}, c.hand, {c.trick[0], 3}, {c.trick[1], 6}}, 2, 0);
+        table.Call(kGras);
+        SchafkopfComputerPlayer& g = table.game;
+        g.declarer = -1;
+        const std::int16_t lists[5] = {0, 2, 1, 3, -1};
+        for (int i = 0; i < 5; ++i)
+            g.partyLists[i] = lists[i];
+        g.seats[2].inDeclarerParty = 1;
+        g.trickNumber = 2;
+        LayTrick(g, 2, c.trick);
+        g.seats[1].profile = 1;
+        g.SetSeatToAct(1);
+        g.AnalysePartners(1);
+        SetMoverLists(g, {3}, {0, 2});
+        g.playForPartner = static_cast<std::uint8_t>(c.playForPartner);
+        g.contestTrick = 1;
+        const Choice got =
+            DryRun(g, 1, [&] { return g.FollowOpeningPhase(c.trick[0], g.GetBestCardSoFar()); });
+        EXPECT_EQ(got.card, c.expectCard);
+        EXPECT_EQ(got.reason, c.expectReason);
+        EXPECT_TRUE(RecordedAlerts().empty());
+    }
+}
+
+TEST(SchafkopfCallGamePlay, WithOneTrumpLeftAndThreeTricksToGoTheLeaderCashesASureWinner) {
+    // Trick 6 of 8: seat 1 leads with the Eichel Ace (no Eichel card played), the Schellen 7
+    // and the Herz 7; the parties are known and the opponents count as void in trumps, so no
+    // trump is drawn.
+    ResetAlertRecorder();
+    SchafkopfTable table;
+    table.Start(1, {{}, {32, 1, 9}, {}, {}}, 1, 0);
+    table.Call(kGras);
+    SchafkopfComputerPlayer& g = table.game;
+    g.declarer = -1;
+    const std::int16_t lists[5] = {0, 2, 1, 3, -1};
+    for (int i = 0; i < 5; ++i)
+        g.partyLists[i] = lists[i];
+    g.seats[2].inDeclarerParty = 1;
+    g.trickNumber = 6;
+    g.seats[1].profile = 1;
+    g.SetSeatToAct(1);
+    g.AnalysePartners(1);
+    SetMoverLists(g, {3}, {0, 2});
+    g.seatEstimates[0].voidEstimate[kTrumpGroup] = 50;
+    g.seatEstimates[2].voidEstimate[kTrumpGroup] = 50;
+    const Choice got = DryRun(g, 1, [&] { return g.LeadCallGameEndPhase(); });
+    EXPECT_EQ(got.card, 32);
+    EXPECT_EQ(got.reason, 16);
+    EXPECT_TRUE(RecordedAlerts().empty());
+}
+
 // --- whole deals ---
 
 long DealsOfRun() {
