@@ -39,7 +39,8 @@ enum class AllPassed { kRamsch = 2, kLeaster = 3 };
 struct Setup {
     std::uint32_t seed = 1;
     GameTypeWord word = kModExchange | kWordNormal;
-    int declarer = -1; // -1: nobody declares (the all-passed game, or a Call Game's parties)
+    int declarer = -1;   // -1: nobody declares (the all-passed game, or a Call Game's parties)
+    int calledSuit = -1; // a Call Game's called suit (its Ace marks the partner), -1 none
     int leader = 0;
     bool shortDeck = false;
     int trumpSuit = 1;
@@ -53,6 +54,9 @@ struct Result {
     int tricksWon[4] = {};
     int computerCards = 0;
     int fallbacks = 0; // computer cards that no card routine chose
+    // The same two counts for the cards of the partner games (Call Game, 1st Trick).
+    int partnerGameCards = 0;
+    int partnerGameFallbacks = 0;
     bool complete = false;
     std::vector<std::string> failures;
 };
@@ -61,6 +65,8 @@ struct Result {
 class CountingPlayer : public SchafkopfComputerPlayer {
   public:
     int fallbacks = 0;
+    int partnerGameCards = 0;
+    int partnerGameFallbacks = 0;
     using SchafkopfComputerPlayer::GetPlayLog;
     using SchafkopfComputerPlayer::IsCardInHand;
 
@@ -78,9 +84,14 @@ class CountingPlayer : public SchafkopfComputerPlayer {
     using Base = SchafkopfComputerPlayer;
     template <class F> void Count(int seat, F run) {
         const int before = trickCards[seat];
+        const bool partnerGame = GetPlayGroup() == SchafkopfPlayGroup::kPartnerGame;
         run();
-        if (!IsCardCode(trickCards[seat]) || trickCards[seat] == before)
-            ++fallbacks;
+        const bool fellBack = !IsCardCode(trickCards[seat]) || trickCards[seat] == before;
+        fallbacks += fellBack ? 1 : 0;
+        if (partnerGame) {
+            ++partnerGameCards;
+            partnerGameFallbacks += fellBack ? 1 : 0;
+        }
     }
 };
 
@@ -135,7 +146,15 @@ class Playout {
             game.StartPlay(-1, false, false, -1);
         } else {
             game.partyLists[0] = static_cast<std::int16_t>(setup.declarer);
-            game.StartPlay(setup.declarer, true, true, -1);
+            if (setup.calledSuit >= 0) {
+                // A Call Game as the table starts it: the call copied, the declarer's party
+                // marked by the called Ace, and no declarer field.
+                game.calledSuit = static_cast<std::int16_t>(setup.calledSuit);
+                game.calledRank = 8;
+                game.StartPlay(-1, false, false, setup.declarer);
+            } else {
+                game.StartPlay(setup.declarer, true, true, -1);
+            }
         }
     }
 
@@ -150,6 +169,9 @@ class Playout {
         if (!PlayOne(seat, result))
             return false;
         if (seat == (game.leader + 3) % 4) {
+            if (setup.calledSuit >= 0 &&
+                RefGame().Group(game.trickCards[game.leader]) == setup.calledSuit)
+                calledSuitLed = true;
             std::uint8_t changed = 0;
             game.EndTrick(&changed);
             for (auto& card : game.trickCards)
@@ -189,6 +211,8 @@ class Playout {
                 if (game.seats[s].hand[p] != 0)
                     Fail(result, "card left in hand of seat " + std::to_string(s));
         result.fallbacks = game.fallbacks;
+        result.partnerGameCards = game.partnerGameCards;
+        result.partnerGameFallbacks = game.partnerGameFallbacks;
         result.complete = result.failures.empty();
         return result;
     }
@@ -218,6 +242,7 @@ class Playout {
             Fail(result, "no legal card for seat " + std::to_string(seat));
             return false;
         }
+        const std::vector<int> reference = ReferenceLegal(seat);
         if (setup.seats[seat].random) {
             const int card = legal[std::uniform_int_distribution<int>(
                 0, static_cast<int>(legal.size()) - 1)(random)];
@@ -233,7 +258,8 @@ class Playout {
             ++result.computerCards;
         }
         const int played = game.trickCards[seat];
-        if (std::find(legal.begin(), legal.end(), played) == legal.end()) {
+        if (std::find(legal.begin(), legal.end(), played) == legal.end() ||
+            std::find(reference.begin(), reference.end(), played) == reference.end()) {
             Fail(result, "seat " + std::to_string(seat) + " played " + std::to_string(played) +
                              ", not a legal card");
             return false;
@@ -242,6 +268,40 @@ class Playout {
     }
 
   private:
+    skref::Game RefGame() const { return {setup.trumpSuit, game.gameType.word, setup.shortDeck}; }
+
+    // The cards the published rules allow the seat, worked out apart from the game object:
+    // follow the led group, and in a Call Game the called-Ace rules of the options.
+    std::vector<int> ReferenceLegal(int seat) {
+        const skref::Game ref = RefGame();
+        std::vector<int> hand;
+        for (int p = 0; p < kHandPlaces; ++p)
+            if (IsCardCode(game.seats[seat].hand[p]))
+                hand.push_back(game.seats[seat].hand[p]);
+        const int led = seat == game.leader ? 0 : game.trickCards[game.leader];
+        std::vector<int> follows;
+        for (int c : hand)
+            if (ref.FollowsSuit(hand, led, c))
+                follows.push_back(c);
+        if (setup.calledSuit < 0 || ref.Kind() != 1)
+            return follows;
+        const skref::CallSwitches sw{options.partnershipMode == 2, options.calledSuitLeadBan != 0,
+                                     options.noCalledAceRules != 0, true};
+        const skref::CallPosition pos{ref,
+                                      setup.calledSuit,
+                                      hand,
+                                      led,
+                                      calledSuitLed,
+                                      game.trickNumber == game.GetCardsPerHand(),
+                                      seat == setup.declarer};
+        std::vector<int> allowed;
+        for (int c : follows)
+            if (skref::CallRulesAllow(pos, sw, c))
+                allowed.push_back(c);
+        return allowed.empty() ? follows : allowed;
+    }
+
+    bool calledSuitLed = false;
     Setup setup;
     std::mt19937 random;
     SchafkopfOptions options{};
