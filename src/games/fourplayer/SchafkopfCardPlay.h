@@ -69,10 +69,6 @@ class SchafkopfCardPlay : public SchafkopfCardChoice {
     virtual bool FollowSoloDefenderPlain(int led);
     virtual bool DiscardWhenVoid(int best);
 
-    // Whether the other party doubled, or its seats by the estimates hold clearly more of the
-    // trumps still out than their share.
-    virtual bool AreOpponentsStrongInTrumps();
-
     // --- the Beg: declarer and defenders ---
     virtual bool PlayBegDeclarerCard();
     virtual bool LeadBegDeclarer();

@@ -13,44 +13,6 @@ constexpr int kRankStepUnter = 4;
 constexpr int kRankStepTen = 7;
 constexpr int kRankStepAce = 8;
 
-// The other party announced, or the listed opponents hold by the table's counts clearly more
-// trumps than their part of the trumps out.
-bool AreOpponentsStrongInTrumps(ComputerPlayer& g) {
-    const int s = g.seatToMove;
-    if (s < 0 || s >= kSeatCount)
-        return false;
-    int listed = 0;
-    for (const std::int16_t o : g.moverOpponents) {
-        if (o < 0 || o >= kSeatCount)
-            continue;
-        ++listed;
-        int kind = -1;
-        int level = -1;
-        g.FindAnnouncement(o, &kind, &level);
-        if (kind != -1)
-            return true;
-    }
-    if (listed == 0)
-        return false;
-    const int out = g.CountGroupOut(kTrumps);
-    int open = 0;
-    for (int o = 0; o < kSeatCount; ++o)
-        if (o != s && g.MayHoldGroup(o, kTrumps))
-            ++open;
-    if (out == 0 || open == 0)
-        return false;
-    int held = 0;
-    int counted = 0;
-    for (const std::int16_t o : g.moverOpponents) {
-        if (o < 0 || o >= kSeatCount || !g.MayHoldGroup(o, kTrumps))
-            continue;
-        const int known = g.GetSuitCount(o, kTrumps);
-        held += known >= 0 ? known : g.EstimateSuitCount(o, kTrumps);
-        ++counted;
-    }
-    return counted > 0 && held >= out * counted / open + 2;
-}
-
 int CountAces(const SeatBlock& block) {
     int aces = 0;
     for (int p = 0; p < kHandPlaces; ++p)
@@ -256,7 +218,7 @@ bool SchafkopfCardPlay::TestSkilledTrumpLead(int seat, int* trumpsOut, bool* opp
     const int n = block.groupCount[kTrumps];
     const int k0 = CountGroupOut(kTrumps);
     k = IsGroupEndangered(kTrumps) ? k0 : 0;
-    f = AreOpponentsStrongInTrumps(*this);
+    f = AreOpponentsStrongInTrumps();
     if (n == 0) {
         f = false;
         return answer(false);

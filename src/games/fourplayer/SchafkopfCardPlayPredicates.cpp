@@ -6,7 +6,7 @@ namespace {
 constexpr int kTrumpGroupIndex = 4;
 } // namespace
 
-bool SchafkopfCardPlay::AreOpponentsStrongInTrumps() {
+bool SchafkopfComputerBase::AreOpponentsStrongInTrumps() {
     const int s = seatToMove;
     if (!IsSeat(s))
         return false;

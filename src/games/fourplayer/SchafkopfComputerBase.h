@@ -193,6 +193,9 @@ class SchafkopfComputerBase : public FourSeatComputerPlayer {
     // otherwise a sure winner. The card is not read.
     bool PlayLastTrumpRule(int seat, int card, bool flag);
     bool IsDefenderInGermanCall(int seat);
+    // Whether the other party than the mover's doubled, or its seats by the estimates hold
+    // clearly more of the trumps still out than their share.
+    bool AreOpponentsStrongInTrumps();
     // The Call-Game declarer leads the called suit high while the partner is unknown.
     bool PlayHighCalledSuitCard(int seat);
 

@@ -268,7 +268,11 @@ class Playout {
     }
 
   private:
-    skref::Game RefGame() const { return {setup.trumpSuit, game.gameType.word, setup.shortDeck}; }
+    // The game as declared: its suit (a solo may name another than the options' suit) and word.
+    skref::Game RefGame() const {
+        return {setup.gameSuit >= 0 ? setup.gameSuit : setup.trumpSuit, game.gameType.word,
+                setup.shortDeck};
+    }
 
     // The cards the published rules allow the seat, worked out apart from the game object:
     // follow the led group, and in a Call Game the called-Ace rules of the options.
