@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "engine/CardNames.h"
+#include "engine/LineTestLevels.h"
 #include "engine/TestLevel.h"
 #include "support/AlertRecorder.h"
 
@@ -113,6 +115,28 @@ TEST_F(CardMemoryTest, CanBeatWithTheGroupOrWithATrump) {
     EXPECT_FALSE(game.CanBeatWithGroup(29)); // the Ober of Eichel
     game.GiveHand(0, {11, 19});
     EXPECT_FALSE(game.CanBeatWithGroup(3)); // a trump, and none held
+    // The Ace of Schellen is raised only for the seat that showed both Aces: held by another
+    // seat it is a low trump, and the Ten of Herz above it still beats the Ober of Eichel.
+    game.GiveHand(0, {8, 15});
+    EXPECT_TRUE(game.CanBeatWithGroup(29));
+    game.diamondAcesSeat = 0;
+    game.GiveHand(0, {8, 13}); // the raised Ace over the Ober of Herz
+    EXPECT_TRUE(game.CanBeatWithGroup(15));
+    game.GiveHand(0, {13, 6}); // both Aces played: the Ober of Herz is its top
+    EXPECT_FALSE(game.CanBeatWithGroup(15));
+}
+
+// Sheepshead order, one copy: the Schellen cards are trumps below the Obers and Unters. The
+// raised special cards are other seats' business: with no special seat set, the seat's own
+// Nine and Ace of Schellen are simply two of its higher trumps.
+TEST(CardMemory, OwnSchellenCardsCountAsHigherWhenNothingIsRaised) {
+    SchafkopfLevel game;
+    game.NewDeal(false);
+    game.gameType = {0, kWordNormal};
+    game.GiveHand(1, {3, 8, 17});
+    // Above the Eight: four Obers, four Unters, Ace, Ten, King and Nine of Schellen, less the
+    // Nine and the Ace held.
+    EXPECT_EQ(game.CountHigherCardsOut(1, 2), 8 + 4 - 2);
 }
 
 TEST_F(CardMemoryTest, UnseenHandEstimates) {
@@ -133,6 +157,17 @@ TEST_F(CardMemoryTest, UnseenHandEstimates) {
     EXPECT_EQ(game.EstimateSuitCount(1, 1), 0);
     EXPECT_GE(game.EstimateSuitMaximum(1, 1), 1);
     EXPECT_TRUE(RecordedAlerts().empty());
+    // The exact size from the hand places counts only while the seat reads them; without one
+    // the play-time mark stands.
+    game.placeRecords[2].exactSize[3] = 2;
+    EXPECT_EQ(game.GetSuitCount(2, 3), -1);
+    game.watchPlaces = 1;
+    EXPECT_EQ(game.GetSuitCount(2, 3), 2);
+    game.placeRecords[2].exactSize[3] = -1;
+    game.seats[0].profile = 26;
+    game.options.playerTimes[2].reliable = 1;
+    game.evidence[2][3] = 1;
+    EXPECT_EQ(game.GetSuitCount(2, 3), 1);
 }
 
 TEST_F(CardMemoryTest, PlayTimeMarksCountOnlyForStrongMoversAndReliableRecords) {
@@ -155,6 +190,13 @@ TEST_F(CardMemoryTest, CeilingAfterALastCardThatDidNotFollow) {
     // Void in Gras: nothing of it is above the Seven.
     EXPECT_EQ(game.seatEstimates[3].ceilingCard[2], 17);
     EXPECT_EQ(game.seatEstimates[3].voidEstimate[2], 100);
+    // Only the last card of a trick sets ceilings: the second seat not following sets none.
+    SetUp();
+    game.GiveHand(0, {24, 19});
+    game.GiveHand(1, {11, 27});
+    Play(0, {24, 11});
+    for (int g = 0; g < 5; ++g)
+        EXPECT_EQ(game.seatEstimates[1].ceilingCard[g], 0) << g;
 }
 
 namespace {
@@ -265,6 +307,10 @@ TEST_F(EstimateTest, ADiscardOnARichTrickTellsOfNoTrumps) {
         int trumpsPlayed;
         int profile;
         int trumps, herz;
+        int herzGone = 0; // Nines of Herz played in earlier tricks
+        int trickNumber = 1;
+        int herzBefore = 0; // the seat's Herz estimate before the card
+        int missesBefore = 0;
     };
     const Case cases[] = {
         {"25 points: 0 + 5 x 11 + 46, at most 90", {24, 23, 22}, 0, 7, 90, 0},
@@ -272,14 +318,25 @@ TEST_F(EstimateTest, ADiscardOnARichTrickTellsOfNoTrumps) {
         {"15 points, few trumps played: perhaps its only Herz", {24, 19, 22}, 0, 7, 0, 55},
         {"11 points", {24, 19, 19}, 5, 7, 0, 55},
         {"a weak seat draws no conclusion", {24, 23, 22}, 0, 5, 0, 0},
+        // The guess of a single Herz thrown early needs fewer than three Herz played, a trick
+        // before the fifth, and no guess of 55 or more yet (a repeated guess would count as
+        // one more miss: the seat holds the Nine of Herz too).
+        {"the third Herz played", {24, 19, 22}, 0, 7, 0, 0, 2},
+        {"the fifth trick", {24, 19, 22}, 0, 7, 0, 0, 0, 5},
+        {"a guess of 55 stands", {24, 19, 22}, 0, 7, 0, 55, 0, 1, 55, 4},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         SetUp();
+        game.trickNumber = static_cast<std::int16_t>(c.trickNumber);
+        for (int i = 0; i < c.herzGone; ++i)
+            Played(11);
         game.GiveHand(0, {c.trick[0], 3});
         game.GiveHand(1, {c.trick[1], 4});
         game.GiveHand(2, {c.trick[2], 5});
-        game.GiveHand(3, {16, 6});
+        game.GiveHand(3, {16, 11, 6});
+        game.seatEstimates[3].voidEstimate[kHerz] = static_cast<std::int16_t>(c.herzBefore);
+        game.seatEstimates[3].missCount = static_cast<std::int16_t>(c.missesBefore);
         game.seats[3].profile = static_cast<std::int16_t>(c.profile);
         game.playedCounts[3][kTrumps] = static_cast<std::int16_t>(c.trumpsPlayed);
         Play(0, {c.trick[0], c.trick[1], c.trick[2], 16});
@@ -360,6 +417,8 @@ TEST_F(EstimateTest, CountsOfAnUnseenHandFromTheSplitOdds) {
         // Three seats, four out: 1-1-... impossible, 0 %: 1; at most two 70.59 %, truncated
         // 70, not above 70: 3.
         {3, 2, 7, 1, 3},
+        // Style 1, two seats, six out: 3-3 truncated to 35 is not below 35: 2; 84 above 65: 4.
+        {2, 0, 6, 2, 4},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -374,5 +433,59 @@ TEST_F(EstimateTest, CountsOfAnUnseenHandFromTheSplitOdds) {
             << c.openSeats << " " << c.playedGras << " " << c.profile;
         EXPECT_EQ(game.EstimateSuitMaximum(1, kGras), c.generous)
             << c.openSeats << " " << c.playedGras << " " << c.profile;
+    }
+}
+
+// The three-seat line, Herz trump: the Unters, then Ace, Ten, King, Ober, 9, 8, 7 of Herz.
+// A seat that takes a trump lead with the master trump while trumps above the lead are still
+// out elsewhere is guessed to be short of trumps: four or more out give 80, three give 65
+// unless the guess is above 64 already, two give 35 on a trick of at most 4 points unless the
+// guess is above 29; it counts when the seat plays last or the declarer led. The seat keeps
+// the Seven of Herz, so a guess counts as a miss.
+TEST(EstimateSkat, TheMasterTrumpOnATrumpLead) {
+    using card_names::Cards;
+    struct Case {
+        const char* what;
+        int declarer;
+        const char* trick; // from seat 0 on; the last card is the one judged
+        const char* gone;
+        int before, missesBefore, expected;
+    };
+    const Case cases[] = {
+        {"four out above the Nine: Unters of Gras, Herz, Schellen, the Ace", 0, "H-9 E-U",
+         "H-O H-K H-10", 0, 0, 80},
+        {"three out", 0, "H-9 E-U", "H-O H-K H-10 H-A", 64, 0, 65},
+        {"three out, a guess above 64 stands", 0, "H-9 E-U", "H-O H-K H-10 H-A", 65, 4, 65},
+        {"two out", 0, "H-9 E-U", "H-O H-K H-10 H-A G-U", 29, 0, 35},
+        {"two out, a guess above 29 stands", 0, "H-9 E-U", "H-O H-K H-10 H-A G-U", 30, 0, 30},
+        {"two out on the King's 4 points", 0, "H-K E-U", "H-U S-U H-A", 0, 0, 35},
+        {"two out on 5 points", 0, "H-O S-U E-U", "H-U H-A H-K", 0, 0, 0},
+        {"one out", 0, "H-9 E-U", "H-O H-K H-10 H-A G-U H-U", 0, 0, 0},
+        {"the Unter of Gras is not the master", 0, "H-9 G-U", "H-O H-K H-10", 0, 0, 0},
+        {"second to a defender's lead", 2, "H-9 E-U", "H-O H-K H-10", 0, 0, 0},
+        {"last to a defender's lead", 1, "H-9 H-8 E-U", "H-O H-K H-10", 0, 0, 80},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SkatLevel game;
+        game.NewDeal(false);
+        game.gameType = {kSuitHerz, 1};
+        game.declarer = c.declarer;
+        game.trickNumber = 2;
+        for (int card : Cards(c.gone))
+            AddToRankMask(&game.playedMasks[RankCodeOf(card)], SuitOf(card));
+        const std::vector<int> trick = Cards(c.trick);
+        const int judged = static_cast<int>(trick.size()) - 1;
+        for (int seat = 0; seat <= judged; ++seat)
+            game.GiveHand(seat, seat == judged ? std::vector<int>{trick[seat], 9}
+                                               : std::vector<int>{trick[seat], 17 + seat});
+        game.seatEstimates[judged].voidEstimate[kTrumpGroup] = static_cast<std::int16_t>(c.before);
+        game.seatEstimates[judged].missCount = static_cast<std::int16_t>(c.missesBefore);
+        game.leader = 0;
+        for (int seat = 0; seat <= judged; ++seat) {
+            game.seatToMove = static_cast<std::int16_t>(seat);
+            ASSERT_TRUE(game.PlayCardIfHeld(seat, trick[seat], 9));
+        }
+        EXPECT_EQ(game.seatEstimates[judged].voidEstimate[kTrumpGroup], c.expected);
     }
 }
