@@ -91,6 +91,8 @@ TEST_F(CardMemoryTest, HigherCardsOutInTheNormalGame) {
     // The Gras Ace: only its twin, which the seat does not hold.
     EXPECT_EQ(game.CountHigherCardsOut(1, 24), 0);
     EXPECT_EQ(game.CountHigherCardsOut(1, 23), 1); // the Ten: one Ace out (one held)
+    // The Nine of Gras: both Kings, both Tens and the Ace not held.
+    EXPECT_EQ(game.CountHigherCardsOut(1, 19), 2 + 2 + 1);
     // With the special top card in play the rules card stands above all.
     game.diamondAcesSeat = 3;
     game.specialPairSeat = 3;
@@ -179,6 +181,11 @@ TEST_F(CardMemoryTest, PlayTimeMarksCountOnlyForStrongMoversAndReliableRecords) 
     EXPECT_EQ(game.GetTimingEvidence(2, 1), 0);
     game.seats[0].profile = 25;
     EXPECT_EQ(game.GetTimingEvidence(2, 1), -1);
+    // No group, or no seat to move whose strength could be asked: no answer.
+    game.seats[0].profile = 26;
+    EXPECT_EQ(game.GetTimingEvidence(2, 5), -1);
+    game.seatToMove = -1;
+    EXPECT_EQ(game.GetTimingEvidence(2, 1), -1);
 }
 
 TEST_F(CardMemoryTest, CeilingAfterALastCardThatDidNotFollow) {
@@ -221,17 +228,17 @@ TEST_F(EstimateTest, TheLastTwoCardsOfAGroupSpreadOverTheSeatsStillToPlay) {
     game.GiveHand(1, {16, 4});
     game.GiveHand(2, {16, 5});
     game.GiveHand(3, {6, 7});
-    game.seatEstimates[3].voidEstimate[kHerz] = 80;
+    game.seatEstimates[3].voidEstimate[kHerz] = 60;
     // Two Herz left after the lead, three seats to play and none known void: 100 - 200 / 3.
     Play(0, {14});
     EXPECT_EQ(Estimate(1, kHerz), 34);
     EXPECT_EQ(Estimate(2, kHerz), 34);
-    EXPECT_EQ(Estimate(3, kHerz), 80); // a stronger guess is not weakened
+    EXPECT_EQ(Estimate(3, kHerz), 60); // a guess of 60 or more is not weakened
     // One left, two seats to play: 100 - 100 / 2 for the seat below 60.
     game.seatToMove = 1;
     ASSERT_TRUE(game.PlayCardIfHeld(1, 16, 9));
     EXPECT_EQ(Estimate(2, kHerz), 50);
-    EXPECT_EQ(Estimate(3, kHerz), 80);
+    EXPECT_EQ(Estimate(3, kHerz), 60);
     EXPECT_EQ(Estimate(0, kHerz), 0); // seats that played already are not candidates
 }
 
@@ -392,6 +399,37 @@ TEST_F(EstimateTest, TopCardWalksDownPastPlayedCards) {
     Played(19);
     Played(19);
     EXPECT_EQ(game.EstimateTopCard(1, kGras), 19);
+}
+
+// Read from the hand places: a Ten of Herz on top of a seat's trumps stands unless a seat of
+// the declaring party other than this one led the first Ace of Schellen; then the top is the
+// card below the Ten, the Ober of Eichel.
+TEST_F(EstimateTest, TopCardFromTheHandPlaces) {
+    struct Case {
+        const char* what;
+        int recordTop;
+        int aceLeader; // the leader of the first trick, with the Ace of Schellen; -1 none
+        int listedFirst;
+        int expected;
+    };
+    const Case cases[] = {
+        {"no Schellen Ace led", 15, -1, 2, 15},   {"led by a listed declaring seat", 15, 2, 2, 29},
+        {"led by the seat itself", 15, 1, 1, 15}, {"led by a seat not listed", 15, 2, 3, 15},
+        {"another top card", 21, 2, 2, 21},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        game.watchPlaces = 1;
+        game.trickNumber = 2;
+        game.placeRecords[1].topCard[kTrumps] = static_cast<std::int16_t>(c.recordTop);
+        game.firstPartyView[0] = static_cast<std::int16_t>(c.listedFirst);
+        if (c.aceLeader != -1) {
+            game.tricks[0].leader = static_cast<std::int16_t>(c.aceLeader);
+            game.tricks[0].cards[c.aceLeader] = 8;
+        }
+        EXPECT_EQ(game.EstimateTopCard(1, kTrumps), c.expected);
+    }
 }
 
 // Seat 0 to move (style 2 unless said) holds two Gras cards: six are out.

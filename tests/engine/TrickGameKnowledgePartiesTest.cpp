@@ -187,6 +187,19 @@ TEST_F(PartiesTest, AStyleSignalEntersItsSeatInTheOtherParty) {
         EXPECT_EQ(list[1], c.second) << c.style << " " << c.knownOpponent;
         EXPECT_EQ(list[2], -1) << c.style << " " << c.knownOpponent;
     }
+    // The seat to move gave the signal itself: it follows its known partner in its own list.
+    game.seats[1].usesProfileStyle = 1;
+    game.seats[1].profile = 12;
+    game.InitSeatStyle(1);
+    game.seatToMove = 1;
+    game.contraStyleSeat = 1;
+    game.contraStyle = 3;
+    game.partyLists[2] = 3;
+    std::int16_t list[3];
+    game.GetPartyList(false, list);
+    EXPECT_EQ(list[0], 3);
+    EXPECT_EQ(list[1], 1);
+    EXPECT_EQ(list[2], -1);
 }
 
 TEST_F(PartiesTest, PartyOfASeatStraightFromTheLists) {
