@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "engine/CardNames.h"
@@ -350,6 +351,52 @@ TEST_F(EstimateTest, ADiscardOnARichTrickTellsOfNoTrumps) {
         EXPECT_EQ(Estimate(3, kTrumps), c.trumps);
         EXPECT_EQ(Estimate(3, kHerz), c.herz);
     }
+}
+
+namespace {
+
+// Every seat holds just its card of the trick, seat 0 leads; the last seat's estimates for the
+// trumps and for Schellen after the trick.
+template <class Level>
+std::pair<int, int> AfterDiscard(int declarer, const char* trick, int trumpsPlayed) {
+    Level game;
+    game.NewDeal(false);
+    game.gameType = {kSuitHerz, kWordNormal}; // Herz trump; in the Skat line a suit game
+    game.declarer = declarer;
+    game.trickNumber = 2;
+    const std::vector<int> cards = card_names::Cards(trick);
+    const int last = static_cast<int>(cards.size()) - 1;
+    for (int seat = 0; seat <= last; ++seat) {
+        game.seats[seat].profile = 7;
+        game.GiveHand(seat, {cards[seat]});
+    }
+    game.playedCounts[last][kTrumpGroup] = static_cast<std::int16_t>(trumpsPlayed);
+    game.leader = 0;
+    for (int seat = 0; seat <= last; ++seat) {
+        game.seatToMove = static_cast<std::int16_t>(seat);
+        EXPECT_TRUE(game.PlayCardIfHeld(seat, cards[seat], 9));
+    }
+    const std::int16_t* estimate = game.seatEstimates[last].voidEstimate;
+    return {estimate[kTrumpGroup], estimate[kSuitSchellen]};
+}
+
+} // namespace
+
+// The bars of the other lines: 12 points in the Schafkopf line, where fewer than four trumps
+// played and an excess below 5 tell nothing; 10 in the Skat line, where the declarer's discard
+// tells nothing before it has played five trumps. Then as in the base line: estimate + 5 x
+// excess + 46 (at most 90), or a guess of 55 for the single Schellen card thrown.
+TEST(EstimateLines, ADiscardOnARichTrick) {
+    using Result = std::pair<int, int>;
+    EXPECT_EQ(AfterDiscard<SchafkopfLevel>(-1, "G-A G-10 G-K S-7", 0), Result(90, 0));
+    EXPECT_EQ(AfterDiscard<SchafkopfLevel>(-1, "G-K S-K E-K S-7", 4), Result(46, 0));
+    EXPECT_EQ(AfterDiscard<SchafkopfLevel>(-1, "G-K S-K E-K S-7", 3), Result(0, 55));
+    EXPECT_EQ(AfterDiscard<SchafkopfLevel>(-1, "G-A G-7 G-8 S-7", 5), Result(0, 55));
+    EXPECT_EQ(AfterDiscard<SkatLevel>(0, "G-10 G-7 S-7", 0), Result(46, 0));
+    EXPECT_EQ(AfterDiscard<SkatLevel>(0, "G-A G-7 S-7", 0), Result(51, 0));
+    EXPECT_EQ(AfterDiscard<SkatLevel>(0, "G-9 G-7 S-7", 0), Result(0, 55));
+    EXPECT_EQ(AfterDiscard<SkatLevel>(2, "G-10 G-7 S-7", 4), Result(0, 55));
+    EXPECT_EQ(AfterDiscard<SkatLevel>(2, "G-10 G-7 S-7", 5), Result(46, 0));
 }
 
 // Seats 0 and 2 against 1 and 3, all known.

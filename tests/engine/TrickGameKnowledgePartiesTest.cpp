@@ -39,8 +39,9 @@ TEST_F(PartiesTest, AdjustBeliefStaysWithinNinetyFiveAndLeavesFinalBeliefs) {
 TEST_F(PartiesTest, SetBeliefMovesTowardTheTargetOrPastItAndSettlesTheRow) {
     struct Case {
         int before, target, after;
-    } cases[] = {{80, 70, 90},    {10, 70, 70},  {100, 70, 100},   {-30, -70, -70},
-                 {-80, -70, -90}, {0, 100, 100}, {90, -100, -100}, {95, 70, 95}};
+    } cases[] = {{80, 70, 90},    {10, 70, 70},    {100, 70, 100},   {-30, -70, -70},
+                 {-80, -70, -90}, {0, 100, 100},   {90, -100, -100}, {95, 70, 95},
+                 {100, -70, 100}, {-100, 70, -100}};
     for (const Case& c : cases) {
         Row(3)[1] = static_cast<std::int16_t>(c.before);
         Row(3)[0] = Row(3)[2] = 0;
@@ -147,6 +148,14 @@ TEST_F(PartiesTest, CompletingTheMoversOwnPartyAddsTheMoverAndTrustedBeliefs) {
     Row(0)[1] = -20;
     game.GetPartyList(false, list);
     EXPECT_EQ(list[0], -1);
+    // Two places, three doubted seats: the strongest doubts win.
+    Row(0)[1] = -70;
+    Row(0)[2] = -80;
+    Row(0)[3] = -90;
+    game.GetPartyList(false, list);
+    EXPECT_EQ(list[0], 3);
+    EXPECT_EQ(list[1], 2);
+    Row(0)[1] = Row(0)[2] = Row(0)[3] = 0;
     // One known opponent and an own party not known yet: the doubts fill the rest.
     game.partyLists[2] = 1;
     Row(0)[3] = -90;
