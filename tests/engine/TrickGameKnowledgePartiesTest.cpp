@@ -162,6 +162,10 @@ TEST_F(PartiesTest, CompletingTheMoversOwnPartyAddsTheMoverAndTrustedBeliefs) {
     game.GetPartyList(false, list);
     EXPECT_EQ(list[0], 1);
     EXPECT_EQ(list[1], 3);
+    // The own party then follows from the other one: the rest of the table.
+    game.GetPartyList(true, list);
+    EXPECT_EQ(list[0], 0);
+    EXPECT_EQ(list[1], 2);
 }
 
 // The seat that gave the other party's style signal stands in that party for a seat to move
