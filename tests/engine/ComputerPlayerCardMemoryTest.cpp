@@ -112,6 +112,7 @@ TEST_F(CardMemoryTest, TheSeatsOwnCardsAboveAreNotCountedTwice) {
 TEST_F(CardMemoryTest, CanBeatWithTheGroupOrWithATrump) {
     game.GiveHand(0, {11, 3}); // Herz 9 and the lowest trump
     game.seatToMove = 0;
+    EXPECT_FALSE(game.CanBeatWithGroup(0));  // nothing to beat yet
     EXPECT_TRUE(game.CanBeatWithGroup(22));  // void in Gras, holds a trump
     EXPECT_FALSE(game.CanBeatWithGroup(16)); // the Herz Ace is not beaten by the 9
     EXPECT_TRUE(game.CanBeatWithGroup(10));  // a lower Herz card
@@ -406,11 +407,13 @@ TEST_F(EstimateTest, SameRankOnTheOtherPartysLead) {
         int declarer;
         int led, answer;
         int expected;
+        int middle = 0; // a card of the second seat: then the third seat answers
     };
     const Case cases[] = {
-        {kWordNormal, -1, 24, 24, 95},  {kWordNormal, -1, 23, 23, 85},
-        {kWordNormal, -1, 22, 22, 0},   {kWordSuitSolo, 0, 24, 24, 90},
-        {kWordSuitSolo, 0, 23, 23, 80}, {kWordSuitSolo, 2, 24, 24, 0},
+        {kWordNormal, -1, 24, 24, 95},      {kWordNormal, -1, 23, 23, 85},
+        {kWordNormal, -1, 22, 22, 0},       {kWordSuitSolo, 0, 24, 24, 90},
+        {kWordSuitSolo, 0, 23, 23, 80},     {kWordSuitSolo, 2, 24, 24, 0},
+        {kWordSuitSolo, 0, 24, 24, 90, 22},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -423,9 +426,16 @@ TEST_F(EstimateTest, SameRankOnTheOtherPartysLead) {
         game.secondPartyView[0] = 1;
         game.secondPartyView[1] = 3;
         game.GiveHand(0, {c.led, 3});
-        game.GiveHand(1, {c.answer, 4});
-        Play(0, {c.led, c.answer});
-        EXPECT_EQ(Estimate(1, kGras), c.expected) << c.word << " " << c.led;
+        const int answering = c.middle != 0 ? 2 : 1;
+        if (c.middle != 0)
+            game.GiveHand(1, {c.middle, 4});
+        game.GiveHand(answering, {c.answer, 5});
+        if (c.middle != 0)
+            Play(0, {c.led, c.middle, c.answer});
+        else
+            Play(0, {c.led, c.answer});
+        EXPECT_EQ(Estimate(answering, kGras), c.expected)
+            << c.word << " " << c.led << " " << c.middle;
     }
 }
 
