@@ -359,10 +359,11 @@ namespace {
 // Every seat holds just its card of the trick, seat 0 leads; the last seat's estimates for the
 // trumps and for Schellen after the trick.
 template <class Level>
-std::pair<int, int> AfterDiscard(int declarer, const char* trick, int trumpsPlayed) {
+std::pair<int, int> AfterDiscard(int declarer, const char* trick, int trumpsPlayed,
+                                 GameTypeWord word = kWordNormal) {
     Level game;
     game.NewDeal(false);
-    game.gameType = {kSuitHerz, kWordNormal}; // Herz trump; in the Skat line a suit game
+    game.gameType = {kSuitHerz, word}; // Herz trump; the normal word is a suit game in Skat
     game.declarer = declarer;
     game.trickNumber = 2;
     const std::vector<int> cards = card_names::Cards(trick);
@@ -393,6 +394,11 @@ TEST(EstimateLines, ADiscardOnARichTrick) {
     EXPECT_EQ(AfterDiscard<SchafkopfLevel>(-1, "G-K S-K E-K S-7", 4), Result(46, 0));
     EXPECT_EQ(AfterDiscard<SchafkopfLevel>(-1, "G-K S-K E-K S-7", 3), Result(0, 55));
     EXPECT_EQ(AfterDiscard<SchafkopfLevel>(-1, "G-A G-7 G-8 S-7", 5), Result(0, 55));
+    // A Herz solo in the Schafkopf line has 14 trumps: its declarer's discard tells nothing
+    // before it has played (14 + 1) / 3 = 5 of them.
+    EXPECT_EQ(AfterDiscard<SchafkopfLevel>(3, "G-A G-10 G-K S-7", 4, kWordSuitSolo), Result(0, 55));
+    EXPECT_EQ(AfterDiscard<SchafkopfLevel>(3, "G-A G-10 G-K S-7", 5, kWordSuitSolo), Result(90, 0));
+    EXPECT_EQ(AfterDiscard<SchafkopfLevel>(0, "G-A G-10 G-K S-7", 0, kWordSuitSolo), Result(90, 0));
     EXPECT_EQ(AfterDiscard<SkatLevel>(0, "G-10 G-7 S-7", 0), Result(46, 0));
     EXPECT_EQ(AfterDiscard<SkatLevel>(0, "G-A G-7 S-7", 0), Result(51, 0));
     EXPECT_EQ(AfterDiscard<SkatLevel>(0, "G-9 G-7 S-7", 0), Result(0, 55));
