@@ -320,6 +320,7 @@ TEST_F(EstimateTest, ADiscardOnARichTrickTellsOfNoTrumps) {
         int trickNumber = 1;
         int herzBefore = 0; // the seat's Herz estimate before the card
         int missesBefore = 0;
+        int last = 16; // the last seat's card: the Ace of Herz
     };
     const Case cases[] = {
         {"25 points: 0 + 5 x 11 + 46, at most 90", {24, 23, 22}, 0, 7, 90, 0},
@@ -333,6 +334,9 @@ TEST_F(EstimateTest, ADiscardOnARichTrickTellsOfNoTrumps) {
         {"the third Herz played", {24, 19, 22}, 0, 7, 0, 0, 2},
         {"the fifth trick", {24, 19, 22}, 0, 7, 0, 0, 0, 5},
         {"a guess of 55 stands", {24, 19, 22}, 0, 7, 0, 55, 0, 1, 55, 4},
+        {"20 points, few trumps played: an excess of 6 counts", {23, 23, 19}, 0, 7, 76, 0},
+        {"a trick trumped already tells nothing", {24, 3, 23}, 0, 7, 0, 0},
+        {"trumping tells nothing of the trumps", {24, 23, 22}, 0, 7, 0, 0, 0, 1, 0, 0, 6},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -348,10 +352,19 @@ TEST_F(EstimateTest, ADiscardOnARichTrickTellsOfNoTrumps) {
         game.seatEstimates[3].missCount = static_cast<std::int16_t>(c.missesBefore);
         game.seats[3].profile = static_cast<std::int16_t>(c.profile);
         game.playedCounts[3][kTrumps] = static_cast<std::int16_t>(c.trumpsPlayed);
-        Play(0, {c.trick[0], c.trick[1], c.trick[2], 16});
+        Play(0, {c.trick[0], c.trick[1], c.trick[2], c.last});
         EXPECT_EQ(Estimate(3, kTrumps), c.trumps);
         EXPECT_EQ(Estimate(3, kHerz), c.herz);
     }
+    // Only the last seat's discard counts: the third may still hope for the fourth to take.
+    SetUp();
+    game.seats[2].profile = 7;
+    game.GiveHand(0, {24, 3});
+    game.GiveHand(1, {23, 4});
+    game.GiveHand(2, {16, 11, 6});
+    Play(0, {24, 23, 16});
+    EXPECT_EQ(Estimate(2, kTrumps), 0);
+    EXPECT_EQ(Estimate(2, kHerz), 0);
 }
 
 namespace {

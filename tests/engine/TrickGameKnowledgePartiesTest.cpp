@@ -84,6 +84,14 @@ TEST_F(PartiesTest, TheSecondDeclaringSeatCompletesBothListsAndEveryBelief) {
                 << observer << " about " << seat;
     EXPECT_TRUE(game.SetPartyMember(1, true)); // complete lists stay as they are
     EXPECT_EQ(game.partyLists[0], 2);
+    // A seat of the other party known before: it keeps its place, the last seat joins it.
+    SetUp();
+    game.SetPartyMember(1, false);
+    game.SetPartyMember(0, true);
+    EXPECT_TRUE(game.SetPartyMember(2, true));
+    const std::int16_t withKnown[5] = {0, 2, 1, 3, -1};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(game.partyLists[i], withKnown[i]) << i;
 }
 
 TEST_F(PartiesTest, TheSecondPartyCompletedFillsTheFirstAroundItsKnownSeat) {
