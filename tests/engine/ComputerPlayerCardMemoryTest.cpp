@@ -335,6 +335,8 @@ TEST_F(EstimateTest, ADiscardOnARichTrickTellsOfNoTrumps) {
         {"the fifth trick", {24, 19, 22}, 0, 7, 0, 0, 0, 5},
         {"a guess of 55 stands", {24, 19, 22}, 0, 7, 0, 55, 0, 1, 55, 4},
         {"20 points, few trumps played: an excess of 6 counts", {23, 23, 19}, 0, 7, 76, 0},
+        {"19 points, few trumps played: an excess of 5 does not", {24, 22, 22}, 0, 7, 0, 55},
+        {"15 points with four trumps played: not enough trumps", {24, 19, 22}, 4, 7, 0, 55},
         {"a trick trumped already tells nothing", {24, 3, 23}, 0, 7, 0, 0},
         {"trumping tells nothing of the trumps", {24, 23, 22}, 0, 7, 0, 0, 0, 1, 0, 0, 6},
     };
