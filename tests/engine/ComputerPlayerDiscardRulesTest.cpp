@@ -2,6 +2,8 @@
 // need not follow, and the branches of the Schafkopf and Skat lines. Cards by name (CardNames.h).
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "engine/CardNames.h"
 #include "engine/RulePosition.h"
 
@@ -222,5 +224,92 @@ TEST(DiscardRules, PlayTowardPointTargetThrowsOffByTheNeed) {
         EXPECT_EQ(p.Play([](auto& g, int s) { return g.PlayTowardPointTarget(s); }),
                   c.card ? Card(c.card) : 0)
             << "target " << c.target;
+    }
+}
+
+// A singleton side card thrown to get void (the second seat cannot follow Eichel; Gras is its
+// only short suit, Herz trump): never a Ten that is a sure trick (the Ace of Gras gone), a
+// Ten only when the caller allows it, other cards whatever the flag.
+TEST(DiscardRules, ChooseSingletonDiscardKeepsASureTen) {
+    const struct {
+        const char* single;
+        const char* gone;
+        bool allowTen;
+        const char* expected;
+    } cases[] = {
+        {"G-10", "G-A", true, nullptr},
+        {"G-10", "", true, "G-10"},
+        {"G-10", "", false, nullptr},
+        {"G-K", "", false, "G-K"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.single) + " gone " + c.gone);
+        RulePosition<SchafkopfLevel> p(kCallGame, kWordNormal);
+        p.Gone(Cards(c.gone));
+        p.Hand(0, Cards("E-7 E-8"));
+        p.Hand(1, Cards(std::string(c.single) + " S-7 S-8 S-9"));
+        p.Hand(2, Cards("E-9 S-10"));
+        p.Hand(3, Cards("E-K S-A"));
+        p.Parties({0, 2});
+        p.Trick(0, Cards("E-7"));
+        const bool allow = c.allowTen;
+        int reason = 0;
+        EXPECT_EQ(
+            p.Play([allow](auto& g, int s) { return g.ChooseSingletonDiscard(s, allow); }, &reason),
+            c.expected ? Card(c.expected) : 0);
+        EXPECT_EQ(reason, c.expected ? 11 : 0);
+    }
+}
+
+// Last to an Eichel trick with three trumps (Herz trump): the seat gets void in a suit with many
+// points out only from a single card, and never by throwing a master Ace.
+TEST(DiscardRules, TryVoidShortSuitOnlyFromASingleCard) {
+    const struct {
+        const char* gras;
+        const char* expected;
+    } cases[] = {{"G-K", "G-K"}, {"G-7 G-8", nullptr}, {"G-A", nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.gras);
+        RulePosition<SchafkopfLevel> p(kCallGame, kWordNormal);
+        p.Hand(0, Cards("E-7 S-7"));
+        p.Hand(1, Cards("E-8 S-8"));
+        p.Hand(2, Cards("E-9 S-9"));
+        p.Hand(3, Cards(std::string(c.gras) + " H-7 H-8 H-9"));
+        p.Parties({0, 2});
+        p.Trick(0, Cards("E-7 E-8 E-9"));
+        EXPECT_EQ(
+            p.Play([](auto& g, int s) { return g.TryVoidShortSuit(s, 0, g.GetTrickPosition(s)); }),
+            c.expected ? Card(c.expected) : 0);
+    }
+}
+
+// Late in the deal a strong seat, second to its partner's Eichel lead, first throws the low
+// card of a short suit whose top is likely to fall: three or more cards above it out, or two with
+// at least two cards of the suit out. Gras (Seven and King, the Ten gone: only the Ace above) does
+// not qualify, so its Seven waits.
+TEST(DiscardRules, DiscardLowestCardLateThrowsTheThreatenedShortSuitFirst) {
+    const struct {
+        const char* what;
+        const char* schellen;
+        const char* gone;
+    } cases[] = {
+        {"the Nine: King, Ten and Ace above it", "S-9", "G-10"},
+        {"the King: Ten and Ace above it, and only they out", "S-K", "G-10 S-7 S-8 S-9"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        RulePosition<SchafkopfLevel> p(kCallGame, kWordNormal, 5);
+        p.Gone(Cards(c.gone));
+        p.Hand(0, Cards(std::string("G-7 G-K ") + c.schellen));
+        p.Hand(1, Cards("E-8 H-8"));
+        p.Hand(2, Cards("E-9 H-9"));
+        p.Hand(3, Cards("E-7 H-7"));
+        p.game.seats[0].profile = 7;
+        p.Parties({0, 3});
+        p.Trick(3, Cards("E-7"));
+        int reason = 0;
+        EXPECT_EQ(p.Play([](auto& g, int s) { return g.DiscardLowestCard(s); }, &reason),
+                  Card(c.schellen));
+        EXPECT_EQ(reason, 21);
     }
 }

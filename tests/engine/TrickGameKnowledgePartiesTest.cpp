@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/NormalGameTest.h"
 
 namespace {
@@ -37,8 +39,9 @@ TEST_F(PartiesTest, AdjustBeliefStaysWithinNinetyFiveAndLeavesFinalBeliefs) {
 TEST_F(PartiesTest, SetBeliefMovesTowardTheTargetOrPastItAndSettlesTheRow) {
     struct Case {
         int before, target, after;
-    } cases[] = {{80, 70, 90},    {10, 70, 70},  {100, 70, 100},   {-30, -70, -70},
-                 {-80, -70, -90}, {0, 100, 100}, {90, -100, -100}, {95, 70, 95}};
+    } cases[] = {{80, 70, 90},    {10, 70, 70},    {100, 70, 100},   {-30, -70, -70},
+                 {-80, -70, -90}, {0, 100, 100},   {90, -100, -100}, {95, 70, 95},
+                 {100, -70, 100}, {-100, 70, -100}};
     for (const Case& c : cases) {
         Row(3)[1] = static_cast<std::int16_t>(c.before);
         Row(3)[0] = Row(3)[2] = 0;
@@ -81,6 +84,14 @@ TEST_F(PartiesTest, TheSecondDeclaringSeatCompletesBothListsAndEveryBelief) {
                 << observer << " about " << seat;
     EXPECT_TRUE(game.SetPartyMember(1, true)); // complete lists stay as they are
     EXPECT_EQ(game.partyLists[0], 2);
+    // A seat of the other party known before: it keeps its place, the last seat joins it.
+    SetUp();
+    game.SetPartyMember(1, false);
+    game.SetPartyMember(0, true);
+    EXPECT_TRUE(game.SetPartyMember(2, true));
+    const std::int16_t withKnown[5] = {0, 2, 1, 3, -1};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(game.partyLists[i], withKnown[i]) << i;
 }
 
 TEST_F(PartiesTest, TheSecondPartyCompletedFillsTheFirstAroundItsKnownSeat) {
@@ -90,6 +101,16 @@ TEST_F(PartiesTest, TheSecondPartyCompletedFillsTheFirstAroundItsKnownSeat) {
     const std::int16_t expected[5] = {2, 0, 3, 1, -1};
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(game.partyLists[i], expected[i]) << i;
+    // With the first list empty, or holding the first of the other seats, both of them go in.
+    for (int known : {-1, 0}) {
+        SetUp();
+        game.partyLists[0] = static_cast<std::int16_t>(known);
+        game.SetPartyMember(3, false);
+        EXPECT_TRUE(game.SetPartyMember(1, false));
+        const std::int16_t both[5] = {0, 2, 3, 1, -1};
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(game.partyLists[i], both[i]) << "known " << known << " entry " << i;
+    }
 }
 
 TEST_F(PartiesTest, ASeatIsNeverEnteredInBothParties) {
@@ -135,6 +156,134 @@ TEST_F(PartiesTest, CompletingTheMoversOwnPartyAddsTheMoverAndTrustedBeliefs) {
     Row(0)[1] = -20;
     game.GetPartyList(false, list);
     EXPECT_EQ(list[0], -1);
+    // Two places, three doubted seats: the strongest doubts win.
+    Row(0)[1] = -70;
+    Row(0)[2] = -80;
+    Row(0)[3] = -90;
+    game.GetPartyList(false, list);
+    EXPECT_EQ(list[0], 3);
+    EXPECT_EQ(list[1], 2);
+    Row(0)[1] = Row(0)[2] = Row(0)[3] = 0;
+    // One known opponent and an own party not known yet: the doubts fill the rest.
+    game.partyLists[2] = 1;
+    Row(0)[3] = -90;
+    game.GetPartyList(false, list);
+    EXPECT_EQ(list[0], 1);
+    EXPECT_EQ(list[1], 3);
+    // The own party then follows from the other one: the rest of the table.
+    game.GetPartyList(true, list);
+    EXPECT_EQ(list[0], 0);
+    EXPECT_EQ(list[1], 2);
+}
+
+// The seat that gave the other party's style signal stands in that party for a seat to move
+// that plays the convention: the signal comes before what the lists say.
+TEST_F(PartiesTest, AStyleSignalEntersItsSeatInTheOtherParty) {
+    game.options.styleSettings[5] = 1; // the silent Contra's switch comes from the rules record
+    game.seats[0].usesProfileStyle = 1;
+    game.seats[0].profile = 12; // a profile that plays the conventions
+    game.InitSeatStyle(0);
+    ASSERT_TRUE(game.HasAnnounceOffLeadStyle(0));
+    game.seatToMove = 0;
+    game.contraStyleSeat = 3;
+    game.partyLists[0] = 0;
+    game.partyLists[1] = 2;
+    const struct {
+        int style;
+        int knownOpponent;
+        std::int16_t first, second;
+    } cases[] = {
+        {3, -1, 3, 1},  // the signal first, then the rest of the table
+        {0, -1, 1, 3},  // no signal: the rest of the table in seat order
+        {12, -1, 3, 1}, // the on-lead signal, which the profile plays too
+        {5, -1, 1, 3},  // a code that is no signal
+        {3, 3, 3, 1},   // the signalling seat is listed already: not twice
+    };
+    for (const auto& c : cases) {
+        game.contraStyle = static_cast<std::int16_t>(c.style);
+        game.partyLists[2] = static_cast<std::int16_t>(c.knownOpponent);
+        std::int16_t list[3];
+        game.GetPartyList(false, list);
+        EXPECT_EQ(list[0], c.first) << c.style << " " << c.knownOpponent;
+        EXPECT_EQ(list[1], c.second) << c.style << " " << c.knownOpponent;
+        EXPECT_EQ(list[2], -1) << c.style << " " << c.knownOpponent;
+    }
+    // The seat to move gave the signal itself: it follows its known partner in its own list.
+    game.seats[1].usesProfileStyle = 1;
+    game.seats[1].profile = 12;
+    game.InitSeatStyle(1);
+    game.seatToMove = 1;
+    game.contraStyleSeat = 1;
+    game.contraStyle = 3;
+    game.partyLists[2] = 3;
+    std::int16_t list[3];
+    game.GetPartyList(false, list);
+    EXPECT_EQ(list[0], 3);
+    EXPECT_EQ(list[1], 1);
+    EXPECT_EQ(list[2], -1);
+}
+
+TEST_F(PartiesTest, PartyOfASeatStraightFromTheLists) {
+    const struct {
+        const char* game;
+        std::int16_t lists[5];
+        int declaring; // the one declaring seat of a solo, -1: seats 0 and 2
+        int seat;
+        std::int16_t others[2];
+    } cases[] = {
+        {"normal", {0, 2, 1, 3, -1}, -1, 0, {2, -1}},
+        {"normal", {0, 2, 1, 3, -1}, -1, 2, {0, -1}},
+        {"normal", {0, 2, 1, 3, -1}, -1, 1, {3, -1}},
+        {"normal", {0, 2, 1, 3, -1}, -1, 3, {1, -1}},
+        {"normal, the other party open", {0, 2, 3, -1, -1}, -1, 1, {3, -1}},
+        {"solo", {1, -1, 0, 2, 3}, 1, 1, {-1, -1}},
+        {"solo", {1, -1, 0, 2, 3}, 1, 0, {2, 3}},
+        {"solo", {1, -1, 0, 2, 3}, 1, 2, {0, 3}},
+        {"solo", {1, -1, 0, 2, 3}, 1, 3, {0, 2}},
+    };
+    for (const auto& c : cases) {
+        std::copy(c.lists, c.lists + 5, game.partyLists);
+        for (int seat = 0; seat < 4; ++seat)
+            game.seats[seat].inDeclarerParty =
+                c.declaring == -1 ? seat % 2 == 0 : seat == c.declaring;
+        std::int16_t others[2] = {7, 7};
+        game.GetPartyOf(others, c.seat);
+        EXPECT_EQ(others[0], c.others[0]) << c.game << " seat " << c.seat;
+        EXPECT_EQ(others[1], c.others[1]) << c.game << " seat " << c.seat;
+    }
+}
+
+TEST_F(PartiesTest, PointsOfThePartiesAndOfTheTable) {
+    const std::int16_t points[4] = {10, 20, 33, 4};
+    std::copy(points, points + 4, game.cardPoints);
+    EXPECT_EQ(game.SumCardPoints(), 67);
+    game.partyLists[0] = 0;
+    game.partyLists[1] = 2;
+    game.partyLists[2] = 1;
+    game.partyLists[3] = 3;
+    game.seatToMove = 1;
+    EXPECT_EQ(game.GetPartyPoints(0), 43);
+    EXPECT_EQ(game.GetPartyPoints(3), 24);
+}
+
+// Seat 0 leads and holds the trick so far; seat 1 is to move with seat 2 listed as its partner.
+TEST_F(PartiesTest, TheTrickGoesToThePartnerOrToTheOpenMarriagesDeclarer) {
+    game.GiveHand(0, {29, 3});
+    game.leader = 0;
+    game.seatToMove = 0;
+    ASSERT_TRUE(game.PlayCardIfHeld(0, 29, 9));
+    game.seatToMove = 1;
+    game.moverPartners[0] = 2;
+    EXPECT_FALSE(game.DoesTrickGoToPartner());
+    game.moverPartners[0] = 0;
+    EXPECT_TRUE(game.DoesTrickGoToPartner());
+    // The declarer of a marriage not yet settled counts any trick as its partner's.
+    game.moverPartners[0] = 2;
+    game.gameType = {0, kWordMarriage};
+    game.declarer = 1;
+    EXPECT_TRUE(game.DoesTrickGoToPartner());
+    game.marriageTrick = 2;
+    EXPECT_FALSE(game.DoesTrickGoToPartner());
 }
 
 TEST_F(PartiesTest, TheOtherPartyKnownGivesTheRestOfTheTable) {
