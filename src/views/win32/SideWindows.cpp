@@ -10,6 +10,5 @@ int OpenOpenCardsWindow(int) {
 }
 void OpenPlayRatingWindow() {}
 void OpenHintsWindow() {}
-void ClaimRest() {}
 void PrepareSideWindows() {}
 void AttachSideWindows() {}
