@@ -132,6 +132,46 @@ TEST(SchafkopfGameTypeRank, LowestEarlierBidCountsTheSeatsFromTheLeader) {
     EXPECT_EQ(LowestEarlierBidRank(0, nullptr), 100);
 }
 
+// A controller whose human can or cannot call an Ace and has given the answer.
+class CallableSuits : public ScriptedBids {
+  public:
+    bool callable = true;
+    int humanBid = 0;
+    bool ListCallableSuits(int, bool* suits, bool*) override {
+        suits[0] = callable;
+        return callable;
+    }
+    int GetBid(int) override { return humanBid; }
+};
+
+TEST(SchafkopfGameTypeList, TheCallRowNeedsNobodyElsePlayingACallableAceAndNoYes) {
+    SchafkopfOptions options{};
+    options.partnershipMode = 2;
+    options.toutGames = 1;
+    options.allowedGames = 0x84;
+    const struct {
+        int firstPlayer;
+        bool callable;
+        int bid;
+        bool possible;
+    } cases[] = {{-1, true, 0, true}, {0, true, 2, true},    {1, true, 2, false},
+                 {3, true, 0, false}, {-1, false, 0, false}, {-1, true, 128, false},
+                 {0, true, 8, true}};
+    for (const auto& c : cases) {
+        CallableSuits controller;
+        controller.firstPlayerSeat = c.firstPlayer;
+        controller.callable = c.callable;
+        controller.humanBid = c.bid;
+        const SoloTypeChoice choice = SoloTypeChoiceFor(&controller, &options);
+        EXPECT_EQ(choice.callPossible, c.possible)
+            << c.firstPlayer << " " << c.callable << " " << c.bid;
+        EXPECT_EQ(choice.partnershipMode, 2);
+        EXPECT_TRUE(choice.toutGames);
+        EXPECT_EQ(choice.allowedGames, 0x84);
+    }
+    EXPECT_FALSE(SoloTypeChoiceFor(nullptr, &options).callPossible);
+}
+
 // The rows of the list, written out: word, allowed bit, Tout.
 struct Row {
     int code;
@@ -246,7 +286,10 @@ TEST(SchafkopfGameTypeList, EveryBestGameAgainstTheReference) {
         bests.push_back(g.word);
         bests.push_back(g.word | kT);
     }
-    const std::int32_t masks[] = {0x1fff, 0, 4, 0x1555, 0x0aaa, 2 | 128 | 4096};
+    // Every game bit alone too, so that each row answers to its own bit.
+    std::vector<std::int32_t> masks = {0x1fff, 0, 0x1555, 0x0aaa, 2 | 128 | 4096};
+    for (int bit = 0; bit <= 12; ++bit)
+        masks.push_back(1 << bit);
     for (GameTypeWord best : bests)
         for (bool tout : {false, true})
             for (bool call : {false, true})
