@@ -9,7 +9,12 @@ the name plates' texts lie inside their boxes; a click in each seat area shows t
 player box inside the client area, clear of the status bar and the corner; a click elsewhere
 hides it. On the four-player test table: the deal, card entry, played cards and Put Away; the
 Last Trick window, opened from the Windows menu, shows four empty cells before the first
-trick and the trick put away after it. Run by scripts/harness.sh, which sets up the display and Wine.
+trick and the trick put away after it; (at the first size) "Rest Mine" chosen from the Game
+menu by clicks, answered in its box by clicks: a secure claim with a trick still waiting ends
+the game with all 120 card points for the human's party; Cancel changes nothing, not even the
+unsaved-game mark; an insecure claim shows its note and play goes on; a computer seat's
+insecure claim shows the note and asks for its open cards. Run by scripts/harness.sh, which
+sets up the display and Wine.
 """
 import argparse
 import os
@@ -521,6 +526,143 @@ def run_four(harness, size):
           f"size {size}: New Deal at {button} on the closing picture {closing}")
 
 
+GAME_MENU = 2
+REST_MINE = 408
+QUESTION = "Are your remaining cards really secure?"
+NOT_SECURE = "The cards are not secure. Play on!"
+
+
+def read_windows(harness):
+    """The bar's titles, the open menu's items and the other windows with their controls, as
+    the harness published them."""
+    try:
+        with open(os.path.join(harness.args.work, "windows.txt")) as f:
+            lines = f.read().split("\n")
+    except OSError:
+        return None
+    view = {"bar": {}, "popup": None, "items": {}, "windows": []}
+    for line in lines:
+        fields = line.split("\t")
+        if fields[0] == "bar":
+            view["bar"][int(fields[1])] = [int(v) for v in fields[2].split()]
+        elif fields[0] == "popup":
+            view["popup"] = int(fields[1])
+        elif fields[0] == "popupitem":
+            view["items"][int(fields[1])] = [int(v) for v in fields[2].split()]
+        elif fields[0] == "window":
+            view["windows"].append({"kind": fields[1], "rect": [int(v) for v in fields[2].split()],
+                                    "title": fields[3], "controls": []})
+        elif fields[0] == "control" and view["windows"]:
+            view["windows"][-1]["controls"].append(
+                {"kind": fields[1], "rect": [int(v) for v in fields[2].split()], "text": fields[3]})
+    return view
+
+
+def wait_windows(harness, condition, what, timeout=30):
+    end = time.time() + timeout
+    while time.time() < end:
+        view = read_windows(harness)
+        if view:
+            found = condition(view)
+            if found:
+                return found
+        time.sleep(0.2)
+    sys.exit(f"timed out waiting for {what}")
+
+
+def find_box(view, text):
+    """The message box that shows the text, or None."""
+    for window in view["windows"]:
+        if window["kind"] == "#32770" and any(text in c["text"] for c in window["controls"]):
+            return window
+    return None
+
+
+def answer_box(harness, text, button):
+    """Waits for the box with the text and clicks its button (OK or Cancel) with the mouse."""
+    box = wait_windows(harness, lambda v: find_box(v, text), f'the box "{text}"')
+    for control in box["controls"]:
+        if control["kind"] == "Button" and control["text"].replace("&", "") == button:
+            x, y = centre(control["rect"])
+            harness.click(x, y)
+            wait_windows(harness, lambda v: find_box(v, text) is None or None, f'the box "{text}" closed')
+            return
+    sys.exit(f'the box "{text}" has no button {button}')
+
+
+def choose_rest_mine(harness):
+    """Game > Rest Mine by two clicks, the menu bar's title and the item."""
+    bar = wait_windows(harness, lambda v: v["bar"].get(GAME_MENU), "the menu bar")
+    x, y = centre(bar)
+    harness.click(x, y)
+    item = wait_windows(harness, lambda v: v["popup"] == GAME_MENU and v["items"].get(REST_MINE), "the Game menu")
+    x, y = centre(item)
+    harness.click(x, y)
+
+
+def deal_four(harness, hands):
+    harness.send("four", 1)
+    harness.send("hands", hands)
+    state = harness.wait(lambda s: "four" in s and s["phase"][0] == 0, "the four-player table")
+    origin = state["origin"]
+    harness.click(origin[0] + 3, origin[1] + 3)
+    harness.wait(lambda s: s["phase"][0] == 3, "the deal")
+    return settle(harness, "the deal")
+
+
+def run_claims(harness, size):
+    """Rest Mine from the Game menu: a secure claim with a trick waiting, Cancel, an insecure
+    claim, and a computer seat's insecure claim."""
+    harness.size(size)
+    harness.send("delay", 0)
+    # The human holds every Ober and Unter: the Eichel Ober leads, the trick waits for Put Away.
+    state = deal_four(harness, 1)
+    origin = state["origin"]
+    place = state["hand"].index(29)
+    x, y = centre(state[f"own{place}"])
+    harness.click(origin[0] + x, origin[1] + y)
+    state = harness.wait(lambda s: s["waiting"][0] == 1, "the complete first trick")
+    choose_rest_mine(harness)
+    answer_box(harness, QUESTION, "OK")
+    state = harness.wait(lambda s: s["phase"][0] == 4, "game over after the secure claim")
+    points = state["points"]
+    check(points[0] + points[2] == 120 and points[1] + points[3] == 0,
+          f"size {size}: after the secure claim the card points are {points}, not 120 for seats 0 and 2")
+    check(state["claim"] == [1, 0], f"size {size}: the claim recorded is {state['claim']}")
+    check(state["dirty"][0] == 1, f"size {size}: the secure claim left the game unchanged")
+    check(find_box(read_windows(harness), NOT_SECURE) is None, f"size {size}: a secure claim showed the note")
+
+    # Each seat one suit: Cancel changes nothing, OK shows the note and play goes on.
+    state = deal_four(harness, 0)
+    harness.send("clean", 0)
+    choose_rest_mine(harness)
+    answer_box(harness, QUESTION, "Cancel")
+    time.sleep(0.5)
+    state = harness.state()
+    check(state["phase"][0] == 3 and state["claim"][0] == 0 and state["dirty"][0] == 0,
+          f"size {size}: Cancel changed the game: phase {state['phase']}, claim {state['claim']}, "
+          f"dirty {state['dirty']}")
+    choose_rest_mine(harness)
+    answer_box(harness, QUESTION, "OK")
+    answer_box(harness, NOT_SECURE, "OK")
+    state = settle(harness, "the insecure claim")
+    check(state["phase"][0] == 3 and state["claim"] == [1, 0] and state["dirty"][0] == 1,
+          f"size {size}: after the insecure claim phase {state['phase']}, claim {state['claim']}, "
+          f"dirty {state['dirty']}")
+    x, y = centre(state["own0"])
+    played = state["hand"][0]
+    harness.click(origin[0] + x, origin[1] + y)
+    state = harness.wait(lambda s: s["trickcards"][0] == played, "a card played after the insecure claim")
+
+    # A computer seat's insecure claim: the note, and its open cards are asked for.
+    openers = state["openers"][0]
+    harness.send("claim", 1)
+    answer_box(harness, NOT_SECURE, "OK")
+    state = harness.wait(lambda s: s["openers"][0] == openers + 1, "the open-cards opener of seat 1")
+    check(state["phase"][0] == 3 and state["claim"] == [1, 1],
+          f"size {size}: after seat 1's claim phase {state['phase']}, claim {state['claim']}")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--wine", required=True)
@@ -529,15 +671,20 @@ def main():
     parser.add_argument("--pictures", required=True)
     parser.add_argument("--sizes", default="2,0,1")
     parser.add_argument("--no-play", action="store_true", help="skip the four-player table's play")
+    parser.add_argument("--claims-only", action="store_true", help="only the Rest Mine checks")
     args = parser.parse_args()
     harness = Harness(args)
     try:
         harness.wait(lambda s: True, "the table", timeout=120)
-        for size in [int(s) for s in args.sizes.split(",")]:
-            run_size(harness, size)
+        sizes = [int(s) for s in args.sizes.split(",")]
+        if not args.claims_only:
+            for size in sizes:
+                run_size(harness, size)
+            if not args.no_play:
+                for size in sizes:
+                    run_four(harness, size)
         if not args.no_play:
-            for size in [int(s) for s in args.sizes.split(",")]:
-                run_four(harness, size)
+            run_claims(harness, sizes[0])
     finally:
         harness.close()
     if failures:

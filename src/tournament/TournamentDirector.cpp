@@ -1,5 +1,7 @@
 #include "tournament/TournamentDirector.h"
 
+#include "views/win32/TablePane.h"
+
 TournamentDirector* gDirector = nullptr;
 
 void TournamentDirector::ClearNameList() {}
@@ -41,4 +43,15 @@ void SetTableCommandObserver(TableCommandObserver observer) {
 
 bool IsSeriesOverByOptions(TournamentDirector*, Handle, int) {
     return false;
+}
+
+ClaimValue DecodeClaimValue(std::int32_t value) {
+    return {(value & 7) == 1 ? 1 : 0, value >> 8};
+}
+
+void ReceiveClaim(TournamentDirector* director, std::int32_t value) {
+    if (!director || !director->localTable)
+        return;
+    const ClaimValue claim = DecodeClaimValue(value);
+    director->localTable->ApplyClaim(claim.flag, claim.seat);
 }

@@ -47,5 +47,14 @@ bool IsSeriesOverByOptions(TournamentDirector* director, Handle gameList, int ga
 void SendTableCommand(TournamentDirector* director, int subKind, int value);
 using TableCommandObserver = std::function<void(int subKind, int value)>;
 void SetTableCommandObserver(TableCommandObserver observer); // empty to stop
+// A claim of the remaining tricks that arrives from another table as a table command's data
+// word: the claim flag is set when its low three bits are 1, the seat is the word shifted right
+// by 8. ReceiveClaim hands it to the local table's claim operation.
+struct ClaimValue {
+    int flag;
+    int seat;
+};
+ClaimValue DecodeClaimValue(std::int32_t value);
+void ReceiveClaim(TournamentDirector* director, std::int32_t value);
 // Fills *setup with the director's game-setup block; without a series it stays empty.
 void FetchGameSetup(TournamentDirector* director, Handle* setup);

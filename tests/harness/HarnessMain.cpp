@@ -13,6 +13,10 @@
 //   click V  single-click play V.       delay V   the card delay V (tenths of a second).
 //   putaway V  automatic Put Away after V tenths (0: off).
 //   dump 0   writes the card pictures of the four sets as cardS_C.bmp (S set, C card code).
+//   hands V  the four-player table's fixed hands: 1 the human holds every Ober and Unter, 0 the
+//            table's own (each seat one suit).
+//   clean 0  the running game counts as saved (no unsaved changes).
+//   claim S  computer seat S claims the remaining tricks.
 // State (state.txt, replaced as a whole): one "name values..." line per item.
 // Windows (windows.txt, replaced as a whole, tab-separated): what the player sees of the
 // program besides the table: the main window, the menu bar's titles, the open menu's items,
@@ -26,14 +30,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "games/fourplayer/SchafkopfComputerPlayer.h"
 #include "platform/Alerts.h"
 #include "platform/Random.h"
 #include "platform/Ticks.h"
 #include "platform/win32/DialogItems.h"
 #include "platform/win32/Fonts.h"
+#include "platform/win32/Menus.h"
 #include "platform/win32/Ports.h"
 #include "platform/win32/WindowsGlobals.h"
 #include "shell/Environment.h"
@@ -54,7 +61,8 @@ long gPaints = 0;
 long gCommandDone = 0;
 std::vector<std::uint32_t> gWaits; // the pauses the four-player table waited, in ticks
 long gLastTrickOpened = 0;
-long gTableKeys = 0; // key messages that reached the table window
+long gPlayerWindowsOpened = 0; // the open-cards openers the table called
+long gTableKeys = 0;           // key messages that reached the table window
 WNDPROC gTableProcedure = nullptr;
 HWND gSubclassed = nullptr;
 DWORD gLastDownTime = 0;
@@ -269,6 +277,11 @@ void PublishFour(SchafkopfTestTable* table, std::string& out) {
     std::snprintf(text, sizeof text, "lasttrickwin %d %ld %ld %ld %ld\n",
                   last && IsWindowVisible(last) ? 1 : 0, long(lastOrigin.x), long(lastOrigin.y),
                   long(lastClient.right), long(lastClient.bottom));
+    const SchafkopfController* schafkopf = table->Schafkopf();
+    const std::int16_t* points = schafkopf->Game()->cardPoints;
+    std::snprintf(text, sizeof text, "points %d %d %d %d\nclaim %d %d\ndirty %d\nopeners %ld\n",
+                  points[0], points[1], points[2], points[3], schafkopf->claimMade,
+                  schafkopf->claimSeat, gGameDirty, gPlayerWindowsOpened);
     out += text;
 }
 
@@ -432,6 +445,27 @@ BOOL CALLBACK CloseNote(HWND candidate, LPARAM) {
     return TRUE;
 }
 
+// The test table with "Rest Mine" offered while cards are played, as the Schafkopf table's
+// menus will offer it.
+class HarnessFourTable : public SchafkopfTestTable {
+  public:
+    void UpdateMenus() override {
+        SchafkopfTestTable::UpdateMenus();
+        if (gMainMenu)
+            SetMenuItemEnabled(gMainMenu, 408, phase == 3);
+    }
+};
+
+// Every seat holds one suit; the strong deal gives the human the eight highest trumps.
+constexpr std::uint8_t kOwnHands[4][8] = {{32, 31, 30, 29, 28, 27, 26, 25},
+                                          {24, 23, 22, 21, 20, 19, 18, 17},
+                                          {16, 15, 14, 13, 12, 11, 10, 9},
+                                          {8, 7, 6, 5, 4, 3, 2, 1}};
+constexpr std::uint8_t kStrongHands[4][8] = {{29, 21, 13, 5, 28, 20, 12, 4},
+                                             {1, 2, 3, 6, 7, 8, 9, 10},
+                                             {11, 14, 15, 16, 17, 18, 19, 22},
+                                             {23, 24, 25, 26, 27, 30, 31, 32}};
+
 void UseFourPlayerTable(int singleClick) {
     EnumThreadWindows(GetCurrentThreadId(), CloseNote, 0);
     HWND window = gWindowSlots[kTableSlot];
@@ -444,6 +478,12 @@ void UseFourPlayerTable(int singleClick) {
         WaitTicks(ticks);
     };
     services.openLastTrickWindow = [] { ++gLastTrickOpened; };
+    static std::function<void(int)> opener = services.openPlayerWindow;
+    services.openPlayerWindow = [](int seat) {
+        ++gPlayerWindowsOpened;
+        if (opener)
+            opener(seat);
+    };
     SetTableServices(services);
     gSettings->body.singleClickPlay = static_cast<std::int16_t>(singleClick);
     gSettings->body.soundOn = 0;
@@ -452,7 +492,7 @@ void UseFourPlayerTable(int singleClick) {
     for (HWND side : {gWindowSlots[1], gWindowSlots[2], gWindowSlots[3]})
         if (side)
             SendMessageA(side, WM_COMMAND, IDCANCEL, 0);
-    auto* table = new SchafkopfTestTable;
+    auto* table = new HarnessFourTable;
     table->MakeController(gSettings);
     delete gPaneSlots[kTableSlot];
     gPaneSlots[kTableSlot] = table;
@@ -496,6 +536,16 @@ void TakeCommand() {
     } else if (std::strcmp(word, "putaway") == 0) {
         gSettings->body.putAwayOn = value > 0 ? 1 : 0;
         gSettings->body.putAwayDelay = static_cast<std::int16_t>(value);
+    } else if (std::strcmp(word, "hands") == 0) {
+        if (auto* four = dynamic_cast<SchafkopfTestTable*>(GetTablePane()))
+            std::memcpy(four->fixedHands, value ? kStrongHands : kOwnHands, sizeof kOwnHands);
+    } else if (std::strcmp(word, "clean") == 0) {
+        gGameDirty = 0;
+    } else if (std::strcmp(word, "claim") == 0) {
+        // The note box waits in a message loop of its own, where this timer runs again.
+        gCommandDone = number;
+        if (auto* four = dynamic_cast<SchafkopfTestTable*>(GetTablePane()))
+            four->ClaimRestFor(value);
     } else if (std::strcmp(word, "dump") == 0) {
         DumpCardPictures();
     } else if (std::strcmp(word, "size") == 0 && value >= 0 && value <= 2) {

@@ -20,6 +20,8 @@ void InstallTableServices() {
     services.notifyCardPlaced = [] { NotifyCardPlaced(); };
     services.openLastTrickWindow = [] { OpenLastTrickWindow(); };
     services.notifyTableEvent = [](int event) { NotifyTableEvent(event, nullptr, nullptr, 0, 0); };
+    services.openPlayerWindow = [](int seat) { OpenPlayerWindow(seat); };
+    services.tablePane = [] { return gPaneSlots[kTableSlot]; };
     SetTableServices(services);
     SideWindowHost host;
     host.placeWindow = [](HWND window, int slot) { PlaceWindow(window, slot); };

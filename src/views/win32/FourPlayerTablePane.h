@@ -100,6 +100,8 @@ class FourPlayerTablePane : public TablePane {
     virtual bool HumanPlaysCard(int card, bool* redraw, bool secondCopy);
     virtual void ResetForReplay();
 
+    // A claim of the remaining tricks by the seat (0 the human), judged by the computer player.
+    void ClaimRestFor(int seat);
     void LayoutOpponentRows();
     void PlacePutAwayButton();
     void GetBidBoxRect(RECT* rect);

@@ -487,6 +487,5 @@ INT_PTR CALLBACK TournamentProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // Not built yet: the play rating and hints windows and the claim of the remaining tricks.
 void OpenPlayRatingWindow() {}
 void OpenHintsWindow() {}
-void ClaimRest() {}
 void PrepareSideWindows() {}
 void AttachSideWindows() {}

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <functional>
 
+class Pane;
+
 struct TableServices {
     std::function<void(std::uint32_t ticks)> waitTicks;
     std::function<int()> waitDepth; // nested waits running now
@@ -18,6 +20,10 @@ struct TableServices {
     std::function<void()> notifyCardPlaced;
     std::function<void()> openLastTrickWindow;
     std::function<void(int event)> notifyTableEvent;
+    // The open-cards window of a seat (1 to 3), and the pane of the table window (null when
+    // no table is open).
+    std::function<void(int seat)> openPlayerWindow;
+    std::function<Pane*()> tablePane;
 };
 
 // The services in force; an empty member is skipped.

@@ -189,9 +189,9 @@ TEST_F(MenuDispatchTest, EachCommandReachesItsOwnTarget) {
         {1409, {"beep"}},
         {1410, {"beep"}},
         {1411, {"beep"}},
-        // The side-window openers and "Rest Mine" are the table's own: nothing reaches the
-        // room panel.
-        {408, {}},
+        // "Rest Mine" asks first; it and the side-window openers are the table's own: nothing
+        // reaches the room panel.
+        {408, {"box Are your remaining cards really secure?"}},
         {502, {}},
         {503, {}},
         {504, {}},
