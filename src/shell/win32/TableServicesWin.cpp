@@ -19,5 +19,7 @@ void InstallTableServices() {
     services.notifyCardPlaced = [] { NotifyCardPlaced(); };
     services.openLastTrickWindow = [] { OpenLastTrickWindow(); };
     services.notifyTableEvent = [](int event) { NotifyTableEvent(event, nullptr, nullptr, 0, 0); };
+    services.closeWindows = [](bool all) { return CloseWindows(all); };
+    services.newGame = [](bool fresh, bool show) { NewGame(fresh, show); };
     SetTableServices(services);
 }

@@ -18,6 +18,10 @@ struct TableServices {
     std::function<void()> notifyCardPlaced;
     std::function<void()> openLastTrickWindow;
     std::function<void(int event)> notifyTableEvent;
+    // The end of a list outside the pub story: the windows closed (false when the player kept
+    // them), then a new game.
+    std::function<bool(bool all)> closeWindows;
+    std::function<void(bool fresh, bool show)> newGame;
 };
 
 // The services in force; an empty member is skipped.
