@@ -16,9 +16,9 @@
 
 namespace {
 
-// "Please enter a number here, not '^1'." (list 1000, index 394)
+// "Please enter a number here, not '^1'." (list 1000, index 494)
 constexpr std::int16_t kNotANumberList = 1000;
-constexpr std::int16_t kNotANumberIndex = 394;
+constexpr std::int16_t kNotANumberIndex = 494;
 
 HWND Item(HWND dialog, int item) {
     return GetDlgItem(dialog, item);

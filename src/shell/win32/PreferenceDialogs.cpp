@@ -163,7 +163,7 @@ bool ReadDelay(HWND dialog, int item, std::int16_t* delay) {
     if (!ReadNumberField(dialog, item, &value))
         return false;
     if (value < 0 || value > kLargestDelay) {
-        RefuseField(dialog, item, 1000, 395);
+        RefuseField(dialog, item, 1000, 495);
         return false;
     }
     *delay = static_cast<std::int16_t>(value);

@@ -295,7 +295,7 @@ bool ReadStakes(HWND dialog, std::int32_t* values) {
         const bool valid =
             field.countFrom ? values[i] >= 1 && values[i] <= 6 : values[i] >= 0 && values[i] <= 999;
         if (!valid) {
-            RefuseField(dialog, field.item, 1000, field.countFrom ? 393 : 392);
+            RefuseField(dialog, field.item, 1000, field.countFrom ? 493 : 392);
             return false;
         }
     }

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "platform/RootObject.h"
+#include "views/SuitNames.h"
 
 class GameController;
 class Settings;
@@ -61,11 +62,6 @@ class Pane : public RootObject {
     HRGN savedClip = nullptr;
     std::int32_t clipState = -1; // 0: the port had no clip region; -1: nothing to restore
 };
-
-// The index of a suit's name (suits 0 to 3: Diamonds, Hearts, Spades, Clubs) in string list
-// 1501 by the settings' suit-name choice; 0 for any other suit.
-int SuitNameIndex(const Settings* settings, int suit);
-char* GetSuitName(int suit, char* buffer); // by gSettings
 
 void AssignRect(RECT* destination, const RECT* source);
 void CopyPoint(POINT* destination, const POINT* source);
