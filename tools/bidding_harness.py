@@ -86,20 +86,62 @@ def prompt_ink(harness, state, size, what, box_name, picture_id):
     check(ink[0] > 0, f"size {size} {what}: no prompt ink inside the box {box}")
 
 
+def windows(harness):
+    try:
+        with open(os.path.join(harness.args.work, "windows.txt"), encoding="cp1252", errors="replace") as f:
+            return [line.split("\t") for line in f.read().split("\n") if line]
+    except OSError:
+        return []
+
+
+def choose_menu_item(harness, number):
+    """Opens the item's menu by a click on its title and clicks the item."""
+    menu = next(int(f[1].split()[0]) for f in windows(harness) if f[0] == "item" and int(f[1].split()[1]) == number)
+    bar = next([int(v) for v in f[2].split()] for f in windows(harness) if f[0] == "bar" and int(f[1]) == menu)
+    harness.click(*th.centre(bar))
+    end = time.time() + 20
+    while time.time() < end:
+        items = [f for f in windows(harness) if f[0] == "popupitem" and int(f[1]) == number]
+        if items:
+            harness.click(*th.centre([int(v) for v in items[0][2].split()]))
+            return True
+        time.sleep(0.2)
+    check(False, f"menu item {number} not shown")
+    return False
+
+
 def start_deal(harness, deal, mode, pot=0, required=0):
     harness.send("mode", mode)
     harness.send("pot", pot)
     harness.send("required", required)
     harness.send("deal", deal)
     state = harness.state()
-    if state["phase"][0] == 4:
-        click_item_new = state.get("button116")
-    # A click on the table starts the deal (New Deal when a game has ended).
-    origin = state["origin"]
-    harness.click(origin[0] + 5, origin[1] + 40)
-    return harness.wait(lambda s: s["phase"][0] in (1, 2, 3, 4) and s["waitdepth"][0] == 0 and
-                        (s["phase"][0] != 1 or item(s, 131)["enabled"] or item(s, 141)["enabled"]),
+    if state["phase"][0] == 0:
+        # A click on the table starts the first deal.
+        origin = state["origin"]
+        harness.click(origin[0] + 5, origin[1] + 40)
+    else:
+        choose_menu_item(harness, 406)
+    # The harness empties the log with the deal: the deal has begun once an answer is logged.
+    harness.wait(lambda s: any(e[0] in "B" for e in log(harness)) or s["phase"][0] == 4, "the deal's first answer")
+    return harness.wait(lambda s: s["waitdepth"][0] == 0 and
+                        ((s["phase"][0] == 1 and (item(s, 131)["enabled"] or item(s, 141)["enabled"])) or
+                         (s["phase"][0] == 2 and s["bphase"][0] != 1) or s["phase"][0] == 4),
                         "the deal's first question")
+
+
+def continue_to_play(harness, state, what):
+    """Clicks "Continue" while the bidding shows it, until play begins or the deal is void."""
+    for _ in range(6):
+        if state["phase"][0] in (3, 4):
+            break
+        check(item(state, 141)["shown"] and item(state, 141)["enabled"],
+              f"{what}: bidding phase {state['bphase'][0]} waits without an enabled Continue")
+        click_item(harness, state, 141)
+        before = (state["phase"][0], state["bphase"][0])
+        state = harness.wait(lambda s: (s["phase"][0], s["bphase"][0]) != before and s["waitdepth"][0] == 0 and
+                             (s["phase"][0] in (3, 4) or item(s, 141)["enabled"]), f"{what}: the next question")
+    return state
 
 
 def answers(entries):
@@ -125,8 +167,13 @@ def run_german_call(harness, size):
     entries = answers(log(harness))
     check(any(e.startswith("B1:") for e in entries), f"size {size}: seat 1 answers after the human: {entries}")
     players = [seat for seat in range(4) if state["bids"][seat] == 2]
-    click_item(harness, state, 141)
-    state = harness.wait(lambda s: s["phase"][0] in (3, 4) and s["waitdepth"][0] == 0, "play after the asking")
+    state = continue_to_play(harness, state, f"size {size} German call")
+    check(state["phase"][0] == 3, f"size {size}: play begins after the asking ({state['phase']})")
+    taker = state["first"][0]
+    check(taker in players and state["bids"][taker] == 2 and
+          all(state["bids"][s] in (1, 8) for s in range(4) if s != taker),
+          f"size {size}: one seat keeps I play, the others No or Good: {state['bids']}, first {taker}")
+    check(state["declarer"][0] == taker, f"size {size}: the seat that kept the game declares: {state['declarer']}")
     if players == [2]:
         check(state["phase"][0] == 3 and state["declarer"][0] == 2,
               f"size {size}: seat 2 alone said I play: it declares, play begins ({state['phase']}, {state['declarer']})")
@@ -157,13 +204,17 @@ def run_human_deals(harness, size):
     if 16 in rows:
         click_item(harness, state, 139)
         opened = harness.wait(lambda s: s["dropped"][0] == 1, "the list opened")
-        combo = item(opened, 139)["rect"]
+        drop = next([int(v) for v in f[2].split()] for f in windows(harness) if f[0] == "window" and f[1] == "ComboLBox")
         height = opened["rowheight"][0]
         row = rows.index(16)
-        harness.click(opened["origin"][0] + combo[0] + 20, opened["origin"][1] + combo[3] + height * row + height // 2 + 1)
+        harness.click(drop[0] + 20, drop[1] + 1 + height * row + height // 2)
         state = harness.wait(lambda s: s["dropped"][0] == 0 and s["rows"][0] == row, "Jacks Solo chosen by mouse")
         check(all(not item(state, n)["enabled"] for n in (135, 136, 137, 138)),
               f"size {size}: Jacks Solo needs no suit: suit buttons disabled")
+        # Without a window manager the closed list leaves no X window with the keys: a click
+        # on the prompt (no control there) gives them back to the table.
+        click_item(harness, state, 149)
+        time.sleep(0.3)
     target = rows.index(15)
     current = state["rows"][0]
     key = "plus" if current < target else "minus"

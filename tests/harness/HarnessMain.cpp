@@ -376,6 +376,16 @@ void PublishSchafkopf(SchafkopfTableWin* table, std::string& out) {
     out += "\n";
 }
 
+void PublishFocus(std::string& out) {
+    HWND focused = GetFocus();
+    char name[64] = "none";
+    if (focused)
+        GetClassNameA(focused, name, sizeof name);
+    out += std::string("focused ") + std::to_string(focused == gMainWindow ? 1 : 0) + " " +
+           std::to_string(focused && focused == gWindowSlots[kTableSlot] ? 1 : 0) + "\n";
+    out += std::string("focusname ") + name + "\n";
+}
+
 void WriteBidLog() {
     std::string out;
     for (const std::string& entry : gBidLog)
@@ -441,8 +451,10 @@ void Publish() {
     GetClientRect(window, &client);
     if (auto* four = dynamic_cast<SchafkopfTestTable*>(table))
         PublishFour(four, out);
-    if (auto* schafkopf = dynamic_cast<SchafkopfTableWin*>(table))
+    if (auto* schafkopf = dynamic_cast<SchafkopfTableWin*>(table)) {
         PublishSchafkopf(schafkopf, out);
+        PublishFocus(out);
+    }
     std::snprintf(text, sizeof text,
                   "paints %ld\ncommand %ld\nsize %d\norigin %ld %ld\nbackground %d\n", gPaints,
                   gCommandDone, gSettings->body.cardSize, long(origin.x), long(origin.y),

@@ -46,6 +46,7 @@ constexpr int kCallAcePrompt = 66;       // list 1700 "I call following Ace:"
 constexpr int kPotText = 93;             // list 1700
 constexpr int kAnnounceSoloPrompt = 101; // list 1700 "Announce Solo?"
 
+constexpr int kNewDealItem = 406;
 constexpr int kBidItems[] = {148, 150, 149, 139, 130, 131, 145, 143, 144, 135,
                              136, 137, 138, 140, 141, 142, 133, 146, 147};
 constexpr int kAskGroup[] = {148, 130, 131, 145, 141};
@@ -55,7 +56,6 @@ constexpr int kChoiceGroup[] = {149, 139, 140, 135, 136, 137, 138, 133};
 constexpr int kCallGroup[] = {149, 140, 135, 136, 137, 138, 146, 147, 139, 133};
 
 constexpr GameTypeWord kToutBit = 0x10000;
-constexpr GameTypeWord kYouWord = 0x20000;
 
 int WaitDepthNow() {
     auto& depth = GetTableServices().waitDepth;
@@ -92,37 +92,6 @@ void Report(int seat, const char* text) {
 
 void SetBidWordObserver(BidObserver observer) {
     BidObserverSlot() = std::move(observer);
-}
-
-// ---- Precedence --------------------------------------------------------------------------
-
-int GameTypeRank(GameTypeWord word) {
-    static constexpr int kTypeOrder[14] = {25, 15, 16, 17, 23, 24, 26, 20, 19, 21, 18, 22, 3, 2};
-    if (word == 0 || word == kToutBit)
-        return 60;
-    if (word & kYouWord)
-        return 0; // the You game ranks above every other game
-    const bool tout = (word & kToutBit) != 0;
-    const std::uint32_t rest =
-        static_cast<std::uint32_t>(word) & ~static_cast<std::uint32_t>(kToutBit);
-    const int base = tout ? 0 : 30;
-    for (int k = 0; k <= 14; ++k)
-        if (rest & (1u << k))
-            return k == 0 ? base + 28 : base + kTypeOrder[k - 1];
-    return 60;
-}
-
-int LowestEarlierBidRank(int seat, SchafkopfController* controller) {
-    if (!controller || !controller->Game())
-        return 100;
-    int lowest = 100;
-    for (int s = controller->Game()->leader % 4, n = 0; s != seat && n < 4; s = (s + 1) % 4, ++n) {
-        int suit = 0;
-        const int rank = GameTypeRank(controller->GetSeatBidType(s, &suit));
-        if (rank >= 0 && rank < lowest)
-            lowest = rank;
-    }
-    return lowest;
 }
 
 // ---- Lifetime ------------------------------------------------------------------------------
@@ -189,6 +158,8 @@ void SchafkopfTablePane::UpdateMenus() {
         if (id != kSuperSmallCardsItem && id != kRuleNotesItem && id != 1406 && id != 1412 &&
             id != 1413 && id != 1414)
             SetMenuItemEnabled(menu, id, false);
+    // A new deal: the deal in progress is dropped and the cards are dealt again.
+    SetMenuItemEnabled(menu, kNewDealItem, phase >= 1 && phase <= 4 && !IsRemote());
 }
 
 // ---- Helpers ---------------------------------------------------------------------------------
@@ -787,117 +758,17 @@ void SchafkopfTablePane::ShowBidWord(int seat) {
     Report(seat, text);
 }
 
-// ---- Game names (interim: the shared game-type names replace these) -----------------------------
+// ---- Game names --------------------------------------------------------------------------------
 
 int SchafkopfTablePane::GameTypeNameIndex(GameTypeWord word, bool* needsSuit) {
-    bool ignored = false;
-    if (!needsSuit)
-        needsSuit = &ignored;
     auto* game = Schafkopf();
-    SchafkopfOptions* options = game ? game->schafkopfRules : nullptr;
-    if (word & 0x8000) {
-        *needsSuit = true;
-        const int rule = options ? options->allPassRule : 0;
-        return rule == 2 ? 94 : rule == 3 ? 95 : 0;
-    }
-    if (word == 0x2000) {
-        *needsSuit = true;
-        return 100;
-    }
-    const GameTypeWord masked = word & 0x23fff;
-    *needsSuit = masked == 2 || masked == 4 || masked == 32 || masked == 64;
-    const int b = gDeckVariant == 1 ? 28 : 0;
-    if (word == kYouWord)
-        return b + 21;
-    if (word & kToutBit) {
-        switch (masked) {
-        case 2:
-            return b + 23;
-        case 4:
-            return b + 24;
-        case 8:
-            return b + 25;
-        case 16:
-            return b + 26;
-        case 32:
-            return b + 27;
-        case 64:
-            return b + 28;
-        case 256:
-            return b + 30;
-        case 512:
-            return b + 31;
-        case 1024:
-            return b + 32;
-        case 2048:
-            return b + 33;
-        case 4096:
-            return b + 34;
-        default:
-            break;
-        }
-    }
-    switch (masked) {
-    case 0:
-        return 6;
-    case 1:
-        return options && options->partnershipMode == 1 ? 96 : b + 8;
-    case 2:
-        return b + 9;
-    case 4:
-        return b + 10;
-    case 8:
-        return b + 11;
-    case 16:
-        return b + 12;
-    case 32:
-        return b + 13;
-    case 64:
-        return b + 14;
-    case 128:
-        return b + 15;
-    case 256:
-        return b + 16;
-    case 512:
-        return b + 17;
-    case 1024:
-        return b + 18;
-    case 2048:
-        return b + 19;
-    case 4096:
-        return b + 20;
-    default:
-        SysBeep(5);
-        return 0;
-    }
+    return ::GameTypeNameIndex(word, needsSuit, game ? game->schafkopfRules : nullptr);
 }
 
 void SchafkopfTablePane::FormatGameType(char* text, GameTypeWord word, int suit,
                                         const int* calledSuit) {
-    bool needsSuit = false;
-    const int index = GameTypeNameIndex(word, &needsSuit);
-    char name[kStringBufferSize] = {}, suitName[kStringBufferSize] = {};
-    GetIndString(name, kNameList, static_cast<std::int16_t>(index));
-    text[0] = 0;
-    const GameTypeWord masked = word & 0x23fff;
-    if (needsSuit) {
-        if ((word & 0x8000) || word == 0x2000) {
-            std::snprintf(text, kStringBufferSize, "%s", name);
-        } else if (masked == 2) {
-            char solo[kStringBufferSize] = {};
-            GetIndString(solo, kNameList, 10);
-            GetSuitName(suit, suitName);
-            std::snprintf(text, kStringBufferSize, "%s%s%s", name, suitName, solo);
-        } else {
-            GetSuitName(suit, suitName);
-            std::snprintf(text, kStringBufferSize, "%s%s", suitName, name);
-        }
-    } else if (masked == 1 && calledSuit && *calledSuit >= 0 && *calledSuit <= 3) {
-        GetSuitName(*calledSuit, suitName);
-        std::snprintf(text, kStringBufferSize, "%s%s", name, suitName);
-    } else {
-        std::snprintf(text, kStringBufferSize, "%s", name);
-    }
+    auto* game = Schafkopf();
+    ::FormatGameType(text, word, suit, calledSuit, game ? game->schafkopfRules : nullptr);
 }
 
 // ---- Spoken answers
@@ -1269,52 +1140,16 @@ bool SchafkopfTablePane::ReadGameType(GameType* type) {
     if (code <= 0) {
         if (GermanCall())
             return false;
-        code = 15;
+        code = kSoloTypeSuit;
     }
-    if (code < 2 || code > 26)
+    if (code < kSoloTypeCall || code > kLastSoloType)
         return false;
-    static constexpr GameTypeWord kWords[27] = {0,
-                                                0,
-                                                1,
-                                                kYouWord,
-                                                4 | kToutBit,
-                                                8 | kToutBit,
-                                                16 | kToutBit,
-                                                2048 | kToutBit,
-                                                1024 | kToutBit,
-                                                256 | kToutBit,
-                                                512 | kToutBit,
-                                                4096 | kToutBit,
-                                                32 | kToutBit,
-                                                64 | kToutBit,
-                                                2 | kToutBit,
-                                                4,
-                                                8,
-                                                16,
-                                                2048,
-                                                1024,
-                                                256,
-                                                512,
-                                                4096,
-                                                32,
-                                                64,
-                                                2,
-                                                128};
-    type->word = kWords[code];
-    auto* game = Schafkopf();
-    if (code == 2) {
-        type->trumpSuit = game && game->schafkopfRules ? game->schafkopfRules->trumpSuit : 0;
-        return true;
-    }
-    const bool suitGame = code == 4 || (code >= 12 && code <= 15) || (code >= 23 && code <= 25);
-    if (!suitGame)
-        return true;
+    int checked = -1;
     for (int suit = 0; suit < 4; ++suit)
-        if (window && IsItemChecked(window, kDiamondButton + suit)) {
-            type->trumpSuit = suit;
-            return true;
-        }
-    return false;
+        if (window && IsItemChecked(window, kDiamondButton + suit))
+            checked = suit;
+    auto* game = Schafkopf();
+    return SoloTypeGame(code, checked, game ? game->schafkopfRules : nullptr, type);
 }
 
 bool SchafkopfTablePane::ReadSuit(SchafkopfCall* call) {

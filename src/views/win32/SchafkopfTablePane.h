@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "engine/CardCodes.h"
+#include "views/SchafkopfGameTypes.h"
 #include "views/win32/FourPlayerTablePane.h"
 
 class SchafkopfController;
@@ -119,8 +120,3 @@ class SchafkopfTablePane : public FourPlayerTablePane {
 // Test seam: sees every answer written on a seat's plate (the seat and the text).
 using BidObserver = std::function<void(int seat, const char* text)>;
 void SetBidWordObserver(BidObserver observer); // empty to stop
-
-// The precedence of games: the lower rank is the higher game.
-int GameTypeRank(GameTypeWord word);
-// The lowest rank named by the seats from the leader up to the seat (exclusive); 100 for none.
-int LowestEarlierBidRank(int seat, SchafkopfController* controller);

@@ -18,42 +18,21 @@ namespace {
 
 TablePaintObserver sPaintObserver;
 
-constexpr int kSoloTypeList = 2750;
-constexpr GameTypeWord kToutBit = 0x10000;
+constexpr char kListProcedure[] = "SchafkopfListProcedure";
 
-// The game of each row code of the game-type list (suit games without their suit) and the bit
-// of the options' allowed games that offers it; 0 for the rows that need none.
-struct SoloTypeRow {
-    GameTypeWord word;
-    std::int32_t allowedBit;
-};
-constexpr SoloTypeRow kSoloTypeRows[27] = {{0, 0},
-                                           {0, 0},
-                                           {1, 0},
-                                           {0x20000, 0},
-                                           {4 | kToutBit, 4},
-                                           {8 | kToutBit, 8},
-                                           {16 | kToutBit, 16},
-                                           {2048 | kToutBit, 2048},
-                                           {1024 | kToutBit, 1024},
-                                           {256 | kToutBit, 256},
-                                           {512 | kToutBit, 512},
-                                           {4096 | kToutBit, 4096},
-                                           {32 | kToutBit, 32},
-                                           {64 | kToutBit, 64},
-                                           {2 | kToutBit, 2},
-                                           {4, 4},
-                                           {8, 8},
-                                           {16, 16},
-                                           {2048, 2048},
-                                           {1024, 1024},
-                                           {256, 256},
-                                           {512, 512},
-                                           {4096, 4096},
-                                           {32, 32},
-                                           {64, 64},
-                                           {2, 2},
-                                           {128, 128}};
+// The game-type list keeps the focus after a choice by mouse: the characters typed then are
+// the table's keys all the same ("+" and "-" step the list), so the list hands them on.
+LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto previous = reinterpret_cast<WNDPROC>(GetPropA(list, kListProcedure));
+    if (message == WM_CHAR && GetParent(list))
+        return SendMessageA(GetParent(list), WM_CHAR, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        RemovePropA(list, kListProcedure);
+        SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    }
+    return previous ? CallWindowProcA(previous, list, message, wParam, lParam)
+                    : DefWindowProcA(list, message, wParam, lParam);
+}
 
 } // namespace
 
@@ -71,6 +50,12 @@ void SchafkopfTableWin::InitSchafkopf(SchafkopfController* game, Settings* gameS
                                       RoomPanel* panel, int resetClock) {
     SchafkopfTablePane::InitSchafkopf(game, gameSettings, tableWindow, gameDocument, phaseFlag,
                                       panel, resetClock);
+    HWND list = window ? GetDlgItem(window, kSoloTypesList) : nullptr;
+    if (list && !GetPropA(list, kListProcedure)) {
+        const LONG_PTR previous =
+            SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProcedure));
+        SetPropA(list, kListProcedure, reinterpret_cast<HANDLE>(previous));
+    }
     ApplySettings();
 }
 
@@ -91,50 +76,24 @@ void SchafkopfTableWin::EnableGameTypes(GameTypeWord word) {
     FillSoloTypes(word);
 }
 
-// A row is offered when its game ranks strictly above the best game named so far: a later
-// seat takes the game only with a higher one. "You" and the Tout rows need Tout games.
 void SchafkopfTableWin::FillSoloTypes(GameTypeWord word) {
     if (!window)
         return;
     ClearCombo(window, kSoloTypesList);
     for (std::int16_t& code : rowTypes)
         code = -1;
-    int rows = 0;
-    auto add = [&](int code) {
-        char text[kStringBufferSize] = {};
-        GetIndString(text, kSoloTypeList,
-                     static_cast<std::int16_t>(code + (gDeckVariant == 1 ? 30 : 0)));
-        SendDlgItemMessageA(window, kSoloTypesList, CB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(text));
-        if (rows < 28)
-            rowTypes[rows++] = static_cast<std::int16_t>(code);
-    };
     auto* game = Schafkopf();
     SchafkopfOptions* options = game ? game->schafkopfRules : nullptr;
-    if (!GermanCall() || !options) {
-        add(15);
-        return;
+    std::int16_t rows[kMaxSoloTypeRows];
+    const int count = ListSoloTypes(word, SoloTypeChoiceFor(game, options), rows);
+    for (int i = 0; i < count && i < kMaxSoloTypeRows; ++i) {
+        char text[kStringBufferSize] = {};
+        GetIndString(text, kSoloTypeTextList,
+                     static_cast<std::int16_t>(SoloTypeTextIndex(rows[i])));
+        SendDlgItemMessageA(window, kSoloTypesList, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(text));
+        rowTypes[i] = rows[i];
     }
-    add(1);
-    const int limit = word == 0 ? 200 : GameTypeRank(word);
-    bool suits[4] = {false, false, false, false};
-    bool blank = false;
-    const bool callable =
-        game->ListCallableSuits(0, suits, &blank) && (suits[0] || suits[1] || suits[2] || suits[3]);
-    if (game->firstPlayerSeat <= 0 && limit == 200 && callable && game->GetBid(0) != kBidYes)
-        add(2);
-    if (options->toutGames) {
-        if (GameTypeRank(kSoloTypeRows[3].word) < limit)
-            add(3);
-        for (int code : {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14})
-            if ((options->allowedGames & kSoloTypeRows[code].allowedBit) &&
-                GameTypeRank(kSoloTypeRows[code].word) < limit)
-                add(code);
-    }
-    for (int code = 15; code <= 26; ++code)
-        if ((options->allowedGames & kSoloTypeRows[code].allowedBit) &&
-            GameTypeRank(kSoloTypeRows[code].word) < limit)
-            add(code);
 }
 
 int SchafkopfTableWin::SelectedSoloType() {
@@ -285,20 +244,22 @@ void SchafkopfTableWin::AfterDraw() {
     ValidateRect(window, &client);
 }
 
-// The keyboard stays with the table: a focused window that is disabled or hidden hands it back.
+// The keyboard stays with the table: the table's buttons and list keep it only while a click
+// on them is handled (the list while it is open); a focused window that is disabled or hidden
+// hands it back. The main window passes the keys on to the table.
 void SchafkopfTableWin::PlayIdleSounds(std::int32_t now, std::int32_t interval, int seats) {
     SchafkopfTablePane::PlayIdleSounds(now, interval, seats);
     if (!window || !gMainWindow)
         return;
     HWND focus = GetFocus();
-    if (!focus || focus == window)
+    if (!focus || focus == gMainWindow)
         return;
-    const bool lost =
-        GetActiveWindow() == gMainWindow && focus != gMainWindow && !IsWindowEnabled(focus);
-    const bool hiddenChild =
-        IsChild(window, focus) && (!IsWindowVisible(focus) || !IsWindowEnabled(focus));
-    if (lost || hiddenChild)
-        SetFocus(window);
+    const bool lost = GetActiveWindow() == gMainWindow && !IsWindowEnabled(focus);
+    const bool child = IsChild(window, focus) || focus == window;
+    const bool listOpen =
+        SendDlgItemMessageA(window, kSoloTypesList, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    if (lost || (child && !listOpen && GetCapture() == nullptr && !dragging))
+        SetFocus(gMainWindow);
 }
 
 void SchafkopfTableWin::FinishScoreList() {
