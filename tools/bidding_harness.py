@@ -122,8 +122,8 @@ def start_deal(harness, deal, mode, pot=0, required=0):
         harness.click(origin[0] + 5, origin[1] + 40)
     else:
         choose_menu_item(harness, 406)
-    # The harness empties the log with the deal: the deal has begun once an answer is logged.
-    harness.wait(lambda s: any(e[0] in "B" for e in log(harness)) or s["phase"][0] == 4, "the deal's first answer")
+    # The table takes the fixed hands with the deal's start.
+    harness.wait(lambda s: s["keep"][0] == 0, "the deal's start")
     return harness.wait(lambda s: s["waitdepth"][0] == 0 and
                         ((s["phase"][0] == 1 and (item(s, 131)["enabled"] or item(s, 141)["enabled"])) or
                          (s["phase"][0] == 2 and s["bphase"][0] != 1) or s["phase"][0] == 4),
@@ -141,6 +141,17 @@ def continue_to_play(harness, state, what):
         before = (state["phase"][0], state["bphase"][0])
         state = harness.wait(lambda s: (s["phase"][0], s["bphase"][0]) != before and s["waitdepth"][0] == 0 and
                              (s["phase"][0] in (3, 4) or item(s, 141)["enabled"]), f"{what}: the next question")
+    return state
+
+
+def continue_to_play_or(harness, state, stop, what):
+    for _ in range(6):
+        if state["phase"][0] in (3, 4) or stop(state):
+            break
+        click_item(harness, state, 141)
+        before = (state["phase"][0], state["bphase"][0])
+        state = harness.wait(lambda s: (s["phase"][0], s["bphase"][0]) != before and s["waitdepth"][0] == 0 and
+                             (s["phase"][0] in (3, 4) or item(s, 141)["enabled"] or stop(s)), f"{what}: the next question")
     return state
 
 
@@ -233,6 +244,72 @@ def run_human_deals(harness, size):
     print(f"size {size}: human deals, Heart Suit Solo: {answers(log(harness))}", flush=True)
 
 
+def run_fixed_partners(harness, size):
+    """Fixed partners: no question; play begins at once with the parties of the Eichel-Ober."""
+    state = start_deal(harness, 0, 0)
+    state = harness.wait(lambda s: s["phase"][0] == 3 and s["waitdepth"][0] == 0, "play with fixed partners")
+    check(state["bphase"][0] == 64, f"size {size}: fixed partners go straight to play ({state['bphase']})")
+    check(not any(e[0] == "B" for e in log(harness)), f"size {size}: fixed partners: no answers shown")
+    print(f"size {size}: fixed partners: phase 3, parties {state['parties']}", flush=True)
+
+
+def run_two_cards(harness, size):
+    """Two partner cards: the leader's I play ends the asking after the longer pause."""
+    state = start_deal(harness, 0, 1)
+    state = harness.wait(lambda s: s["phase"][0] in (3, 4) and s["waitdepth"][0] == 0 or
+                         (s["phase"][0] == 1 and item(s, 131)["enabled"]), "the two-card asking")
+    entries = answers(log(harness))
+    if state["bids"][2] == 2:
+        check(entries[:3] == [f"W{PAUSE}", entries[1], f"W{STOP_PAUSE}"] and entries[1].startswith("B2:"),
+              f"size {size}: seat 2's I play stops the asking after {STOP_PAUSE} ticks: {entries}")
+        check(state["phase"][0] == 3 and state["declarer"][0] == 2,
+              f"size {size}: seat 2 declares with the two partner cards ({state['phase']}, {state['declarer']})")
+    print(f"size {size}: two partner cards: {entries}; phase {state['phase'][0]}, declarer {state['declarer'][0]}",
+          flush=True)
+
+
+def run_call_ace(harness, size):
+    """The human alone says I play, names the Call Game and calls the Gras Ace."""
+    state = start_deal(harness, 3, 2)
+    check(state["leader"][0] == 0 and item(state, 130)["enabled"], f"size {size}: the human leads the asking")
+    click_item(harness, state, 130)
+    state = harness.wait(lambda s: s["waitdepth"][0] == 0 and (item(s, 141)["enabled"] or s["phase"][0] != 1),
+                         "the others' answers")
+    state = continue_to_play_or(harness, state, lambda s: s["phase"][0] == 2 and item(s, 139)["enabled"],
+                                f"size {size} call")
+    if not (state["phase"][0] == 2 and 2 in state["rows"][1:]):
+        print(f"size {size}: call: no Call row ({state['rows']}, bids {state['bids']})", flush=True)
+        return
+    rows = state["rows"][1:]
+    target = rows.index(2)
+    current = state["rows"][0]
+    for _ in range(target - current):
+        harness.key("plus")
+        time.sleep(0.3)
+    state = harness.wait(lambda s: s["rows"][0] == target, "the Call row by keys")
+    click_item(harness, state, 140)
+    state = harness.wait(lambda s: s["bphase"][0] == 4 and s["waitdepth"][0] == 0 and item(s, 140)["shown"],
+                         "the call of an Ace")
+    geometry(state, size, "call")
+    prompt_ink(harness, state, size, "call", "choicebox", 1507)
+    enabled = [n - 135 for n in (135, 136, 137, 138) if item(state, n)["enabled"]]
+    check(enabled == [2], f"size {size}: only Gras may be called (suits enabled {enabled})")
+    beeps = state["beeps"][0]
+    click_item(harness, state, 140)
+    state = harness.wait(lambda s: s["beeps"][0] > beeps, "a beep for Ready without a suit")
+    check(state["bphase"][0] == 4, f"size {size}: Ready without a suit leaves the call open")
+    click_item(harness, state, 137)
+    state = harness.wait(lambda s: item(s, 137)["checked"], "Gras checked")
+    click_item(harness, state, 140)
+    state = harness.wait(lambda s: s["phase"][0] in (3, 4) and s["waitdepth"][0] == 0, "play after the call")
+    check(state["phase"][0] == 3 and state["declarer"][0] == 0 and state["called"][0] == 2 and
+          state["game"][0] == 1,
+          f"size {size}: the human plays the Call Game with the Gras Ace: phase {state['phase']}, declarer "
+          f"{state['declarer']}, called {state['called']}, game {state['game']}, parties {state['parties']}")
+    check(state["parties"][0] == 0, f"size {size}: the human heads the first party ({state['parties']})")
+    print(f"size {size}: call of the Gras Ace: {answers(log(harness))}", flush=True)
+
+
 def run_stock(harness, size):
     """With the pot, the dealing human's Stock raises the pot by one."""
     state = start_deal(harness, 2, 2, pot=1)
@@ -270,6 +347,9 @@ def main():
             harness.send("bidrec", 1)
             run_german_call(harness, size)
             run_human_deals(harness, size)
+            run_call_ace(harness, size)
+            run_fixed_partners(harness, size)
+            run_two_cards(harness, size)
     finally:
         harness.close()
     if th.failures:

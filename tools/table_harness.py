@@ -102,7 +102,7 @@ class Harness:
         for line in lines:
             parts = line.split()
             if parts:
-                if parts[0] not in ("focusclass", "focusname"):
+                if parts[0] != "focusclass":
                     state[parts[0]] = [int(v) for v in parts[1:]]
         return state if "box" in state else None
 

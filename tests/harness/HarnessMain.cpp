@@ -85,6 +85,13 @@ const FixedDeal kFixedDeals[] = {
       {8, 16, 24, 32, 22, 30, 23, 31},
       {19, 25, 26, 27, 6, 14, 7, 15},
       {1, 2, 3, 9, 10, 11, 17, 18}}},
+    // 3: the human leads and holds a Call Game: three Obers, two Unters, the Heart Ace and Ten
+    // and the Gras Seven (the Gras Ace lies with seat 2); the others hold nothing to play.
+    {3,
+     {{29, 21, 13, 28, 20, 16, 15, 17},
+      {1, 2, 3, 9, 10, 11, 18, 19},
+      {25, 26, 27, 22, 23, 24, 6, 14},
+      {4, 5, 8, 12, 30, 31, 32, 7}}},
     // 2: nobody holds a game: seats 1 to 3 weak, the human too.
     {3,
      {{1, 2, 3, 9, 10, 11, 17, 18},
@@ -332,6 +339,7 @@ void PublishSchafkopf(SchafkopfTableWin* table, std::string& out) {
         out += text;
     }
     HWND list = GetDlgItem(table->window, kSoloTypesList);
+    out += "keep " + std::to_string(table->keepCardsNextDeal) + "\n";
     out += "rowheight " +
            std::to_string(list ? int(SendMessageA(list, CB_GETITEMHEIGHT, 0, 0)) : 0) + "\n";
     out += "dropped " +
@@ -378,12 +386,8 @@ void PublishSchafkopf(SchafkopfTableWin* table, std::string& out) {
 
 void PublishFocus(std::string& out) {
     HWND focused = GetFocus();
-    char name[64] = "none";
-    if (focused)
-        GetClassNameA(focused, name, sizeof name);
     out += std::string("focused ") + std::to_string(focused == gMainWindow ? 1 : 0) + " " +
            std::to_string(focused && focused == gWindowSlots[kTableSlot] ? 1 : 0) + "\n";
-    out += std::string("focusname ") + name + "\n";
 }
 
 void WriteBidLog() {
