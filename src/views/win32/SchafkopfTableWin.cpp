@@ -252,8 +252,15 @@ void SchafkopfTableWin::PlayIdleSounds(std::int32_t now, std::int32_t interval, 
     if (!window || !gMainWindow)
         return;
     HWND focus = GetFocus();
-    if (!focus || focus == gMainWindow)
+    if (focus == gMainWindow)
         return;
+    // A button hidden while it had the keyboard leaves it with no window at all.
+    const HWND active = GetActiveWindow();
+    if (!focus) {
+        if (active == gMainWindow || active == window)
+            SetFocus(gMainWindow);
+        return;
+    }
     const bool lost = GetActiveWindow() == gMainWindow && !IsWindowEnabled(focus);
     const bool child = IsChild(window, focus) || focus == window;
     const bool listOpen =

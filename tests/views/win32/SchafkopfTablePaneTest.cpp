@@ -23,6 +23,8 @@ class SchafkopfPaneTest : public FourTableTest {
   protected:
     void SetUp() override {
         FourTableTest::SetUp();
+        savedVariant_ = gDeckVariant;
+        gDeckVariant = 0;
         SetSchafkopfOptionDefaults(&options_);
         options_.partnershipMode = 2;
         std::memset(&rules_, 0, sizeof rules_);
@@ -37,7 +39,7 @@ class SchafkopfPaneTest : public FourTableTest {
     }
     void TearDown() override {
         SetEventSoundObserver(nullptr);
-        gDeckVariant = 0;
+        gDeckVariant = savedVariant_;
         delete pane_;
         FourTableTest::TearDown();
     }
@@ -51,6 +53,7 @@ class SchafkopfPaneTest : public FourTableTest {
         }
         return events;
     }
+    std::int16_t savedVariant_ = 0;
     SchafkopfOptions options_{};
     DoppelkopfOptions rules_{};
     std::unique_ptr<SchafkopfController> game_;
