@@ -126,7 +126,7 @@ def start_deal(harness, deal, mode, pot=0, required=0):
     harness.wait(lambda s: s["keep"][0] == 0, "the deal's start")
     return harness.wait(lambda s: s["waitdepth"][0] == 0 and
                         ((s["phase"][0] == 1 and (item(s, 131)["enabled"] or item(s, 141)["enabled"])) or
-                         (s["phase"][0] == 2 and s["bphase"][0] != 1) or s["phase"][0] == 4),
+                         (s["phase"][0] == 2 and s["bphase"][0] != 1) or s["phase"][0] in (3, 4)),
                         "the deal's first question")
 
 
@@ -248,7 +248,6 @@ def run_fixed_partners(harness, size):
     """Fixed partners: no question; play begins at once with the parties of the Eichel-Ober."""
     state = start_deal(harness, 0, 0)
     state = harness.wait(lambda s: s["phase"][0] == 3 and s["waitdepth"][0] == 0, "play with fixed partners")
-    check(state["bphase"][0] == 64, f"size {size}: fixed partners go straight to play ({state['bphase']})")
     check(not any(e[0] == "B" for e in log(harness)), f"size {size}: fixed partners: no answers shown")
     print(f"size {size}: fixed partners: phase 3, parties {state['parties']}", flush=True)
 
@@ -268,9 +267,10 @@ def run_two_cards(harness, size):
           flush=True)
 
 
-def run_call_ace(harness, size):
-    """The human alone says I play, names the Call Game and calls the Gras Ace."""
-    state = start_deal(harness, 3, 2)
+def run_call_ace(harness, size, deal=4):
+    """The human says I play and names the Call Game: alone, the human calls the Gras Ace; with
+    a later seat that also plays, that seat's higher game takes the game."""
+    state = start_deal(harness, deal, 2)
     check(state["leader"][0] == 0 and item(state, 130)["enabled"], f"size {size}: the human leads the asking")
     click_item(harness, state, 130)
     state = harness.wait(lambda s: s["waitdepth"][0] == 0 and (item(s, 141)["enabled"] or s["phase"][0] != 1),
@@ -292,8 +292,16 @@ def run_call_ace(harness, size):
         time.sleep(0.3)
     state = harness.wait(lambda s: s["rows"][0] == target, "the Call row by keys")
     click_item(harness, state, 140)
-    state = harness.wait(lambda s: s["bphase"][0] == 4 and s["waitdepth"][0] == 0 and item(s, 140)["shown"],
-                         "the call of an Ace")
+    state = harness.wait(lambda s: s["waitdepth"][0] == 0 and (s["bphase"][0] == 4 and item(s, 140)["shown"] or
+                                                               s["phase"][0] in (3, 4)), "the call of an Ace")
+    if state["phase"][0] != 2:
+        later = [seat for seat in (1, 2, 3) if state["bids"][seat] == 2]
+        check(state["phase"][0] == 3 and len(later) == 1 and state["declarer"][0] == later[0] and
+              state["bids"][0] != 2 and state["game"][0] not in (0, 1),
+              f"size {size}: a later seat's higher game takes the Call Game: bids {state['bids']}, declarer "
+              f"{state['declarer']}, game {state['game']}")
+        print(f"size {size}: the Call Game given way to seat {later}: {answers(log(harness))}", flush=True)
+        return
     geometry(state, size, "call")
     prompt_ink(harness, state, size, "call", "choicebox", 1507)
     enabled = [n - 135 for n in (135, 136, 137, 138) if item(state, n)["enabled"]]
@@ -351,7 +359,7 @@ def main():
             harness.send("bidrec", 1)
             run_german_call(harness, size)
             run_human_deals(harness, size)
-            run_call_ace(harness, size)
+            run_call_ace(harness, size, 3)
             run_fixed_partners(harness, size)
             run_two_cards(harness, size)
     finally:

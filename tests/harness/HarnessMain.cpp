@@ -92,6 +92,13 @@ const FixedDeal kFixedDeals[] = {
       {1, 2, 3, 9, 10, 11, 18, 19},
       {25, 26, 27, 22, 23, 24, 6, 14},
       {4, 5, 8, 12, 30, 31, 32, 7}}},
+    // 4: as deal 3, but seat 3 holds nothing to play either (its Obers and Unters lie with
+    // seat 1, which holds no Ace).
+    {3,
+     {{29, 21, 13, 28, 20, 16, 15, 17},
+      {4, 5, 12, 9, 10, 11, 18, 19},
+      {25, 26, 27, 22, 23, 24, 6, 14},
+      {1, 2, 3, 8, 30, 31, 32, 7}}},
     // 2: nobody holds a game: seats 1 to 3 weak, the human too.
     {3,
      {{1, 2, 3, 9, 10, 11, 17, 18},
@@ -387,7 +394,13 @@ void PublishSchafkopf(SchafkopfTableWin* table, std::string& out) {
 void PublishFocus(std::string& out) {
     HWND focused = GetFocus();
     out += std::string("focused ") + std::to_string(focused == gMainWindow ? 1 : 0) + " " +
-           std::to_string(focused && focused == gWindowSlots[kTableSlot] ? 1 : 0) + "\n";
+           std::to_string(focused && focused == gWindowSlots[kTableSlot] ? 1 : 0) + " " +
+           std::to_string(focused ? GetDlgCtrlID(focused) : -1) + " " +
+           std::to_string(GetActiveWindow() == gMainWindow                ? 1
+                          : GetActiveWindow() == gWindowSlots[kTableSlot] ? 2
+                          : GetActiveWindow()                             ? 3
+                                                                          : 0) +
+           " " + std::to_string(GetCapture() ? 1 : 0) + "\n";
 }
 
 void WriteBidLog() {

@@ -244,29 +244,29 @@ void SchafkopfTableWin::AfterDraw() {
     ValidateRect(window, &client);
 }
 
-// The keyboard stays with the table: the table's buttons and list keep it only while a click
-// on them is handled (the list while it is open); a focused window that is disabled or hidden
-// hands it back. The main window passes the keys on to the table.
+// The keyboard stays with the table window: the table's buttons and list keep it only while
+// a click on them is handled (the list while it is open); a focused window that is disabled or
+// hidden, or none at all while the program is in front, hands it back to the table.
 void SchafkopfTableWin::PlayIdleSounds(std::int32_t now, std::int32_t interval, int seats) {
     SchafkopfTablePane::PlayIdleSounds(now, interval, seats);
-    if (!window || !gMainWindow)
+    if (!window || !gMainWindow || !IsWindowVisible(window))
         return;
     HWND focus = GetFocus();
-    if (focus == gMainWindow)
+    if (focus == window)
         return;
-    // A button hidden while it had the keyboard leaves it with no window at all.
     const HWND active = GetActiveWindow();
+    const bool front = active == gMainWindow || active == window;
     if (!focus) {
-        if (active == gMainWindow || active == window)
-            SetFocus(gMainWindow);
+        if (front)
+            SetFocus(window);
         return;
     }
-    const bool lost = GetActiveWindow() == gMainWindow && !IsWindowEnabled(focus);
-    const bool child = IsChild(window, focus) || focus == window;
+    const bool lost = front && !IsWindowEnabled(focus);
+    const bool child = IsChild(window, focus) != FALSE;
     const bool listOpen =
         SendDlgItemMessageA(window, kSoloTypesList, CB_GETDROPPEDSTATE, 0, 0) != 0;
     if (lost || (child && !listOpen && GetCapture() == nullptr && !dragging))
-        SetFocus(gMainWindow);
+        SetFocus(window);
 }
 
 void SchafkopfTableWin::FinishScoreList() {
