@@ -158,6 +158,7 @@ void SchafkopfTablePane::UpdateMenus() {
         if (id != kSuperSmallCardsItem && id != kRuleNotesItem && id != 1406 && id != 1412 &&
             id != 1413 && id != 1414)
             SetMenuItemEnabled(menu, id, false);
+    SetMenuItemEnabled(menu, kSuperSmallCardsItem, true);
     // A new deal: the deal in progress is dropped and the cards are dealt again.
     SetMenuItemEnabled(menu, kNewDealItem, phase >= 1 && phase <= 4 && !IsRemote());
 }
