@@ -33,5 +33,5 @@ rm -rf "$work"
 mkdir -p "$work"
 export SCHAFKOPF_HARNESS_DIR
 SCHAFKOPF_HARNESS_DIR="Z:${work//\//\\}"
-python3 "$ROOT/tools/table_harness.py" --wine "$WINE_LOADER" --program "$RUN_BUILD/bin/schafkopf_harness.exe" \
+python3 "$ROOT/tools/${HARNESS_TOOL:-table_harness.py}" --wine "$WINE_LOADER" --program "$RUN_BUILD/bin/schafkopf_harness.exe" \
     --work "$work" --pictures "$RUN_BUILD/resources/table" "$@"

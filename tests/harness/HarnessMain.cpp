@@ -31,10 +31,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "games/fourplayer/SchafkopfComputerPlayer.h"
+#include "games/fourplayer/SchafkopfDocumentController.h"
+#include "media/win32/SoundManager.h"
 #include "platform/Alerts.h"
 #include "platform/Random.h"
 #include "platform/Ticks.h"
@@ -67,6 +70,50 @@ WNDPROC gTableProcedure = nullptr;
 HWND gSubclassed = nullptr;
 DWORD gLastDownTime = 0;
 POINT gLastDown = {-100, -100};
+// What the Schafkopf table did during the bidding, in order: W<ticks> a pause, S<event>:<seat>
+// a spoken answer, B<seat>:<text> an answer on a plate (blanks as '_').
+std::vector<std::string> gBidLog;
+bool gBidRecording = false;
+
+// Fixed deals for the bidding checks: the dealer, then seats 0 to 3, eight cards each.
+struct FixedDeal {
+    int dealer;
+    std::uint8_t hands[4][8];
+};
+const FixedDeal kFixedDeals[] = {
+    // 0: the leader (seat 2) holds every Ober and Unter; the others hold nothing to play.
+    {1,
+     {{19, 25, 26, 27, 6, 14, 7, 15},
+      {8, 16, 24, 32, 22, 30, 23, 31},
+      {29, 21, 13, 5, 28, 20, 12, 4},
+      {1, 2, 3, 9, 10, 11, 17, 18}}},
+    // 1: the human deals and holds every Ober and Unter; the others hold nothing to play.
+    {0,
+     {{29, 21, 13, 5, 28, 20, 12, 4},
+      {8, 16, 24, 32, 22, 30, 23, 31},
+      {19, 25, 26, 27, 6, 14, 7, 15},
+      {1, 2, 3, 9, 10, 11, 17, 18}}},
+    // 3: the human leads and holds a Call Game: three Obers, two Unters, the Heart Ace and Ten
+    // and the Gras Seven (the Gras Ace lies with seat 2); the others hold nothing to play.
+    {3,
+     {{29, 21, 13, 28, 20, 16, 15, 17},
+      {1, 2, 3, 9, 10, 11, 18, 19},
+      {25, 26, 27, 22, 23, 24, 6, 14},
+      {4, 5, 8, 12, 30, 31, 32, 7}}},
+    // 4: as deal 3, but seat 3 holds nothing to play either (its Obers and Unters lie with
+    // seat 1, which holds no Ace).
+    {3,
+     {{29, 21, 13, 28, 20, 16, 15, 17},
+      {4, 5, 12, 9, 10, 11, 18, 19},
+      {25, 26, 27, 22, 23, 24, 6, 14},
+      {1, 2, 3, 8, 30, 31, 32, 7}}},
+    // 2: nobody holds a game: seats 1 to 3 weak, the human too.
+    {3,
+     {{1, 2, 3, 9, 10, 11, 17, 18},
+      {19, 25, 26, 27, 6, 14, 7, 15},
+      {8, 16, 24, 32, 22, 30, 4, 12},
+      {29, 21, 13, 5, 28, 20, 23, 31}}},
+};
 
 void Line(std::string& out, const char* name, const RECT& r) {
     char text[128];
@@ -285,6 +332,151 @@ void PublishFour(SchafkopfTestTable* table, std::string& out) {
     out += text;
 }
 
+std::string Underscored(const char* text) {
+    std::string out = text;
+    for (char& c : out)
+        if (c == ' ' || c == '\t' || c == '\n')
+            c = '_';
+    return out.empty() ? "-" : out;
+}
+
+void PublishSchafkopf(SchafkopfTableWin* table, std::string& out) {
+    auto* game = dynamic_cast<SchafkopfController*>(table->controller);
+    if (!game || !game->Game())
+        return;
+    SchafkopfComputerPlayer* player = game->Game();
+    char text[256];
+    std::snprintf(text, sizeof text,
+                  "schafkopf 1\nphase %d\nbphase %d\nbids %d %d %d %d\nfirst %d\ndealer %d\n"
+                  "leader %d\ndeclarer %d\ngame %ld %d\nhumangame %ld %d\npot %d\n"
+                  "parties %d %d %d %d %d\ncalled %d\nwaitdepth %d\nbeeps %lu\n",
+                  table->phase, game->biddingPhase, game->GetBid(0), game->GetBid(1),
+                  game->GetBid(2), game->GetBid(3), int(game->firstPlayerSeat), int(game->dealer),
+                  int(player->leader), int(player->declarer), long(player->gameType.word),
+                  int(player->gameType.trumpSuit), long(game->humanGameType.word),
+                  int(game->humanGameType.trumpSuit), int(player->potUnits), player->partyLists[0],
+                  player->partyLists[1], player->partyLists[2], player->partyLists[3],
+                  player->partyLists[4], int(player->calledSuit), int(gWaitDepth),
+                  static_cast<unsigned long>(SysBeepCount()));
+    out += text;
+    for (int item = 130; item <= 150; ++item) {
+        HWND control = GetDlgItem(table->window, item);
+        if (!control)
+            continue;
+        RECT rect = {0, 0, 0, 0};
+        GetItemRectInClient(table->window, item, &rect);
+        std::snprintf(text, sizeof text, "item%d %d %d %d %ld %ld %ld %ld\n", item,
+                      IsWindowVisible(control) ? 1 : 0, IsWindowEnabled(control) ? 1 : 0,
+                      SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0,
+                      long(rect.left), long(rect.top), long(rect.right), long(rect.bottom));
+        out += text;
+    }
+    HWND list = GetDlgItem(table->window, kSoloTypesList);
+    out += "keep " + std::to_string(table->keepCardsNextDeal) + "\n";
+    out += "rowheight " +
+           std::to_string(list ? int(SendMessageA(list, CB_GETITEMHEIGHT, 0, 0)) : 0) + "\n";
+    out += "dropped " +
+           std::to_string(list ? int(SendMessageA(list, CB_GETDROPPEDSTATE, 0, 0)) : 0) + "\n";
+    out += "rows " + std::to_string(list ? int(SendMessageA(list, CB_GETCURSEL, 0, 0)) : -9);
+    for (int i = 0; list && i < int(SendMessageA(list, CB_GETCOUNT, 0, 0)) && i < 28; ++i)
+        out += " " + std::to_string(table->rowTypes[i]);
+    out += "\n";
+    RECT box;
+    table->GetBidBoxRect(&box);
+    Line(out, "bidbox", box);
+    table->GetChoiceBoxRect(&box);
+    Line(out, "choicebox", box);
+    RECT hand;
+    table->GetHandBounds(&hand);
+    Line(out, "hand", hand);
+    for (int i = 0; i < 8; ++i) {
+        std::snprintf(text, sizeof text, "own%d", i);
+        Line(out, text, table->ownCardRects[i]);
+    }
+    for (int place = 0; place < 4; ++place) {
+        std::snprintf(text, sizeof text, "trick%d", place);
+        Line(out, text, table->trickPlaces[place]);
+    }
+    for (int element = 32; element < 40; ++element) {
+        RECT plate;
+        table->GetElementRect(element, &plate);
+        if (table->elementPictures[element]) {
+            BITMAP info = {};
+            GetObjectA(table->elementPictures[element], sizeof info, &info);
+            plate.right = plate.left + info.bmWidth;
+            plate.bottom = plate.top + info.bmHeight;
+        }
+        std::snprintf(text, sizeof text, "element%d", element);
+        Line(out, text, plate);
+    }
+    out += "hand0";
+    std::uint8_t cards[12] = {};
+    game->CopyHand(cards, 0);
+    for (int i = 0; i < 8; ++i)
+        out += " " + std::to_string(cards[i]);
+    out += "\n";
+}
+
+void PublishFocus(std::string& out) {
+    HWND focused = GetFocus();
+    out += std::string("focused ") + std::to_string(focused == gMainWindow ? 1 : 0) + " " +
+           std::to_string(focused && focused == gWindowSlots[kTableSlot] ? 1 : 0) + " " +
+           std::to_string(focused ? GetDlgCtrlID(focused) : -1) + " " +
+           std::to_string(GetActiveWindow() == gMainWindow                ? 1
+                          : GetActiveWindow() == gWindowSlots[kTableSlot] ? 2
+                          : GetActiveWindow()                             ? 3
+                                                                          : 0) +
+           " " + std::to_string(GetCapture() ? 1 : 0) + "\n";
+}
+
+void WriteBidLog() {
+    std::string out;
+    for (const std::string& entry : gBidLog)
+        out += entry + "\n";
+    WriteAtomically("bidlog.txt", out);
+}
+
+void StartBidRecording() {
+    gBidLog.clear();
+    if (gBidRecording)
+        return;
+    gBidRecording = true;
+    TableServices services = GetTableServices();
+    auto wait = services.waitTicks;
+    services.waitTicks = [wait](std::uint32_t ticks) {
+        gBidLog.push_back("W" + std::to_string(ticks));
+        WriteBidLog();
+        if (wait)
+            wait(ticks);
+    };
+    SetTableServices(services);
+    SetEventSoundObserver([](int event, int seat) {
+        gBidLog.push_back("S" + std::to_string(event) + ":" + std::to_string(seat));
+        WriteBidLog();
+    });
+    SetBidWordObserver([](int seat, const char* text) {
+        gBidLog.push_back("B" + std::to_string(seat) + ":" + Underscored(text));
+        WriteBidLog();
+    });
+}
+
+// The next deal of the table: the fixed hands, dealt by the controller's keep-cards deal.
+void PrepareFixedDeal(int index) {
+    auto* table = dynamic_cast<SchafkopfTableWin*>(GetTablePane());
+    auto* game = table ? dynamic_cast<SchafkopfController*>(table->controller) : nullptr;
+    if (!game || index < 0 || index >= int(std::size(kFixedDeals)))
+        return;
+    const FixedDeal& deal = kFixedDeals[index];
+    game->dealer = static_cast<std::int16_t>(deal.dealer);
+    std::memset(game->dealtCards, 0, sizeof game->dealtCards);
+    for (int seat = 0; seat < 4; ++seat)
+        for (int p = 0; p < 8; ++p)
+            game->dealtCards[seat * 12 + p] = deal.hands[seat][p];
+    table->keepCardsNextDeal = 1;
+    gBidLog.clear();
+    WriteBidLog();
+}
+
 void Publish() {
     PublishWindows();
     auto* table = dynamic_cast<TablePane*>(GetTablePane());
@@ -302,6 +494,10 @@ void Publish() {
     GetClientRect(window, &client);
     if (auto* four = dynamic_cast<SchafkopfTestTable*>(table))
         PublishFour(four, out);
+    if (auto* schafkopf = dynamic_cast<SchafkopfTableWin*>(table)) {
+        PublishSchafkopf(schafkopf, out);
+        PublishFocus(out);
+    }
     std::snprintf(text, sizeof text,
                   "paints %ld\ncommand %ld\nsize %d\norigin %ld %ld\nbackground %d\n", gPaints,
                   gCommandDone, gSettings->body.cardSize, long(origin.x), long(origin.y),
@@ -318,10 +514,8 @@ void Publish() {
     char clock[32];
     RECT clockBox;
     std::int32_t seconds = 0;
-    if (auto* schafkopf = dynamic_cast<SchafkopfTableWin*>(table))
-        seconds = schafkopf->clockSeconds;
-    else if (auto* four = dynamic_cast<SchafkopfTestTable*>(table))
-        seconds = four->Schafkopf()->gameClock;
+    if (auto* four = dynamic_cast<FourPlayerTablePane*>(table))
+        seconds = four->FourSeat() ? four->FourSeat()->gameClock : 0;
     FormatPlayerClock(seconds, &table->cornerRect, clock, sizeof clock, &clockBox);
     Line(out, "clock", clockBox);
     // The three status texts where the status bar's rule puts them, as high as the bar.
@@ -546,6 +740,24 @@ void TakeCommand() {
         gCommandDone = number;
         if (auto* four = dynamic_cast<SchafkopfTestTable*>(GetTablePane()))
             four->ClaimRestFor(value);
+    } else if (std::strcmp(word, "bidrec") == 0) {
+        EnumThreadWindows(GetCurrentThreadId(), CloseNote, 0);
+        StartBidRecording();
+    } else if (std::strcmp(word, "deal") == 0) {
+        PrepareFixedDeal(value);
+    } else if (std::strcmp(word, "mode") == 0 || std::strcmp(word, "pot") == 0 ||
+               std::strcmp(word, "tout") == 0 || std::strcmp(word, "required") == 0) {
+        if (SchafkopfOptions* options = SchafkopfOptionsRecord()) {
+            const auto v = static_cast<std::int16_t>(value);
+            if (word[0] == 'm')
+                options->partnershipMode = v;
+            else if (word[0] == 'p')
+                options->withPot = v;
+            else if (word[0] == 't')
+                options->toutGames = v;
+            else
+                options->requiredSolo = v;
+        }
     } else if (std::strcmp(word, "dump") == 0) {
         DumpCardPictures();
     } else if (std::strcmp(word, "size") == 0 && value >= 0 && value <= 2) {

@@ -574,6 +574,14 @@ INT_PTR CALLBACK DoppelkopfTableProc(HWND window, UINT message, WPARAM wParam, L
 }
 
 INT_PTR CALLBACK SchafkopfTableProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The keyboard stays with the table window, never with a button it once gave it to (the
+    // dialog would hand it back to its first button, hidden or not).
+    if (message == WM_SETFOCUS)
+        return TRUE;
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
+        SetFocus(window);
+        return TRUE;
+    }
     return GameTableProc(TableKind::Schafkopf, window, message, wParam, lParam);
 }
 

@@ -22,6 +22,8 @@ void InstallTableServices() {
     services.notifyTableEvent = [](int event) { NotifyTableEvent(event, nullptr, nullptr, 0, 0); };
     services.openPlayerWindow = [](int seat) { OpenPlayerWindow(seat); };
     services.tablePane = [] { return gPaneSlots[kTableSlot]; };
+    services.closeWindows = [](bool all) { return CloseWindows(all); };
+    services.newGame = [](bool fresh, bool show) { NewGame(fresh, show); };
     SetTableServices(services);
     SideWindowHost host;
     host.placeWindow = [](HWND window, int slot) { PlaceWindow(window, slot); };

@@ -202,8 +202,8 @@ void OpenTableWindow(bool fresh, bool show) {
         // The Skat and Doppelkopf tables come with their games; their templates do not exist
         // yet, so their tables are never created above.
         auto* schafkopf = new SchafkopfTableWin;
-        schafkopf->Bind(gSchafkopfGame, gSettings, table, gGameDocument, !gUseEditionKind, panel,
-                        fresh);
+        schafkopf->InitSchafkopf(gSchafkopfGame, gSettings, table, gGameDocument,
+                                 gUseEditionKind ? 0 : 1, panel, fresh ? 1 : 0);
         if (gGameDocument && gSchafkopfGame)
             gGameDocument->SetRecordHandle(gSchafkopfGame->gameListHandle);
         pane = schafkopf;

@@ -24,6 +24,10 @@ struct TableServices {
     // no table is open).
     std::function<void(int seat)> openPlayerWindow;
     std::function<Pane*()> tablePane;
+    // The end of a list outside the pub story: the windows closed (false when the player kept
+    // them), then a new game.
+    std::function<bool(bool all)> closeWindows;
+    std::function<void(bool fresh, bool show)> newGame;
 };
 
 // The services in force; an empty member is skipped.

@@ -1,0 +1,374 @@
+#!/usr/bin/env python3
+"""The Schafkopf table's bidding, checked with real X input on the harness program.
+
+Fixed hands are dealt through the controller's keep-cards deal; the table runs with a card
+delay of 2 (pauses of 12 ticks, 20 before a two-card "I play" stop). The human answers with
+real clicks on the table's buttons, the game list by mouse and by the "+" and "-" keys. After
+each deal the controller must hold the game, the declarer and the parties the answers imply,
+and play must begin (table phase 3) or the deal end void (phase 4). At each table size every
+shown control lies inside its box, the buttons are disjoint from each other and from the
+hand, and the answers lie on their plates. The pauses, spoken answers and plate texts are
+read from the harness's log of the table's waits (its clock seam), sounds and plate texts.
+"""
+import argparse
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import table_harness as th  # noqa: E402
+
+check = th.check
+DELAY = 2  # tenths of a second
+PAUSE = DELAY * 6
+STOP_PAUSE = DELAY * 10
+
+BID_BOX_ITEMS = (148, 130, 131, 145, 141, 150, 143, 144, 142)
+CHOICE_BOX_ITEMS = (149, 139, 140, 135, 136, 137, 138, 133, 146, 147)
+BUTTONS = (130, 131, 133, 140, 141, 142, 143, 144, 145, 146, 147)
+
+
+def item(state, number):
+    values = state.get(f"item{number}")
+    return None if values is None else {"shown": values[0], "enabled": values[1], "checked": values[2],
+                                        "rect": values[3:7]}
+
+
+def log(harness):
+    try:
+        with open(os.path.join(harness.args.work, "bidlog.txt")) as f:
+            return [line for line in f.read().split("\n") if line]
+    except OSError:
+        return []
+
+
+def inside_rect(inner, outer):
+    return outer[0] <= inner[0] and outer[1] <= inner[1] and inner[2] <= outer[2] and inner[3] <= outer[3]
+
+
+def click_item(harness, state, number):
+    rect = item(state, number)["rect"]
+    x, y = th.centre(rect)
+    harness.click(state["origin"][0] + x, state["origin"][1] + y)
+
+
+def geometry(state, size, what):
+    """Every shown control inside its box, buttons disjoint from each other and the hand."""
+    boxes = {"bid": state["bidbox"], "choice": state["choicebox"]}
+    shown = []
+    for number in range(130, 151):
+        it = item(state, number)
+        if not it or not it["shown"]:
+            continue
+        rect = it["rect"]
+        if number == 139:
+            rect = [rect[0], rect[1], rect[2], rect[1] + (rect[3] - rect[1])]
+        box = boxes["bid"] if number in BID_BOX_ITEMS else boxes["choice"]
+        check(inside_rect(rect, box), f"size {size} {what}: item {number} at {rect} leaves its box {box}")
+        shown.append((number, rect))
+    hand = state["hand"]
+    buttons = [(n, r) for n, r in shown if n in BUTTONS or n in (135, 136, 137, 138, 139)]
+    for i, (a, ra) in enumerate(buttons):
+        check(not th.intersects(ra, hand), f"size {size} {what}: item {a} at {ra} covers the hand {hand}")
+        for b, rb in buttons[i + 1:]:
+            check(not th.intersects(ra, rb), f"size {size} {what}: items {a} {ra} and {b} {rb} overlap")
+    return shown
+
+
+def prompt_ink(harness, state, size, what, box_name, picture_id):
+    """The prompt's box drawn with its picture; what differs from the picture lies inside it."""
+    box = state[box_name]
+    screen = harness.screenshot()
+    controls = [item(state, n)["rect"] for n in range(130, 151) if item(state, n) and item(state, n)["shown"]
+                and n not in (148, 149, 150)]
+    ink = th.compare_picture(screen, state["origin"], harness.picture(picture_id), box[0], box[1], controls,
+                             f"size {size} {what} box", [box])
+    check(ink[0] > 0, f"size {size} {what}: no prompt ink inside the box {box}")
+
+
+def windows(harness):
+    try:
+        with open(os.path.join(harness.args.work, "windows.txt"), encoding="cp1252", errors="replace") as f:
+            return [line.split("\t") for line in f.read().split("\n") if line]
+    except OSError:
+        return []
+
+
+def choose_menu_item(harness, number):
+    """Opens the item's menu by a click on its title and clicks the item."""
+    menu = next(int(f[1].split()[0]) for f in windows(harness) if f[0] == "item" and int(f[1].split()[1]) == number)
+    bar = next([int(v) for v in f[2].split()] for f in windows(harness) if f[0] == "bar" and int(f[1]) == menu)
+    harness.click(*th.centre(bar))
+    end = time.time() + 20
+    while time.time() < end:
+        items = [f for f in windows(harness) if f[0] == "popupitem" and int(f[1]) == number]
+        if items:
+            harness.click(*th.centre([int(v) for v in items[0][2].split()]))
+            return True
+        time.sleep(0.2)
+    check(False, f"menu item {number} not shown")
+    return False
+
+
+def start_deal(harness, deal, mode, pot=0, required=0):
+    harness.send("mode", mode)
+    harness.send("pot", pot)
+    harness.send("required", required)
+    harness.send("deal", deal)
+    state = harness.state()
+    if state["phase"][0] == 0:
+        # A click on the table starts the first deal.
+        origin = state["origin"]
+        harness.click(origin[0] + 5, origin[1] + 40)
+    else:
+        choose_menu_item(harness, 406)
+    # The table takes the fixed hands with the deal's start.
+    harness.wait(lambda s: s["keep"][0] == 0, "the deal's start")
+    return harness.wait(lambda s: s["waitdepth"][0] == 0 and
+                        ((s["phase"][0] == 1 and (item(s, 131)["enabled"] or item(s, 141)["enabled"])) or
+                         (s["phase"][0] == 2 and s["bphase"][0] != 1) or s["phase"][0] in (3, 4)),
+                        "the deal's first question")
+
+
+def continue_to_play(harness, state, what):
+    """Clicks "Continue" while the bidding shows it, until play begins or the deal is void."""
+    for _ in range(6):
+        if state["phase"][0] in (3, 4):
+            break
+        check(item(state, 141)["shown"] and item(state, 141)["enabled"],
+              f"{what}: bidding phase {state['bphase'][0]} waits without an enabled Continue")
+        click_item(harness, state, 141)
+        before = (state["phase"][0], state["bphase"][0])
+        state = harness.wait(lambda s: (s["phase"][0], s["bphase"][0]) != before and s["waitdepth"][0] == 0 and
+                             (s["phase"][0] in (3, 4) or item(s, 141)["enabled"]), f"{what}: the next question")
+    return state
+
+
+def continue_to_play_or(harness, state, stop, what):
+    for _ in range(6):
+        if state["phase"][0] in (3, 4) or stop(state):
+            break
+        click_item(harness, state, 141)
+        before = (state["phase"][0], state["bphase"][0])
+        state = harness.wait(lambda s: (s["phase"][0], s["bphase"][0]) != before and s["waitdepth"][0] == 0 and
+                             (s["phase"][0] in (3, 4) or item(s, 141)["enabled"] or stop(s)), f"{what}: the next question")
+    return state
+
+
+def answers(entries):
+    return [e for e in entries if e[0] in "WB"]
+
+
+def run_german_call(harness, size):
+    """German call, leader seat 2: two computer answers, each after a pause, then the human."""
+    state = start_deal(harness, 0, 2)
+    entries = answers(log(harness))
+    check(state["phase"][0] == 1 and state["bphase"][0] == 1, f"size {size}: the asking shows ({state['phase']})")
+    check(entries[:4] == [f"W{PAUSE}", entries[1], f"W{PAUSE}", entries[3]] and entries[1].startswith("B2:")
+          and entries[3].startswith("B3:"),
+          f"size {size}: seats 2 and 3 answer one by one after a pause each: {entries}")
+    check(item(state, 130)["enabled"] and item(state, 131)["enabled"], f"size {size}: I play and No enabled")
+    check(not item(state, 141)["enabled"], f"size {size}: Continue waits for the human's answer")
+    geometry(state, size, "asking")
+    prompt_ink(harness, state, size, "asking", "bidbox", 1506)
+    bids = state["bids"]
+    click_item(harness, state, 131)
+    state = harness.wait(lambda s: item(s, 141)["enabled"] and s["waitdepth"][0] == 0, "Continue after No")
+    check(state["bids"][0] == 1, f"size {size}: the human's No recorded ({state['bids']})")
+    entries = answers(log(harness))
+    check(any(e.startswith("B1:") for e in entries), f"size {size}: seat 1 answers after the human: {entries}")
+    players = [seat for seat in range(4) if state["bids"][seat] == 2]
+    state = continue_to_play(harness, state, f"size {size} German call")
+    check(state["phase"][0] == 3, f"size {size}: play begins after the asking ({state['phase']})")
+    taker = state["first"][0]
+    check(taker in players and state["bids"][taker] == 2 and
+          all(state["bids"][s] in (1, 8) for s in range(4) if s != taker),
+          f"size {size}: one seat keeps I play, the others No or Good: {state['bids']}, first {taker}")
+    check(state["declarer"][0] == taker, f"size {size}: the seat that kept the game declares: {state['declarer']}")
+    if players == [2]:
+        check(state["phase"][0] == 3 and state["declarer"][0] == 2,
+              f"size {size}: seat 2 alone said I play: it declares, play begins ({state['phase']}, {state['declarer']})")
+    print(f"size {size}: German call asking: {entries}; bids {state['bids']}, declarer {state['declarer'][0]}, "
+          f"game {state['game']}, phase {state['phase'][0]}", flush=True)
+
+
+def run_human_deals(harness, size):
+    """The human deals and says I play: no Continue click; a Suit Solo chosen with a suit."""
+    state = start_deal(harness, 1, 2)
+    entries = answers(log(harness))
+    seats = [e[1] for e in entries if e[0] == "B"]
+    check(seats[:3] == ["1", "2", "3"], f"size {size}: seats 1, 2, 3 answer before the dealer: {entries}")
+    click_item(harness, state, 130)
+    state = harness.wait(lambda s: s["phase"][0] == 2 and s["waitdepth"][0] == 0 and item(s, 139)["enabled"],
+                         "the game choice without a Continue click", timeout=30)
+    check(state["bphase"][0] in (8, 16), f"size {size}: the human names the game (bidding phase {state['bphase']})")
+    geometry(state, size, "choice")
+    prompt_ink(harness, state, size, "choice", "choicebox", 1507)
+    rows = state["rows"][1:]
+    check(15 in rows and 1 in rows, f"size {size}: the list offers *** and Suit Solo: {rows}")
+    # "Ready" without a row beeps and leaves the choice open.
+    beeps = state["beeps"][0]
+    click_item(harness, state, 140)
+    state = harness.wait(lambda s: s["beeps"][0] > beeps, "a beep for Ready without a game")
+    check(state["phase"][0] == 2, f"size {size}: Ready without a game leaves the choice open")
+    # The list by mouse: open it and click the Jacks Solo row; then by keys to the Suit Solo.
+    if 16 in rows:
+        click_item(harness, state, 139)
+        opened = harness.wait(lambda s: s["dropped"][0] == 1, "the list opened")
+        drop = next([int(v) for v in f[2].split()] for f in windows(harness) if f[0] == "window" and f[1] == "ComboLBox")
+        height = opened["rowheight"][0]
+        row = rows.index(16)
+        harness.click(drop[0] + 20, drop[1] + 1 + height * row + height // 2)
+        state = harness.wait(lambda s: s["dropped"][0] == 0 and s["rows"][0] == row, "Jacks Solo chosen by mouse")
+        check(all(not item(state, n)["enabled"] for n in (135, 136, 137, 138)),
+              f"size {size}: Jacks Solo needs no suit: suit buttons disabled")
+        # Without a window manager the closed list leaves no X window with the keys: a click
+        # on the prompt (no control there) gives them back to the table.
+        click_item(harness, state, 149)
+        time.sleep(0.3)
+    target = rows.index(15)
+    current = state["rows"][0]
+    key = "plus" if current < target else "minus"
+    for _ in range(abs(target - max(current, 0)) + (1 if current < 0 else 0)):
+        harness.key(key)
+        time.sleep(0.3)
+    state = harness.wait(lambda s: s["rows"][0] == target, "Suit Solo chosen by keys")
+    check(all(item(state, n)["enabled"] for n in (135, 136, 137, 138)), f"size {size}: Suit Solo enables the suits")
+    click_item(harness, state, 136)
+    state = harness.wait(lambda s: item(s, 136)["checked"], "Heart checked")
+    click_item(harness, state, 140)
+    state = harness.wait(lambda s: s["phase"][0] in (3, 4) and s["waitdepth"][0] == 0, "play after the choice")
+    check(state["phase"][0] == 3 and state["declarer"][0] == 0 and state["game"] == [4, 1],
+          f"size {size}: the human plays a Heart Suit Solo: phase {state['phase']}, declarer {state['declarer']}, "
+          f"game {state['game']}")
+    print(f"size {size}: human deals, Heart Suit Solo: {answers(log(harness))}", flush=True)
+
+
+def run_fixed_partners(harness, size):
+    """Fixed partners: no question; play begins at once with the parties of the Eichel-Ober."""
+    state = start_deal(harness, 0, 0)
+    state = harness.wait(lambda s: s["phase"][0] == 3 and s["waitdepth"][0] == 0, "play with fixed partners")
+    check(not any(e[0] == "B" for e in log(harness)), f"size {size}: fixed partners: no answers shown")
+    print(f"size {size}: fixed partners: phase 3, parties {state['parties']}", flush=True)
+
+
+def run_two_cards(harness, size):
+    """Two partner cards: the leader's I play ends the asking after the longer pause."""
+    state = start_deal(harness, 0, 1)
+    state = harness.wait(lambda s: s["phase"][0] in (3, 4) and s["waitdepth"][0] == 0 or
+                         (s["phase"][0] == 1 and item(s, 131)["enabled"]), "the two-card asking")
+    entries = answers(log(harness))
+    if state["bids"][2] == 2:
+        check(entries[:3] == [f"W{PAUSE}", entries[1], f"W{STOP_PAUSE}"] and entries[1].startswith("B2:"),
+              f"size {size}: seat 2's I play stops the asking after {STOP_PAUSE} ticks: {entries}")
+        check(state["phase"][0] == 3 and state["declarer"][0] == 2,
+              f"size {size}: seat 2 declares with the two partner cards ({state['phase']}, {state['declarer']})")
+    print(f"size {size}: two partner cards: {entries}; phase {state['phase'][0]}, declarer {state['declarer'][0]}",
+          flush=True)
+
+
+def run_call_ace(harness, size, deal=4):
+    """The human says I play and names the Call Game: alone, the human calls the Gras Ace; with
+    a later seat that also plays, that seat's higher game takes the game."""
+    state = start_deal(harness, deal, 2)
+    check(state["leader"][0] == 0 and item(state, 130)["enabled"], f"size {size}: the human leads the asking")
+    click_item(harness, state, 130)
+    state = harness.wait(lambda s: s["waitdepth"][0] == 0 and (item(s, 141)["enabled"] or s["phase"][0] != 1),
+                         "the others' answers")
+    state = continue_to_play_or(harness, state, lambda s: s["phase"][0] == 2 and item(s, 139)["enabled"],
+                                f"size {size} call")
+    if not (state["phase"][0] == 2 and 2 in state["rows"][1:]):
+        print(f"size {size}: call: no Call row ({state['rows']}, bids {state['bids']})", flush=True)
+        return
+    rows = state["rows"][1:]
+    target = rows.index(2)
+    current = state["rows"][0]
+    # The hidden Continue button took the X focus with it (no window manager): a click on the
+    # prompt gives the keys back to the table.
+    click_item(harness, state, 149)
+    time.sleep(0.3)
+    for _ in range(target - current):
+        harness.key("plus")
+        time.sleep(0.3)
+    state = harness.wait(lambda s: s["rows"][0] == target, "the Call row by keys")
+    click_item(harness, state, 140)
+    state = harness.wait(lambda s: s["waitdepth"][0] == 0 and (s["bphase"][0] == 4 and item(s, 140)["shown"] or
+                                                               s["phase"][0] in (3, 4)), "the call of an Ace")
+    if state["phase"][0] != 2:
+        later = [seat for seat in (1, 2, 3) if state["bids"][seat] == 2]
+        check(state["phase"][0] == 3 and len(later) == 1 and state["declarer"][0] == later[0] and
+              state["bids"][0] != 2 and state["game"][0] not in (0, 1),
+              f"size {size}: a later seat's higher game takes the Call Game: bids {state['bids']}, declarer "
+              f"{state['declarer']}, game {state['game']}")
+        print(f"size {size}: the Call Game given way to seat {later}: {answers(log(harness))}", flush=True)
+        return
+    geometry(state, size, "call")
+    prompt_ink(harness, state, size, "call", "choicebox", 1507)
+    enabled = [n - 135 for n in (135, 136, 137, 138) if item(state, n)["enabled"]]
+    check(enabled == [2], f"size {size}: only Gras may be called (suits enabled {enabled})")
+    beeps = state["beeps"][0]
+    click_item(harness, state, 140)
+    state = harness.wait(lambda s: s["beeps"][0] > beeps, "a beep for Ready without a suit")
+    check(state["bphase"][0] == 4, f"size {size}: Ready without a suit leaves the call open")
+    click_item(harness, state, 137)
+    state = harness.wait(lambda s: item(s, 137)["checked"], "Gras checked")
+    click_item(harness, state, 140)
+    state = harness.wait(lambda s: s["phase"][0] in (3, 4) and s["waitdepth"][0] == 0, "play after the call")
+    check(state["phase"][0] == 3 and state["declarer"][0] == 0 and state["called"][0] == 2 and
+          state["game"][0] == 1,
+          f"size {size}: the human plays the Call Game with the Gras Ace: phase {state['phase']}, declarer "
+          f"{state['declarer']}, called {state['called']}, game {state['game']}, parties {state['parties']}")
+    check(state["parties"][0] == 0, f"size {size}: the human heads the first party ({state['parties']})")
+    print(f"size {size}: call of the Gras Ace: {answers(log(harness))}", flush=True)
+
+
+def run_stock(harness, size):
+    """With the pot, the dealing human's Stock raises the pot by one."""
+    state = start_deal(harness, 2, 2, pot=1)
+    check(item(state, 145)["shown"], f"size {size}: Stock shown with the pot")
+    if state["dealer"][0] != 0:
+        return
+    pot = state["pot"][0]
+    check(item(state, 145)["enabled"], f"size {size}: Stock enabled for the dealing human")
+    click_item(harness, state, 145)
+    state = harness.wait(lambda s: s["phase"][0] != 1 and s["waitdepth"][0] == 0, "the deal after Stock")
+    check(state["pot"][0] == pot + 1, f"size {size}: Stock raises the pot from {pot} to {state['pot'][0]}")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--wine", required=True)
+    parser.add_argument("--program", required=True)
+    parser.add_argument("--work", required=True)
+    parser.add_argument("--pictures", required=True)
+    parser.add_argument("--sizes", default="2,0,1")
+    args = parser.parse_args()
+    os.makedirs(args.work, exist_ok=True)
+    for name in ("state.txt", "command.txt", "bidlog.txt", "windows.txt"):
+        try:
+            os.remove(os.path.join(args.work, name))
+        except OSError:
+            pass
+    os.environ.setdefault("SCHAFKOPF_HARNESS_DIR", "Z:" + os.path.abspath(args.work).replace("/", "\\"))
+    harness = th.Harness(args)
+    try:
+        harness.wait(lambda s: "schafkopf" in s, "the table", timeout=120)
+        for size in [int(s) for s in args.sizes.split(",")]:
+            harness.size(size)
+            harness.send("delay", DELAY)
+            harness.send("bidrec", 1)
+            run_german_call(harness, size)
+            run_human_deals(harness, size)
+            run_call_ace(harness, size, 3)
+            run_fixed_partners(harness, size)
+            run_two_cards(harness, size)
+    finally:
+        harness.close()
+    if th.failures:
+        print(f"{len(th.failures)} checks failed", flush=True)
+        sys.exit(1)
+    print("all checks passed", flush=True)
+
+
+if __name__ == "__main__":
+    main()
