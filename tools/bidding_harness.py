@@ -322,19 +322,6 @@ def run_call_ace(harness, size, deal=4):
     print(f"size {size}: call of the Gras Ace: {answers(log(harness))}", flush=True)
 
 
-def run_stock(harness, size):
-    """With the pot, the dealing human's Stock raises the pot by one."""
-    state = start_deal(harness, 2, 2, pot=1)
-    check(item(state, 145)["shown"], f"size {size}: Stock shown with the pot")
-    if state["dealer"][0] != 0:
-        return
-    pot = state["pot"][0]
-    check(item(state, 145)["enabled"], f"size {size}: Stock enabled for the dealing human")
-    click_item(harness, state, 145)
-    state = harness.wait(lambda s: s["phase"][0] != 1 and s["waitdepth"][0] == 0, "the deal after Stock")
-    check(state["pot"][0] == pot + 1, f"size {size}: Stock raises the pot from {pot} to {state['pot'][0]}")
-
-
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--wine", required=True)

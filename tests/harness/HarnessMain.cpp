@@ -93,21 +93,21 @@ const FixedDeal kFixedDeals[] = {
       {8, 16, 24, 32, 22, 30, 23, 31},
       {19, 25, 26, 27, 6, 14, 7, 15},
       {1, 2, 3, 9, 10, 11, 17, 18}}},
-    // 3: the human leads and holds a Call Game: three Obers, two Unters, the Heart Ace and Ten
+    // 2: the human leads and holds a Call Game: three Obers, two Unters, the Heart Ace and Ten
     // and the Gras Seven (the Gras Ace lies with seat 2); the others hold nothing to play.
     {3,
      {{29, 21, 13, 28, 20, 16, 15, 17},
       {1, 2, 3, 9, 10, 11, 18, 19},
       {25, 26, 27, 22, 23, 24, 6, 14},
       {4, 5, 8, 12, 30, 31, 32, 7}}},
-    // 4: as deal 3, but seat 3 holds nothing to play either (its Obers and Unters lie with
-    // seat 1, which holds no Ace).
+    // 3: as deal 2, with seat 1 holding the Obers and Unters of seat 3, which holds five
+    // Schellen with their Ace and Ten instead (a solo that outbids the Call Game).
     {3,
      {{29, 21, 13, 28, 20, 16, 15, 17},
       {4, 5, 12, 9, 10, 11, 18, 19},
       {25, 26, 27, 22, 23, 24, 6, 14},
       {1, 2, 3, 8, 30, 31, 32, 7}}},
-    // 2: nobody holds a game: seats 1 to 3 weak, the human too.
+    // 4: nobody holds a game: seats 1 to 3 weak, the human too.
     {3,
      {{1, 2, 3, 9, 10, 11, 17, 18},
       {19, 25, 26, 27, 6, 14, 7, 15},
