@@ -403,7 +403,7 @@ def play_one(harness, state, origin, how):
             time.sleep(0.4)
             screen = harness.screenshot()
             size = selected["size"][0]
-            picture = read_bmp(os.path.join(harness.args.work, f"card{card_set(size, rect[2] - rect[0], rect[3] - rect[1])}_{before[i]}.bmp"))
+            picture = read_bmp(os.path.join(harness.args.work, f"card{card_set(size, rect[2] - rect[0], rect[3] - rect[1])}_{picture_code(before[i])}.bmp"))
             inverted = sum(1 for (px, py) in [(1, 1), (rect[2] - rect[0] - 2, 1), (1, rect[3] - rect[1] - 2)]
                            if screen.at(origin[0] + rect[0] + px, origin[1] + rect[1] + py)
                            == tuple(255 - c for c in picture[py][px]))
@@ -448,7 +448,8 @@ def run_four(harness, size):
     for i, code in enumerate(state["hand"]):
         check(code != 0, f"size {size}: place {i} of the dealt hand is empty")
         if code:
-            compare_card(harness, screen, origin, size, state[f"own{i}"], code, f"size {size} own card {i}")
+            compare_card(harness, screen, origin, size, state[f"own{i}"], picture_code(code),
+                         f"size {size} own card {i}")
     # Before the first trick the Last Trick window shows four empty cells with the names. It
     # stays open below the table and follows the game.
     if harness.state()["lasttrickwin"][0] == 0:
@@ -471,7 +472,7 @@ def run_four(harness, size):
     screen = harness.screenshot()
     for place in range(4):
         seat = PLACE_SEAT[place]
-        compare_card(harness, screen, origin, size, state[f"trick{place}"], state["trickcards"][seat],
+        compare_card(harness, screen, origin, size, state[f"trick{place}"], picture_code(state["trickcards"][seat]),
                      f"size {size} trick place {place} (seat {seat})")
     check(state["button115"][0] == 1 and state["button115"][1] == 1, f"size {size}: Put Away not offered")
     # Put Away by button, right click and Return; cards by double click and the keys.

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/CardCodes.h"
 #include "games/fourplayer/DoppelkopfController.h"
 #include "games/fourplayer/FourSeatController.h"
 #include "games/fourplayer/GameList.h"
@@ -799,7 +800,7 @@ void FourPlayerTablePane::DrawOwnHand(const std::uint8_t cards[kMaxHandCards]) {
             ownVisibleRects[i] = visible;
             if (cards[i]) {
                 ClipRect(&visible);
-                Pane::DrawCard(cards[i], &ownCardRects[i]);
+                DrawCardFace(cards[i], &ownCardRects[i]);
                 if (cards[i] == selection && EqualRect(&selectionRect, &ownCardRects[i]))
                     DrawCard(cards[i], &ownCardRects[i]);
             } else {
@@ -831,6 +832,12 @@ void FourPlayerTablePane::DrawOwnHand(const std::uint8_t cards[kMaxHandCards]) {
     }
 }
 
+// The deck's pictures lie in natural order (the Ten below the Unter); the table holds its cards
+// in the games' order of rank.
+void FourPlayerTablePane::DrawCardFace(int code, const RECT* rect) {
+    Pane::DrawCard(static_cast<std::int16_t>(ConvertToPictureOrder(code)), rect);
+}
+
 void FourPlayerTablePane::DrawCard(std::int16_t code, const RECT* rect) {
     PortScope port(window);
     // Own cards drawn full size are taller than wide by far; their place clips them.
@@ -847,7 +854,7 @@ void FourPlayerTablePane::DrawCard(std::int16_t code, const RECT* rect) {
             }
         }
     }
-    Pane::DrawCard(code, rect);
+    DrawCardFace(code, rect);
     RECT play;
     GetPlayArea(&play);
     if (code > 0 && code == selection && EqualRect(rect, &selectionRect) &&
@@ -888,7 +895,7 @@ void FourPlayerTablePane::DrawSeatHand(int seat) {
     for (int i = kMaxHandCards - 1; i >= 0; --i) {
         if (!cards[i])
             continue;
-        Pane::DrawCard(open ? cards[i] : 33, &seatCardRects[seat - 1][i]);
+        DrawCardFace(open ? cards[i] : 33, &seatCardRects[seat - 1][i]);
     }
     secondSet = saved;
 }
@@ -1146,7 +1153,7 @@ void FourPlayerTablePane::PlayCardAt(int, int, int index, int commit) {
     if (commit) {
         DrawCard(0, &ownCardRects[index - 1]);
         if (fullSize && index < cardsPerHand && cards[index])
-            Pane::DrawCard(cards[index], &ownCardRects[index]);
+            DrawCardFace(cards[index], &ownCardRects[index]);
         bool redraw = false;
         const bool accepted = HumanPlaysCard(card, &redraw, secondCopy);
         if (!accepted && window)

@@ -137,6 +137,8 @@ class FourPlayerTablePane : public TablePane {
   protected:
     bool IsRoomPhase() const { return phase == 7 || phase == 9; }
     void CopyOwnHand(std::uint8_t cards[kMaxHandCards]);
+    // Draws the card (or 33, the back) from the deck's pictures, without the selection frame.
+    void DrawCardFace(int code, const RECT* rect);
     int CardCountOf(int seat);
     void EnterDeal(int flag);
     void EnterPlay(int flag);
