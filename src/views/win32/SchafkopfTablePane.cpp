@@ -625,48 +625,35 @@ void SchafkopfTablePane::DrawAskPrompt() {
     DrawString(text, false);
 }
 
-void SchafkopfTablePane::DrawAuctionPrompt() {
+// A prompt of the bidding dialogue: its box picture, then the text in the prompt's item.
+void SchafkopfTablePane::DrawBoxPrompt(bool bidBox, int promptItem, int list, int index) {
     RECT box, item;
-    GetBidBoxRect(&box);
-    DrawBoxPicture(bidBoxPicture, box);
-    GetItemRectInClient(window, kAuctionPromptItem, &item);
+    if (bidBox)
+        GetBidBoxRect(&box);
+    else
+        GetChoiceBoxRect(&box);
+    DrawBoxPicture(bidBox ? bidBoxPicture : choiceBoxPicture, box);
+    GetItemRectInClient(window, promptItem, &item);
     char text[kStringBufferSize];
-    GetIndString(text, kNoteList, kAuctionPrompt);
+    GetIndString(text, list, index);
     PromptStyle();
     DrawTextInRect(text, &item);
+}
+
+void SchafkopfTablePane::DrawAuctionPrompt() {
+    DrawBoxPrompt(true, kAuctionPromptItem, kNoteList, kAuctionPrompt);
 }
 
 void SchafkopfTablePane::DrawChoicePrompt() {
-    RECT box, item;
-    GetChoiceBoxRect(&box);
-    DrawBoxPicture(choiceBoxPicture, box);
-    GetItemRectInClient(window, kChoicePromptItem, &item);
-    char text[kStringBufferSize];
-    GetIndString(text, kNoteList, kChoicePrompt);
-    PromptStyle();
-    DrawTextInRect(text, &item);
+    DrawBoxPrompt(false, kChoicePromptItem, kNoteList, kChoicePrompt);
 }
 
 void SchafkopfTablePane::DrawCallAcePrompt() {
-    RECT box, item;
-    GetChoiceBoxRect(&box);
-    DrawBoxPicture(choiceBoxPicture, box);
-    GetItemRectInClient(window, kChoicePromptItem, &item);
-    char text[kStringBufferSize];
-    GetIndString(text, kNameList, kCallAcePrompt);
-    PromptStyle();
-    DrawTextInRect(text, &item);
+    DrawBoxPrompt(false, kChoicePromptItem, kNameList, kCallAcePrompt);
 }
 
 void SchafkopfTablePane::DrawContinuePrompt() {
-    RECT box, item;
-    GetBidBoxRect(&box);
-    DrawBoxPicture(bidBoxPicture, box);
-    GetItemRectInClient(window, kAskPromptItem, &item);
-    char text[kStringBufferSize];
-    GetIndString(text, kNameList, kContinuePrompt);
-    PromptStyle();
-    DrawTextInRect(text, &item);
+    DrawBoxPrompt(true, kAskPromptItem, kNameList, kContinuePrompt);
     if (continuePromptDepth > 0)
         return;
     ++continuePromptDepth;

@@ -115,6 +115,8 @@ class SchafkopfTablePane : public FourPlayerTablePane {
     bool RefuseDuringWait();
     void EraseChoiceBoxAtLargeSize();
     void PressContinue();
+    // A prompt: the bid box's picture (else the choice box's), the text in the prompt's item.
+    void DrawBoxPrompt(bool bidBox, int promptItem, int list, int index);
 };
 
 // Test seam: sees every answer written on a seat's plate (the seat and the text).

@@ -484,7 +484,7 @@ INT_PTR CALLBACK TournamentProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return SideWindowProc(Family::Tournament, window, message, wParam, lParam);
 }
 
-// Not built yet: the play rating and hints windows and the claim of the remaining tricks.
+// Not built yet: the play rating and hints windows.
 void OpenPlayRatingWindow() {}
 void OpenHintsWindow() {}
 void PrepareSideWindows() {}
