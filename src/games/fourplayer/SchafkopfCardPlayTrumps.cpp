@@ -514,7 +514,7 @@ bool SchafkopfCardPlay::FollowTrumpLeadSafe(int, bool flag) {
     const int s = seatToMove;
     if (!IsSeat(s))
         return false;
-    const bool strong = IsPartyStrongInTrumps();
+    const bool strong = AreOpponentsStrongInTrumps();
     if (!strong || flag) {
         int mask = 0;
         if (ShouldPlaySpecialNow(&mask) && PlaySpecialCard(s, mask))
@@ -546,7 +546,7 @@ bool SchafkopfCardPlay::FollowTrumpLeadOpen(int best) {
     }
     if (!canBeat)
         return PlayLowOfGroup(s, kTrumps);
-    if (!IsPartyStrongInTrumps() || IsDefenderInGermanCall(s)) {
+    if (!AreOpponentsStrongInTrumps() || IsDefenderInGermanCall(s)) {
         const int q = PointsSoFar();
         const int pos = GetTrickPosition(s);
         if (TrumpForGameWin(s, best))
@@ -574,7 +574,7 @@ bool SchafkopfCardPlay::FollowTrumpLeadOpen(int best) {
                 return TrumpToWin(s, best, true);
             if (IsPartnerStillToPlay() && PlayLowestWinningCard(s, best))
                 return true;
-            if (IsPartyStrongInTrumps() && skilled && pos > 2 && q > 4 &&
+            if (AreOpponentsStrongInTrumps() && skilled && pos > 2 && q > 4 &&
                 PlayLowestWinningCard(s, best))
                 return true;
             int place = -1;
@@ -594,7 +594,7 @@ bool SchafkopfCardPlay::FollowTrumpLeadDeep(int best) {
     if (!IsSeat(s))
         return false;
     const bool skilled = IsSeatToMoveAbove5();
-    const bool strongOpponents = IsPartyStrongInTrumps();
+    const bool strongOpponents = AreOpponentsStrongInTrumps();
     const bool toPartner = DoesTrickGoToPartner();
     const int n = TrumpCount(s);
     const int top = TopTrump(s);

@@ -41,7 +41,7 @@ bool SchafkopfCardPlay::PlayCallGameVoidMiddle(int best) {
     const bool strong = IsSeatToMoveAbove10();
     const bool toPartner = DoesTrickGoToPartner();
     const bool safe = IsTrickSafeForPartner();
-    const bool strongOpponents = IsPartyStrongInTrumps();
+    const bool strongOpponents = AreOpponentsStrongInTrumps();
     const bool bestTrump = IsCardCode(best) && IsTrump(best);
     const int bestGroup = IsCardCode(best) ? GetSuitGroup(best) : kTrumpGroupIndex;
     const int top = TopTrump(s);
@@ -277,7 +277,7 @@ bool SchafkopfCardPlay::PlayCallGameVoidLast(int best) {
         }
         if (capture && PlaySpecialCardOver(s, mask, best))
             return true;
-        if (IsPartyStrongInTrumps() || q > 5) {
+        if (AreOpponentsStrongInTrumps() || q > 5) {
             if (PlayLowestWinningCard(s, best) || ChooseDiscard(s, true))
                 return true;
         } else {
@@ -335,7 +335,7 @@ bool SchafkopfCardPlay::PlayVoidWithTrump(int best, bool holdsTrumps, int weight
              PlayTopTrumpIfHigh(s, best)))
             return true;
         if (weight > 7 &&
-            (PlayMiddleTrump(s, best) || (IsPartyStrongInTrumps() && PlayTopTrumpIfHigh(s, best))))
+            (PlayMiddleTrump(s, best) || (AreOpponentsStrongInTrumps() && PlayTopTrumpIfHigh(s, best))))
             return true;
         const int t1 = TrumpAt(s, 0);
         const int rank = (t1 - 1) % 8 + 1;

@@ -132,7 +132,7 @@ bool SchafkopfComputerBase::PlayPointsToTrumpingPartner(int seat, int card) {
     if (!IsSeat(partner) || led != kTrumpGroup || !IsPartnerStillToPlay())
         return false;
     // Enough higher trumps out that the partner may take the trick with one of them.
-    if (!IsTrump(card) || CountHigherCardsOut(seat, card) <= 1 || IsPartyStrongInTrumps() ||
+    if (!IsTrump(card) || CountHigherCardsOut(seat, card) <= 1 || AreOpponentsStrongInTrumps() ||
         !MayHoldGroup(partner, kTrumpGroup))
         return false;
     const SeatBlock& block = seats[seat];
