@@ -46,7 +46,6 @@ constexpr int kCallAcePrompt = 66;       // list 1700 "I call following Ace:"
 constexpr int kPotText = 93;             // list 1700
 constexpr int kAnnounceSoloPrompt = 101; // list 1700 "Announce Solo?"
 
-constexpr int kNewDealItem = 406;
 constexpr int kBidItems[] = {148, 150, 149, 139, 130, 131, 145, 143, 144, 135,
                              136, 137, 138, 140, 141, 142, 133, 146, 147};
 constexpr int kAskGroup[] = {148, 130, 131, 145, 141};
@@ -145,22 +144,6 @@ void SchafkopfTablePane::ApplySettings() {
     }
     AfterInit();
     InitTableExtras();
-}
-
-void SchafkopfTablePane::UpdateMenus() {
-    FourPlayerTablePane::UpdateMenus();
-    // Suggestion, claims, giving up, announcements and the side windows come with the table's
-    // play; until then their items stay greyed.
-    HMENU menu = gMainWindow ? GetMenu(gMainWindow) : nullptr;
-    if (!menu)
-        return;
-    for (int id : kTableMenuItems)
-        if (id != kSuperSmallCardsItem && id != kRuleNotesItem && id != 1406 && id != 1412 &&
-            id != 1413 && id != 1414)
-            SetMenuItemEnabled(menu, id, false);
-    SetMenuItemEnabled(menu, kSuperSmallCardsItem, true);
-    // A new deal: the deal in progress is dropped and the cards are dealt again.
-    SetMenuItemEnabled(menu, kNewDealItem, phase >= 1 && phase <= 4 && !IsRemote());
 }
 
 // ---- Helpers ---------------------------------------------------------------------------------

@@ -42,14 +42,36 @@ class SchafkopfTablePane : public FourPlayerTablePane {
     void SetPhase(int phase, int flag) override;
     void UpdateMenus() override;
     void ApplySettings() override;
+    void Draw(const RECT* rect) override;
+    void HandleRightClick() override;
+    void HandleMiddleClick() override;
+    void HandleKey(std::int8_t key) override;
+    void GiveUp(int seat, int failed, int silent) override;
     // TablePane
     int GetGameCode() override;
     int GetGameKind() override;
     void HideControls(int flag) override;
+    void DrawPlayerBox(RECT* rect) override;
+    int GetRoom() override;
+    void FinishScoreList() override;
+    void Suggest() override;
+    void RefreshSeats() override;
+    void Idle(std::uint32_t now, int flag) override;
+    bool IsOpenSeries() override;
+    void Announce(int kind) override;
     // FourPlayerTablePane
     void ApplyCardScale(double scale) override;
     void DrawBidding() override;
     void DoCommand(int command) override;
+    int GetVisibleCardWidth(int cardWidth) override;
+    void GetTrickState(std::uint8_t cards[4], int* leader) override;
+    void RunComputerMoves() override;
+    void DrawBiddingStatus() override;
+    void DrawGameInfo(int first, int second) override;
+    void DrawResult(RECT* rect) override;
+    int MapKeyToCommand(int code) override;
+    bool HumanPlaysCard(int card, bool* redraw, bool secondCopy) override;
+    void ResetForReplay() override;
 
     // Operations this level adds, in slot order.
     virtual void InitSchafkopf(SchafkopfController* controller, Settings* settings, HWND window,
@@ -91,6 +113,18 @@ class SchafkopfTablePane : public FourPlayerTablePane {
     void ShowContinueButton(bool enabled);
     void DrawContinuePrompt();
 
+    // The play: the status frame, the game line and the announcements of this trick on the plates.
+    virtual void ShowAnnouncements();
+    // The Game, Announce and Windows menus outside the room phases.
+    virtual void UpdateGameMenus();
+    // Keys for the bidding buttons: the item runs (or toggles) when the key is the option
+    // record's key character `index` (-1: any key) and the item is shown and enabled; the
+    // list steps one row. Each answers whether it acted.
+    bool PressButtonByKey(int key, int index, int item);
+    bool ToggleButtonByKey(int key, int index, int item);
+    bool StepComboByKey(int key, int index, int list, bool up);
+    void UncheckPutAway();
+
     SchafkopfController* Schafkopf() const;
     // Test seam: the next new deal keeps the cards the controller holds (its keep-cards deal).
     std::uint8_t keepCardsNextDeal = 0;
@@ -118,6 +152,9 @@ class SchafkopfTablePane : public FourPlayerTablePane {
     // A prompt: the bid box's picture (else the choice box's), the text in the prompt's item.
     void DrawBoxPrompt(bool bidBox, int promptItem, int list, int index);
 };
+
+// The suggestion for the bidding, in a task-modal information box.
+void ShowSuggestionBox(const char* text);
 
 // Test seam: sees every answer written on a seat's plate (the seat and the text).
 using BidObserver = std::function<void(int seat, const char* text)>;

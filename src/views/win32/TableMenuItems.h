@@ -12,3 +12,4 @@ inline constexpr int kTableMenuItems[] = {
 // The two switches of the list: the table procedure toggles them itself, whatever its pane.
 inline constexpr int kSuperSmallCardsItem = 1202;
 inline constexpr int kRuleNotesItem = 1203;
+inline constexpr int kNewDealItem = 406;
