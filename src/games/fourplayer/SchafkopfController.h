@@ -101,7 +101,8 @@ class SchafkopfController : public DoppelkopfController {
     virtual bool StartPlay();
 
     // The card the computer would play for seat 0; the table's state is left as it was.
-    // kind receives the announcement the move would make, -1 for none.
+    // kind receives the announcement the move would make, -1 for none; flag whether the card
+    // would come with the claim of every remaining trick.
     int SuggestCard(int* kind, bool* flag);
     // At the end of a list: counts the human's place (the seat of key among the four values)
     // in the series, tournament or league counters; answers that seat, -1 when absent.

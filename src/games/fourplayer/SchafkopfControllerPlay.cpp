@@ -282,8 +282,7 @@ int SchafkopfController::SuggestCard(int* kind, bool* flag) {
     char text[kNameTextSize];
     char secondText[kNameTextSize];
     int advice = 0;
-    bool claim = false;
-    return ProposeHumanCard(kind, text, secondText, &advice, &claim);
+    return ProposeHumanCard(kind, text, secondText, &advice, flag);
 }
 
 bool SchafkopfController::SettlePubEventSchafkopf(int seat, int tablePhase, int roomNumber,

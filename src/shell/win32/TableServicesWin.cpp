@@ -3,6 +3,7 @@
 // saving of window rectangles for the side windows.
 #include "shell/win32/TableServicesWin.h"
 
+#include "shell/win32/SmallDialogs.h"
 #include "shell/win32/Waits.h"
 #include "shell/win32/WindowManager.h"
 #include "views/win32/SideWindows.h"
@@ -24,6 +25,8 @@ void InstallTableServices() {
     services.tablePane = [] { return gPaneSlots[kTableSlot]; };
     services.closeWindows = [](bool all) { return CloseWindows(all); };
     services.newGame = [](bool fresh, bool show) { NewGame(fresh, show); };
+    services.showTheEnd = [](const char* first, const char* second, const char* third,
+                             int kind) { ShowTheEnd(first, second, third, kind); };
     SetTableServices(services);
     SideWindowHost host;
     host.placeWindow = [](HWND window, int slot) { PlaceWindow(window, slot); };

@@ -135,6 +135,7 @@ class SchafkopfTablePane : public FourPlayerTablePane {
     HBITMAP handSidePictures[2] = {}; // 3210, 3211
     std::uint8_t replayAnswers = 0;
     std::int16_t continuePromptDepth = 0;
+    std::int32_t shownClockSeconds = -1; // the game clock as the corner shows it
 
   protected:
     // A pause of the bidding: the card delay times factor, through the table's wait.

@@ -28,6 +28,9 @@ struct TableServices {
     // them), then a new game.
     std::function<bool(bool all)> closeWindows;
     std::function<void(bool fresh, bool show)> newGame;
+    // "The End" after a list: the names of places 1 to 3 and the kind of the list.
+    std::function<void(const char* first, const char* second, const char* third, int kind)>
+        showTheEnd;
 };
 
 // The services in force; an empty member is skipped.
