@@ -288,6 +288,10 @@ GameTypeWord SchafkopfController::GetSeatBidType(int seat, int* suit) {
     return block.bid.word;
 }
 
+void SchafkopfController::GetSeatGameType(int seat, GameType* type) {
+    GetSeatChoice(seat, type, nullptr);
+}
+
 void SchafkopfController::GetSeatChoice(int seat, GameType* type, SchafkopfCall* call) {
     SchafkopfComputerPlayer* game = Game();
     if (!IsTableSeatNumber(seat) || !game)

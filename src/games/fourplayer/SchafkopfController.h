@@ -51,6 +51,8 @@ class SchafkopfController : public DoppelkopfController {
     bool IsDoppelkopf() override;
     void SortHandRow(int seat) override;
     void HandOutCards(int requiredCount, bool requiredOn) override;
+    // The game the computer would bid with the seat's hand (the human's suggestion).
+    void GetSeatGameType(int seat, GameType* type) override;
     bool Announce(int kind) override;
     void PassDealInfo() override;
     // Refuses a word that is no answer of the bidding; nothing changes then.

@@ -74,6 +74,11 @@ constexpr Hands kHumanHoldsSchellenAce = {{{1, 8, 9, 10, 17, 18, 25, 26},
                                            {3, 5, 13, 15, 16, 21, 28, 29},
                                            {2, 4, 6, 7, 11, 12, 14, 20},
                                            {19, 22, 23, 24, 27, 30, 31, 32}}};
+// The human holds Nines, Kings and Tens of the plain suits: no trump, no Ace, no Beg.
+constexpr Hands kNothingToPlay = {{{3, 6, 7, 19, 22, 23, 27, 30},
+                                   {1, 2, 4, 5, 8, 9, 10, 11},
+                                   {12, 13, 14, 15, 16, 17, 18, 20},
+                                   {21, 24, 25, 26, 28, 29, 31, 32}}};
 // The human holds every Ober and every Unter.
 constexpr Hands kHumanHoldsMatadors = {{{4, 5, 12, 13, 20, 21, 28, 29},
                                         {1, 2, 3, 6, 7, 8, 9, 10},
@@ -165,7 +170,8 @@ class SchafkopfPlayTest : public FourTableTest {
         game_->dealer = static_cast<std::int16_t>(dealer);
     }
     // The deal and its game as the bidding would leave them, then play at the table.
-    void StartGame(const Hands& hands, int dealer, const GameSetup& setup) {
+    void StartGame(const Hands& hands, int dealer, const GameSetup& setup,
+                   bool playGoesOn = true) {
         Deal(hands, dealer);
         game_->NewDeal(true);
         game_->dealer = static_cast<std::int16_t>(dealer);
@@ -190,7 +196,9 @@ class SchafkopfPlayTest : public FourTableTest {
         }
         ASSERT_TRUE(game_->StartPlay()) << setup.name;
         pane_->SetPhase(3, 0);
-        ASSERT_EQ(pane_->phase, 3) << setup.name;
+        if (playGoesOn) {
+            ASSERT_EQ(pane_->phase, 3) << setup.name;
+        }
     }
 
     std::vector<int> Hand() {
@@ -256,9 +264,13 @@ class SchafkopfPlayTest : public FourTableTest {
                 for (int seat = 0; seat < 4; ++seat)
                     trick[seat] = game_->GetTrickCard(seat);
                 shownTricks_.push_back(trick);
+                ScriptAlertAnswers({kAnswerCancel, kAnswerCancel});
                 pane_->HandleCommand(kPutAwayButton);
                 continue;
             }
+            // A computer seat's claim is declined: the game is played to its last trick.
+            ScriptAlertAnswers({kAnswerCancel, kAnswerCancel, kAnswerCancel, kAnswerCancel,
+                                kAnswerCancel, kAnswerCancel, kAnswerCancel, kAnswerCancel});
             const std::vector<int> hand = Hand();
             bool taken = false;
             for (int i = 0; i < 8 && !taken; ++i) {
@@ -403,8 +415,9 @@ TEST_F(SchafkopfPlayTest, TheGameLineFollowsTheHumansCardOnlyWhenItTellsSomethin
             EXPECT_EQ(lines, expected ? 1 : 0) << "card " << card;
         });
         EXPECT_EQ(cards, 8);
-        if (c.revealing > 0)
+        if (c.revealing > 0) {
             EXPECT_TRUE(revealingSeen);
+        }
         pane_->SetPhaseValue(0);
     }
 }
@@ -447,7 +460,7 @@ TEST_F(SchafkopfPlayTest, AnOpponentsClaimAcceptedEndsTheGameForTheClaimersSide)
         SCOPED_TRACE(c.game.name);
         ResetAlertRecorder();
         game_->claimBy = c.claimer;
-        StartGame(kWeakHuman, 2, c.game);
+        StartGame(kWeakHuman, 2, c.game, false);
         EXPECT_EQ(Texts(),
                   std::vector<std::string>{Name(c.claimer) + ": I get all rest cards. Give you up?"});
         EXPECT_EQ(pane_->phase, 4);
@@ -462,7 +475,7 @@ TEST_F(SchafkopfPlayTest, AnOpponentsClaimAcceptedEndsTheGameForTheClaimersSide)
 // A partner of the human claims: the note, the claim checked, and the rest to the human's side.
 TEST_F(SchafkopfPlayTest, APartnersClaimEndsTheGameForTheHumansSide) {
     game_->claimBy = 3;
-    StartGame(kWeakHuman, 2, {"Herz Solo of seat 1", kWordSuitSolo, kHerz, 1, -1});
+    StartGame(kWeakHuman, 2, {"Herz Solo of seat 1", kWordSuitSolo, kHerz, 1, -1}, false);
     const std::vector<std::string> texts = Texts();
     ASSERT_FALSE(texts.empty());
     EXPECT_EQ(texts[0], Name(3) + ": I get all rest cards.");
@@ -477,7 +490,9 @@ TEST_F(SchafkopfPlayTest, TheSuggestionAnswersTheAskingInItsBox) {
     struct Case {
         const Hands* hands;
         std::string text;
-    } const cases[] = {{&kWeakHuman, "Game: No"}, {&kHumanHoldsMatadors, "Game: I play"}};
+    } const cases[] = {{&kNothingToPlay, "Game: No"},
+                       {&kWeakHuman, "Game: I play"}, // a Beg
+                       {&kHumanHoldsMatadors, "Game: I play"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         Deal(*c.hands, 3); // the human is asked first
@@ -498,14 +513,18 @@ TEST_F(SchafkopfPlayTest, TheSuggestionNamesAGameWhenTheHumanChooses) {
     pane_->keepCardsNextDeal = 1;
     pane_->SetPhase(1, 0);
     pane_->HandleCommand(kIPlayButton);
+    // The seats after the human answer; "Continue" leads to the choice of the game.
+    for (int guard = 0; guard < 8 && pane_->phase == 1; ++guard)
+        if (pane_->IsButtonActive(kContinueButton))
+            pane_->HandleCommand(kContinueButton);
     ASSERT_EQ(pane_->phase, 2);
+    ASSERT_EQ(game_->biddingPhase, kPhaseNameGame);
     ResetAlertRecorder();
     pane_->Suggest();
     ASSERT_EQ(RecordedAlerts().size(), 1u);
-    const std::string text = RecordedAlerts()[0].text;
-    EXPECT_EQ(text.rfind("Game: ", 0), 0u) << text;
-    EXPECT_GT(text.size(), 6u);
-    EXPECT_NE(text, "Game: No");
+    // Every Ober and every Unter: the game that wins without a card played ("Sie").
+    EXPECT_EQ(RecordedAlerts()[0].text, "Game: You");
+    EXPECT_EQ(RecordedAlerts()[0].caption, "Vorschlag");
 }
 
 // In play the suggestion selects a card of the hand that the table then takes; no box.
@@ -524,11 +543,11 @@ TEST_F(SchafkopfPlayTest, TheSuggestionInPlaySelectsAPlayableCard) {
 
 TEST_F(SchafkopfPlayTest, NoSuggestionDuringANestedWait) {
     StartGame(kWeakHuman, 2, {"Call Game of seat 1", kWordNormal, kHerz, 1, kSchellen});
-    pane_->ClearSelection();
+    const int selected = pane_->selection;
     gWaitDepth = 1;
     pane_->Suggest();
     gWaitDepth = 0;
-    EXPECT_EQ(pane_->selection, 0);
+    EXPECT_EQ(pane_->selection, selected);
     EXPECT_TRUE(RecordedAlerts().empty());
 }
 
