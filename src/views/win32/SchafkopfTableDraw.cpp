@@ -155,6 +155,16 @@ void SchafkopfTablePane::Draw(const RECT* rect) {
         if (!handSidePictures[i])
             handSidePictures[i] = LoadOwnPicture(kHandSidePicture + i);
     PortScope port(window);
+    // The marks lie beside the cards, never over one: where the hand's step is narrower than a
+    // card, the cards keep their faces.
+    HDC dc = GetPortDC();
+    const int saved = dc ? SaveDC(dc) : 0;
+    std::uint8_t cards[kMaxHandCards] = {};
+    CopyOwnHand(cards);
+    for (int i = 0; i < cardsPerHand && i < kMaxHandCards && dc; ++i)
+        if (cards[i] >= 1 && cards[i] <= 32)
+            ExcludeClipRect(dc, ownCardRects[i].left, ownCardRects[i].top, ownCardRects[i].right,
+                            ownCardRects[i].bottom);
     const RECT& first = ownCardRects[0];
     const RECT& fourth = ownCardRects[3];
     const int cardWidth = first.right - first.left;
@@ -176,6 +186,8 @@ void SchafkopfTablePane::Draw(const RECT* rect) {
         OffsetRect(&at, fourth.right + (cardWidth - at.right) / 2, top);
         DrawPicture(right, &at);
     }
+    if (dc)
+        RestoreDC(dc, saved);
 }
 
 int SchafkopfTablePane::GetVisibleCardWidth(int cardWidth) {

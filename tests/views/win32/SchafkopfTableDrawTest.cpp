@@ -863,36 +863,72 @@ TEST_F(SchafkopfDrawTest, TheOwnCardsStepAndTheMarksBesideTheHand) {
     gSettings->body.cardSize = 4;
     EXPECT_EQ(pane_->GetVisibleCardWidth(55), 1);
 
-    UsePaneSize(1);
-    RECT client;
-    GetClientRect(window_, &client);
-    Surface surface(client.right, client.bottom);
-    pane_->SetPhaseValue(3);
-    SetGame(kWordNormal, 1, 1, {1, 3, 0, 2}, 2);
-    surface.Begin();
-    pane_->Draw(&client);
-    surface.End();
-    Surface mark(20, 60);
-    ASSERT_NE(pane_->handSidePictures[1], nullptr) << "picture 3211 loaded on first use";
-    RECT bounds;
-    GetPictureBounds(pane_->handSidePictures[1], &bounds);
-    mark.Begin();
-    DrawPicture(pane_->handSidePictures[1], &bounds);
-    mark.End();
-    const RECT& first = pane_->ownCardRects[0];
-    const RECT& fourth = pane_->ownCardRects[3];
-    const int left = fourth.right + ((first.right - first.left) - bounds.right) / 2;
-    EXPECT_TRUE(surface.SameAs(mark, left, first.top + 10, 0, 0, bounds.right, bounds.bottom))
-        << "3211 centred in a card's width right of the fourth card, 10 below its top";
-
-    // Full-size own cards and game over draw no marks.
-    gSettings->body.ownCardsFullSize = 1;
-    surface.Clear(RGB(1, 2, 3));
-    surface.Begin();
-    pane_->Draw(&client);
-    surface.End();
-    EXPECT_FALSE(surface.SameAs(mark, left, first.top + 10, 0, 0, bounds.right, bounds.bottom));
-    gSettings->body.ownCardsFullSize = 0;
+    for (int size : {0, 1, 2}) {
+        UsePaneSize(size);
+        const std::string at = "size " + std::to_string(size);
+        RECT client;
+        GetClientRect(window_, &client);
+        Surface surface(client.right, client.bottom);
+        pane_->SetPhaseValue(3);
+        SetGame(kWordNormal, 1, 1, {1, 3, 0, 2}, 2);
+        std::memset(game_->hands, 0, sizeof game_->hands);
+        auto drawTable = [&] {
+            surface.Clear(RGB(1, 2, 3));
+            surface.Begin();
+            pane_->Draw(&client);
+            surface.End();
+        };
+        drawTable();
+        ASSERT_NE(pane_->handSidePictures[0], nullptr) << "picture 3210 loaded on first use";
+        ASSERT_NE(pane_->handSidePictures[1], nullptr) << "picture 3211 loaded on first use";
+        const RECT& first = pane_->ownCardRects[0];
+        const RECT& fourth = pane_->ownCardRects[3];
+        struct Mark {
+            HBITMAP picture;
+            int left;
+        };
+        RECT b0, b1;
+        GetPictureBounds(pane_->handSidePictures[0], &b0);
+        GetPictureBounds(pane_->handSidePictures[1], &b1);
+        const Mark marks[2] = {
+            {pane_->handSidePictures[0], (first.left - b0.right) / 2},
+            {pane_->handSidePictures[1],
+             fourth.right + ((first.right - first.left) - b1.right) / 2}};
+        std::vector<std::unique_ptr<Surface>> alone;
+        for (const Mark& m : marks) {
+            RECT bounds;
+            GetPictureBounds(m.picture, &bounds);
+            alone.push_back(std::make_unique<Surface>(bounds.right, bounds.bottom));
+            alone.back()->Begin();
+            DrawPicture(m.picture, &bounds);
+            alone.back()->End();
+        }
+        // Without cards in the hand: 3211 centred in a card's width right of the fourth card,
+        // 10 pixels below the cards' top (3210 lies mostly left of the pane at these sizes).
+        const Surface& right = *alone[1];
+        EXPECT_TRUE(surface.SameAs(right, marks[1].left, first.top + 10, 0, 0, right.width(),
+                                   right.height()))
+            << at;
+        // With cards the marks never cover one.
+        for (int p = 0; p < 8; ++p)
+            game_->hands[p] = static_cast<std::uint8_t>(32 - p);
+        drawTable();
+        for (int p = 0; p < 8; ++p) {
+            const RECT& card = pane_->ownCardRects[p];
+            const RECT markRect = {marks[1].left, first.top + 10, marks[1].left + right.width(),
+                                   first.top + 10 + right.height()};
+            RECT meet;
+            if (!IntersectRect(&meet, &card, &markRect))
+                continue;
+            int markPixels = 0;
+            for (int y = meet.top; y < meet.bottom; ++y)
+                for (int x = meet.left; x < meet.right; ++x)
+                    markPixels += surface.At(x, y) == right.At(x - markRect.left, y - markRect.top);
+            EXPECT_LT(markPixels, (meet.right - meet.left) * (meet.bottom - meet.top))
+                << at << ": card " << p << " keeps its face";
+        }
+        std::memset(game_->hands, 0, sizeof game_->hands);
+    }
 }
 
 } // namespace
