@@ -236,76 +236,106 @@ void SchafkopfTablePane::DrawGameInfo(int, int) {
     const int called = play->calledSuit;
     char text[kStringBufferSize];
     char name[kNameTextSize];
+    // The line ends where the side column begins; a text that would run past it is cut and
+    // ends in "...", and nothing more is written.
+    const int limit = bar.right - 5 - GetSideColumnWidth();
+    bool full = false;
+    auto put = [&](const char* piece) {
+        if (full)
+            return;
+        if (gPenLocation.h + StringWidth(piece) <= limit) {
+            Write(piece);
+            return;
+        }
+        full = true;
+        char cut[kNameTextSize];
+        std::snprintf(cut, sizeof cut, "%s", piece);
+        for (std::size_t n = std::strlen(cut); n > 0; --n) {
+            std::snprintf(cut + n, sizeof cut - n, "...");
+            if (gPenLocation.h + StringWidth(cut) <= limit) {
+                Write(cut);
+                return;
+            }
+            cut[n - 1] = '\0';
+        }
+    };
+    auto putList = [&](int list, int index) {
+        GetIndString(text, static_cast<std::int16_t>(list), static_cast<std::int16_t>(index));
+        put(text);
+    };
     auto writeName = [&](int seat) {
         name[0] = '\0';
         if (IsTableSeat(seat))
             game->GetPlayerNameC(name, seat);
-        Write(name);
+        put(name);
     };
     auto writeCall = [&](int calledSuit) {
-        WriteFromList(kNameList, kICallText);
-        WriteFromList(kSuitList, SuitNameIndex(settings, calledSuit));
-        WriteFromList(kNameList, kAceText);
+        putList(kNameList, kICallText);
+        putList(kSuitList, SuitNameIndex(settings, calledSuit));
+        putList(kNameList, kAceText);
     };
 
-    WriteFromList(kGameNoteList, kGameText);
-    Write(": ");
+    putList(kGameNoteList, kGameText);
+    put(": ");
     bool needsSuit = false;
     GameTypeNameIndex(word, &needsSuit);
-    if (gDeckVariant == 0 && needsSuit && suit >= 0 && suit < 4 && smallGameInfoPictures[suit]) {
+    if (gDeckVariant == 0 && needsSuit && suit >= 0 && suit < 4 && smallGameInfoPictures[suit] &&
+        gPenLocation.h + StringWidth("    ") <= limit) {
         RECT mark;
         GetPictureBounds(smallGameInfoPictures[suit], &mark);
         OffsetRect(&mark, gPenLocation.h, gPenLocation.v - mark.bottom + 1);
         const int pen = gPenLocation.h;
         DrawPicture(smallGameInfoPictures[suit], &mark);
         MoveTo(pen, start.v);
-        Write("    ");
+        put("    ");
     }
-    FormatGameType(text, word, suit, nullptr);
-    Write(text);
+    char gameName[kStringBufferSize];
+    FormatGameType(gameName, word, suit, nullptr);
+    put(gameName);
     TextSize(9);
 
     const std::int16_t* parties = play->partyLists;
     const bool fixedPartners = options && options->partnershipMode == 0;
     if (((word & kGameKindMask) == kCallGameWord && !fixedPartners) || word == kFirstTrickWord) {
         if (IsTableSeat(parties[0])) {
-            Write(" (");
+            put(" (");
             writeName(parties[0]);
-            Write(")");
+            put(")");
             if (called >= 0 && called < 4) {
-                Write(", ");
+                put(", ");
                 writeCall(called);
             }
         }
         if (IsTableSeat(parties[1])) {
-            Write("(");
+            put("(");
             writeName(parties[1]);
-            Write(")");
+            put(")");
         }
     } else if (IsTableSeat(play->declarer)) {
-        Write(" (");
+        put(" (");
         writeName(parties[0]);
-        Write(")");
+        put(")");
     }
     const int announced = std::clamp<int>(play->announcementCount, 0, kMaxAnnouncements);
     for (int i = 0; i < announced; ++i) {
         const AnnouncementEntry& entry = play->announcements[i];
-        Write(", ");
-        AnnouncementWord(entry.kind, text);
-        Write(text);
-        Write(" (");
+        put(", ");
+        char spoken[kStringBufferSize];
+        AnnouncementWord(entry.kind, spoken);
+        put(spoken);
+        put(" (");
         writeName(entry.seat);
-        Write(")");
+        put(")");
     }
 
     TextSize(10);
     if (game->bockGamesLeft > 0) {
-        Write(", ");
-        WriteFromList(kNoteList, kBockRoundText);
+        put(", ");
+        putList(kNoteList, kBockRoundText);
     }
     if (game->claimMade) {
-        Write(", ");
-        WriteFromList(kNoteList, game->claimSeat != 0 ? kRemainingCardsText : kRestMineText);
+        put(", ");
+        putList(kNoteList, game->claimSeat != 0 ? kRemainingCardsText : kRestMineText);
     }
     if (settings && settings->body.tablePictures && options)
         DrawGameCount(options->seriesEnd, options->seriesGameCount, options->timeLimitMode,

@@ -529,6 +529,29 @@ TEST_F(SchafkopfDrawTest, TheGameLineNamesGamePartiesAnnouncementsBockAndClaims)
     EXPECT_TRUE(needsSuit) << "the suit solo's name takes its suit, so its line shows the mark";
 }
 
+TEST_F(SchafkopfDrawTest, AGameLineTooLongForTheBarIsCutBeforeTheSideColumn) {
+    game_->SetPlayerNameC("Carla Maximiliane Henriette von und zu Oberammergau-Partenkirchen", 2);
+    SetGame(kWordNormal, 1, 1, {1, 3, 0, 2}, 2);
+    for (int kind : {0, 1, 8, 9})
+        Announce(kind, kind == 0 || kind == 8 ? 2 : 3);
+    game_->bockGamesLeft = 1;
+    for (int size : {0, 1, 2}) {
+        UsePaneSize(size);
+        texts_.clear();
+        pane_->DrawGameInfo(0, 0);
+        RECT bar;
+        pane_->GetStatusBarRect(&bar);
+        const int limit = bar.right - 5 - pane_->GetSideColumnWidth();
+        ASSERT_FALSE(texts_.empty());
+        const DrawnText& last = texts_.back();
+        EXPECT_GE(last.text.size(), 3u);
+        EXPECT_EQ(last.text.substr(last.text.size() - 3), "...") << size << " " << last.text;
+        for (const DrawnText& t : texts_)
+            EXPECT_LE(t.box.right, limit) << size << " " << t.text;
+        EXPECT_EQ(Find("Bock round"), nullptr) << size << ": nothing after the cut";
+    }
+}
+
 TEST_F(SchafkopfDrawTest, TheFirstTrickWritesTheSoloAndTheCalledAceOnThePlates) {
     UsePaneSize(1);
     struct Case {
