@@ -30,6 +30,20 @@ TextRecorder& Recorder() {
     return recorder;
 }
 
+// The cell widened by the parts of the first and last glyphs that reach out of it.
+RECT InkBox(const char* text, int length, RECT box) {
+    if (length <= 0)
+        return box;
+    ABC first = {}, last = {};
+    const auto a = static_cast<unsigned char>(text[0]);
+    const auto z = static_cast<unsigned char>(text[length - 1]);
+    if (GetCharABCWidthsA(gPortDC, a, a, &first) && first.abcA < 0)
+        box.left += first.abcA;
+    if (GetCharABCWidthsA(gPortDC, z, z, &last) && last.abcC < 0)
+        box.right -= last.abcC;
+    return box;
+}
+
 void Record(const char* text, int length, int h, int v, const RECT& box) {
     if (auto& recorder = Recorder())
         recorder(DrawnText{std::string(text, static_cast<std::size_t>(length)), h, v, box,
@@ -224,7 +238,8 @@ void DrawString(const char* text, bool isPascal) {
     if (GetTextExtentPoint32A(gPortDC, text, length, &size)) {
         if (Recorder())
             Record(text, length, gPenLocation.h, gPenLocation.v,
-                   RECT{gPenLocation.h, top, gPenLocation.h + size.cx, top + size.cy});
+                   InkBox(text, length, RECT{gPenLocation.h, top, gPenLocation.h + size.cx,
+                                             top + size.cy}));
         gPenLocation.h = static_cast<std::int16_t>(gPenLocation.h + size.cx);
     }
 }

@@ -494,6 +494,7 @@ TEST_F(SchafkopfDrawTest, TheGameLineNamesGamePartiesAnnouncementsBockAndClaims)
         {"suit solo", 2, kWordSuitSolo, 0, 2, {2}, -1, 0, 0, 0, false, "Game: %g (Carla)"},
     };
     UsePaneSize(1);
+    gDeckVariant = 0; // the deck's names of the suits: the line shows the suit's mark
     for (const Case& c : cases) {
         options_.partnershipMode = static_cast<std::int16_t>(c.mode);
         SetGame(c.word, c.suit, c.declarer, c.parties, c.called);
@@ -770,8 +771,9 @@ TEST_F(SchafkopfDrawTest, EveryTextLiesInsideItsPictureBoxOrBarAtEverySize) {
                     if (surface.At(x, y) != 0)
                         continue;
                     bool in = false;
+                    // A glyph's edge may reach one pixel past its advance.
                     for (const RECT& b : boxes)
-                        in = in || (x >= b.left && x < b.right && y >= b.top && y < b.bottom);
+                        in = in || (x >= b.left - 1 && x <= b.right && y >= b.top && y < b.bottom);
                     outside += in ? 0 : 1;
                 }
             return outside;
@@ -837,7 +839,7 @@ TEST_F(SchafkopfDrawTest, EveryTextLiesInsideItsPictureBoxOrBarAtEverySize) {
                 EXPECT_TRUE(Inside(t.box, box))
                     << at << " element " << element << " " << t.text << " " << Show(t.box);
             }
-            EXPECT_GE(texts_.size(), 6u);
+            EXPECT_GE(texts_.size(), 5u) << at << " element " << element;
             EXPECT_EQ(blackOutside(boxes), 0) << at << " element " << element;
         }
         gStoryMode = 0;
