@@ -54,6 +54,8 @@ class SchafkopfController : public DoppelkopfController {
     // The game the computer would bid with the seat's hand (the human's suggestion).
     void GetSeatGameType(int seat, GameType* type) override;
     bool Announce(int kind) override;
+    // Whether the seat announced during the current trick.
+    bool IsAnnounced(int seat) override;
     void PassDealInfo() override;
     // Refuses a word that is no answer of the bidding; nothing changes then.
     void SetBid(int seat, int word) override;
