@@ -137,7 +137,8 @@ void SchafkopfTablePane::UpdateGameMenus() {
     if (gStoryMode && GetRoom() != 1) {
         SetMenuItemEnabled(menu, 1406, false);
     } else {
-        const bool firstTrick = phase == 3 && computer && computer->trickNumber == 0;
+        // Tricks count from 1.
+        const bool firstTrick = phase == 3 && computer && computer->trickNumber == 1;
         SetMenuItemEnabled(menu, 1406, phase == 1 || (firstTrick && !GermanCall()));
     }
 

@@ -323,6 +323,7 @@ TEST_F(SchafkopfInputTest, RestMineIsWithheldFromTheHumansOwnBeg) {
 
 TEST_F(SchafkopfInputTest, ManualDealBeforeTheFirstTrickIsOverOutsideTheGermanCall) {
     SchafkopfComputerPlayer* computer = Deal();
+    ASSERT_EQ(computer->trickNumber, 1) << "tricks count from 1";
     struct Case {
         const char* what;
         int phase, trick, mode;
@@ -331,15 +332,15 @@ TEST_F(SchafkopfInputTest, ManualDealBeforeTheFirstTrickIsOverOutsideTheGermanCa
         bool enabled;
     };
     const Case cases[] = {
-        {"the asking", 1, 0, 0, false, 0, true},
-        {"the game choice", 2, 0, 0, false, 0, false},
-        {"first trick", 3, 0, 0, false, 0, true},
-        {"first trick, two partner cards", 3, 0, 1, false, 0, true},
-        {"first trick, German call", 3, 0, 2, false, 0, false},
-        {"second trick", 3, 1, 0, false, 0, false},
-        {"game over", 4, 0, 0, false, 0, false},
-        {"pub, host's room", 1, 0, 0, true, 1, true},
-        {"pub, another room", 1, 0, 0, true, 3, false},
+        {"the asking", 1, 1, 0, false, 0, true},
+        {"the game choice", 2, 1, 0, false, 0, false},
+        {"first trick", 3, 1, 0, false, 0, true},
+        {"first trick, two partner cards", 3, 1, 1, false, 0, true},
+        {"first trick, German call", 3, 1, 2, false, 0, false},
+        {"second trick", 3, 2, 0, false, 0, false},
+        {"game over", 4, 1, 0, false, 0, false},
+        {"pub, host's room", 1, 1, 0, true, 1, true},
+        {"pub, another room", 1, 1, 0, true, 3, false},
     };
     for (const Case& c : cases) {
         table_->SetPhaseValue(c.phase);
