@@ -111,6 +111,10 @@ def choose_menu_item(harness, number):
 
 
 def start_deal(harness, deal, mode, pot=0, required=0):
+    if harness.state()["phase"][0] in (1, 2, 3):
+        # New Deal is offered once a game is over: a deal in progress is put aside first.
+        harness.send("reset", 0)
+        harness.wait(lambda s: s["phase"][0] == 0, "the deal put aside")
     harness.send("mode", mode)
     harness.send("pot", pot)
     harness.send("required", required)

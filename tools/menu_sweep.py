@@ -31,6 +31,7 @@ PAGES = "https://schafkopf.example.org/en/"
 #   dialog C   a dialog with caption C, closed with Cancel
 #   open F     the file or page F handed to the shell (recorded, not opened)
 #   switch I   the record I of the switches line flips, and the item's check mark with it
+#   deal       a game starts (left to the bidding checks: the sweep stays before the game)
 #   close      the table window goes away
 #   new        the table window comes back
 #   panic      the main window turns into an icon
@@ -50,6 +51,7 @@ EFFECTS = {
     1106: ("dialog", "Change suit names"),
     1110: ("box", "Should I copy your film folder to your hard disk ?"),
     1111: ("box", "Should I create a shortcut file for this game at the Desktop?"),
+    406: ("deal", None),
     1202: ("switch", 0),
     1203: ("switch", 1),
     1501: ("open", "Book.htm"),
@@ -63,12 +65,14 @@ EFFECTS = {
     1512: ("dialog", "Playing styles comparison between the different versions"),
 }
 
-# The items the table procedure carries out: with no table all of them are greyed; the empty
-# table (it plays no game and opens no side window) carries out the two switches only.
+# The items the table procedure carries out: with no table all of them are greyed; the table
+# before its first game carries out the two switches and New Deal only (the side windows have
+# nothing to show yet).
 TABLE_ITEMS = {401, 1202, 406, 407, 408, 409, 1208, 1209, 1210, 1211, 301, 302, 303, 304,
                502, 503, 504, 505, 508, 1406, 1408, 1409, 1410, 1411, 1412, 1413, 1414, 1203}
+NEW_DEAL = 406  # starts a game: the bidding checks play it (tools/bidding_harness.py)
 NETWORK_SETTINGS = 1105  # nothing to set in this program
-GREYED_WITH_TABLE = (TABLE_ITEMS - {1202, 1203}) | {1001, NETWORK_SETTINGS}
+GREYED_WITH_TABLE = (TABLE_ITEMS - {1202, 1203, NEW_DEAL}) | {1001, NETWORK_SETTINGS}
 # With no window open there is nothing to close and, with no table pane, nothing to save.
 GREYED_WITHOUT_TABLE = TABLE_ITEMS | {1003, 1004, 1005, NETWORK_SETTINGS}
 
@@ -459,7 +463,7 @@ def main():
             time.sleep(0.1)
         close_welcome_note(program, 10)
         open_keeps_the_table(program)
-        sweep_state(program, True, skip={1003, 1008, 1505})
+        sweep_state(program, True, skip={NEW_DEAL, 1003, 1008, 1505})
         # Close, then everything with no table, then New brings the table back.
         carry_out(program, 1003, 0, True)
         print("with the table: File 1003: closes the table window", flush=True)

@@ -743,6 +743,9 @@ void TakeCommand() {
     } else if (std::strcmp(word, "bidrec") == 0) {
         EnumThreadWindows(GetCurrentThreadId(), CloseNote, 0);
         StartBidRecording();
+    } else if (std::strcmp(word, "reset") == 0) {
+        // New Deal waits for the end of a game: a deal in progress is put aside instead.
+        GetTablePane()->SetPhase(0, 0);
     } else if (std::strcmp(word, "deal") == 0) {
         PrepareFixedDeal(value);
     } else if (std::strcmp(word, "mode") == 0 || std::strcmp(word, "pot") == 0 ||

@@ -117,6 +117,8 @@ class SchafkopfTablePane : public FourPlayerTablePane {
     virtual void ShowAnnouncements();
     // The Game, Announce and Windows menus outside the room phases.
     virtual void UpdateGameMenus();
+    // Preferences > Settings, in every phase.
+    void UpdateSettingsItem(HMENU menu);
     // Keys for the bidding buttons: the item runs (or toggles) when the key is the option
     // record's key character `index` (-1: any key) and the item is shown and enabled; the
     // list steps one row. Each answers whether it acted.

@@ -1,6 +1,5 @@
 #include "views/win32/SchafkopfTableWin.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "games/fourplayer/SchafkopfComputerPlayer.h"
@@ -113,21 +112,10 @@ void SchafkopfTableWin::UpdateSuitButtons(int row) {
 // ---- Keys
 // ----------------------------------------------------------------------------------------
 
+// The keys act on the program's main window, which a side window may have taken them from.
 void SchafkopfTableWin::HandleKey(std::int8_t key) {
     if (gMainWindow && GetActiveWindow() != gMainWindow)
         SetActiveWindow(gMainWindow);
-    // "+" and "-" step the game-type list while it takes a choice.
-    if ((key == '+' || key == '-') && window && IsItemActive(window, kSoloTypesList)) {
-        const LRESULT count = SendDlgItemMessageA(window, kSoloTypesList, CB_GETCOUNT, 0, 0);
-        LRESULT row = SendDlgItemMessageA(window, kSoloTypesList, CB_GETCURSEL, 0, 0);
-        if (count > 0) {
-            row = key == '+' ? (row < 0 ? 0 : std::min<LRESULT>(row + 1, count - 1))
-                             : (row <= 0 ? 0 : row - 1);
-            SendDlgItemMessageA(window, kSoloTypesList, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
-            UpdateSuitButtons(static_cast<int>(row) + 1);
-        }
-        return;
-    }
     SchafkopfTablePane::HandleKey(key);
 }
 

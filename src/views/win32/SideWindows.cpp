@@ -382,6 +382,25 @@ void SetScorePaneMaker(int slot, ScorePaneMaker maker) {
         *entry = std::move(maker);
 }
 
+bool SideWindowAvailable(int menuItem) {
+    switch (menuItem) {
+    case 503:
+        return true;
+    case 504:
+        return static_cast<bool>(CardsPlayedMaker());
+    case 505: {
+        ScorePaneMaker* make = ScoreMaker(kScoreSlot);
+        return make && *make;
+    }
+    case 1412:
+    case 1413:
+    case 1414:
+        return static_cast<bool>(OpenCardsMaker());
+    default: // the play rating and the hints have no window yet
+        return false;
+    }
+}
+
 bool ScrollCodeToDelta(ControlRef bar, int code) {
     int delta = 0;
     switch (code) {

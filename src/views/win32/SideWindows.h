@@ -62,6 +62,11 @@ void SetCardsPlayedPaneMaker(SidePaneMaker maker);
 // For the Score, pairings, league table and tournament windows (slots 3, 6, 7, 8).
 void SetScorePaneMaker(int slot, ScorePaneMaker maker);
 
+// Whether the side window a menu item opens (503 Last Trick, 504 Cards Played, 505 Score,
+// 502 Play Rating, 508 Hints, 1412 to 1414 open cards) has a pane to show; an item that opens
+// nothing answers false.
+bool SideWindowAvailable(int menuItem);
+
 void OpenLastTrickWindow();
 int OpenOpenCardsWindow(int player); // players 1 to 3; answers the window slot, -1 when none
 void OpenCardsPlayedWindow();
