@@ -110,6 +110,26 @@ def choose_menu_item(harness, number):
     return False
 
 
+MESSAGE_BOX_TITLES = ("Question", "Frage", "Note", "Hinweis", "Stop")
+
+
+def close_message_boxes(harness, quiet=1.5):
+    """Answers with OK the boxes that the play of the deal before may show (a computer seat
+    that claims the rest asks the human to give up), until none came for a while."""
+    end = time.time() + 30
+    calm = time.time() + quiet
+    while time.time() < min(end, calm):
+        view = th.read_windows(harness)
+        boxes = [w for w in (view["windows"] if view else [])
+                 if w["kind"] == "#32770" and w["title"] in MESSAGE_BOX_TITLES]
+        buttons = [c for w in boxes for c in w["controls"]
+                   if c["kind"] == "Button" and c["text"].replace("&", "") == "OK"]
+        if buttons:
+            harness.click(*th.centre(buttons[0]["rect"]))
+            calm = time.time() + quiet
+        time.sleep(0.3)
+
+
 def start_deal(harness, deal, mode, pot=0, required=0):
     if harness.state()["phase"][0] in (1, 2, 3):
         # New Deal is offered once a game is over: a deal in progress is put aside first.
@@ -125,6 +145,7 @@ def start_deal(harness, deal, mode, pot=0, required=0):
         origin = state["origin"]
         harness.click(origin[0] + 5, origin[1] + 40)
     else:
+        close_message_boxes(harness)
         choose_menu_item(harness, 406)
     # The table takes the fixed hands with the deal's start.
     harness.wait(lambda s: s["keep"][0] == 0, "the deal's start")
