@@ -400,6 +400,7 @@ def run_stock(harness, size):
     entries = answers(log(harness))
     check([e for e in entries if e[0] == "B"] == ["B1:Continue", "B2:I_play", "B3:Continue"],
           f"size {size}: seats 1, 2, 3 answer before the dealer: {entries}")
+    geometry(state, size, "asking with Stock")
     plate_words(harness, state, size, [(s, (32 if size < 2 else 36) + s) for s in (1, 2, 3)], "asking")
     pot = state["pot"][0]
     click_item(harness, state, 145)
@@ -520,14 +521,28 @@ def run_auction(harness, size, answer):
               f"{state['declarer']}, game {state['game']}")
     else:
         click_item(harness, state, 144)
-        state = harness.wait(lambda s: s["waitdepth"][0] == 0 and (item(s, 142)["enabled"] or s["phase"][0] != 2 or
-                                                                   s["bphase"][0] != 2), "the others after No")
-        check(state["bids"][0] == 4, f"size {size}: No recorded ({state['bids']})")
-        if state["bphase"][0] == 2:
+        state = harness.wait(lambda s: s["bids"][0] != 2 and s["waitdepth"][0] == 0 and
+                             (item(s, 142)["enabled"] or s["phase"][0] != 2 or s["bphase"][0] != 2),
+                             "the others after No")
+        entries = answers(log(harness))
+        check("B0:No" in entries, f"size {size}: the human's No on its plate: {entries}")
+        if any(e.endswith(":Yes") for e in entries):
+            # A later seat owing its solo answers Yes and plays it.
+            seat = int(next(e for e in entries if e.endswith(":Yes"))[1])
+            check(state["phase"][0] == 3 and state["parties"][0] == seat and state["bids"][seat] == 128,
+                  f"size {size}: seat {seat} plays its required solo after Yes: phase {state['phase']}, "
+                  f"parties {state['parties']}, bids {state['bids']}")
+        else:
+            # Nobody takes a required solo: "Weiter" goes on to the game choice of the seats
+            # that said I play, the human first.
+            check(state["bids"][0] == 4 and item(state, 142)["enabled"],
+                  f"size {size}: No recorded, Weiter enabled ({state['bids']}, {item(state, 142)})")
             click_item(harness, state, 142)
-        state = harness.wait(lambda s: s["waitdepth"][0] == 0 and (s["phase"][0] in (3, 4) or item(s, 139)["enabled"]
-                                                                   or item(s, 141)["enabled"]),
-                             "the next question after Weiter")
+            state = harness.wait(lambda s: s["waitdepth"][0] == 0 and (s["phase"][0] in (3, 4) or
+                                                                       item(s, 139)["enabled"]),
+                                 "the game choice after Weiter")
+            check(state["phase"][0] == 2 and state["bphase"][0] == 8,
+                  f"size {size}: Weiter: the human names its game ({state['phase']}/{state['bphase']})")
         print(f"size {size}: auction No: bids {state['bids']}, phase {state['phase']}/{state['bphase']}, "
               f"{answers(log(harness))}", flush=True)
     harness.send("required", 0)
