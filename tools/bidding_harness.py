@@ -435,9 +435,11 @@ def run_good(harness, size):
     check(f"B0:Good" in answers(log(harness)), f"size {size}: Good on the human's plate: {answers(log(harness))}")
 
 
-def run_computer_choice(harness, size, deal):
+def run_computer_choice(harness, size, deal, resize=None):
     """The human passes, two computer seats say I play: after "Continue?" the later one takes
-    the game with a higher game and gives way ("Good") with an equal or lower one."""
+    the game with a higher game and gives way ("Good") with an equal or lower one. With resize,
+    the table changes to that size while "Continue?" waits, and back after the deal: the
+    asking's hidden "Stock" must move along with its group (checked by the next asking)."""
     state = bid_start(harness, deal, 2)
     state = harness.wait(asked, "the human's question")
     click_item(harness, state, 131)
@@ -449,6 +451,12 @@ def run_computer_choice(harness, size, deal):
                          "Continue? with the answers")
     geometry(state, size, "continue")
     prompt_ink(harness, state, size, "continue", "bidbox", 1506)
+    if resize is not None:
+        harness.size(resize)
+        harness.send("delay", DELAY)
+        state = harness.wait(lambda s: s["waitdepth"][0] == 0 and s["bphase"][0] == 32 and item(s, 141)["enabled"]
+                             and inside_rect(item(s, 148)["rect"], s["bidbox"]), "Continue? at the new size")
+        geometry(state, resize, "continue after a size change")
     if players != [1, 2]:
         return
     words = {seat: state["seatbid"][2 * seat] for seat in players}
@@ -473,6 +481,9 @@ def run_computer_choice(harness, size, deal):
           f"size {size} deal {deal}: seat {taker} declares its game {words[taker]}: phase {state['phase']}, "
           f"declarer {state['declarer']}, game {state['game']}, parties {state['parties']}")
     print(f"size {size}: deal {deal}: seat bids {state['seatbid']}, ranks {ranks}, seat {taker} plays", flush=True)
+    if resize is not None:
+        harness.size(size)
+        harness.send("delay", DELAY)
 
 
 def run_auction(harness, size, answer):
@@ -671,7 +682,9 @@ def main():
                 run_stock(harness, size)
                 run_auction(harness, size, ("Yes", "No", "Yes")[index % 3])
                 run_two_card_call(harness, size, (146, 147, 140)[index % 3])
-                run_computer_choice(harness, size, (1, 2, 1)[index % 3])
+                # The first size changes to the next while "Continue?" waits.
+                following = [int(s) for s in args.sizes.split(",")][index + 1:]
+                run_computer_choice(harness, size, (1, 2, 1)[index % 3], following[0] if following and index == 0 else None)
                 if index == 0:
                     run_good(harness, size)
                     run_required_due(harness, size)
