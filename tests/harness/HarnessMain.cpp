@@ -807,7 +807,6 @@ void UseFourPlayerTable(int singleClick) {
     InvalidateRect(window, nullptr, FALSE);
 }
 
-
 void TakeCommand() {
     FILE* file = std::fopen((gFolder + "\\command.txt").c_str(), "rb");
     if (!file)

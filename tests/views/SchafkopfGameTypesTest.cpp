@@ -155,9 +155,9 @@ TEST(SchafkopfGameTypeList, TheCallRowNeedsNobodyElsePlayingACallableAceAndNoReq
         int bid;
         bool possible;
         int finalRound = 0; // a required solo due at the series' end
-    } cases[] = {{-1, true, 0, true},  {0, true, 2, true},    {1, true, 2, false},
-                 {3, true, 0, false},  {-1, false, 0, false}, {-1, true, 128, false},
-                 {0, true, 8, true},   {-1, true, 2, false, 1}};
+    } cases[] = {{-1, true, 0, true}, {0, true, 2, true},     {1, true, 2, false},
+                 {3, true, 0, false}, {-1, false, 0, false},  {-1, true, 128, false},
+                 {0, true, 8, true},  {-1, true, 2, false, 1}};
     for (const auto& c : cases) {
         CallableSuits controller;
         controller.finalSoloRound = static_cast<std::int16_t>(c.finalRound);

@@ -232,7 +232,8 @@ void SchafkopfTablePane::ShowAskButtons(bool enabled) {
         return;
     RECT box;
     GetBidBoxRect(&box);
-    MoveGroup(kAskGroup, int(std::size(kAskGroup)), kAskPromptItem, box.left + 9, box.top + 9, false);
+    MoveGroup(kAskGroup, int(std::size(kAskGroup)), kAskPromptItem, box.left + 9, box.top + 9,
+              false);
     if (!enabled)
         for (int item : {kIPlayButton, kNoButton, kStockButton, kContinueButton})
             DisableItem(window, item);
@@ -254,7 +255,8 @@ void SchafkopfTablePane::ShowContinueButton(bool enabled) {
     HideControls(0);
     RECT box;
     GetBidBoxRect(&box);
-    MoveGroup(kContinueGroup, int(std::size(kContinueGroup)), kAskPromptItem, box.left + 9, box.top + 9, false);
+    MoveGroup(kContinueGroup, int(std::size(kContinueGroup)), kAskPromptItem, box.left + 9,
+              box.top + 9, false);
     if (!enabled)
         DisableItem(window, kContinueButton);
     ShowItem(window, kContinueButton);
@@ -269,7 +271,8 @@ void SchafkopfTablePane::ShowAuctionButtons(bool enabled) {
     HideControls(0);
     RECT box;
     GetBidBoxRect(&box);
-    MoveGroup(kAuctionGroup, int(std::size(kAuctionGroup)), kAuctionPromptItem, box.right - 9, box.top + 9, true);
+    MoveGroup(kAuctionGroup, int(std::size(kAuctionGroup)), kAuctionPromptItem, box.right - 9,
+              box.top + 9, true);
     if (!enabled) {
         auto* game = Schafkopf();
         const bool owes = game && !game->HasRequiredSolos(0) && game->GetBid(0) != kBidNo;
@@ -290,7 +293,8 @@ void SchafkopfTablePane::ShowChoiceControls() {
     ExcludeWindowClip();
     RECT box;
     GetChoiceBoxRect(&box);
-    MoveGroupBottomLeft(kChoiceGroup, int(std::size(kChoiceGroup)), kSoloTypesList, box.left + 10, box.bottom - 9);
+    MoveGroupBottomLeft(kChoiceGroup, int(std::size(kChoiceGroup)), kSoloTypesList, box.left + 10,
+                        box.bottom - 9);
     for (int item : {kSoloTypesList, kReadyButton, 135, 136, 137, 138})
         ShowItem(window, item);
     DisableItem(window, kSoloTypesList);
@@ -321,7 +325,8 @@ void SchafkopfTablePane::ShowCallAceControls() {
     HideControls(0);
     RECT box;
     GetChoiceBoxRect(&box);
-    MoveGroup(kCallGroup, int(std::size(kCallGroup)), kChoicePromptItem, box.left + 35, box.top + 20, false);
+    MoveGroup(kCallGroup, int(std::size(kCallGroup)), kChoicePromptItem, box.left + 35,
+              box.top + 20, false);
     ShowItem(window, kReadyButton);
     for (int suit = 0; suit < 4; ++suit) {
         ShowItem(window, kDiamondButton + suit);
