@@ -490,6 +490,9 @@ def run_auction(harness, size, answer):
     """Required solos on, the human owes one: "I play" of the human and a later seat leads to
     "Required Solo?". During the round's pause "Yes" is refused; then the human answers."""
     harness.send("solos", 0)
+    if answer == "No":
+        # Seat 3 owes no required solo: it answers No as well, and "Weiter" goes on.
+        harness.send("othersolos", 1)
     harness.send("reqcount", 1)
     harness.send("delay", 15)
     state = start_deal(harness, 3, 2, required=1)
@@ -537,6 +540,8 @@ def run_auction(harness, size, answer):
                              "the others after No")
         entries = answers(log(harness))
         check("B0:No" in entries, f"size {size}: the human's No on its plate: {entries}")
+        if answer == "No" and any(e.endswith(":Yes") for e in entries):
+            check(False, f"size {size}: a seat owing no required solo answers Yes: {entries}")
         if any(e.endswith(":Yes") for e in entries):
             # A later seat owing its solo answers Yes and plays it.
             seat = int(next(e for e in entries if e.endswith(":Yes"))[1])

@@ -480,7 +480,8 @@ void PrepareFixedDeal(int index) {
 // ---- The bidding's further checks: their deals, options and state -------------------------
 // Commands: "bdeal V" deals the fixed hands V of kBiddingDeals with the next deal (as "deal");
 // "reqcount V", "series V" (the series ends after V games; 0: never), "firsttrick V",
-// "suitsolo V" set the Schafkopf options; "solos V" sets every seat's count of solos played.
+// "suitsolo V" set the Schafkopf options; "solos V" sets every seat's count of solos played,
+// "othersolos V" those of the computer seats.
 // State: "seatbid" the game each seat names (word and suit, four pairs), "solos" the four
 // solo counts, "final" the controller's required-solo round flag.
 const FixedDeal kBiddingDeals[] = {
@@ -542,10 +543,9 @@ bool TakeBiddingCommand(const char* word, int value) {
         table->keepCardsNextDeal = 1;
         gBidLog.clear();
         WriteBidLog();
-    } else if (std::strcmp(word, "solos") == 0) {
-        if (game)
-            for (auto& count : game->soloCounts)
-                count = v;
+    } else if (std::strcmp(word, "solos") == 0 || std::strcmp(word, "othersolos") == 0) {
+        for (int seat = word[0] == 'o' ? 1 : 0; game && seat < 4; ++seat)
+            game->soloCounts[seat] = v;
     } else if (!options) {
         return std::strcmp(word, "reqcount") == 0 || std::strcmp(word, "series") == 0 ||
                std::strcmp(word, "firsttrick") == 0 || std::strcmp(word, "suitsolo") == 0;
