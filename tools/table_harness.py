@@ -557,7 +557,7 @@ def read_windows(harness):
     """The bar's titles, the open menu's items and the other windows with their controls, as
     the harness published them."""
     try:
-        with open(os.path.join(harness.args.work, "windows.txt")) as f:
+        with open(os.path.join(harness.args.work, "windows.txt"), encoding="cp1252", errors="replace") as f:
             lines = f.read().split("\n")
     except OSError:
         return None

@@ -174,7 +174,8 @@ SoloTypeChoice SoloTypeChoiceFor(SchafkopfController* controller, const Schafkop
     if (controller) {
         bool suits[4] = {};
         bool blank = false;
-        choice.callPossible = controller->firstPlayerSeat <= 0 &&
+        // A required solo, answered with Yes or due at the end of the series, is a solo.
+        choice.callPossible = controller->firstPlayerSeat <= 0 && !controller->finalSoloRound &&
                               controller->ListCallableSuits(0, suits, &blank) &&
                               controller->GetBid(0) != kBidYes;
     }

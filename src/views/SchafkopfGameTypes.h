@@ -83,7 +83,7 @@ struct SoloTypeChoice {
     bool toutGames = false;        // Tout games and You may be named
     std::int32_t allowedGames = 0; // one bit per permitted game word
     // The Call Game is still open to the human: nobody else has said "I play", the human can
-    // call an Ace, and the human did not answer Yes to a required solo.
+    // call an Ace, did not answer Yes to a required solo and owes none due at the series' end.
     bool callPossible = false;
 };
 // The choice as the controller and its options stand for the human (seat 0).

@@ -477,6 +477,110 @@ void PrepareFixedDeal(int index) {
     WriteBidLog();
 }
 
+// ---- The bidding's further checks: their deals, options and state -------------------------
+// Commands: "bdeal V" deals the fixed hands V of kBiddingDeals with the next deal (as "deal");
+// "reqcount V", "series V" (the series ends after V games; 0: never), "firsttrick V",
+// "suitsolo V" set the Schafkopf options; "solos V" sets every seat's count of solos played,
+// "othersolos V" those of the computer seats.
+// State: "seatbid" the game each seat names (word and suit, four pairs), "solos" the four
+// solo counts, "final" the controller's required-solo round flag.
+const FixedDeal kBiddingDeals[] = {
+    // 0: the human deals; seat 2 alone holds a game (a Call Game).
+    {0,
+     {{5, 20, 16, 24, 31, 6, 1, 25},
+      {13, 4, 10, 32, 7, 22, 2, 17},
+      {21, 28, 11, 14, 8, 23, 18, 26},
+      {29, 12, 15, 9, 30, 3, 19, 27}}},
+    // 1: the human leads; seat 1 holds every Unter with the top Eichel (a Jacks Solo), seat 2
+    // every Ober with the top Hearts (a Heart Suit Solo); seats 0 and 3 hold no game.
+    {3,
+     {{1, 2, 8, 22, 9, 17, 25, 23},
+      {4, 12, 20, 28, 32, 31, 30, 27},
+      {5, 13, 21, 29, 16, 15, 14, 11},
+      {3, 6, 7, 18, 19, 24, 10, 26}}},
+    // 2: as deal 1 with the hands of seats 1 and 2 exchanged.
+    {3,
+     {{1, 2, 8, 22, 9, 17, 25, 23},
+      {5, 13, 21, 29, 16, 15, 14, 11},
+      {4, 12, 20, 28, 32, 31, 30, 27},
+      {3, 6, 7, 18, 19, 24, 10, 26}}},
+    // 3: the human leads and holds the two partner cards (the Eichel and Gras Obers) and
+    // nothing else to play; no other seat holds a game.
+    {3,
+     {{29, 21, 1, 2, 9, 18, 25, 26},
+      {5, 4, 8, 15, 22, 3, 10, 27},
+      {13, 12, 16, 23, 30, 6, 31, 17},
+      {20, 28, 24, 32, 7, 11, 14, 19}}},
+    // 4: as deal 1, the human dealing (seat 1 leads).
+    {0,
+     {{1, 2, 8, 22, 9, 17, 25, 23},
+      {4, 12, 20, 28, 32, 31, 30, 27},
+      {5, 13, 21, 29, 16, 15, 14, 11},
+      {3, 6, 7, 18, 19, 24, 10, 26}}},
+    // 5: the human leads and holds a Call Game: three Obers, two Unters, the Heart Ace and Ten
+    // and the Gras Seven (the Gras Ace lies with seat 2); no other seat holds a game.
+    {3,
+     {{29, 21, 13, 28, 20, 16, 15, 17},
+      {5, 1, 2, 9, 18, 32, 26, 6},
+      {4, 24, 10, 3, 19, 27, 7, 22},
+      {12, 11, 14, 8, 23, 30, 31, 25}}},
+};
+
+bool TakeBiddingCommand(const char* word, int value) {
+    auto* table = dynamic_cast<SchafkopfTableWin*>(GetTablePane());
+    auto* game = table ? dynamic_cast<SchafkopfController*>(table->controller) : nullptr;
+    SchafkopfOptions* options = SchafkopfOptionsRecord();
+    const auto v = static_cast<std::int16_t>(value);
+    if (std::strcmp(word, "bdeal") == 0) {
+        if (!game || value < 0 || value >= int(std::size(kBiddingDeals)))
+            return true;
+        const FixedDeal& deal = kBiddingDeals[value];
+        game->dealer = static_cast<std::int16_t>(deal.dealer);
+        std::memset(game->dealtCards, 0, sizeof game->dealtCards);
+        for (int seat = 0; seat < 4; ++seat)
+            for (int p = 0; p < 8; ++p)
+                game->dealtCards[seat * 12 + p] = deal.hands[seat][p];
+        table->keepCardsNextDeal = 1;
+        gBidLog.clear();
+        WriteBidLog();
+    } else if (std::strcmp(word, "solos") == 0 || std::strcmp(word, "othersolos") == 0) {
+        for (int seat = word[0] == 'o' ? 1 : 0; game && seat < 4; ++seat)
+            game->soloCounts[seat] = v;
+    } else if (!options) {
+        return std::strcmp(word, "reqcount") == 0 || std::strcmp(word, "series") == 0 ||
+               std::strcmp(word, "firsttrick") == 0 || std::strcmp(word, "suitsolo") == 0;
+    } else if (std::strcmp(word, "reqcount") == 0) {
+        options->requiredSoloCount = v;
+    } else if (std::strcmp(word, "series") == 0) {
+        options->seriesEnd = value > 0 ? 8 : 1;
+        if (value > 0)
+            options->seriesGameCount = value;
+    } else if (std::strcmp(word, "firsttrick") == 0) {
+        options->firstTrick = v;
+    } else if (std::strcmp(word, "suitsolo") == 0) {
+        options->withSuitSolo = v;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void PublishBidding(std::string& out) {
+    auto* table = dynamic_cast<SchafkopfTableWin*>(GetTablePane());
+    auto* game = table ? dynamic_cast<SchafkopfController*>(table->controller) : nullptr;
+    if (!game || !game->Game())
+        return;
+    out += "seatbid";
+    for (int seat = 0; seat < 4; ++seat)
+        out += " " + std::to_string(long(game->Game()->seats[seat].bid.word)) + " " +
+               std::to_string(int(game->Game()->seats[seat].bid.trumpSuit));
+    out += "\nsolos";
+    for (std::int16_t count : game->soloCounts)
+        out += " " + std::to_string(count);
+    out += "\nfinal " + std::to_string(game->finalSoloRound) + "\n";
+}
+// ---- End of the bidding's further checks ----------------------------------------------------
+
 void Publish() {
     PublishWindows();
     auto* table = dynamic_cast<TablePane*>(GetTablePane());
@@ -497,6 +601,7 @@ void Publish() {
     if (auto* schafkopf = dynamic_cast<SchafkopfTableWin*>(table)) {
         PublishSchafkopf(schafkopf, out);
         PublishFocus(out);
+        PublishBidding(out);
     }
     std::snprintf(text, sizeof text,
                   "paints %ld\ncommand %ld\nsize %d\norigin %ld %ld\nbackground %d\n", gPaints,
@@ -761,6 +866,7 @@ void TakeCommand() {
             else
                 options->requiredSolo = v;
         }
+    } else if (TakeBiddingCommand(word, value)) {
     } else if (std::strcmp(word, "dump") == 0) {
         DumpCardPictures();
     } else if (std::strcmp(word, "size") == 0 && value >= 0 && value <= 2) {

@@ -144,7 +144,7 @@ class CallableSuits : public ScriptedBids {
     int GetBid(int) override { return humanBid; }
 };
 
-TEST(SchafkopfGameTypeList, TheCallRowNeedsNobodyElsePlayingACallableAceAndNoYes) {
+TEST(SchafkopfGameTypeList, TheCallRowNeedsNobodyElsePlayingACallableAceAndNoRequiredSolo) {
     SchafkopfOptions options{};
     options.partnershipMode = 2;
     options.toutGames = 1;
@@ -154,17 +154,19 @@ TEST(SchafkopfGameTypeList, TheCallRowNeedsNobodyElsePlayingACallableAceAndNoYes
         bool callable;
         int bid;
         bool possible;
-    } cases[] = {{-1, true, 0, true}, {0, true, 2, true},    {1, true, 2, false},
-                 {3, true, 0, false}, {-1, false, 0, false}, {-1, true, 128, false},
-                 {0, true, 8, true}};
+        int finalRound = 0; // a required solo due at the series' end
+    } cases[] = {{-1, true, 0, true}, {0, true, 2, true},     {1, true, 2, false},
+                 {3, true, 0, false}, {-1, false, 0, false},  {-1, true, 128, false},
+                 {0, true, 8, true},  {-1, true, 2, false, 1}};
     for (const auto& c : cases) {
         CallableSuits controller;
+        controller.finalSoloRound = static_cast<std::int16_t>(c.finalRound);
         controller.firstPlayerSeat = c.firstPlayer;
         controller.callable = c.callable;
         controller.humanBid = c.bid;
         const SoloTypeChoice choice = SoloTypeChoiceFor(&controller, &options);
         EXPECT_EQ(choice.callPossible, c.possible)
-            << c.firstPlayer << " " << c.callable << " " << c.bid;
+            << c.firstPlayer << " " << c.callable << " " << c.bid << " " << c.finalRound;
         EXPECT_EQ(choice.partnershipMode, 2);
         EXPECT_TRUE(choice.toutGames);
         EXPECT_EQ(choice.allowedGames, 0x84);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "games/fourplayer/SchafkopfComputerPlayer.h"
 #include "games/fourplayer/SchafkopfController.h"
@@ -48,10 +49,12 @@ constexpr int kAnnounceSoloPrompt = 101; // list 1700 "Announce Solo?"
 
 constexpr int kBidItems[] = {148, 150, 149, 139, 130, 131, 145, 143, 144, 135,
                              136, 137, 138, 140, 141, 142, 133, 146, 147};
+// The groups that share a box move their hidden members along, so that each keeps the
+// template's layout whichever of them was placed last.
 constexpr int kAskGroup[] = {148, 130, 131, 145, 141};
-constexpr int kContinueGroup[] = {148, 130, 131, 141};
+constexpr int kContinueGroup[] = {148, 130, 131, 145, 141};
 constexpr int kAuctionGroup[] = {150, 143, 144, 142};
-constexpr int kChoiceGroup[] = {149, 139, 140, 135, 136, 137, 138, 133};
+constexpr int kChoiceGroup[] = {149, 139, 140, 135, 136, 137, 138, 133, 146, 147};
 constexpr int kCallGroup[] = {149, 140, 135, 136, 137, 138, 146, 147, 139, 133};
 
 constexpr GameTypeWord kToutBit = 0x10000;
@@ -229,7 +232,8 @@ void SchafkopfTablePane::ShowAskButtons(bool enabled) {
         return;
     RECT box;
     GetBidBoxRect(&box);
-    MoveGroup(kAskGroup, 5, kAskPromptItem, box.left + 9, box.top + 9, false);
+    MoveGroup(kAskGroup, int(std::size(kAskGroup)), kAskPromptItem, box.left + 9, box.top + 9,
+              false);
     if (!enabled)
         for (int item : {kIPlayButton, kNoButton, kStockButton, kContinueButton})
             DisableItem(window, item);
@@ -251,7 +255,8 @@ void SchafkopfTablePane::ShowContinueButton(bool enabled) {
     HideControls(0);
     RECT box;
     GetBidBoxRect(&box);
-    MoveGroup(kContinueGroup, 4, kAskPromptItem, box.left + 9, box.top + 9, false);
+    MoveGroup(kContinueGroup, int(std::size(kContinueGroup)), kAskPromptItem, box.left + 9,
+              box.top + 9, false);
     if (!enabled)
         DisableItem(window, kContinueButton);
     ShowItem(window, kContinueButton);
@@ -266,7 +271,8 @@ void SchafkopfTablePane::ShowAuctionButtons(bool enabled) {
     HideControls(0);
     RECT box;
     GetBidBoxRect(&box);
-    MoveGroup(kAuctionGroup, 4, kAuctionPromptItem, box.right - 9, box.top + 9, true);
+    MoveGroup(kAuctionGroup, int(std::size(kAuctionGroup)), kAuctionPromptItem, box.right - 9,
+              box.top + 9, true);
     if (!enabled) {
         auto* game = Schafkopf();
         const bool owes = game && !game->HasRequiredSolos(0) && game->GetBid(0) != kBidNo;
@@ -287,7 +293,8 @@ void SchafkopfTablePane::ShowChoiceControls() {
     ExcludeWindowClip();
     RECT box;
     GetChoiceBoxRect(&box);
-    MoveGroupBottomLeft(kChoiceGroup, 8, kSoloTypesList, box.left + 10, box.bottom - 9);
+    MoveGroupBottomLeft(kChoiceGroup, int(std::size(kChoiceGroup)), kSoloTypesList, box.left + 10,
+                        box.bottom - 9);
     for (int item : {kSoloTypesList, kReadyButton, 135, 136, 137, 138})
         ShowItem(window, item);
     DisableItem(window, kSoloTypesList);
@@ -318,7 +325,8 @@ void SchafkopfTablePane::ShowCallAceControls() {
     HideControls(0);
     RECT box;
     GetChoiceBoxRect(&box);
-    MoveGroup(kCallGroup, 10, kChoicePromptItem, box.left + 35, box.top + 20, false);
+    MoveGroup(kCallGroup, int(std::size(kCallGroup)), kChoicePromptItem, box.left + 35,
+              box.top + 20, false);
     ShowItem(window, kReadyButton);
     for (int suit = 0; suit < 4; ++suit) {
         ShowItem(window, kDiamondButton + suit);
