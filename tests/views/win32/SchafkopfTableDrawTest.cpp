@@ -424,6 +424,10 @@ TEST_F(SchafkopfDrawTest, TheFoxCatchersShowOnlyWhenTheRulesWantTheExtrasRow) {
     EXPECT_EQ(label->h, panel.left + 18);
     EXPECT_EQ(label->v, top + 28);
     EXPECT_EQ(LineFrom(extras.right - 149, top + 28, extras.right), "Bert, Dora");
+    const DrawnText* heading = Find("Extra points");
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->h, panel.left + 18);
+    EXPECT_EQ(heading->v, top + 14);
     const DrawnText* who = Find("Who won?");
     ASSERT_NE(who, nullptr);
     EXPECT_EQ(who->h, extras.right - 137);
