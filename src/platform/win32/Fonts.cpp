@@ -5,6 +5,7 @@
 #include "platform/Alerts.h"
 #include "platform/win32/Drawing.h"
 #include "platform/win32/Ports.h"
+#include "platform/win32/TextRecorder.h"
 
 FontState* gFontState = nullptr;
 std::uint8_t gFontChanged = 1;
@@ -197,6 +198,11 @@ void DrawString(const char* text, bool isPascal) {
     TextOutA(gPortDC, gPenLocation.h, CellTop(), text, length);
     SIZE size = {};
     if (GetTextExtentPoint32A(gPortDC, text, length, &size)) {
+        if (IsTextRecording()) {
+            const RECT cell = {gPenLocation.h, CellTop(), gPenLocation.h + size.cx,
+                               CellTop() + size.cy};
+            RecordText(text, length, gPenLocation.h, gPenLocation.v, cell);
+        }
         gPenLocation.h = static_cast<std::int16_t>(gPenLocation.h + size.cx);
     }
 }

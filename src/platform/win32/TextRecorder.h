@@ -1,0 +1,26 @@
+// A record of the text drawn through DrawString, for checks that read back what a window
+// shows: each text with the window it went to, its cell and its font. Off unless switched on;
+// the program never switches it on.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct RecordedText {
+    HWND window = nullptr; // the port's window (null when drawing into a context of its own)
+    std::string text;
+    int x = 0;        // left end
+    int baseLine = 0; // the pen's v
+    RECT cell = {0, 0, 0, 0}; // the text's extent as drawn
+    int face = 0;     // style bits: bold 1, italic 2, underline 4, strike-out 8
+    int height = 0;   // the font's cell height (the text size + 4, one more below size 10)
+};
+
+void StartTextRecording();  // clears the record and switches recording on
+void StopTextRecording();
+bool IsTextRecording();
+const std::vector<RecordedText>& RecordedTexts();
+// Called by DrawString with what it drew.
+void RecordText(const char* text, int length, int x, int baseLine, const RECT& cell);
