@@ -36,7 +36,7 @@ void RecordText(const char* text, int length, int x, int baseLine, const RECT& c
         return;
     const LOGFONTA& font = gFontState->current;
     RecordedText entry;
-    entry.window = gPortWindow;
+    entry.window = gPortDC ? WindowFromDC(gPortDC) : nullptr;
     entry.text.assign(text, static_cast<std::size_t>(length));
     entry.x = x;
     entry.baseLine = baseLine;

@@ -9,7 +9,7 @@
 #include <vector>
 
 struct RecordedText {
-    HWND window = nullptr; // the port's window (null when drawing into a context of its own)
+    HWND window = nullptr; // the window of the context drawn into (null for a memory context)
     std::string text;
     int x = 0;        // left end
     int baseLine = 0; // the pen's v

@@ -232,7 +232,7 @@ void HintsPane::DrawHintCard(const RECT* rect) {
 // ---- The window ------------------------------------------------------------------------------
 
 void OpenHintsWindow() {
-    if (HWND open = gWindowSlots[kHintsSlot]) {
+    if (HWND open = gWindowSlots[kHintsWindowSlot]) {
         SelectWindow(open);
         SetPort(open);
         return;
@@ -250,37 +250,37 @@ namespace {
 
 void SaveHintsRect(HWND window) {
     if (auto& save = GetSideWindowHost().saveWindowRect)
-        save(window, kHintsSlot);
+        save(window, kHintsWindowSlot);
 }
 
 void CloseHints(HWND window) {
     SaveHintsRect(window);
     ReleasePortDC(window);
     EndDialog(window, 1);
-    gWindowSlots[kHintsSlot] = nullptr;
-    delete gPaneSlots[kHintsSlot];
-    gPaneSlots[kHintsSlot] = nullptr;
+    gWindowSlots[kHintsWindowSlot] = nullptr;
+    delete gPaneSlots[kHintsWindowSlot];
+    gPaneSlots[kHintsWindowSlot] = nullptr;
 }
 
 } // namespace
 
 INT_PTR CALLBACK HintsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     TrackInput(window, message, wParam, lParam);
-    auto* pane = static_cast<HintsPane*>(gPaneSlots[kHintsSlot]);
+    auto* pane = static_cast<HintsPane*>(gPaneSlots[kHintsWindowSlot]);
     switch (message) {
     case WM_INITDIALOG: {
-        gWindowSlots[kHintsSlot] = window;
+        gWindowSlots[kHintsWindowSlot] = window;
         auto* table = static_cast<TablePane*>(gPaneSlots[0]);
         LayoutHintsDialog(window, gSettings);
         if (auto& place = GetSideWindowHost().placeWindow)
-            place(window, kHintsSlot);
+            place(window, kHintsWindowSlot);
         ShowWindow(window, SW_SHOW);
         SetPort(window);
         TextFont(kFontArial);
         const int kind = table ? table->GetGameKind() : 0;
         if ((kind == 1 || kind == 2) && table->controller) {
             auto* hints = new HintsPane;
-            gPaneSlots[kHintsSlot] = hints;
+            gPaneSlots[kHintsWindowSlot] = hints;
             hints->InitSide(table->controller, gSettings, nullptr, window);
         }
         return TRUE;
@@ -332,10 +332,10 @@ INT_PTR CALLBACK HintsProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_DESTROY:
         SaveHintsRect(window);
         ReleasePortDC(window);
-        if (gWindowSlots[kHintsSlot] == window) {
-            gWindowSlots[kHintsSlot] = nullptr;
-            delete gPaneSlots[kHintsSlot];
-            gPaneSlots[kHintsSlot] = nullptr;
+        if (gWindowSlots[kHintsWindowSlot] == window) {
+            gWindowSlots[kHintsWindowSlot] = nullptr;
+            delete gPaneSlots[kHintsWindowSlot];
+            gPaneSlots[kHintsWindowSlot] = nullptr;
         }
         return FALSE;
     default:

@@ -11,7 +11,7 @@
 
 class TrickGameCore;
 
-inline constexpr int kHintsSlot = 15;
+inline constexpr int kHintsWindowSlot = 15;
 inline constexpr int kHintsTemplate = 1555;
 inline constexpr int kHintsPlayerCombo = 201;
 inline constexpr int kHintsTrickCombo = 203;
