@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -16,6 +17,8 @@
 #include "TableFixture.h"
 #include "engine/CardCodes.h"
 #include "engine/GameRecords.h"
+#include "games/fourplayer/FourSeatController.h"
+#include "platform/win32/Controls.h"
 #include "platform/Handles.h"
 #include "platform/win32/Pictures.h"
 #include "platform/win32/TextRecorder.h"
@@ -500,6 +503,74 @@ TEST_F(SidePanesTest, ScoreSheetOverFortyGamesShowsTheListScrollsAndFollowsNewGa
         newest = newest || (t.x == 5 && t.text == std::to_string(n + 1));
     EXPECT_TRUE(newest) << "the new game is shown";
     EXPECT_EQ(GetScrollPos(window, SB_VERT), n + 3 - visible);
+}
+
+// A list handle of the test's making on a controller whose seat names the test chooses.
+class ListDouble : public FourSeatController {
+  public:
+    void GetPlayerNameC(char* name, int seat) override {
+        std::snprintf(name, kNameTextSize, "%s", names[seat]);
+    }
+    const char* names[4] = {"Anna", "Maximilian Bartholomaeus von Hohenzollern-Sigmaringen",
+                            "Konstantinopolitanerin", "Bo"};
+};
+
+TEST_F(SidePanesTest, ScoreSheetShowsOnlyTheRecordsPresentAndKeepsNamesInTheirColumns) {
+    ListDouble controller;
+    // The count claims five games; the handle holds two.
+    Handle list = NewHandle(GameListSize(2) - kGameRecordSize);
+    std::memset(list, 0, GetHandleSize(list));
+    GameListHeader head = {};
+    head.count = 5;
+    head.totals[0] = 12;
+    std::memcpy(list, &head, sizeof head);
+    GameRecord record = {};
+    record.word = kWordSuitSolo;
+    record.suit = 2;
+    record.values[0] = 12;
+    std::memcpy(static_cast<std::uint8_t*>(list) + 36, &record, sizeof record);
+    record.word = 0x100000; // no game has this word
+    std::memcpy(static_cast<std::uint8_t*>(list) + 36 + 188, &record, sizeof record);
+    controller.gameListHandle = list;
+
+    SchafkopfScorePane pane;
+    pane.InitSide(&controller, nullptr, gSettings, kVerticalScrollRef + 9,
+                  kHorizontalScrollRef + 9, nullptr);
+    EXPECT_EQ(pane.GetLineCount(), 2);
+    Surface surface(640, 200);
+    RECT page = {0, 0, 640, 200};
+    StartTextRecording();
+    surface.Begin();
+    EXPECT_FALSE(pane.DrawPage(&page, 1));
+    surface.End();
+    StopTextRecording();
+    int x0 = -1;
+    std::vector<std::string> numbers;
+    std::vector<RecordedText> names;
+    for (const RecordedText& t : RecordedTexts()) {
+        if (t.baseLine == 30 && t.text[0] == '(' && x0 < 0)
+            x0 = t.x - 3;
+        if (t.x == 5 && t.baseLine > 13)
+            numbers.push_back(t.text);
+        if (t.baseLine == 13 && t.x > 37 + 20)
+            names.push_back(t);
+    }
+    EXPECT_EQ(numbers, (std::vector<std::string>{"1", "2"}));
+    ASSERT_EQ(names.size(), 4u);
+    for (int seat = 0; seat < 4; ++seat) {
+        const RecordedText& t = names[seat];
+        EXPECT_GE(t.cell.left, x0 + 110 * seat) << t.text;
+        EXPECT_LE(t.cell.right, x0 + 110 * seat + 105) << t.text;
+    }
+    EXPECT_EQ(names[0].text, "Anna");
+    EXPECT_EQ(names[2].text, "Konstantinopolitanerin") << "shrunk, not cut";
+    EXPECT_EQ(names[1].text.substr(names[1].text.size() - 3), "...") << "cut at the smallest size";
+    for (const RecordedText& t : RecordedTexts())
+        if (t.baseLine == 45 && t.x == 37) {
+            EXPECT_EQ(t.text, "") << "an unknown game has no name";
+        }
+    controller.gameListHandle = nullptr;
+    DisposeHandle(list);
 }
 
 // ---- Card selection hints -------------------------------------------------------------------
