@@ -76,8 +76,12 @@ int RecordsPresent(Handle list) {
 
 // Whether a Schafkopf game word names a game, without the beep of an unknown word.
 bool IsKnownSchafkopfWord(std::int32_t word) {
-    const auto bits = static_cast<GameTypeWord>(word) & kGameBitsMask;
-    if (static_cast<GameTypeWord>(word) & kModExchange)
+    const auto full = static_cast<GameTypeWord>(word);
+    constexpr GameTypeWord kKnownBits = kGameBitsMask | kModSoloChoice | kModExchange | kModThrowIn;
+    if (full & ~kKnownBits)
+        return false;
+    const auto bits = full & kGameBitsMask;
+    if (full & kModExchange)
         return true;
     switch (bits) {
     case kWordNone:

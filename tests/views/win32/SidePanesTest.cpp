@@ -480,7 +480,21 @@ TEST_F(SidePanesTest, ScoreSheetOverFortyGamesShowsTheListScrollsAndFollowsNewGa
     StopTextRecording();
     EXPECT_TRUE(RecordedTexts().empty()) << "nothing to move, nothing drawn";
 
-    // A horizontal step moves everything 4 pixels left.
+    // A narrower window: a horizontal step moves everything 4 pixels left, and at the end of
+    // the horizontal range the sheet's right edge is in view.
+    RECT frame;
+    GetWindowRect(window, &frame);
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left - 101, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    GetClientRect(window, &client);
+    const int horizontalEnd = GetScrollPos(window, SB_HORZ) == 0
+                                  ? [&] {
+                                        SCROLLINFO info = {sizeof info, SIF_RANGE};
+                                        GetScrollInfo(window, SB_HORZ, &info);
+                                        return info.nMax;
+                                    }()
+                                  : -1;
+    ASSERT_GT(horizontalEnd, 0);
     const auto unshifted = Repaint(window);
     SendMessageA(window, WM_HSCROLL, SB_LINEDOWN, 0);
     UpdateWindow(window);
@@ -490,7 +504,10 @@ TEST_F(SidePanesTest, ScoreSheetOverFortyGamesShowsTheListScrollsAndFollowsNewGa
         EXPECT_EQ(shifted[i].text, unshifted[i].text);
         EXPECT_EQ(shifted[i].x, unshifted[i].x - 4) << shifted[i].text;
     }
-    SendMessageA(window, WM_HSCROLL, SB_LINEUP, 0);
+    SendMessageA(window, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, horizontalEnd), 0);
+    for (const RecordedText& t : Repaint(window))
+        EXPECT_LE(t.cell.right, client.right) << t.text << " out of reach";
+    SendMessageA(window, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 0), 0);
 
     // A game finished while the sheet is open at its end appears on its last line.
     ASSERT_TRUE(games.StartGame());
@@ -502,7 +519,8 @@ TEST_F(SidePanesTest, ScoreSheetOverFortyGamesShowsTheListScrollsAndFollowsNewGa
     for (const RecordedText& t : texts)
         newest = newest || (t.x == 5 && t.text == std::to_string(n + 1));
     EXPECT_TRUE(newest) << "the new game is shown";
-    EXPECT_EQ(GetScrollPos(window, SB_VERT), n + 3 - visible);
+    GetClientRect(window, &client);
+    EXPECT_EQ(GetScrollPos(window, SB_VERT), n + 3 - (client.bottom - footer) / 15);
 }
 
 // A list handle of the test's making on a controller whose seat names the test chooses.
@@ -512,7 +530,7 @@ class ListDouble : public FourSeatController {
         std::snprintf(name, kNameTextSize, "%s", names[seat]);
     }
     const char* names[4] = {"Anna", "Maximilian Bartholomaeus von Hohenzollern-Sigmaringen",
-                            "Konstantinopolitanerin", "Bo"};
+                            "Maximiliane Huberl", "Bo"};
 };
 
 TEST_F(SidePanesTest, ScoreSheetShowsOnlyTheRecordsPresentAndKeepsNamesInTheirColumns) {
@@ -563,7 +581,8 @@ TEST_F(SidePanesTest, ScoreSheetShowsOnlyTheRecordsPresentAndKeepsNamesInTheirCo
         EXPECT_LE(t.cell.right, x0 + 110 * seat + 105) << t.text;
     }
     EXPECT_EQ(names[0].text, "Anna");
-    EXPECT_EQ(names[2].text, "Konstantinopolitanerin") << "shrunk, not cut";
+    EXPECT_EQ(names[2].text, "Maximiliane Huberl") << "shrunk, not cut";
+    EXPECT_LT(names[2].height, names[0].height) << "shrunk";
     EXPECT_EQ(names[1].text.substr(names[1].text.size() - 3), "...") << "cut at the smallest size";
     for (const RecordedText& t : RecordedTexts())
         if (t.baseLine == 45 && t.x == 37) {
