@@ -592,7 +592,71 @@ TEST_F(SidePanesTest, ScoreSheetShowsOnlyTheRecordsPresentAndKeepsNamesInTheirCo
     DisposeHandle(list);
 }
 
+// With the director running the tables the sheet takes the director's list; a delivery of
+// nothing, or a damaged list, leaves the controller's series as it was.
+TEST_F(SidePanesTest, ScoreRefreshTakesOnlyASoundListFromTheDirector) {
+    ListDouble controller;
+    controller.gameListHandle = ResetGameList(nullptr);
+    ASSERT_NE(controller.gameListHandle, nullptr);
+    GameListHead(controller.gameListHandle)->totals[0] = 7;
+    const Handle own = controller.gameListHandle;
+    struct Case {
+        const char* what;
+        int count, records; // -1: nothing delivered
+        bool taken;
+    };
+    for (const Case c : {Case{"nothing", -1, 0, false}, Case{"a damaged list", 3, 1, false},
+                         Case{"a sound list", 2, 2, true}}) {
+        Handle delivered = nullptr;
+        if (c.count >= 0) {
+            delivered = NewHandle(GameListSize(c.records));
+            std::memset(delivered, 0, GetHandleSize(delivered));
+            GameListHead(delivered)->count = c.count;
+        }
+        SetScoreSheetFetcher([&](GameController*) { return delivered; });
+        SchafkopfScorePane pane;
+        pane.InitSide(&controller, nullptr, gSettings, kVerticalScrollRef + 9,
+                      kHorizontalScrollRef + 9, nullptr);
+        pane.Refresh();
+        if (c.taken) {
+            EXPECT_EQ(controller.gameListHandle, delivered) << c.what;
+            EXPECT_EQ(pane.GetLineCount(), 2) << c.what;
+        } else {
+            EXPECT_EQ(controller.gameListHandle, own) << c.what;
+            EXPECT_EQ(GameListHead(own)->totals[0], 7) << c.what;
+        }
+    }
+    SetScoreSheetFetcher({});
+    DisposeHandle(controller.gameListHandle);
+    controller.gameListHandle = nullptr;
+}
+
 // ---- Card selection hints -------------------------------------------------------------------
+
+// The card item shows the card's picture of the first set, whole.
+void CheckHintCard(HWND dialog, int card) {
+    HWND item = GetDlgItem(dialog, kHintsCard);
+    ShowWindow(dialog, SW_SHOW);
+    InvalidateRect(item, nullptr, FALSE);
+    UpdateWindow(item);
+    const RECT picture = SidePanesTest::SetRect(0);
+    RECT client;
+    GetClientRect(item, &client);
+    ASSERT_GE(client.right, picture.right);
+    ASSERT_GE(client.bottom, picture.bottom);
+    Surface shown(client.right, client.bottom), expected(client.right, client.bottom);
+    HDC dc = GetDC(item);
+    BitBlt(shown.dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    ReleaseDC(item, dc);
+    const int top = (client.bottom - picture.bottom) / 2;
+    RECT at = picture;
+    OffsetRect(&at, 0, top);
+    expected.Begin();
+    DrawPicture(static_cast<HBITMAP>(gSettings->cardPictures[0][ConvertToPictureOrder(card)]), &at);
+    expected.End();
+    EXPECT_TRUE(shown.SameAs(expected, 0, top, 0, top, picture.right, picture.bottom))
+        << "card " << card;
+}
 
 TEST_F(SidePanesTest, HintsShowEachSeatsLoggedCardAndReasonForEveryTrickPlayed) {
     SideGames games(false, 91, true);
@@ -631,6 +695,8 @@ TEST_F(SidePanesTest, HintsShowEachSeatsLoggedCardAndReasonForEveryTrickPlayed) 
                 select(kHintsTrickCombo, static_cast<int>(t));
                 EXPECT_EQ(pane->hintCard, ConvertToPictureOrder(own[t]->card))
                     << "seat " << seat << " trick " << t + 1;
+                if (t == 0 && own.size() == 1)
+                    CheckHintCard(dialog, own[t]->card);
                 const std::string text = ItemText(dialog, kHintsText);
                 if (seat == 0) {
                     EXPECT_EQ(text, "The human player has played this card.");
