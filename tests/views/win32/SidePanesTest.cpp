@@ -174,8 +174,10 @@ TEST_F(SidePanesTest, CardsPlayedHeaderNamesTheRanksAndSuitsInsideTheirCells) {
     DrawnGrid(&pane, surface);
     std::vector<std::string> letters, rows;
     for (const RecordedText& t : RecordedTexts()) {
-        if (t.baseLine == 10)
+        if (t.baseLine == 10) {
+            EXPECT_EQ(t.x, 65 + 30 * static_cast<int>(letters.size())) << t.text;
             letters.push_back(t.text);
+        }
         else if (t.x == 5)
             rows.push_back(t.text);
     }
@@ -293,6 +295,28 @@ TEST_F(SidePanesTest, OpenCardsWindowNamesItsSeatAndHoldsTheHandInItsClientArea)
         }
     }
     UseSize(1, false, false);
+}
+
+// The table's Windows commands open the side windows (and raise an open one).
+TEST_F(SidePanesTest, TheTablesWindowCommandsOpenTheSideWindows) {
+    SideGames games(false, 12, false);
+    Use(games);
+    ASSERT_TRUE(games.StartGame());
+    struct Case {
+        int command, slot;
+    };
+    for (const Case c : {Case{504, kCardsPlayedSlot}, Case{505, kScoreSlot},
+                         Case{1412, kOpenCardsSlot1}, Case{1413, kOpenCardsSlot2},
+                         Case{1414, kOpenCardsSlot3}}) {
+        SendMessageA(gWindowSlots[0], WM_COMMAND, c.command, 0);
+        HWND window = gWindowSlots[c.slot];
+        ASSERT_NE(window, nullptr) << c.command;
+        EXPECT_NE(gPaneSlots[c.slot], nullptr) << c.command;
+        SendMessageA(gWindowSlots[0], WM_COMMAND, c.command, 0);
+        EXPECT_EQ(gWindowSlots[c.slot], window) << c.command << " raises the open window";
+        SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_EQ(gWindowSlots[c.slot], nullptr) << c.command;
+    }
 }
 
 // ---- Score sheet ----------------------------------------------------------------------------
@@ -489,7 +513,9 @@ TEST_F(SidePanesTest, ScoreSheetOverFortyGamesShowsTheListScrollsAndFollowsNewGa
     GetClientRect(window, &client);
     const int horizontalEnd = GetScrollPos(window, SB_HORZ) == 0
                                   ? [&] {
-                                        SCROLLINFO info = {sizeof info, SIF_RANGE};
+                                        SCROLLINFO info = {};
+                                        info.cbSize = sizeof info;
+                                        info.fMask = SIF_RANGE;
                                         GetScrollInfo(window, SB_HORZ, &info);
                                         return info.nMax;
                                     }()
@@ -719,6 +745,21 @@ TEST_F(SidePanesTest, HintsShowEachSeatsLoggedCardAndReasonForEveryTrickPlayed) 
         const int cards = static_cast<int>(games.played.size());
         if (cards % 4 == 1 || cards % 4 == 0)
             checkAll();
+        // A suggestion asked before the human's card changes no log, so no hint.
+        if (cards % 4 != 0 && (games.played.back().seat + 1) % 4 == 0) {
+            std::vector<std::uint8_t> before;
+            for (Handle log : games.Game().playLogs)
+                before.insert(before.end(), static_cast<std::uint8_t*>(log),
+                              static_cast<std::uint8_t*>(log) + kPlayLogSize);
+            int kind = 0;
+            bool flag = true;
+            games.table->SuggestCard(&kind, &flag);
+            std::vector<std::uint8_t> after;
+            for (Handle log : games.Game().playLogs)
+                after.insert(after.end(), static_cast<std::uint8_t*>(log),
+                             static_cast<std::uint8_t*>(log) + kPlayLogSize);
+            EXPECT_EQ(before, after) << "the suggestion before card " << cards + 1;
+        }
         if (cards == 4 * games.CardsPerHand()) {
             // The trick chosen stays when another player has played it.
             select(kHintsPlayerCombo, 1);
