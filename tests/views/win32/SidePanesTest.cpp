@@ -289,8 +289,9 @@ TEST_F(SidePanesTest, OpenCardsWindowNamesItsSeatAndHoldsTheHandInItsClientArea)
             RECT content, client;
             pane->OpenCardsPane::GetBounds(&content);
             GetClientRect(window, &client);
-            EXPECT_GE(client.right, content.right) << size;
-            EXPECT_GE(client.bottom, content.bottom) << size;
+            // The content with a margin of 2 pixels each way.
+            EXPECT_EQ(client.right, content.right + 2) << size;
+            EXPECT_EQ(client.bottom, content.bottom + 2) << size;
             SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
         }
     }
