@@ -44,9 +44,9 @@ RECT InkBox(const char* text, int length, RECT box) {
     return box;
 }
 
-void Record(const char* text, int length, int h, int v, const RECT& box) {
+void Record(const char* text, int length, int h, int v, const RECT& cell, const RECT& box) {
     if (auto& recorder = Recorder())
-        recorder(DrawnText{std::string(text, static_cast<std::size_t>(length)), h, v, box,
+        recorder(DrawnText{std::string(text, static_cast<std::size_t>(length)), h, v, box, cell,
                            sFontNumber, sFontSize, sFontFace});
 }
 
@@ -236,10 +236,11 @@ void DrawString(const char* text, bool isPascal) {
     TextOutA(gPortDC, gPenLocation.h, top, text, length);
     SIZE size = {};
     if (GetTextExtentPoint32A(gPortDC, text, length, &size)) {
-        if (Recorder())
-            Record(text, length, gPenLocation.h, gPenLocation.v,
-                   InkBox(text, length, RECT{gPenLocation.h, top, gPenLocation.h + size.cx,
-                                             top + size.cy}));
+        if (Recorder()) {
+            const RECT cell = {gPenLocation.h, top, gPenLocation.h + size.cx, top + size.cy};
+            Record(text, length, gPenLocation.h, gPenLocation.v, cell,
+                   InkBox(text, length, cell));
+        }
         gPenLocation.h = static_cast<std::int16_t>(gPenLocation.h + size.cx);
     }
 }
@@ -249,7 +250,7 @@ void DrawChar(char ch) {
     RECT cell = {gPenLocation.h, CellTop(), gPenLocation.h, CellTop()};
     DrawTextA(gPortDC, &ch, 1, &cell, DT_SINGLELINE | DT_BOTTOM | DT_CALCRECT);
     DrawTextA(gPortDC, &ch, 1, &cell, DT_SINGLELINE | DT_BOTTOM);
-    Record(&ch, 1, gPenLocation.h, gPenLocation.v, cell);
+    Record(&ch, 1, gPenLocation.h, gPenLocation.v, cell, cell);
     gPenLocation.h = static_cast<std::int16_t>(gPenLocation.h + (cell.right - cell.left));
 }
 
@@ -259,7 +260,8 @@ void DrawInRect(const char* text, const RECT* rect, UINT format) {
     ApplyPendingFont(gPortDC);
     RECT box = *rect;
     DrawTextA(gPortDC, text, -1, &box, format);
-    Record(text, static_cast<int>(std::strlen(text)), gPenLocation.h, gPenLocation.v, *rect);
+    Record(text, static_cast<int>(std::strlen(text)), gPenLocation.h, gPenLocation.v, *rect,
+           *rect);
     gPenLocation.h = static_cast<std::int16_t>(gPenLocation.h + (rect->right - rect->left));
 }
 

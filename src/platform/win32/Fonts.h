@@ -52,7 +52,9 @@ void DrawTextWrapped(const char* text, const RECT* rect);
 struct DrawnText {
     std::string text;
     int h, v;  // the pen: left edge and base line
-    RECT box;  // the text's cell; for a text in a rectangle, the rectangle
+    RECT box;  // the text's cell widened by the glyphs reaching out of it; for a text in a
+               // rectangle, the rectangle
+    RECT cell; // the text's cell as laid out (the rectangle for a text in a rectangle)
     int font;  // the last TextFont number
     int size;  // the last TextSize
     int face;  // the last TextFace style bits

@@ -12,6 +12,7 @@
 #include "shell/Settings.h"
 #include "views/win32/LastTrickPane.h"
 #include "views/win32/ScoreSheetPane.h"
+#include "views/win32/SidePanes.h"
 #include "views/win32/TablePane.h"
 
 std::int16_t gOpenCardsPlayer = 1;
@@ -503,8 +504,9 @@ INT_PTR CALLBACK TournamentProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return SideWindowProc(Family::Tournament, window, message, wParam, lParam);
 }
 
-// Not built yet: the play rating and hints windows.
+// Not built yet: the play rating window.
 void OpenPlayRatingWindow() {}
-void OpenHintsWindow() {}
-void PrepareSideWindows() {}
+void PrepareSideWindows() {
+    InstallSidePanes();
+}
 void AttachSideWindows() {}

@@ -247,6 +247,9 @@ TEST_F(SideWindowsTest, ScoreWindowKeepsItsSavedHeightAtLeast60AndTakesItsWidthF
 }
 
 TEST_F(SideWindowsTest, WithoutItsSheetTheScoreWindowDoesNotOpen) {
+    SetScorePaneMaker(kScoreSlot, nullptr);
+    SetOpenCardsPaneMaker(nullptr);
+    SetCardsPlayedPaneMaker(nullptr);
     OpenScoreWindow();
     EXPECT_EQ(gWindowSlots[kScoreSlot], nullptr);
     EXPECT_EQ(OpenOpenCardsWindow(1), -1);
