@@ -280,6 +280,67 @@ TEST(SchafkopfCallGamePlay, TheFirstTrickDeclarerDucksAPlainSuitTheOthersTakeIt)
     }
 }
 
+TEST(SchafkopfCallGamePlay, TheFirstTrickLeadAndTrumpFollowShowOrHideThePartner) {
+    // 1st Trick game, partner not yet found; seat 1 to move. A seat that would be the partner
+    // and holds the master trump shows itself with it (skilled seats only); the declarer wants
+    // another seat to take the trick and stays low on a trump lead; a singleton side Ace is led.
+    struct Case {
+        const char* name;
+        int declarer;
+        int profile;
+        int trickNumber;
+        std::vector<int> hand;
+        std::vector<int> trick; // led by seat 0; empty: seat 1 leads
+        int expectCard;
+        int expectReason; // -1: any
+    };
+    const Case cases[] = {
+        {"skilled partner-to-be leads the master trump", 2, 6, 1, {9, 29, 26, 27}, {}, 29, -1},
+        {"skilled partner-to-be without the master trump leads by the partner-game lead",
+         2,
+         6,
+         1,
+         {9, 21, 8},
+         {},
+         8,
+         10},
+        {"unskilled seat leads its singleton side Ace", 2, 2, 1, {9, 29, 8}, {}, 8, 10},
+        {"the declarer leads his singleton side Ace", 1, 6, 1, {9, 29, 8}, {}, 8, 10},
+        {"skilled partner-to-be overtakes a trump lead with the master trump",
+         2,
+         6,
+         1,
+         {9, 29, 26},
+         {12},
+         29,
+         -1},
+        {"the declarer stays low on a trump lead", 1, 6, 1, {9, 29, 26}, {12}, 9, -1},
+        {"a plain card the declarer cannot beat: his highest of the suit", 1, 6, 1,
+         {26, 25, 9}, {32}, 26, -1},
+        {"a plain card another seat cannot beat: its lowest", 2, 6, 1, {26, 25, 9}, {32}, 25, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetAlertRecorder();
+        SchafkopfTable table;
+        table.Start(kWordMarriage, {{12, 32, 1}, c.hand, {3, 2}, {6, 5}}, c.trick.empty() ? 1 : 0,
+                    c.declarer);
+        SchafkopfComputerPlayer& g = table.game;
+        g.trickNumber = static_cast<std::int16_t>(c.trickNumber);
+        if (!c.trick.empty())
+            LayTrick(g, 0, c.trick);
+        g.seats[1].profile = static_cast<std::int16_t>(c.profile);
+        g.SetSeatToAct(1);
+        g.AnalysePartners(1);
+        const Choice got = DryRun(g, 1, [&] { return g.PlayFirstTrickOpening(1); });
+        EXPECT_EQ(got.card, c.expectCard);
+        if (c.expectReason >= 0) {
+            EXPECT_EQ(got.reason, c.expectReason);
+        }
+        EXPECT_TRUE(RecordedAlerts().empty());
+    }
+}
+
 TEST(SchafkopfCallGamePlay, APlainSuitFollowGoesHighOnThePartnersTrickAndLowOrOverOnTheOthers) {
     // Gras called by seat 0; nobody trumped. The seat to move holds the Eichel 7 and the Eichel
     // Ten or Ace; the Eichel Ace is out unless the seat holds it.

@@ -352,6 +352,21 @@ const SoloCase kDefenderCases[] = {
      -1,
      30,
      9},
+    // Nobody trumped the declarer's Eichel lead and the defender plays last with the master
+    // Ace: he takes the trick.
+    {"declarer's plain lead untrumped, last defender takes it with the master Ace",
+     kWordSuitSolo,
+     3,
+     2,
+     11,
+     kEichelAceKing,
+     kDeclarerLedTheOber,
+     {3, {27, 25, 26}},
+     0,
+     false,
+     -1,
+     32,
+     kAny},
 };
 
 TEST(SchafkopfSoloPlayTest, DefenderFixtures) {
@@ -360,7 +375,9 @@ TEST(SchafkopfSoloPlayTest, DefenderFixtures) {
         ResetAlertRecorder();
         const Choice got = Decide(c);
         EXPECT_EQ(got.card, c.expectCard);
-        EXPECT_EQ(got.reason, c.expectReason);
+        if (c.expectReason != kAny) {
+            EXPECT_EQ(got.reason, c.expectReason);
+        }
         EXPECT_TRUE(RecordedAlerts().empty());
     }
 }
