@@ -382,6 +382,35 @@ TEST(SchafkopfSoloPlayTest, DefenderFixtures) {
     }
 }
 
+// The trump decision of the last lead is shared with the partner games: a skilled Call Game
+// leader of trick 7 with a master side Ace and one trump, while one higher trump is still
+// out, cashes the Ace (reason 35) instead of leading the trump into the Herz Ace.
+TEST(SchafkopfSoloPlayTest, ACallGameLeaderWithTwoCardsLeftCashesTheMasterAceFirst) {
+    const SoloCase c = {"skilled leader cashes the master side Ace before the last trump",
+                        1,
+                        0,
+                        0,
+                        6,
+                        {8, 11},
+                        {{0, {29, 21, 13, 5}},
+                         {0, {28, 20, 12, 4}},
+                         {0, {15, 14, 10, 9}},
+                         {0, {1, 2, 3, 6}},
+                         {0, {17, 18, 19, 22}},
+                         {0, {25, 26, 27, 30}}},
+                        {0, {}},
+                        60,
+                        false,
+                        -1,
+                        8,
+                        35};
+    ResetAlertRecorder();
+    const Choice got = Decide(c);
+    EXPECT_EQ(got.card, c.expectCard);
+    EXPECT_EQ(got.reason, c.expectReason);
+    EXPECT_TRUE(RecordedAlerts().empty());
+}
+
 // --- seeded play-outs of every solo form ---
 
 struct SoloForm {
