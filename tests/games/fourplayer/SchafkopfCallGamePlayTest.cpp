@@ -194,26 +194,34 @@ TEST(SchafkopfCallGamePlay, ADefenderBehindItsPartnersTrumpFollowsLowWhenThePart
 }
 
 TEST(SchafkopfCallGamePlay, ASkilledSeatWithTwoTrumpsThatCannotWinShedsTheCheaperOne) {
-    // Open: the trump decision, asked first with two tricks left, now plays the seat's card
-    // (reason 35) before the shedding rule is reached; which of the two is meant to decide
-    // here is not settled yet.
-    GTEST_SKIP() << "the trump decision answers first with two tricks left";
     // Trick 7 of 8: seat 3 led the Eichel Ober, seat 0 (seat 1's partner) followed with the
-    // Herz 7; seat 1, third, holds two trumps and nothing else; seat 2 (an opponent) is last.
+    // Herz 7; seat 1, third and skilled, holds two trumps and nothing else; seat 2 (an
+    // opponent) is last. The trump decision is asked first. While seat 2 still holds the Gras
+    // Ober the seat has no sure trump trick and no partner trumps to count on: the decision
+    // leaves the card to the shedding rule (the cheaper trump, the higher on a tie). With the
+    // opponents out of trumps both of its trumps count as sure tricks, and the decision sheds
+    // itself: the Herz Ten is kept for the last trick's points and the King goes; without
+    // points to keep, the cheaper trump goes, the lower on a tie.
     struct Case {
         const char* name;
         std::vector<int> hand;
+        std::vector<int> lastSeat; // seat 2's cards
         int expectCard;
+        int expectReason;
     };
+    const std::vector<int> withOber = {21, 3};
+    const std::vector<int> noTrump = {2, 3};
     const Case cases[] = {
-        {"King before Ten", {14, 15}, 14},
-        {"equal points: the higher one", {10, 11}, 11},
+        {"opponent still holds a trump: King before Ten", {14, 15}, withOber, 14, 42},
+        {"opponent still holds a trump: equal points, the higher", {10, 11}, withOber, 11, 42},
+        {"opponents out of trumps: the Ten kept for the last trick", {14, 15}, noTrump, 14, 35},
+        {"opponents out of trumps: equal points, the lower", {10, 11}, noTrump, 10, 42},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ResetAlertRecorder();
         SchafkopfTable table;
-        table.Start(1, {{9, 1}, c.hand, {2, 3}, {29, 25}}, 3, 3);
+        table.Start(1, {{9, 1}, c.hand, c.lastSeat, {29, 25}}, 3, 3);
         table.Call(kGras);
         SchafkopfComputerPlayer& g = table.game;
         g.declarer = -1;
@@ -227,9 +235,19 @@ TEST(SchafkopfCallGamePlay, ASkilledSeatWithTwoTrumpsThatCannotWinShedsTheCheape
         g.SetSeatToAct(1);
         g.AnalysePartners(1);
         SetMoverLists(g, {0}, {3, 2});
+        // What the seat has read from the earlier tricks: seat 3 holds no trump; seat 2 at
+        // most the one it holds; the partner none while seat 2 has the Ober, else perhaps one.
+        const bool lastHasTrump = c.lastSeat == withOber;
+        for (int seat : {0, 2, 3}) {
+            const bool trump = seat == 2 ? lastHasTrump : seat == 0 && !lastHasTrump;
+            g.placeRecords[seat].maxSize[kTrumpGroup] = trump ? 1 : 0;
+            g.placeRecords[seat].topCard[kTrumpGroup] =
+                static_cast<std::int16_t>(seat == 2 && trump ? 21 : 0);
+            g.seatEstimates[seat].voidEstimate[kTrumpGroup] = trump ? 0 : 100;
+        }
         const Choice got = DryRun(g, 1, [&] { return g.FollowEndPhase(29, g.GetBestCardSoFar()); });
         EXPECT_EQ(got.card, c.expectCard);
-        EXPECT_EQ(got.reason, 42);
+        EXPECT_EQ(got.reason, c.expectReason);
         EXPECT_TRUE(RecordedAlerts().empty());
     }
 }
@@ -258,6 +276,67 @@ TEST(SchafkopfCallGamePlay, TheFirstTrickDeclarerDucksAPlainSuitTheOthersTakeIt)
         g.AnalysePartners(1);
         const Choice got = DryRun(g, 1, [&] { return g.PlayFirstTrickOpening(1); });
         EXPECT_EQ(got.card, c.expectCard);
+        EXPECT_TRUE(RecordedAlerts().empty());
+    }
+}
+
+TEST(SchafkopfCallGamePlay, TheFirstTrickLeadAndTrumpFollowShowOrHideThePartner) {
+    // 1st Trick game, partner not yet found; seat 1 to move. A seat that would be the partner
+    // and holds the master trump shows itself with it (skilled seats only); the declarer wants
+    // another seat to take the trick and stays low on a trump lead; a singleton side Ace is led.
+    struct Case {
+        const char* name;
+        int declarer;
+        int profile;
+        int trickNumber;
+        std::vector<int> hand;
+        std::vector<int> trick; // led by seat 0; empty: seat 1 leads
+        int expectCard;
+        int expectReason; // -1: any
+    };
+    const Case cases[] = {
+        {"skilled partner-to-be leads the master trump", 2, 6, 1, {9, 29, 26, 27}, {}, 29, -1},
+        {"skilled partner-to-be without the master trump leads by the partner-game lead",
+         2,
+         6,
+         1,
+         {9, 21, 8},
+         {},
+         8,
+         10},
+        {"unskilled seat leads its singleton side Ace", 2, 2, 1, {9, 29, 8}, {}, 8, 10},
+        {"the declarer leads his singleton side Ace", 1, 6, 1, {9, 29, 8}, {}, 8, 10},
+        {"skilled partner-to-be overtakes a trump lead with the master trump",
+         2,
+         6,
+         1,
+         {9, 29, 26},
+         {12},
+         29,
+         -1},
+        {"the declarer stays low on a trump lead", 1, 6, 1, {9, 29, 26}, {12}, 9, -1},
+        {"a plain card the declarer cannot beat: his highest of the suit", 1, 6, 1,
+         {26, 25, 9}, {32}, 26, -1},
+        {"a plain card another seat cannot beat: its lowest", 2, 6, 1, {26, 25, 9}, {32}, 25, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetAlertRecorder();
+        SchafkopfTable table;
+        table.Start(kWordMarriage, {{12, 32, 1}, c.hand, {3, 2}, {6, 5}}, c.trick.empty() ? 1 : 0,
+                    c.declarer);
+        SchafkopfComputerPlayer& g = table.game;
+        g.trickNumber = static_cast<std::int16_t>(c.trickNumber);
+        if (!c.trick.empty())
+            LayTrick(g, 0, c.trick);
+        g.seats[1].profile = static_cast<std::int16_t>(c.profile);
+        g.SetSeatToAct(1);
+        g.AnalysePartners(1);
+        const Choice got = DryRun(g, 1, [&] { return g.PlayFirstTrickOpening(1); });
+        EXPECT_EQ(got.card, c.expectCard);
+        if (c.expectReason >= 0) {
+            EXPECT_EQ(got.reason, c.expectReason);
+        }
         EXPECT_TRUE(RecordedAlerts().empty());
     }
 }

@@ -117,6 +117,10 @@ TEST(SchafkopfSeries, ComputerSeriesOverEveryOptionSetKeepTheRules) {
         for (long d = 0; d < perSet; ++d)
             ASSERT_TRUE(s.PlayDeal()) << "option set " << i;
         ASSERT_TRUE(s.failures.empty()) << "option set " << i << "\n" << Report(s);
+        // No debugging box: a routine that left its dry run on or played two cards shows one.
+        for (const AlertBox& box : RecordedAlerts())
+            ADD_FAILURE() << "option set " << i << ": " << box.caption << ": " << box.text;
+        ResetAlertRecorder();
         deals += s.deals;
         const SchafkopfFallbackCounts& counts = s.Game().fallbackCounts;
         fallback += static_cast<long>(counts.TotalFallbacks());
@@ -163,6 +167,10 @@ TEST(SchafkopfSeries, ComputerSeriesOverEveryOptionSetKeepTheRules) {
         if (groupCards[g] > 0)
             std::printf("fall-backs in %s: %ld of %ld computer cards\n",
                         SchafkopfFallbackCounts::GroupName(g), groupFallbacks[g], groupCards[g]);
+    // Ramsch, Leaster and the Beg have a routine for every position: none of their cards may
+    // come from the dispatcher's last resort.
+    EXPECT_EQ(groupFallbacks[static_cast<int>(SchafkopfPlayGroup::kAllPassed)], 0);
+    EXPECT_EQ(groupFallbacks[static_cast<int>(SchafkopfPlayGroup::kBeg)], 0);
     if (only)
         return;
     // The option sets reach what they are there for.
@@ -173,7 +181,6 @@ TEST(SchafkopfSeries, ComputerSeriesOverEveryOptionSetKeepTheRules) {
     EXPECT_GT(suggestions, 0);
     EXPECT_GT(probes, 0);
     EXPECT_GT(replays, 0);
-    EXPECT_TRUE(RecordedAlerts().empty());
 }
 
 TEST(SchafkopfSeries, EndsAfterTheGamesOfTheRule) {

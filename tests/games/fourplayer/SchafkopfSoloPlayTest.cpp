@@ -198,6 +198,34 @@ const SoloCase kDeclarerCases[] = {
      -1,
      17,
      9},
+    // The same with a declarer who is not skilled, last behind the trump: the Ace stays.
+    {"unskilled declarer keeps his Ace that would not win the trumped trick",
+     kWordSuitSolo,
+     3,
+     3,
+     2,
+     {24, 17, 29, 21, 13, 16, 32},
+     {{2, {28, 10, 11, 12}}},
+     {0, {19, 9, 18}},
+     0,
+     false,
+     -1,
+     17,
+     9},
+    // Nobody trumped: the Ace is master and takes the trick.
+    {"unskilled declarer takes an untrumped trick with his Ace",
+     kWordSuitSolo,
+     1,
+     1,
+     2,
+     {24, 17, 29, 21, 13, 16, 32},
+     {{2, {28, 10, 11, 12}}},
+     {0, {19}},
+     0,
+     false,
+     -1,
+     24,
+     kAny},
     // Last, void in Eichel, in a pointless trick: the singleton Schellen King goes, the trumps
     // stay; in a trick of 15 points the lowest trump that wins takes it.
     {"declarer last in a poor trick sheds a singleton",
@@ -324,6 +352,21 @@ const SoloCase kDefenderCases[] = {
      -1,
      30,
      9},
+    // Nobody trumped the declarer's Eichel lead and the defender plays last with the master
+    // Ace: he takes the trick.
+    {"declarer's plain lead untrumped, last defender takes it with the master Ace",
+     kWordSuitSolo,
+     3,
+     2,
+     11,
+     kEichelAceKing,
+     kDeclarerLedTheOber,
+     {3, {27, 25, 26}},
+     0,
+     false,
+     -1,
+     32,
+     kAny},
 };
 
 TEST(SchafkopfSoloPlayTest, DefenderFixtures) {
@@ -332,9 +375,40 @@ TEST(SchafkopfSoloPlayTest, DefenderFixtures) {
         ResetAlertRecorder();
         const Choice got = Decide(c);
         EXPECT_EQ(got.card, c.expectCard);
-        EXPECT_EQ(got.reason, c.expectReason);
+        if (c.expectReason != kAny) {
+            EXPECT_EQ(got.reason, c.expectReason);
+        }
         EXPECT_TRUE(RecordedAlerts().empty());
     }
+}
+
+// The trump decision of the last lead is shared with the partner games: a skilled Call Game
+// leader of trick 7 with a master side Ace and one trump, while one higher trump is still
+// out, cashes the Ace (reason 35) instead of leading the trump into the Herz Ace.
+TEST(SchafkopfSoloPlayTest, ACallGameLeaderWithTwoCardsLeftCashesTheMasterAceFirst) {
+    const SoloCase c = {"skilled leader cashes the master side Ace before the last trump",
+                        1,
+                        0,
+                        0,
+                        6,
+                        {8, 11},
+                        {{0, {29, 21, 13, 5}},
+                         {0, {28, 20, 12, 4}},
+                         {0, {15, 14, 10, 9}},
+                         {0, {1, 2, 3, 6}},
+                         {0, {17, 18, 19, 22}},
+                         {0, {25, 26, 27, 30}}},
+                        {0, {}},
+                        60,
+                        false,
+                        -1,
+                        8,
+                        35};
+    ResetAlertRecorder();
+    const Choice got = Decide(c);
+    EXPECT_EQ(got.card, c.expectCard);
+    EXPECT_EQ(got.reason, c.expectReason);
+    EXPECT_TRUE(RecordedAlerts().empty());
 }
 
 // --- seeded play-outs of every solo form ---
