@@ -397,7 +397,9 @@ bool SideWindowAvailable(int menuItem) {
     case 1413:
     case 1414:
         return static_cast<bool>(OpenCardsMaker());
-    default: // the play rating and the hints have no window yet
+    case 508:
+        return true;
+    default: // the play rating has no window yet
         return false;
     }
 }
