@@ -132,7 +132,9 @@ def close_message_boxes(harness, quiet=1.5):
 
 def start_deal(harness, deal, mode, pot=0, required=0, command="deal"):
     if harness.state()["phase"][0] in (1, 2, 3):
-        # New Deal is offered once a game is over: a deal in progress is put aside first.
+        # New Deal is offered once a game is over: a deal in progress is put aside first,
+        # after the question a claiming computer seat may have left open.
+        close_message_boxes(harness)
         harness.send("reset", 0)
         harness.wait(lambda s: s["phase"][0] == 0, "the deal put aside")
     harness.send("mode", mode)

@@ -66,13 +66,14 @@ EFFECTS = {
 }
 
 # The items the table procedure carries out: with no table all of them are greyed; the table
-# before its first game carries out the two switches and New Deal only (the side windows have
-# nothing to show yet).
+# before its first game carries out the two switches, New Deal and the score sheet (the other
+# side windows have nothing to show yet).
 TABLE_ITEMS = {401, 1202, 406, 407, 408, 409, 1208, 1209, 1210, 1211, 301, 302, 303, 304,
                502, 503, 504, 505, 508, 1406, 1408, 1409, 1410, 1411, 1412, 1413, 1414, 1203}
 NEW_DEAL = 406  # starts a game: the bidding checks play it (tools/bidding_harness.py)
+SCORE = 505  # the score sheet, shown from the first game on: the side-window tests open it
 NETWORK_SETTINGS = 1105  # nothing to set in this program
-GREYED_WITH_TABLE = (TABLE_ITEMS - {1202, 1203, NEW_DEAL}) | {1001, NETWORK_SETTINGS}
+GREYED_WITH_TABLE = (TABLE_ITEMS - {1202, 1203, NEW_DEAL, SCORE}) | {1001, NETWORK_SETTINGS}
 # With no window open there is nothing to close and, with no table pane, nothing to save.
 GREYED_WITHOUT_TABLE = TABLE_ITEMS | {1003, 1004, 1005, NETWORK_SETTINGS}
 
@@ -463,7 +464,7 @@ def main():
             time.sleep(0.1)
         close_welcome_note(program, 10)
         open_keeps_the_table(program)
-        sweep_state(program, True, skip={NEW_DEAL, 1003, 1008, 1505})
+        sweep_state(program, True, skip={NEW_DEAL, SCORE, 1003, 1008, 1505})
         # Close, then everything with no table, then New brings the table back.
         carry_out(program, 1003, 0, True)
         print("with the table: File 1003: closes the table window", flush=True)

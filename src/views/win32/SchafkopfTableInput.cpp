@@ -62,8 +62,10 @@ void SchafkopfTablePane::UpdateMenus() {
                false);
         return;
     }
-    // "Super Small Cards" switches the pictures whatever is played.
+    // "Super Small Cards" switches the pictures and "Show Rule Notes" the notes, whatever is
+    // played.
     SetMenuItemEnabled(menu, kSuperSmallCardsItem, true);
+    SetMenuItemEnabled(menu, kRuleNotesItem, true);
     SetMenuItemEnabled(menu, 508, phase == 3);
     if (phase == 7) {
         Enable(menu, {401, 406,  407,  408,  409,  1208, 1209, 1210, 503, 504, 505, 1406,
