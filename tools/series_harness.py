@@ -219,7 +219,8 @@ class Series:
         time.sleep(0.3)
         target = rows.index(CALL_ROW)
         plus = chr(s["keys"][16])
-        for _ in range(target - s["rows"][0]):
+        current = s["rows"][0]
+        for _ in range(target - max(current, 0) + (1 if current < 0 else 0)):
             self.h.key(key_name(plus))
             time.sleep(0.3)
         s = self.h.wait(lambda s: s["rows"][0] == target, f"size {self.size}: the Call row by keys")
@@ -258,7 +259,14 @@ class Series:
     # ---- play ----------------------------------------------------------------------------
 
     def human_turn(self, s):
-        return s["phase"][0] == 3 and s["waiting"][0] == 0 and s["mover"][0] == 0
+        """Play, no trick waiting, and every seat from the trick's leader up to the human has
+        played (the human leads: nobody has)."""
+        if s["phase"][0] != 3 or s["waiting"][0] != 0:
+            return False
+        cards, leader = s["trickcards"], s["trickleader"][0]
+        if cards[0]:
+            return False
+        return all(cards[seat] for seat in range(leader, 4)) if leader else not any(cards)
 
     def play_game(self, s, hands):
         word, trump = s["game"][0], s["game"][1]
@@ -344,7 +352,6 @@ class Series:
         trick = list(s["trickcards"])
         shot = self.screenshot(f"trick-{way}")
         self.check_trick(shot, s)
-        tricks_before = len(s["tricks"]) // 6
         if way == "button":
             check(s["button115"][0] == 1 and s["button115"][1] == 1,
                   f"size {self.size}: Put Away is not offered ({s['button115']})")
@@ -355,7 +362,7 @@ class Series:
             self.give_table_the_keyboard()
             self.h.key("Return")
         s = self.rest(lambda s: s["waiting"][0] == 0, f"size {self.size}: the trick put away by {way}")
-        check(len(s["tricks"]) // 6 == tricks_before and s["trickcards"] != trick or s["phase"][0] == 4,
+        check(s["trickcards"] != trick or s["phase"][0] == 4,
               f"size {self.size}: after Put Away by {way} the trick {trick} still lies ({s['trickcards']})")
         if not self.last_trick_checked and s["phase"][0] == 3:
             self.last_trick_checked = True
@@ -403,14 +410,16 @@ class Series:
             if th.intersects(b, bar):
                 check(bar[1] <= b[1] and b[3] <= bar[3] + 1 and b[2] <= bar[2],
                       f"size {self.size} {what}: the text {t['text']!r} at {b} leaves the status bar {bar}")
+        # The texts of the latest whole painting, one per place.
+        last_paint = max((t["paint"] for t in rows), default=-1)
         latest = {}
         for t in rows:
-            latest[tuple(t["box"][:2])] = t
+            if t["paint"] == last_paint:
+                latest[tuple(t["box"][:2])] = t
         shown = list(latest.values())
         for i, a in enumerate(shown):
             for b in shown[i + 1:]:
-                if a["text"].strip() and b["text"].strip() and th.intersects(a["box"], b["box"]) and \
-                        a["paint"] == b["paint"]:
+                if a["text"].strip() and b["text"].strip() and th.intersects(a["box"], b["box"]):
                     check(False, f"size {self.size} {what}: the texts {a['text']!r} {a['box']} and "
                                  f"{b['text']!r} {b['box']} overlap")
         return rows
@@ -494,22 +503,23 @@ class Series:
         s = self.state()
         self.click_at(s["button116"][2:])
         names = self.names()
-        order = sorted(range(4), key=lambda seat: -totals[seat])
+        ranked = sorted(totals, reverse=True)
 
         def end_box(view):
             for window in view["windows"]:
-                shown = [c["text"] for c in window["controls"]]
-                if any(names[order[0]] == t.strip() for t in shown) and window["kind"] == "#32770":
+                shown = [c["text"].strip() for c in window["controls"]]
+                if window["kind"] == "#32770" and sum(1 for t in shown if t in names) >= 3:
                     return window
             return None
 
-        window = th.wait_windows(self.h, end_box, f'size {self.size}: "The End"', timeout=30)
+        window = th.wait_windows(self.h, end_box, f'size {self.size}: "The End" with three names', timeout=30)
         self.screenshot("the-end")
-        texts = [c for c in window["controls"] if c["kind"] == "Static"]
-        places = [next((c["rect"][1] for c in texts if c["text"].strip() == names[seat]), None) for seat in order[:3]]
-        check(None not in places and places == sorted(places),
-              f"size {self.size}: \"The End\" shows {[c['text'] for c in texts]}, the places by totals {totals} "
-              f"are {[names[seat] for seat in order[:3]]}")
+        shown = sorted((c["rect"][1], c["rect"][0], c["text"].strip()) for c in window["controls"]
+                       if c["text"].strip() in names)
+        places = [totals[names.index(text)] for _, _, text in shown[:3]]
+        check(places == ranked[:3],
+              f"size {self.size}: \"The End\" shows {[t for _, _, t in shown]} in this order; by the totals "
+              f"{totals} of {names} the first three places have {ranked[:3]}")
         button = next((c for c in window["controls"] if c["kind"] == "Button"), None)
         if check(button is not None, f'size {self.size}: "The End" has no button'):
             self.h.click(*centre(button["rect"]))
