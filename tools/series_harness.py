@@ -296,7 +296,7 @@ class Series:
         card = legal[0]
         if way == "keys":
             self.h.key("ctrl+h")
-            s = self.h.wait(lambda s: s["selection"][0] > 0, f"size {self.size}: Ctrl+H selects a card")
+            s = self.h.wait(lambda s: s["selection"][0] in hand, f"size {self.size}: Ctrl+H selects a card of the hand")
             card = s["selection"][0]
             check(card in legal, f"size {self.size}: Ctrl+H picked {card}, which may not be played (legal {legal})")
             self.h.key("Return")
@@ -379,6 +379,9 @@ class Series:
         time.sleep(0.6)
         th.check_last_trick(self.h, self.size, trick, f"size {self.size} Last Trick")
         self.screenshot("last-trick")
+        # Closed again, as by its close box: on a small screen it stands over the table.
+        self.h.send("close", 1)
+        self.h.wait(lambda s: s["lasttrickwin"][0] == 0, f"size {self.size}: the Last Trick window closed")
         self.give_table_the_keyboard()
 
     # ---- pixels and texts ----------------------------------------------------------------

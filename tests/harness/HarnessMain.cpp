@@ -18,6 +18,7 @@
 //   clean 0  the running game counts as saved (no unsaved changes).
 //   claim S  computer seat S claims the remaining tricks.
 //   series V the Schafkopf series ends after V games (0: never).
+//   close S  the side window of slot S closed as by its close box.
 // State (state.txt, replaced as a whole): one "name values..." line per item.
 // Windows (windows.txt, replaced as a whole, tab-separated): what the player sees of the
 // program besides the table: the main window, the menu bar's titles, the open menu's items,
@@ -939,6 +940,10 @@ void TakeCommand() {
         StartBidRecording();
     } else if (std::strcmp(word, "deal") == 0) {
         PrepareFixedDeal(value);
+    } else if (std::strcmp(word, "close") == 0) {
+        // A side window closed as by its close box (no window manager draws one).
+        if (value >= 1 && value < kWindowSlotCount && gWindowSlots[value])
+            SendMessageA(gWindowSlots[value], WM_COMMAND, IDCANCEL, 0);
     } else if (std::strcmp(word, "series") == 0) {
         // A series that ends after V games (0: never).
         if (SchafkopfOptions* options = SchafkopfOptionsRecord()) {
