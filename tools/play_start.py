@@ -20,7 +20,7 @@ PROMPT_BOX_ID = 1506
 
 def grab(display):
     """The whole screen as (width, height, raw RGB bytes)."""
-    shot = subprocess.run(["import", "-display", display, "-window", "root", "rgb:-"], capture_output=True)
+    shot = subprocess.run(["import", "-display", display, "-window", "root", "-depth", "8", "rgb:-"], capture_output=True)
     if shot.returncode != 0:
         return None
     size = subprocess.run(["xdpyinfo", "-display", display], capture_output=True, text=True).stdout
@@ -33,10 +33,12 @@ def row_bytes(picture, y, x0=0, x1=None):
     return bytes(c for pixel in picture[y][x0:x1] for c in pixel)
 
 
-def find_picture(screen, picture, rows):
-    """Screen positions (x, y) where the given rows of the picture appear as they are."""
+def find_picture(screen, picture, rows, part=None):
+    """Screen positions (x, y) where the given rows of the picture appear as they are (only
+    their first part pixels when given)."""
     width, height, raw = screen
-    first = row_bytes(picture, rows[0])
+    part = part or len(picture[0])
+    first = row_bytes(picture, rows[0], 0, part)
     stride = 3 * width
     found = []
     start = raw.find(first)
@@ -44,9 +46,9 @@ def find_picture(screen, picture, rows):
         if start % 3 == 0:
             y, x = divmod(start // 3, width)
             y0 = y - rows[0]
-            if x + len(picture[0]) <= width and 0 <= y0 and y0 + len(picture) <= height and all(
-                    raw[(y0 + r) * stride + 3 * x:(y0 + r) * stride + 3 * (x + len(picture[0]))] ==
-                    row_bytes(picture, r) for r in rows[1:]):
+            if x + part <= width and 0 <= y0 and y0 + len(picture) <= height and all(
+                    raw[(y0 + r) * stride + 3 * x:(y0 + r) * stride + 3 * (x + part)] ==
+                    row_bytes(picture, r, 0, part) for r in rows[1:]):
                 found.append((x, y0))
         start = raw.find(first, start + 1)
     return found
@@ -71,21 +73,48 @@ def main():
     bars = {size: read_bmp(os.path.join(args.pictures, f"{number}.bmp")) for size, number in STATUS_BAR_IDS.items()}
 
     def table():
+        """The status bar's left end (a box may cover the rest of it): size and place."""
         screen = grab(args.display)
         if not screen:
             return None
-        for size, bar in bars.items():
-            for x, y in find_picture(screen, bar, [0, len(bar) // 2, len(bar) - 1]):
-                width, height = PANE_SIZES[size]
-                if len(bar[0]) == width:
-                    return size, (x, y + len(bar) - height)
+        width, height, raw = screen
+        for size, bar in sorted(bars.items(), key=lambda item: -len(item[1])):
+            found = find_picture(screen, bar, list(range(len(bar))), part=120)
+            if not found:
+                continue
+            x, y = min(found)
+            # The bars differ in height only: the row under this one's last is not the bar's.
+            below = y + len(bar)
+            fill = bar[len(bar) - 1][3]
+            if below < height and tuple(raw[3 * (below * width + x + 3):3 * (below * width + x + 3) + 3]) != fill:
+                return size, (x, y), screen
         return None
 
-    size, origin = wait_for("the table", table, 120)
-    print(f"play: the table (size {size}) stands at {origin[0]},{origin[1]}", flush=True)
-    # A click on the table where nothing lies deals the first hand.
-    subprocess.run(["xdotool", "mousemove", str(origin[0] + 5), str(origin[1] + 40), "click", "1"], check=True,
-                   env=dict(os.environ, DISPLAY=args.display))
+    def white_box(screen, left, top, right, bottom):
+        """Whether a long white row stands on the table (a box over it, such as the welcome
+        note, which holds the keyboard)."""
+        width, _, raw = screen
+        white = b"\xff" * (3 * 300)
+        for y in range(max(top, 0), bottom, 4):
+            if raw.find(white, 3 * (y * width + left), 3 * (y * width + right)) >= 0:
+                return True
+        return False
+
+    size, bar_at, screen = wait_for("the table", table, 120)
+    width, height = PANE_SIZES[size]
+    print(f"play: the table (size {size}) stands on the screen, its status bar at {bar_at[0]},{bar_at[1]}",
+          flush=True)
+    env = dict(os.environ, DISPLAY=args.display)
+    # The start's welcome note is answered with Return, as a new user would close it.
+    for _ in range(5):
+        screen = grab(args.display)
+        if not white_box(screen, bar_at[0], bar_at[1] - height, bar_at[0] + width, bar_at[1] + 30):
+            break
+        subprocess.run(["xdotool", "key", "Return"], check=True, env=env)
+        time.sleep(1.0)
+    # A click on the table's cloth, where nothing lies, deals the first hand.
+    subprocess.run(["xdotool", "mousemove", str(bar_at[0] + 5), str(bar_at[1] - 40), "click", "1"], check=True,
+                   env=env)
     box = read_bmp(os.path.join(args.pictures, f"{PROMPT_BOX_ID}.bmp"))
     fill = box[len(box) // 2][len(box[0]) // 2]
 
