@@ -156,8 +156,11 @@ class Series:
             time.sleep(0.3)
         sys.exit(f"size {self.size}: the table did not rest: {what}")
 
-    def texts(self, since=0, slot=0):
-        """The texts drawn into a window (slot 0 the table) after the given number."""
+    def texts(self, since=0, slot=None):
+        """The texts drawn into a window (the table's unless a slot is given) after the given
+        number."""
+        if slot is None:
+            slot = self.state()["tableslot"][0]
         try:
             with open(os.path.join(self.h.args.work, "texts.txt"), encoding="cp1252", errors="replace") as f:
                 rows = [line.split("\t") for line in f.read().split("\n") if line]
@@ -172,7 +175,7 @@ class Series:
         return out
 
     def text_mark(self):
-        rows = self.texts(0, 0)
+        rows = self.texts(0)
         return rows[-1]["seq"] if rows else 0
 
     def names(self):

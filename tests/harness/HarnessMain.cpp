@@ -463,6 +463,7 @@ void PublishPlay(SchafkopfTableWin* table, std::string& out) {
                   last && IsWindowVisible(last) ? 1 : 0, long(lastOrigin.x), long(lastOrigin.y),
                   long(lastClient.right), long(lastClient.bottom));
     out += text;
+    out += "tableslot " + std::to_string(kTableSlot) + "\n";
     const std::int16_t* points = player->cardPoints;
     std::snprintf(text, sizeof text, "points %d %d %d %d\nwon %d %d %d %d\nprevious %d %d\n",
                   points[0], points[1], points[2], points[3], player->tricksWon[0],
