@@ -347,6 +347,7 @@ void PublishFour(SchafkopfTestTable* table, std::string& out) {
     std::snprintf(text, sizeof text, "lasttrickwin %d %ld %ld %ld %ld\n",
                   last && IsWindowVisible(last) ? 1 : 0, long(lastOrigin.x), long(lastOrigin.y),
                   long(lastClient.right), long(lastClient.bottom));
+    out += text;
     const SchafkopfController* schafkopf = table->Schafkopf();
     const std::int16_t* points = schafkopf->Game()->cardPoints;
     std::snprintf(text, sizeof text, "points %d %d %d %d\nclaim %d %d\ndirty %d\nopeners %ld\n",
