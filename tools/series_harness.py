@@ -76,9 +76,9 @@ def legal_cards(hand, led, word, trump_suit):
     return same or cards
 
 
-def reference(tricks, declaring, solo, announcements):
+def reference(tricks, declaring, solo, announcements, bock=False):
     """The bill and the four seats' money as the tariff makes them from the trick record.
-    declaring: the seats of the declaring party."""
+    declaring: the seats of the declaring party; bock: a bock game, which doubles once more."""
     points = [0, 0, 0, 0]
     taken = [0, 0, 0, 0]
     for cards, _, winner in tricks:
@@ -99,6 +99,9 @@ def reference(tricks, declaring, solo, announcements):
         value += schwarz
     for kind in announcements:
         items.append(({0: 7, 1: 6, 8: 14, 9: 15}[kind], value))
+        value *= 2
+    if bock:
+        items.append((17, value))
         value *= 2
     money = []
     for seat in range(4):
@@ -451,8 +454,9 @@ class Series:
             declaring = [declarer, called]
         flat_ann = s["announcements"][1:]
         kinds = [flat_ann[i] for i in range(0, len(flat_ann), 2)]
-        ref = reference(tricks, declaring, solo, kinds)
         bill, items = s["bill"], s["billitems"]
+        bock = any(items[i] & 0xff == 17 for i in range(0, len(items), 2))
+        ref = reference(tricks, declaring, solo, kinds, bock)
         got_items = [(items[i] & 0xff, items[i + 1]) for i in range(0, len(items), 2)]
         winners = sorted(seat for seat in range(4) if (seat in declaring) == ref["won"])
         check(bill[6] == ref["value"] and got_items == ref["items"],
