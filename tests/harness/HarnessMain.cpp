@@ -358,14 +358,14 @@ void PublishFour(SchafkopfTestTable* table, std::string& out) {
 
 // The texts drawn into the program's own windows, newest last: "text <seq> <slot> <paints>
 // <left> <top> <right> <bottom> <text>" (slot -1 the main window), in port coordinates.
-struct DrawnText {
+struct ShownText {
     long seq;
     int slot;
     long paints;
     RECT box;
     std::string text;
 };
-std::vector<DrawnText> gTexts;
+std::vector<ShownText> gTexts;
 long gTextSeq = 0;
 bool gTextsChanged = false;
 
@@ -394,7 +394,7 @@ void PublishTexts() {
     gTextsChanged = false;
     std::string out;
     char head[128];
-    for (const DrawnText& t : gTexts) {
+    for (const ShownText& t : gTexts) {
         std::snprintf(head, sizeof head, "%ld\t%d\t%ld\t%ld %ld %ld %ld\t", t.seq, t.slot, t.paints,
                       long(t.box.left), long(t.box.top), long(t.box.right), long(t.box.bottom));
         out += head + t.text + "\n";
@@ -992,7 +992,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         gFolder = folder;
     if (!gFolder.empty()) {
         SetTablePaintObserver([](SchafkopfTableWin*) { ++gPaints; });
-        SetTextDrawnObserver(RecordText);
+        SetTextRecorder([](const DrawnText& drawn) {
+            RecordText(gPortWindow, drawn.text.c_str(), static_cast<int>(drawn.text.size()),
+                       drawn.box);
+        });
         SetShellOpener([](void*, const char* file) -> std::intptr_t {
             Record(std::string("open ") + file);
             return 42; // what the shell answers for a document it opened

@@ -18,7 +18,6 @@ struct LooseFont {
     HFONT font;
 };
 LooseFont sLoose = {};
-TextDrawnObserver sTextDrawn = nullptr;
 
 HGDIOBJ DefaultFont() {
     return GetStockObject(SYSTEM_FONT);
@@ -198,17 +197,8 @@ void DrawString(const char* text, bool isPascal) {
     TextOutA(gPortDC, gPenLocation.h, CellTop(), text, length);
     SIZE size = {};
     if (GetTextExtentPoint32A(gPortDC, text, length, &size)) {
-        if (sTextDrawn) {
-            const RECT box = {gPenLocation.h, CellTop(), gPenLocation.h + size.cx,
-                              CellTop() + size.cy};
-            sTextDrawn(gPortWindow, text, length, box);
-        }
         gPenLocation.h = static_cast<std::int16_t>(gPenLocation.h + size.cx);
     }
-}
-
-void SetTextDrawnObserver(TextDrawnObserver observer) {
-    sTextDrawn = observer;
 }
 
 void DrawChar(char ch) {
@@ -225,16 +215,6 @@ void DrawInRect(const char* text, const RECT* rect, UINT format) {
     ApplyPendingFont(gPortDC);
     RECT box = *rect;
     DrawTextA(gPortDC, text, -1, &box, format);
-    if (sTextDrawn) {
-        RECT drawn = *rect;
-        DrawTextA(gPortDC, text, -1, &drawn, format | DT_CALCRECT);
-        if (format & DT_BOTTOM) { // measured from the top: the line stands at the bottom
-            const LONG height = drawn.bottom - drawn.top;
-            drawn.bottom = rect->bottom;
-            drawn.top = rect->bottom - height;
-        }
-        sTextDrawn(gPortWindow, text, static_cast<int>(std::strlen(text)), drawn);
-    }
     gPenLocation.h = static_cast<std::int16_t>(gPenLocation.h + (rect->right - rect->left));
 }
 

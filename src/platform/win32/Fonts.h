@@ -44,11 +44,6 @@ void DrawChar(char ch);
 void DrawTextInRect(const char* text, const RECT* rect);
 void DrawTextWrapped(const char* text, const RECT* rect);
 
-// Test seam: told of every text drawn by the operations above (DrawChar's single characters
-// aside): the current port's window, the text and the box it fills in the port's coordinates.
-using TextDrawnObserver = void (*)(HWND window, const char* text, int length, const RECT& box);
-void SetTextDrawnObserver(TextDrawnObserver observer); // null to stop
-
 // Collects the installed font families into a new FontState (Courier New the current
 // description). A family that is not installed keeps its face name, so that the system's
 // font mapper substitutes a similar one.
