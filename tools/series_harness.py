@@ -237,10 +237,16 @@ class Series:
         check(suits, f"size {self.size}: no suit may be called")
         self.click_at(bh_item(s, suits[0])["rect"])
         s = self.h.wait(lambda s: bh_item(s, suits[0])["checked"], f"size {self.size}: the suit checked")
+        # The clicked button keeps the keys: a click on the box where no control lies gives
+        # them back to the table.
+        box = s["choicebox"]
+        o = s["origin"]
+        self.h.click(o[0] + box[0] + 4, o[1] + box[1] + 4)
+        time.sleep(0.3)
         self.h.key("Return")
         s = self.rest(lambda s: s["phase"][0] == 3, f"size {self.size}: play after the call (Ready by Return)")
-        check(s["declarer"][0] == 0 and s["game"][0] & 0x23fff == CALL_GAME,
-              f"size {self.size}: the human declares the Call Game (declarer {s['declarer']}, game {s['game']})")
+        check(s["parties"][0] == 0 and s["game"][0] & 0x23fff == CALL_GAME,
+              f"size {self.size}: the human declares the Call Game (parties {s['parties']}, game {s['game']})")
         return s
 
     def let_solo(self, s):
@@ -258,8 +264,8 @@ class Series:
             self.h.key("Return")
             s = self.rest(lambda s: (s["phase"][0], s["bphase"][0]) != before, f"size {self.size}: Continue by Return")
         s = self.rest(lambda s: s["phase"][0] == 3, f"size {self.size}: the solo is played")
-        check(s["declarer"][0] not in (-1, 0) and s["game"][0] & 0x23fff not in (0, CALL_GAME),
-              f"size {self.size}: a computer seat declares a solo (declarer {s['declarer']}, game {s['game']})")
+        check(s["parties"][0] not in (-1, 0) and s["game"][0] & 0x23fff not in (0, CALL_GAME),
+              f"size {self.size}: a computer seat declares a solo (parties {s['parties']}, game {s['game']})")
         return s
 
     # ---- play ----------------------------------------------------------------------------
@@ -367,7 +373,8 @@ class Series:
         else:
             self.give_table_the_keyboard()
             self.h.key("Return")
-        s = self.rest(lambda s: s["waiting"][0] == 0, f"size {self.size}: the trick put away by {way}")
+        s = self.rest(lambda s: s["waiting"][0] == 0 or s["phase"][0] != 3,
+                      f"size {self.size}: the trick put away by {way}")
         check(s["trickcards"] != trick or s["phase"][0] == 4,
               f"size {self.size}: after Put Away by {way} the trick {trick} still lies ({s['trickcards']})")
         if not self.last_trick_checked and s["phase"][0] == 3:
@@ -410,13 +417,15 @@ class Series:
         """Texts drawn on the table since the mark: inside the client area, those touching the
         status bar inside it, and no two different texts of one paint overlapping."""
         s = self.state()
-        client, bar = s["client"], s["statusbar"]
+        client, bar, panel = s["client"], s["statusbar"], s["closing"]
         rows = self.texts(since)
         for t in rows:
             b = t["box"]
             check(0 <= b[0] and b[2] <= client[2] and 0 <= b[1] and b[3] <= client[3] + 1,
                   f"size {self.size} {what}: the text {t['text']!r} at {b} leaves the table")
-            if th.intersects(b, bar):
+            on_panel = s["phase"][0] == 4 and panel[0] <= b[0] and b[2] <= panel[2] and panel[1] <= b[1] and \
+                b[3] <= panel[3]
+            if th.intersects(b, bar) and not on_panel:
                 check(bar[1] <= b[1] and b[3] <= bar[3] + 1 and b[2] <= bar[2],
                       f"size {self.size} {what}: the text {t['text']!r} at {b} leaves the status bar {bar}")
         # The texts of the latest whole painting, one per place.
@@ -445,7 +454,7 @@ class Series:
         for cards, _, _ in tricks:
             for seat in range(4):
                 check(cards[seat] in hands[seat], f"size {self.size}: seat {seat} played {cards[seat]}, not its card")
-        declarer = s["declarer"][0]
+        declarer = s["parties"][0]  # the first party's first seat
         if solo:
             declaring = [declarer]
         else:
@@ -502,8 +511,9 @@ class Series:
             check(text == str(total), f"size {self.size}: the player box shows the balance {text!r}, not {total}")
         for t in rows:
             b = t["box"]
-            check(box[0] <= b[0] and b[2] <= box[2] and box[1] <= b[1] and b[3] <= box[3],
-                  f"size {self.size}: the text {t['text']!r} at {b} leaves the player box {box}")
+            if th.intersects(b, box):  # the box's own texts, not the clock's
+                check(box[0] <= b[0] and b[2] <= box[2] and box[1] <= b[1] and b[3] <= box[3],
+                      f"size {self.size}: the text {t['text']!r} at {b} leaves the player box {box}")
         self.h.click(s["origin"][0] + 3, s["origin"][1] + 3)
         self.h.wait(lambda s: s["box"][0] == 0, f"size {self.size}: the player box hidden")
 

@@ -371,7 +371,7 @@ bool gTextsChanged = false;
 
 void RecordText(HWND window, const char* text, int length, const RECT& box) {
     int slot = -2;
-    for (int i = 0; i < kWindowSlotCount; ++i)
+    for (int i = kWindowSlotCount - 1; i >= 0; --i)
         if (gWindowSlots[i] && gWindowSlots[i] == window)
             slot = i;
     if (window && window == gMainWindow)
