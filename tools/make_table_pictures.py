@@ -5,7 +5,9 @@ scripts that bind them.
 The program's own pictures: 3142 the plain cloth (the table without table pictures), 3095 the
 corner behind the game clock, 3096, 3097, 3098 the status bars of table sizes 1, 0 and 2 (each
 as wide as its table), 3040 and 3041 the turn icons; of the four-player table 3007 the game
-information plate and 3020 to 3023 the small suit marks (Diamonds, Hearts, Spades, Clubs); the
+information plate and 3020 to 3023 the small suit marks (Diamonds, Hearts, Spades, Clubs), the
+result panel's tables 3204 (extra points), 3205 (players) and 3206 (the winners' bill), and the
+marks 3210 and 3211 beside the own hand; the
 seat-role badge 3010 (its strip, 90 x 17), 3011 and 3013 (the side markers, 5 x 9) and 3012
 (the middle marker, 9 x 5).
 
@@ -146,9 +148,11 @@ def corner():
 
 
 def player_box():
-    p = Picture(120, 64, (250, 240, 200))
-    p.frame(0, 0, 120, 64, (100, 80, 40), 2)
-    p.rect(6, 20, 114, 21, (190, 170, 120))
+    # Room for the box's lines from 20 to 145 pixels below its top (the pub's stakes last),
+    # 14 pixels in from the left.
+    p = Picture(170, 150, (250, 240, 200))
+    p.frame(0, 0, 170, 150, (100, 80, 40), 2)
+    p.rect(6, 23, 164, 24, (190, 170, 120))
     return p
 
 
@@ -159,15 +163,43 @@ def turn_icon(colour):
 
 
 def closing_picture():
-    # Wide and high enough for the New Deal button, which sits 12 pixels above its bottom.
-    p = Picture(200, 44, (236, 226, 190))
-    p.frame(0, 0, 200, 44, (120, 90, 50), 2)
+    # The result panel under New Deal (12 pixels above its bottom): the headline from 120
+    # pixels in at 42 and 62 pixels below its top, the players (3205) and extras (3204) tables
+    # 11 pixels in from the left, the bill (3206) 11 pixels in from the right, the lowest 35
+    # pixels above the bottom. As narrow as the smallest table allows.
+    p = Picture(630, 286, (236, 226, 190))
+    p.frame(0, 0, 630, 286, (120, 90, 50), 2)
     return p
 
 
 def prompt_box(width, height):
     p = Picture(width, height, (246, 238, 214))
     p.frame(0, 0, width, height, (110, 80, 40), 2)
+    return p
+
+
+def result_table(width, height, rows):
+    """A table of the result panel: its header line, then rows of 13 pixels from 28 below its
+    top (base lines), light bands behind every other row."""
+    p = Picture(width, height, (252, 248, 232))
+    p.frame(0, 0, width, height, (140, 110, 60), 1)
+    p.rect(3, 18, width - 3, 19, (170, 140, 90))
+    for row in range(1, rows, 2):
+        p.rect(2, 28 + 13 * row - 10, width - 2, 28 + 13 * row + 3, (240, 232, 206))
+    return p
+
+
+def bill_table():
+    # Eleven item rows (28 + 13 x 10 = 158) above the Sum line's base line at 172.
+    p = result_table(250, 180, 11)
+    p.rect(3, 160, 247, 161, (170, 140, 90))
+    return p
+
+
+def hand_side_mark(colour):
+    p = Picture(14, 44, (226, 222, 208))
+    p.frame(0, 0, 14, 44, (150, 140, 120), 1)
+    p.ellipse(3, 16, 11, 28, colour)
     return p
 
 
@@ -258,7 +290,9 @@ def main():
 
     own = {3142: Picture(1016, 724, (0, 96, 48)), 3095: corner(), 3040: turn_icon((230, 200, 40)),
            3041: turn_icon((220, 60, 40)), 3007: game_info(), 3010: badge_strip(),
-           3011: badge_marker(5, 9), 3012: badge_marker(9, 5), 3013: badge_marker(5, 9)}
+           3011: badge_marker(5, 9), 3012: badge_marker(9, 5), 3013: badge_marker(5, 9),
+           3204: result_table(350, 36, 1), 3205: result_table(350, 76, 4), 3206: bill_table(),
+           3210: hand_side_mark((180, 150, 90)), 3211: hand_side_mark((120, 140, 170))}
     for suit, colour in enumerate([(230, 120, 20), (210, 30, 40), (40, 140, 60), (120, 80, 30)]):
         own[3020 + suit] = suit_mark(colour)
     for size, (picture_id, height) in STATUS_BAR.items():

@@ -195,6 +195,26 @@ def compare_picture(screen, origin, picture, left, top, skip, what, ink_boxes=()
     return ink
 
 
+def result_panel_parts(harness, closing):
+    """Where the result panel writes on the closing picture: the headline's two lines from 120
+    pixels in, the winners' bill (3206) in the lower right corner, the players (3205) level with
+    it and the extra points (3204) at the left, both 35 pixels above the bottom."""
+    left, top, right, bottom = closing[:4]
+
+    def size(picture_id):
+        rows = harness.picture(picture_id)
+        return len(rows[0]), len(rows)
+
+    bill_w, bill_h = size(3206)
+    players_w, players_h = size(3205)
+    extras_w, extras_h = size(3204)
+    bill_top = bottom - 35 - bill_h
+    return [(left + 118, top + 24, right - 2, top + 68),
+            (right - 11 - bill_w, bill_top, right - 11, bottom - 35),
+            (left + 11, bill_top, left + 11 + players_w, bill_top + players_h),
+            (left + 11, bottom - 35 - extras_h, left + 11 + extras_w, bottom - 35)]
+
+
 def run_size(harness, size):
     """The table before the first deal (any click on it deals): window, backdrop, status bar,
     corner and plates."""
@@ -535,8 +555,8 @@ def run_four(harness, size):
     time.sleep(0.5)
     screen = harness.screenshot()
     closing, button = state["closing"], state["button116"][2:]
-    compare_picture(screen, origin, harness.picture(CLOSING_ID), closing[0], closing[1], [button],
-                    f"size {size} closing picture")
+    compare_picture(screen, origin, harness.picture(CLOSING_ID), closing[0], closing[1],
+                    [button] + result_panel_parts(harness, closing), f"size {size} closing picture")
     check(button[0] >= closing[0] and button[2] <= closing[2] and button[3] == closing[3] - 12,
           f"size {size}: New Deal at {button} on the closing picture {closing}")
 

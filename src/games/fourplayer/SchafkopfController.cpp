@@ -396,6 +396,18 @@ bool SchafkopfController::WantsExtrasItem() {
     return Game() && Game()->WantsExtrasItem();
 }
 
+bool SchafkopfController::IsAnnounced(int seat) {
+    const SchafkopfComputerPlayer* game = Game();
+    if (!game || seat < 0 || seat >= kTableSeats)
+        return false;
+    const int count = std::clamp<int>(game->announcementCount, 0, kMaxAnnouncements);
+    for (int i = 0; i < count; ++i)
+        if (game->announcements[i].seat == seat &&
+            game->announcements[i].trick == game->trickNumber)
+            return true;
+    return false;
+}
+
 bool SchafkopfController::Announce(int kind) {
     SchafkopfComputerPlayer* game = Game();
     if (!game || !game->MayAnnounce(0, kind, nullptr))

@@ -53,6 +53,8 @@ class SchafkopfController : public DoppelkopfController {
     void SortHandRow(int seat) override;
     void HandOutCards(int requiredCount, bool requiredOn) override;
     bool Announce(int kind) override;
+    // Whether the seat announced during the current trick.
+    bool IsAnnounced(int seat) override;
     void PassDealInfo() override;
     // Refuses a word that is no answer of the bidding; nothing changes then.
     void SetBid(int seat, int word) override;

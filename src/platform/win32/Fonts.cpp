@@ -1,6 +1,7 @@
 #include "platform/win32/Fonts.h"
 
 #include <cstring>
+#include <utility>
 
 #include "platform/Alerts.h"
 #include "platform/win32/Drawing.h"
@@ -18,6 +19,36 @@ struct LooseFont {
     HFONT font;
 };
 LooseFont sLoose = {};
+
+// What TextFont, TextSize and TextFace set last, for the recorder.
+int sFontNumber = kFontCourierNew;
+int sFontSize = 12;
+int sFontFace = 0;
+
+TextRecorder& Recorder() {
+    static TextRecorder recorder;
+    return recorder;
+}
+
+// The cell widened by the parts of the first and last glyphs that reach out of it.
+RECT InkBox(const char* text, int length, RECT box) {
+    if (length <= 0)
+        return box;
+    ABC first = {}, last = {};
+    const auto a = static_cast<unsigned char>(text[0]);
+    const auto z = static_cast<unsigned char>(text[length - 1]);
+    if (GetCharABCWidthsA(gPortDC, a, a, &first) && first.abcA < 0)
+        box.left += first.abcA;
+    if (GetCharABCWidthsA(gPortDC, z, z, &last) && last.abcC < 0)
+        box.right -= last.abcC;
+    return box;
+}
+
+void Record(const char* text, int length, int h, int v, const RECT& box) {
+    if (auto& recorder = Recorder())
+        recorder(DrawnText{std::string(text, static_cast<std::size_t>(length)), h, v, box,
+                           sFontNumber, sFontSize, sFontFace});
+}
 
 HGDIOBJ DefaultFont() {
     return GetStockObject(SYSTEM_FONT);
@@ -111,7 +142,12 @@ void DisposeFonts() {
     gFontChanged = 1;
 }
 
+void SetTextRecorder(TextRecorder recorder) {
+    Recorder() = std::move(recorder);
+}
+
 void TextFont(int number) {
+    sFontNumber = number;
     gFontChanged = 1;
     if (!gFontState)
         return;
@@ -125,6 +161,7 @@ void TextFont(int number) {
 }
 
 void TextSize(int size) {
+    sFontSize = size;
     gFontChanged = 1;
     if (!gFontState)
         return;
@@ -133,6 +170,7 @@ void TextSize(int size) {
 }
 
 void TextFace(int style) {
+    sFontFace = style;
     gFontChanged = 1;
     if (!gFontState)
         return;
@@ -194,9 +232,14 @@ void DrawString(const char* text, bool isPascal) {
     } else {
         length = static_cast<int>(std::strlen(text));
     }
-    TextOutA(gPortDC, gPenLocation.h, CellTop(), text, length);
+    const int top = CellTop();
+    TextOutA(gPortDC, gPenLocation.h, top, text, length);
     SIZE size = {};
     if (GetTextExtentPoint32A(gPortDC, text, length, &size)) {
+        if (Recorder())
+            Record(text, length, gPenLocation.h, gPenLocation.v,
+                   InkBox(text, length, RECT{gPenLocation.h, top, gPenLocation.h + size.cx,
+                                             top + size.cy}));
         gPenLocation.h = static_cast<std::int16_t>(gPenLocation.h + size.cx);
     }
 }
@@ -206,6 +249,7 @@ void DrawChar(char ch) {
     RECT cell = {gPenLocation.h, CellTop(), gPenLocation.h, CellTop()};
     DrawTextA(gPortDC, &ch, 1, &cell, DT_SINGLELINE | DT_BOTTOM | DT_CALCRECT);
     DrawTextA(gPortDC, &ch, 1, &cell, DT_SINGLELINE | DT_BOTTOM);
+    Record(&ch, 1, gPenLocation.h, gPenLocation.v, cell);
     gPenLocation.h = static_cast<std::int16_t>(gPenLocation.h + (cell.right - cell.left));
 }
 
@@ -215,6 +259,7 @@ void DrawInRect(const char* text, const RECT* rect, UINT format) {
     ApplyPendingFont(gPortDC);
     RECT box = *rect;
     DrawTextA(gPortDC, text, -1, &box, format);
+    Record(text, static_cast<int>(std::strlen(text)), gPenLocation.h, gPenLocation.v, *rect);
     gPenLocation.h = static_cast<std::int16_t>(gPenLocation.h + (rect->right - rect->left));
 }
 

@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <vector>
 
 struct FontState {
@@ -43,6 +45,20 @@ void DrawString(const char* text, bool isPascal);
 void DrawChar(char ch);
 void DrawTextInRect(const char* text, const RECT* rect);
 void DrawTextWrapped(const char* text, const RECT* rect);
+
+// Test seam: every text drawn (DrawString, DrawChar and the texts in rectangles) with the pen
+// where it started, the box the text covers on the port, and the font number, size and style
+// it was drawn in. Empty (the program's state) records nothing.
+struct DrawnText {
+    std::string text;
+    int h, v;  // the pen: left edge and base line
+    RECT box;  // the text's cell; for a text in a rectangle, the rectangle
+    int font;  // the last TextFont number
+    int size;  // the last TextSize
+    int face;  // the last TextFace style bits
+};
+using TextRecorder = std::function<void(const DrawnText&)>;
+void SetTextRecorder(TextRecorder recorder);
 
 // Collects the installed font families into a new FontState (Courier New the current
 // description). A family that is not installed keeps its face name, so that the system's
