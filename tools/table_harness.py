@@ -235,8 +235,10 @@ def run_size(harness, size):
 
     # Backdrop: everything outside the bar, the corner and the plates is the background.
     background = harness.picture(state["background"][0])
-    # The hand lies face down before the first deal at the Schafkopf table (its own check).
-    hand = [state[f"own{i}"] for i in range(8) if f"own{i}" in state]
+    # The hand lies face down before the first deal at the Schafkopf table, with its marks
+    # beside it: the hand's rows are left out here (the series run checks them).
+    cards = [state[f"own{i}"] for i in range(8) if f"own{i}" in state]
+    hand = [[0, min(r[1] for r in cards), width, max(r[3] for r in cards)]] if cards else []
     compare_picture(screen, origin, background, 0, 0, [bar, corner] + plates + hand, f"size {size} backdrop")
     # Status bar: the bar's picture, its texts inside their boxes.
     texts = [state[f"text{i}"] for i in (1, 2, 3)]
