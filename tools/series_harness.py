@@ -37,6 +37,7 @@ SOLO_DEAL, SOLO_HANDS = 6, ([15, 9, 17, 18, 22, 25, 26, 31], [1, 2, 3, 6, 7, 8, 
 
 REFUSAL = "This card cannot be played. You must follow suit!"
 CLAIM = "I get all rest cards. Give you up?"
+SAVE_QUESTION = "Should I save the current game?"
 CALL_GAME, CALL_ROW = 1, 2
 # Card points by rank step (code - 1) mod 8: Seven, Eight, Nine, Unter, Ober, King, Ten, Ace.
 RANK_POINTS = (0, 0, 0, 2, 3, 4, 10, 11)
@@ -564,6 +565,8 @@ class Series:
                        c["text"].replace("&", "").strip() == "OK"), None)
         if check(button is not None, f'size {self.size}: "The End" has no OK button'):
             self.h.click(*centre(button["rect"]))
+        # The finished series is still unsaved: the new table asks first, and No drops it.
+        th.answer_box(self.h, SAVE_QUESTION, "No")
         s = self.h.wait(lambda s: s["phase"][0] == 0 and s["totals"][0] == 0,
                         f"size {self.size}: a new table after the series", timeout=30)
         return s
