@@ -566,7 +566,14 @@ class Series:
         if check(button is not None, f'size {self.size}: "The End" has no OK button'):
             self.h.click(*centre(button["rect"]))
         # The finished series is still unsaved: the new table asks first, and No drops it.
-        th.answer_box(self.h, SAVE_QUESTION, "No")
+        th.wait_windows(self.h, lambda v: th.find_box(v, SAVE_QUESTION), f'size {self.size}: "{SAVE_QUESTION}"')
+        for _ in range(20):
+            box = th.find_box(self.view(), SAVE_QUESTION)
+            if not box:
+                break
+            no = next(c for c in box["controls"] if c["kind"] == "Button" and c["text"].replace("&", "") == "No")
+            self.h.click(*centre(no["rect"]))
+            time.sleep(1.5)
         s = self.h.wait(lambda s: s["phase"][0] == 0 and s["totals"][0] == 0,
                         f"size {self.size}: a new table after the series", timeout=30)
         return s
