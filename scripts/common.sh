@@ -128,12 +128,13 @@ cleanup() {
     done
 }
 
-# A display of our own: the first free number from 90 on.
+# A display of our own: the first free number from 90 on; the argument is its size (1024x768
+# unless given).
 start_display() {
-    local n
+    local n geometry=${1:-1024x768}
     for n in $(seq 90 199); do
         if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-            Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+            Xvfb ":$n" -screen 0 "${geometry}x24" -nolisten tcp >/dev/null 2>&1 &
             STARTED_PIDS+=($!)
             export DISPLAY=":$n"
             for _ in $(seq 1 50); do

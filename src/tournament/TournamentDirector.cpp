@@ -1,5 +1,7 @@
 #include "tournament/TournamentDirector.h"
 
+#include "games/fourplayer/SeriesEnd.h"
+#include "records/OptionRecordLayouts.h"
 #include "views/win32/TablePane.h"
 
 TournamentDirector* gDirector = nullptr;
@@ -14,10 +16,12 @@ void TournamentDirector::SetSeriesParameters(std::int32_t value, std::int32_t) {
 void TournamentDirector::BeginPlay(int) {}
 void TournamentDirector::IdleTick() {}
 
-TournamentDirector* CreateDirector(SkatDocumentController*, Settings*, DoppelkopfOptions*,
-                                   SchafkopfOptions*) {
+TournamentDirector* CreateDirector(SkatDocumentController*, Settings*, DoppelkopfOptions* optionsA,
+                                   SchafkopfOptions* optionsB) {
     if (!gDirector)
         gDirector = new TournamentDirector;
+    gDirector->optionsA = optionsA;
+    gDirector->optionsB = optionsB;
     return gDirector;
 }
 
@@ -41,8 +45,17 @@ void SetTableCommandObserver(TableCommandObserver observer) {
     sTableCommandObserver = std::move(observer);
 }
 
-bool IsSeriesOverByOptions(TournamentDirector*, Handle, int) {
-    return false;
+bool IsSeriesOverByOptions(TournamentDirector* director, Handle gameList, int gameCode) {
+    if (!director || gameCode == 0)
+        return false;
+    SeriesEndRule rule;
+    if (gameCode == 1 && director->optionsA)
+        rule = {director->optionsA->seriesEnd, director->optionsA->seriesGameCount,
+                director->optionsA->seriesTarget};
+    else if (gameCode != 1 && director->optionsB)
+        rule = {director->optionsB->seriesEnd, director->optionsB->seriesGameCount,
+                director->optionsB->seriesTarget};
+    return IsSeriesOverByOptions(gameList, rule, director->seriesMode);
 }
 
 ClaimValue DecodeClaimValue(std::int32_t value) {

@@ -31,6 +31,9 @@ class TournamentDirector : public RootObject {
     std::int32_t seriesValue = 0;
     void* serverWindow = nullptr; // the director's own server window; none
     TablePane* localTable = nullptr;
+    // The option records whose end rules end a plain series (A Doppelkopf, B Schafkopf).
+    DoppelkopfOptions* optionsA = nullptr;
+    SchafkopfOptions* optionsB = nullptr;
 };
 
 extern TournamentDirector* gDirector;
@@ -39,8 +42,9 @@ TournamentDirector* CreateDirector(SkatDocumentController* skat, Settings* setti
                                    DoppelkopfOptions* optionsA, SchafkopfOptions* optionsB);
 // Attaches the local table to the director, or detaches it (null).
 void SetLocalTable(TournamentDirector* director, TablePane* pane, int zero);
-// Whether the series a table plays (its game list and game code) is over by its options;
-// no series runs until tournaments are built, so none is ever over.
+// Whether the series a table plays (its game list and game code: 1 Doppelkopf, 2 Schafkopf) is
+// over by the end rule of its option record: only a plain series (series mode 1) ends so; the
+// Skat table (code 0) has no such rule until tournaments are built.
 bool IsSeriesOverByOptions(TournamentDirector* director, Handle gameList, int gameCode);
 // A table command of the own seat: 3 a new pairing now (value 1) or wait (value 0), 4 change
 // the game day. Until network tables are built no table hears it; tests can watch it.

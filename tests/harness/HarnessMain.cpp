@@ -17,11 +17,16 @@
 //            table's own (each seat one suit).
 //   clean 0  the running game counts as saved (no unsaved changes).
 //   claim S  computer seat S claims the remaining tricks.
+//   series V the Schafkopf series ends after V games (0: never).
+//   close S  the side window of slot S closed as by its close box.
 // State (state.txt, replaced as a whole): one "name values..." line per item.
 // Windows (windows.txt, replaced as a whole, tab-separated): what the player sees of the
 // program besides the table: the main window, the menu bar's titles, the open menu's items,
 // every other visible window of the program (boxes, dialogs, side windows) with its controls,
 // the two menu switches' records, the beeps, and each item's menu state.
+// Texts (texts.txt, replaced as a whole, tab-separated): the latest texts drawn into the
+// program's windows, each with its number, the window's slot, the table's paint count and its
+// box in the window's client coordinates.
 // Record (record.txt, appended): the pages and files handed to the shell, which the harness
 // records instead of opening, so that no browser starts.
 #include <windows.h>
@@ -35,6 +40,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/GameRecords.h"
+#include "games/fourplayer/GameList.h"
 #include "games/fourplayer/SchafkopfComputerPlayer.h"
 #include "games/fourplayer/SchafkopfDocumentController.h"
 #include "media/win32/SoundManager.h"
@@ -113,6 +120,22 @@ const FixedDeal kFixedDeals[] = {
       {19, 25, 26, 27, 6, 14, 7, 15},
       {8, 16, 24, 32, 22, 30, 4, 12},
       {29, 21, 13, 5, 28, 20, 23, 31}}},
+    // 5: the human deals and holds a Call Game: three Obers, two Unters, the Heart Ace, the
+    // Schellen Seven and the Gras Seven (the Schellen Ace lies with seat 2, the Gras Ace with
+    // seat 3). Seat 1, which leads, holds no trump, only Schellen and Gras: whatever it leads,
+    // the human holds one card that follows and trumps that do not.
+    {0,
+     {{29, 21, 13, 28, 20, 16, 1, 17},
+      {2, 3, 6, 7, 18, 19, 22, 23},
+      {12, 15, 10, 9, 8, 25, 26, 30},
+      {5, 4, 14, 11, 24, 27, 31, 32}}},
+    // 6: seat 2 holds a solo: four Obers, three Unters and the Heart Ace; the human deals and
+    // holds the Heart Ten and Seven with Gras and Eichel.
+    {0,
+     {{15, 9, 17, 18, 22, 25, 26, 31},
+      {1, 2, 3, 6, 7, 8, 10, 11},
+      {29, 21, 13, 5, 28, 20, 12, 16},
+      {4, 14, 19, 23, 24, 27, 30, 32}}},
 };
 
 void Line(std::string& out, const char* name, const RECT& r) {
@@ -324,12 +347,185 @@ void PublishFour(SchafkopfTestTable* table, std::string& out) {
     std::snprintf(text, sizeof text, "lasttrickwin %d %ld %ld %ld %ld\n",
                   last && IsWindowVisible(last) ? 1 : 0, long(lastOrigin.x), long(lastOrigin.y),
                   long(lastClient.right), long(lastClient.bottom));
+    out += text;
     const SchafkopfController* schafkopf = table->Schafkopf();
     const std::int16_t* points = schafkopf->Game()->cardPoints;
     std::snprintf(text, sizeof text, "points %d %d %d %d\nclaim %d %d\ndirty %d\nopeners %ld\n",
                   points[0], points[1], points[2], points[3], schafkopf->claimMade,
                   schafkopf->claimSeat, gGameDirty, gPlayerWindowsOpened);
     out += text;
+}
+
+// The texts drawn into the program's own windows, newest last: "text <seq> <slot> <paints>
+// <left> <top> <right> <bottom> <text>" (slot -1 the main window), in port coordinates.
+struct ShownText {
+    long seq;
+    int slot;
+    long paints;
+    RECT box;
+    std::string text;
+};
+std::vector<ShownText> gTexts;
+long gTextSeq = 0;
+bool gTextsChanged = false;
+
+void RecordText(HWND window, const char* text, int length, const RECT& box) {
+    int slot = -2;
+    for (int i = kWindowSlotCount - 1; i >= 0; --i)
+        if (gWindowSlots[i] && gWindowSlots[i] == window)
+            slot = i;
+    if (window && window == gMainWindow)
+        slot = -1;
+    if (slot == -2 || length <= 0)
+        return;
+    std::string line(text, static_cast<std::size_t>(length));
+    for (char& c : line)
+        if (c == '\t' || c == '\n' || c == '\r')
+            c = ' ';
+    gTexts.push_back({++gTextSeq, slot, gPaints, box, line});
+    if (gTexts.size() > 1500)
+        gTexts.erase(gTexts.begin(), gTexts.begin() + 500);
+    gTextsChanged = true;
+}
+
+void PublishTexts() {
+    if (!gTextsChanged)
+        return;
+    gTextsChanged = false;
+    std::string out;
+    char head[128];
+    for (const ShownText& t : gTexts) {
+        std::snprintf(head, sizeof head, "%ld\t%d\t%ld\t%ld %ld %ld %ld\t", t.seq, t.slot, t.paints,
+                      long(t.box.left), long(t.box.top), long(t.box.right), long(t.box.bottom));
+        out += head + t.text + "\n";
+    }
+    WriteAtomically("texts.txt", out);
+}
+
+// What the Schafkopf table's play shows and what the game recorded: the trick on the table,
+// the buttons, the trick stacks, the closing picture, every finished trick, the announcements,
+// the bill of the finished game, the series' totals and the cash.
+void PublishPlay(SchafkopfTableWin* table, std::string& out) {
+    auto* game = dynamic_cast<SchafkopfController*>(table->controller);
+    if (!game || !game->Game())
+        return;
+    SchafkopfComputerPlayer* player = game->Game();
+    char text[256];
+    std::uint8_t trick[4] = {};
+    int trickLeader = 0;
+    table->GetTrickState(trick, &trickLeader);
+    std::snprintf(text, sizeof text,
+                  "waiting %d\ntrickcards %d %d %d %d\ntrickleader %d\ndepth %ld\n"
+                  "selection %d %ld %ld %ld %ld\ntricknumber %d\nmover %d\n",
+                  table->trickWaiting, trick[0], trick[1], trick[2], trick[3], trickLeader,
+                  static_cast<long>(gWaitDepth), table->selection,
+                  long(table->selectionRect.left), long(table->selectionRect.top),
+                  long(table->selectionRect.right), long(table->selectionRect.bottom),
+                  int(player->trickNumber), int(player->seatToMove));
+    out += text;
+    for (int item : {kPutAwayButton, kNewDealButton}) {
+        HWND button = GetDlgItem(table->window, item);
+        RECT rect = {0, 0, 0, 0};
+        if (button)
+            GetItemRectInClient(table->window, item, &rect);
+        std::snprintf(text, sizeof text, "button%d %d %d %ld %ld %ld %ld\n", item,
+                      button && IsWindowVisible(button) ? 1 : 0,
+                      button && IsWindowEnabled(button) ? 1 : 0, long(rect.left), long(rect.top),
+                      long(rect.right), long(rect.bottom));
+        out += text;
+    }
+    for (int element = 0; element < 4; ++element) {
+        RECT stack;
+        table->GetElementRect(element, &stack);
+        std::snprintf(text, sizeof text, "stack%d", element);
+        Line(out, text, stack);
+    }
+    for (int element = 4; element < 8; ++element) {
+        RECT area;
+        table->GetElementRect(element, &area);
+        std::snprintf(text, sizeof text, "area%d", element);
+        Line(out, text, area);
+    }
+    RECT closing = {0, 0, 0, 0};
+    if (table->closingPicture)
+        table->CentreAtBottom(table->closingPicture, &closing);
+    Line(out, "closing", closing);
+    RECT play;
+    table->GetPlayArea(&play);
+    Line(out, "playarea", play);
+    HWND last = gWindowSlots[1];
+    POINT lastOrigin = {0, 0};
+    RECT lastClient = {0, 0, 0, 0};
+    if (last) {
+        ClientToScreen(last, &lastOrigin);
+        GetClientRect(last, &lastClient);
+    }
+    std::snprintf(text, sizeof text, "lasttrickwin %d %ld %ld %ld %ld\n",
+                  last && IsWindowVisible(last) ? 1 : 0, long(lastOrigin.x), long(lastOrigin.y),
+                  long(lastClient.right), long(lastClient.bottom));
+    out += text;
+    out += "tableslot " + std::to_string(kTableSlot) + "\n";
+    const std::int16_t* points = player->cardPoints;
+    std::snprintf(text, sizeof text, "points %d %d %d %d\nwon %d %d %d %d\nprevious %d %d\n",
+                  points[0], points[1], points[2], points[3], player->tricksWon[0],
+                  player->tricksWon[1], player->tricksWon[2], player->tricksWon[3],
+                  int(game->lastLeader), int(game->nextLeader));
+    out += text;
+    // Each finished trick: its cards by seat, its leader and its winner.
+    out += "tricks";
+    for (int t = 0; t < kTrickCount; ++t) {
+        const TrickRecord& r = player->tricks[t];
+        if (r.winner < 0 || r.winner > 3 || !r.cards[0] || !r.cards[1] || !r.cards[2] ||
+            !r.cards[3])
+            continue;
+        std::snprintf(text, sizeof text, " %d %d %d %d %d %d", r.cards[0], r.cards[1], r.cards[2],
+                      r.cards[3], r.leader, r.winner);
+        out += text;
+    }
+    out += "\nannouncements " + std::to_string(player->announcementCount);
+    for (int i = 0; i < player->announcementCount && i < kMaxAnnouncements; ++i)
+        out += " " + std::to_string(player->announcements[i].kind) + " " +
+               std::to_string(player->announcements[i].seat);
+    const GameBill& bill = game->bill;
+    std::snprintf(text, sizeof text, "\nbill %d %d %d %d %d %d %d %d\nbillitems",
+                  bill.itemCount, bill.listedSeats[0], bill.listedSeats[1], bill.listedSeats[2],
+                  bill.perOpponent, bill.cardPoints, bill.value, bill.potBooked);
+    out += text;
+    for (int i = 0; i < bill.itemCount && i < kBillMaxItems; ++i)
+        out += " " + std::to_string(bill.items[i].kind) + " " +
+               std::to_string(bill.items[i].value);
+    out += "\n";
+    Handle list = game->gameListHandle;
+    if (list && IsGameListSound(list)) {
+        const GameListHeader* head = GameListHead(list);
+        std::snprintf(text, sizeof text, "totals %ld %ld %ld %ld %ld\n", long(head->count),
+                      long(head->totals[0]), long(head->totals[1]), long(head->totals[2]),
+                      long(head->totals[3]));
+        out += text;
+        if (const GameRecord* record = LastGameRecord(list)) {
+            std::snprintf(text, sizeof text, "lastvalues %d %d %d %d\n", record->values[0],
+                          record->values[1], record->values[2], record->values[3]);
+            out += text;
+        }
+    } else {
+        out += "totals 0 0 0 0 0\n";
+    }
+    std::snprintf(text, sizeof text, "cash %ld %d\ntablemode %d\n", long(gSettings->body.cashDimes),
+                  int(gSettings->body.cashCents), int(gSettings->body.tableMode));
+    out += text;
+    std::string names;
+    for (int seat = 0; seat < 4; ++seat) {
+        char name[64] = {};
+        game->GetPlayerNameC(name, seat);
+        names += std::string(name) + "\n";
+    }
+    WriteAtomically("names.txt", names);
+    if (SchafkopfOptions* options = SchafkopfOptionsRecord()) {
+        out += "keys";
+        for (int i = 0; i < 17; ++i)
+            out += " " + std::to_string(static_cast<unsigned char>(options->keys[i]));
+        out += "\n";
+    }
 }
 
 std::string Underscored(const char* text) {
@@ -600,6 +796,7 @@ void Publish() {
         PublishFour(four, out);
     if (auto* schafkopf = dynamic_cast<SchafkopfTableWin*>(table)) {
         PublishSchafkopf(schafkopf, out);
+        PublishPlay(schafkopf, out);
         PublishFocus(out);
         PublishBidding(out);
     }
@@ -853,6 +1050,16 @@ void TakeCommand() {
         GetTablePane()->SetPhase(0, 0);
     } else if (std::strcmp(word, "deal") == 0) {
         PrepareFixedDeal(value);
+    } else if (std::strcmp(word, "close") == 0) {
+        // A side window closed as by its close box (no window manager draws one).
+        if (value >= 1 && value < kWindowSlotCount && gWindowSlots[value])
+            SendMessageA(gWindowSlots[value], WM_COMMAND, IDCANCEL, 0);
+    } else if (std::strcmp(word, "series") == 0) {
+        // A series that ends after V games (0: never).
+        if (SchafkopfOptions* options = SchafkopfOptionsRecord()) {
+            options->seriesEnd = value > 0 ? 8 : 1;
+            options->seriesGameCount = value;
+        }
     } else if (std::strcmp(word, "mode") == 0 || std::strcmp(word, "pot") == 0 ||
                std::strcmp(word, "tout") == 0 || std::strcmp(word, "required") == 0) {
         if (SchafkopfOptions* options = SchafkopfOptionsRecord()) {
@@ -884,6 +1091,7 @@ void TakeCommand() {
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     TakeCommand();
     Publish();
+    PublishTexts();
 }
 
 } // namespace
@@ -893,6 +1101,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         gFolder = folder;
     if (!gFolder.empty()) {
         SetTablePaintObserver([](SchafkopfTableWin*) { ++gPaints; });
+        SetTextRecorder([](const DrawnText& drawn) {
+            RecordText(gPortWindow, drawn.text.c_str(), static_cast<int>(drawn.text.size()),
+                       drawn.box);
+        });
         SetShellOpener([](void*, const char* file) -> std::intptr_t {
             Record(std::string("open ") + file);
             return 42; // what the shell answers for a document it opened

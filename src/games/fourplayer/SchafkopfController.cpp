@@ -91,6 +91,13 @@ bool SchafkopfController::IsOpenSeries() {
            settings->tableMode != kTableModeTournament;
 }
 
+SeriesEndRule SchafkopfController::GetSeriesEndRule() {
+    if (!schafkopfRules)
+        return {};
+    return {schafkopfRules->seriesEnd, schafkopfRules->seriesGameCount,
+            schafkopfRules->seriesTarget};
+}
+
 bool SchafkopfController::IsDoppelkopf() {
     return false;
 }

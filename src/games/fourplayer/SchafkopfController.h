@@ -47,6 +47,7 @@ class SchafkopfController : public DoppelkopfController {
     // Operations of the lower levels that this level fills.
     int GetOwnGameKind() override;
     bool IsOpenSeries() override;
+    SeriesEndRule GetSeriesEndRule() override; // the Schafkopf record's rule
     void NewDeal(bool keepCards) override;
     bool IsDoppelkopf() override;
     void SortHandRow(int seat) override;

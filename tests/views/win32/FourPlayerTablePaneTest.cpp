@@ -4,10 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "games/fourplayer/GameList.h"
 #include "media/win32/SoundManager.h"
 #include "platform/win32/Ports.h"
+#include "records/OptionRecordLayouts.h"
 #include "records/ProgramFlags.h"
 #include "support/AlertRecorder.h"
+#include "tournament/TournamentDirector.h"
 #include "views/win32/FourTableFixture.h"
 #include "views/win32/SeatRoleBadge.h"
 
@@ -132,6 +135,42 @@ TEST_F(FourTableTest, NewDealAtThePointTargetFinishesTheListAndDealsNothing) {
     gSettings->body.animationOn = 1;
     table_->HandleKey('n');
     EXPECT_EQ(table_->phase, 1) << "the key n presses the shown New Deal";
+}
+
+// A series set to end after two games ends at the New Deal after the second game, by the end
+// rule of the Schafkopf record (the Doppelkopf record's rule does not count at this table).
+TEST_F(FourTableTest, NewDealAfterTheSeriesGamesFinishesTheList) {
+    SchafkopfOptions schafkopf = {};
+    DoppelkopfOptions doppelkopf = {};
+    schafkopf.seriesEnd = 8;
+    schafkopf.seriesGameCount = 2;
+    doppelkopf.seriesEnd = 8;
+    doppelkopf.seriesGameCount = 1;
+    DoppelkopfOptions* keptA = gDirector ? gDirector->optionsA : nullptr;
+    SchafkopfOptions* keptB = gDirector ? gDirector->optionsB : nullptr;
+    ASSERT_NE(CreateDirector(nullptr, nullptr, &doppelkopf, &schafkopf), nullptr);
+    gSettings->body.soundOn = 0;
+    gSettings->body.animationOn = 1;
+    GameRecord record = {};
+    controller_.gameListHandle = ResetGameList(controller_.gameListHandle);
+    for (int games = 1; games <= 2; ++games) {
+        ASSERT_TRUE(AppendGameRecord(&controller_.gameListHandle, record));
+        table_->SetPhase(4, 0);
+        EnableWindow(GetDlgItem(window_, kNewDealButton), TRUE);
+        table_->HandleCommand(kNewDealButton);
+        if (games == 1)
+            EXPECT_EQ(table_->phase, 1) << "one game of two: the next deal";
+        else
+            EXPECT_EQ(table_->scoreListsFinished, 1) << "two games of two: the series ends";
+    }
+    schafkopf.seriesEnd = 1;
+    EXPECT_FALSE(IsSeriesOverByOptions(gDirector, controller_.gameListHandle, 2)) << "never";
+    EXPECT_TRUE(IsSeriesOverByOptions(gDirector, controller_.gameListHandle, 1)) << "Doppelkopf";
+    EXPECT_FALSE(IsSeriesOverByOptions(gDirector, controller_.gameListHandle, 0)) << "Skat";
+    gDirector->seriesMode = 2;
+    EXPECT_FALSE(IsSeriesOverByOptions(gDirector, controller_.gameListHandle, 1)) << "a league";
+    gDirector->seriesMode = 1;
+    CreateDirector(nullptr, nullptr, keptA, keptB);
 }
 
 // In the pub story leaving room 7 during an open series opens the cemetery (kind 4).

@@ -674,4 +674,20 @@ TEST_F(SchafkopfPlayTest, AWholeSoloIsSettledByTheTariff) {
     ExpectBillByTariff(game_.get(), {1}, true, shownTricks_);
 }
 
+// Seat 2 holds every Ober, three Unters and the Herz Ace. After the first trick it holds the
+// six highest trumps and the Herz Ace against six lower trumps: it takes every trick left and
+// the solo is settled won Schwarz.
+constexpr Hands kSeatTwoSolo = {{{15, 9, 17, 18, 22, 25, 26, 31},
+                                 {1, 2, 3, 6, 7, 8, 10, 11},
+                                 {29, 21, 13, 5, 28, 20, 12, 16},
+                                 {4, 14, 19, 23, 24, 27, 30, 32}}};
+
+TEST_F(SchafkopfPlayTest, ASoloTakingEveryTrickAfterTheFirstIsSettled) {
+    StartGame(kSeatTwoSolo, 0, {"Herz Solo of seat 2", kWordSuitSolo, kHerz, 2, -1});
+    PlayToEnd([](int, int) {});
+    ExpectBillByTariff(game_.get(), {2}, true, shownTricks_);
+    for (int t = 1; t < 8; ++t)
+        EXPECT_EQ(game_->Game()->tricks[t].winner, 2) << "trick " << t + 1;
+}
+
 } // namespace
