@@ -32,6 +32,7 @@ PAGES = "https://schafkopf.example.org/en/"
 #   open F     the file or page F handed to the shell (recorded, not opened)
 #   switch I   the record I of the switches line flips, and the item's check mark with it
 #   deal       a game starts (left to the bidding checks: the sweep stays before the game)
+#   sheet      the score sheet opens (left to the side-window tests)
 #   close      the table window goes away
 #   new        the table window comes back
 #   panic      the main window turns into an icon
@@ -52,6 +53,7 @@ EFFECTS = {
     1110: ("box", "Should I copy your film folder to your hard disk ?"),
     1111: ("box", "Should I create a shortcut file for this game at the Desktop?"),
     406: ("deal", None),
+    505: ("sheet", None),
     1202: ("switch", 0),
     1203: ("switch", 1),
     1501: ("open", "Book.htm"),
