@@ -351,8 +351,10 @@ Handle SchafkopfComputerBase::GetStrategyLibrary(int) {
 
 void SchafkopfComputerBase::StepSeat(int) {}
 
+// The card of the game being played's trump suit: a solo names its own suit, which need not be
+// the Call Game's suit of the options.
 int SchafkopfComputerBase::GetTrumpSuitCard(int rankStep) {
-    return Rules().trumpSuit * 8 + rankStep;
+    return gameType.trumpSuit * 8 + rankStep;
 }
 
 // --- new game and new deal ---

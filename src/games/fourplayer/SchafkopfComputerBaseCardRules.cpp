@@ -219,7 +219,7 @@ bool SchafkopfComputerBase::FollowInTrumpNormalGame(int seat, int card) {
         }
         if (TrickGameCore::TestSeatFlag(seat)) {
             const int ace = GetTrumpSuitCard(8);
-            if (IsCardInHand(seat, ace) && PlayIfHeldPointLead(seat, ace))
+            if (IsTrump(ace) && IsCardInHand(seat, ace) && PlayIfHeldPointLead(seat, ace))
                 return true;
         }
     }

@@ -37,6 +37,8 @@ struct SoloCase {
     int expectCard;
     int expectReason;   // kAny: any
     int doubledBy = -1; // a defender who doubled before the first card
+    int callGameTrumpSuit = -1; // the options' Call Game suit, when it is not the solo's suit
+    bool declarerLeads = false; // the options' rule that the declarer leads the first trick
 };
 
 struct Choice {
@@ -52,6 +54,9 @@ Choice Decide(const SoloCase& c) {
     hands[c.seat] = c.hand;
     table.Start(c.word, hands, c.earlier.empty() ? c.current.leader : c.earlier[0].leader,
                 c.declarer);
+    if (c.callGameTrumpSuit >= 0)
+        table.options.trumpSuit = static_cast<std::int16_t>(c.callGameTrumpSuit);
+    table.options.declarerLeads = c.declarerLeads ? 1 : 0;
     SchafkopfComputerPlayer& g = table.game;
     for (int s = 0; s < 4; ++s)
         g.seats[s].profile = static_cast<std::int16_t>(s == c.seat ? c.profile : 11);
@@ -379,6 +384,39 @@ TEST(SchafkopfSoloPlayTest, DefenderFixtures) {
             EXPECT_EQ(got.reason, c.expectReason);
         }
         EXPECT_TRUE(RecordedAlerts().empty());
+    }
+}
+
+// A Herz solo played under options whose Call Game trumps are the Schellen: seat 1, the
+// declarer, leads the Herz King in trick 1 and seat 0 follows last with three trumps (Schellen
+// Unter, Eichel Unter, Herz Ten) and the Schellen Ace. Only a trump may follow; the Schellen
+// Ace, which is no trump in this solo, must never be offered.
+TEST(SchafkopfSoloPlayTest, ASoloUnderOtherCallGameTrumpsFollowsTheSolosTrumps) {
+    for (const GameTypeWord word : {kWordSuitSolo, kWordPureSuitSolo}) {
+        for (const int profile : {1, 6, 11}) {
+            SoloCase c = {"last defender follows the trump lead",
+                          word,
+                          1,
+                          0,
+                          profile,
+                          {4, 6, 8, 17, 25, 28, 30, 15},
+                          {},
+                          {1, {14, 9, 11}},
+                          0,
+                          false,
+                          -1,
+                          kAny,
+                          kAny};
+            c.callGameTrumpSuit = 0;
+            c.declarerLeads = true;
+            SCOPED_TRACE(testing::Message() << "word " << word << ", profile " << profile);
+            ResetAlertRecorder();
+            const Choice got = Decide(c);
+            EXPECT_TRUE(got.card == 4 || got.card == 28 || got.card == 15) << got.card;
+            EXPECT_TRUE(RecordedAlerts().empty());
+            for (const auto& alert : RecordedAlerts())
+                ADD_FAILURE() << alert.text;
+        }
     }
 }
 
