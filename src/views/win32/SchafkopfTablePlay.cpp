@@ -55,6 +55,20 @@ void RedrawAll() {
         redraw(false, false);
 }
 
+// After a card: new announcements are shown and heard, and the partner once he is known.
+void ShowPlayChanges(SchafkopfTablePane& table, const SchafkopfComputerPlayer& player,
+                     int* announcements, bool* partnerKnown) {
+    if (player.announcementCount != *announcements) {
+        table.ShowAnnouncements();
+        table.PlayAnnouncementSounds(player.announcementCount - *announcements);
+        *announcements = player.announcementCount;
+    }
+    if (!*partnerKnown && player.partyLists[1] >= 0) {
+        table.ShowAnnouncements();
+        *partnerKnown = true;
+    }
+}
+
 void MarkGameChanged() {
     if (auto& mark = GetTableServices().markGameChanged)
         mark();
@@ -215,15 +229,7 @@ void SchafkopfTablePane::RunComputerMoves() {
     int claim = -1;
     // At most the three seats before the human play here.
     for (int step = 0; step < 4 && !game->StepComputerPlay(text, second, &claim); ++step) {
-        if (player->announcementCount != announcements) {
-            ShowAnnouncements();
-            PlayAnnouncementSounds(player->announcementCount - announcements);
-            announcements = player->announcementCount;
-        }
-        if (!partnerKnown && player->partyLists[1] >= 0) {
-            ShowAnnouncements();
-            partnerKnown = true;
-        }
+        ShowPlayChanges(*this, *player, &announcements, &partnerKnown);
         ShowPlayedCard(seat, game->GetTrickCard(seat), 1, 1);
         seat = (seat + 1) % 4;
         if (IsSeatNumber(claim) && !game->claimMade && AnswerComputerClaim(this, game, claim))
@@ -299,15 +305,7 @@ bool SchafkopfTablePane::HumanPlaysCard(int card, bool* redraw, bool) {
     char text[kNameTextSize], second[kNameTextSize];
     int claim = -1;
     for (int step = 0; step < 4 && !game->PlayRestOfTrick(text, second, &claim); ++step) {
-        if (player->announcementCount != announcements) {
-            ShowAnnouncements();
-            PlayAnnouncementSounds(player->announcementCount - announcements);
-            announcements = player->announcementCount;
-        }
-        if (!partnerKnown && player->partyLists[1] >= 0) {
-            ShowAnnouncements();
-            partnerKnown = true;
-        }
+        ShowPlayChanges(*this, *player, &announcements, &partnerKnown);
         const int seat = player->seatToMove;
         ShowPlayedCard(seat, game->GetTrickCard(seat), 1, 1);
         if (IsSeatNumber(claim) && !game->seatIsComputer[claim]) {
