@@ -132,9 +132,15 @@ def close_message_boxes(harness, quiet=1.5):
 
 def start_deal(harness, deal, mode, pot=0, required=0, command="deal"):
     if harness.state()["phase"][0] in (1, 2, 3):
-        # New Deal is offered once a game is over: a deal in progress is put aside first,
-        # after the question a claiming computer seat may have left open.
-        close_message_boxes(harness)
+        # New Deal is offered once a game is over: a deal in progress is put aside first, once
+        # the computer seats' cards have come to rest (a question a claiming seat asks
+        # answered): a deal put aside during their pauses would be played on.
+        end = time.time() + 90
+        quiet = 0
+        while quiet < 3 and time.time() < end:
+            close_message_boxes(harness, quiet=0.5)
+            quiet = quiet + 1 if harness.state()["waitdepth"][0] == 0 else 0
+            time.sleep(0.4)
         harness.send("reset", 0)
         harness.wait(lambda s: s["phase"][0] == 0, "the deal put aside")
     harness.send("mode", mode)
