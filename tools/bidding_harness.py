@@ -130,33 +130,48 @@ def close_message_boxes(harness, quiet=1.5):
         time.sleep(0.3)
 
 
-def start_deal(harness, deal, mode, pot=0, required=0, command="deal"):
-    if harness.state()["phase"][0] in (1, 2, 3):
-        # New Deal is offered once a game is over: a deal in progress is put aside first, once
-        # the computer seats' cards have come to rest (a question a claiming seat asks
-        # answered): a deal put aside during their pauses would be played on.
-        end = time.time() + 90
-        quiet = 0
-        while quiet < 3 and time.time() < end:
-            close_message_boxes(harness, quiet=0.5)
-            quiet = quiet + 1 if harness.state()["waitdepth"][0] == 0 else 0
-            time.sleep(0.4)
+def put_deal_aside(harness):
+    """New Deal is offered once a game is over. The computer seats' cards come to rest first
+    (a question a claiming seat asks answered); then a game in play is given up (Game > Give
+    up, answered OK) and a deal still bidding is put aside."""
+    if harness.state()["phase"][0] not in (1, 2, 3):
+        return
+    end = time.time() + 90
+    quiet = 0
+    while quiet < 3 and time.time() < end:
+        close_message_boxes(harness, quiet=0.5)
+        quiet = quiet + 1 if harness.state()["waitdepth"][0] == 0 else 0
+        time.sleep(0.4)
+    if harness.state()["phase"][0] == 3:
+        choose_menu_item(harness, 409)
+        close_message_boxes(harness)
+        harness.wait(lambda s: s["phase"][0] == 4, "the game given up")
+    else:
         harness.send("reset", 0)
         harness.wait(lambda s: s["phase"][0] == 0, "the deal put aside")
+
+
+def deal_fixed_hands(harness, deal, mode, pot, required, command):
+    """Takes fixed hands (the harness's command: "deal" or the bidding's own "bdeal") with the
+    next deal and starts it: by a click on the table before the first game, else by New Deal."""
+    put_deal_aside(harness)
     harness.send("mode", mode)
     harness.send("pot", pot)
     harness.send("required", required)
     harness.send(command, deal)
     state = harness.state()
     if state["phase"][0] == 0:
-        # A click on the table starts the first deal.
         origin = state["origin"]
         harness.click(origin[0] + 5, origin[1] + 40)
     else:
         close_message_boxes(harness)
         choose_menu_item(harness, 406)
     # The table takes the fixed hands with the deal's start.
-    harness.wait(lambda s: s["keep"][0] == 0, "the deal's start")
+    return harness.wait(lambda s: s["keep"][0] == 0, "the deal's start")
+
+
+def start_deal(harness, deal, mode, pot=0, required=0, command="deal"):
+    deal_fixed_hands(harness, deal, mode, pot, required, command)
     return harness.wait(lambda s: s["waitdepth"][0] == 0 and
                         ((s["phase"][0] == 1 and (item(s, 131)["enabled"] or item(s, 141)["enabled"])) or
                          (s["phase"][0] == 2 and s["bphase"][0] != 1) or s["phase"][0] in (3, 4)),
@@ -386,17 +401,7 @@ def game_rank(word):
 
 def bid_start(harness, deal, mode, pot=0, required=0):
     """Takes fixed hands of the bidding's own deals with the next deal and starts it."""
-    harness.send("mode", mode)
-    harness.send("pot", pot)
-    harness.send("required", required)
-    harness.send("bdeal", deal)
-    state = harness.state()
-    if state["phase"][0] == 0:
-        origin = state["origin"]
-        harness.click(origin[0] + 5, origin[1] + 40)
-    else:
-        choose_menu_item(harness, 406)
-    return harness.wait(lambda s: s["keep"][0] == 0, "the deal's start")
+    return deal_fixed_hands(harness, deal, mode, pot, required, "bdeal")
 
 
 def asked(state):
