@@ -30,6 +30,8 @@ class Settings : public RootObject {
     virtual void GetCardSetBounds1(WindowRect* bounds);
     virtual void GetCardSetBounds2(WindowRect* bounds);
     virtual void GetCardSetBounds3(WindowRect* bounds);
+    // The bounds of card set 0 to 3 by its number (3 for any other).
+    void GetCardSetBounds(int set, WindowRect* bounds);
     virtual PictureRef GetCardPicture0(int index);
     virtual PictureRef GetCardPicture1(int index);
     virtual PictureRef GetCardPicture2(int index);

@@ -137,6 +137,23 @@ void Settings::GetCardSetBounds0(WindowRect* bounds) {
     *bounds = DeckPictureBounds(cardPictures[0][1]);
 }
 
+void Settings::GetCardSetBounds(int set, WindowRect* bounds) {
+    switch (set) {
+    case 0:
+        GetCardSetBounds0(bounds);
+        break;
+    case 1:
+        GetCardSetBounds1(bounds);
+        break;
+    case 2:
+        GetCardSetBounds2(bounds);
+        break;
+    default:
+        GetCardSetBounds3(bounds);
+        break;
+    }
+}
+
 // Sets 1 to 3 reload every picture when they are empty. Set 3 is empty by design without
 // full-size own cards: it answers empty bounds then instead of reloading on every call.
 void Settings::GetCardSetBounds1(WindowRect* bounds) {

@@ -320,22 +320,8 @@ namespace {
 
 void CardSetSize(Settings* settings, int set, int* width, int* height) {
     WindowRect bounds = {0, 0, 0, 0};
-    if (settings) {
-        switch (set) {
-        case 0:
-            settings->GetCardSetBounds0(&bounds);
-            break;
-        case 1:
-            settings->GetCardSetBounds1(&bounds);
-            break;
-        case 2:
-            settings->GetCardSetBounds2(&bounds);
-            break;
-        default:
-            settings->GetCardSetBounds3(&bounds);
-            break;
-        }
-    }
+    if (settings)
+        settings->GetCardSetBounds(set, &bounds);
     *width = bounds.right - bounds.left;
     *height = bounds.bottom - bounds.top;
 }

@@ -14,19 +14,8 @@ namespace {
 
 RECT SetBounds(Settings* settings, int set) {
     WindowRect bounds = {0, 0, 0, 0};
-    if (settings) {
-        switch (set) {
-        case 0:
-            settings->GetCardSetBounds0(&bounds);
-            break;
-        case 2:
-            settings->GetCardSetBounds2(&bounds);
-            break;
-        default:
-            settings->GetCardSetBounds3(&bounds);
-            break;
-        }
-    }
+    if (settings)
+        settings->GetCardSetBounds(set, &bounds);
     RECT rect = {bounds.left, bounds.top, bounds.right, bounds.bottom};
     OffsetRect(&rect, -rect.left, -rect.top);
     return rect;
