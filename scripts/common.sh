@@ -11,7 +11,8 @@ JOBS=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 
 PACKAGES=(g++ g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
           wine wine32:i386 wine64 xvfb googletest cmake make
-          fonts-liberation librsvg2-bin kdegames-card-data-kf5 imagemagick x11-utils python3 xdotool)
+          fonts-liberation librsvg2-bin kdegames-card-data-kf5 imagemagick x11-utils python3 xdotool
+          espeak-ng sox)
 
 log() { printf '== %s\n' "$*"; }
 
