@@ -316,30 +316,33 @@ void SoundPlayer::Play(int soundId, bool notify) {
     PlaySoundFile(soundId, notify);
 }
 
-// The library's name of the sound, beside the library. Every way a sound cannot be found is
-// told once per run and then stays silent.
-bool SoundPlayer::ResolveSoundFile(int sound, std::string* path) {
+// The library's name of the sound, beside the library; empty when the library names none.
+std::string SoundPlayer::SoundFileOf(int sound) {
     char name[255] = {};
     if (library)
         LoadStringA(library, static_cast<UINT>(sound), name, sizeof name);
-    if (!name[0]) {
+    return name[0] ? libraryFolder + name : std::string();
+}
+
+// Every way a sound cannot be found is told once per run and then stays silent.
+bool SoundPlayer::CheckSoundFile(int sound, const std::string& file) {
+    if (file.empty()) {
         char number[16];
         NumToString(sound, number);
         NoteOnce(kNoFileNameNote, number);
         return false;
     }
-    *path = libraryFolder + name;
-    if (path->size() >= MAX_PATH) {
-        NoteOnce(kLongPathNote, name);
+    if (file.size() >= MAX_PATH) {
+        NoteOnce(kLongPathNote, file.c_str() + libraryFolder.size());
         return false;
     }
-    HANDLE file = CreateFileA(path->c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        NoteOnce(kMissingFileNote, path->c_str());
+    HANDLE handle = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        NoteOnce(kMissingFileNote, file.c_str());
         return false;
     }
-    CloseHandle(file);
+    CloseHandle(handle);
     return true;
 }
 
@@ -384,13 +387,12 @@ void SoundPlayer::StartPlay(bool notify) {
 
 void SoundPlayer::PlaySoundFile(int sound, bool notify) {
     currentSound = sound;
-    std::string file;
-    const bool found = ResolveSoundFile(sound, &file);
+    const std::string file = SoundFileOf(sound);
     SoundSinkEntry entry = EntryOf(SoundSinkEntry::kPlay);
     entry.finalId = sound;
-    entry.file = found ? file : std::string();
+    entry.file = file;
     entry.notify = notify;
-    if (SinkPlayed(entry) || !found || noDevice)
+    if (SinkPlayed(entry) || !CheckSoundFile(sound, file) || noDevice)
         return;
     if (!OpenDevice(file))
         return;

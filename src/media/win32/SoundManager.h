@@ -72,7 +72,8 @@ class SoundPlayer : public SoundManager {
 
   private:
     void PlaySoundFile(int sound, bool notify);
-    bool ResolveSoundFile(int sound, std::string* path);
+    std::string SoundFileOf(int sound);
+    bool CheckSoundFile(int sound, const std::string& file);
     bool OpenDevice(const std::string& path);
     void StartPlay(bool notify);
     void LoadLibrary();
