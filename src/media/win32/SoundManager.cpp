@@ -392,7 +392,7 @@ void SoundPlayer::PlaySoundFile(int sound, bool notify) {
     entry.finalId = sound;
     entry.file = file;
     entry.notify = notify;
-    if (SinkPlayed(entry) || !CheckSoundFile(sound, file) || noDevice)
+    if (SinkPlayed(entry) || noDevice || !CheckSoundFile(sound, file))
         return;
     if (!OpenDevice(file))
         return;

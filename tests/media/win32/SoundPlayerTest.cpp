@@ -8,12 +8,14 @@
 #include <gtest/gtest.h>
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "platform/Random.h"
 #include "platform/StringLists.h"
 #include "platform/win32/Resources.h"
 #include "platform/win32/WindowSlots.h"
@@ -117,9 +119,34 @@ double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
+// Wine's audio switched off for this process: the driver list is emptied just while the
+// multimedia system starts and put back at once, so that the other tests keep their sound.
+UINT WaveOutputsWithAudioOff() {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Drivers", 0, nullptr, 0,
+                        KEY_READ | KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return 1;
+    char before[256] = {};
+    DWORD size = sizeof before;
+    DWORD type = 0;
+    const bool had = RegQueryValueExA(key, "Audio", nullptr, &type, reinterpret_cast<BYTE*>(before),
+                                      &size) == ERROR_SUCCESS;
+    RegSetValueExA(key, "Audio", 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
+    const UINT outputs = waveOutGetNumDevs();
+    if (had)
+        RegSetValueExA(key, "Audio", 0, type, reinterpret_cast<const BYTE*>(before), size);
+    else
+        RegDeleteValueA(key, "Audio");
+    RegCloseKey(key);
+    return outputs;
+}
+
 class SoundPlayerTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        if (std::strstr(::testing::UnitTest::GetInstance()->current_test_info()->name(),
+                        "WithoutWaveOutput"))
+            outputs = WaveOutputsWithAudioOff();
         const std::string folder = FixtureFolder();
         for (const char* name :
              {"hello.wav", "shuffle.wav", "lost.wav", "won.wav", "begin.wav", "double.wav"})
@@ -152,6 +179,7 @@ class SoundPlayerTest : public ::testing::Test {
     }
 
     Settings settings;
+    UINT outputs = 1;
     SoundPlayer* player = nullptr;
     HWND window = nullptr;
 };
@@ -274,6 +302,37 @@ TEST_F(SoundPlayerTest, SoundOffPlaysNothingAndLeavesTheCountersAlone) {
     PlayEventSound(1503, 2);
     PlayEventSound(1500, -1);
     EXPECT_TRUE(entries.empty());
+    EXPECT_EQ(gEventSoundDepth, 0);
+    EXPECT_EQ(gSoundWaitDepth, 0);
+}
+
+// The sounds of a whole deal in a seeded order: greeting, shuffle, the seats' calls, 32 cards,
+// an announcement and the end.
+std::vector<std::pair<int, int>> DealSounds() {
+    SeedRandom(42);
+    std::vector<std::pair<int, int>> sounds = {{1500, -1}, {1501, -1}};
+    for (int seat = 0; seat < 4; ++seat)
+        sounds.push_back({1700 + Random() % 3, seat});
+    sounds.push_back({1789, 1});
+    for (int card = 0; card < 32; ++card)
+        sounds.push_back({1503, (card + Random() % 2) % 4});
+    sounds.push_back({Random() % 2 ? 1505 : 1504, -1});
+    return sounds;
+}
+
+TEST_F(SoundPlayerTest, WithoutWaveOutputADealWithSoundOnPlaysOnQuietly) {
+    if (outputs != 0)
+        GTEST_SKIP() << "the multimedia system had started before the audio was switched off";
+    std::int16_t deepest = 0;
+    SetEventSoundObserver(
+        [&deepest](int, int) { deepest = std::max<std::int16_t>(deepest, gEventSoundDepth); });
+    const auto start = Clock::now();
+    for (const auto& [event, seat] : DealSounds())
+        PlayEventSound(event, seat);
+    SetEventSoundObserver(nullptr);
+    EXPECT_LT(SecondsSince(start), 2.0) << "no rests without sound";
+    EXPECT_TRUE(RecordedAlerts().empty());
+    EXPECT_EQ(player->device, 0);
     EXPECT_EQ(gEventSoundDepth, 0);
     EXPECT_EQ(gSoundWaitDepth, 0);
 }
