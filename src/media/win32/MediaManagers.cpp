@@ -1,5 +1,7 @@
 #include "media/win32/MediaManagers.h"
 
+#include <new>
+
 #include "media/win32/ExtensionManager.h"
 #include "media/win32/MovieList.h"
 #include "media/win32/SoundManager.h"
@@ -17,7 +19,13 @@ void CreateMediaManagers(Settings* settings) {
         gDeckManager->SelectMotive(&settings->body.motive);
 }
 
-void CreateSoundManager(Settings*) {
-    if (!gSoundManager)
-        gSoundManager = new SoundManager;
+// A player that cannot be made leaves the program silent; the game goes on.
+void CreateSoundManager(Settings* settings) {
+    if (gSoundManager)
+        return;
+    auto* player = new (std::nothrow) SoundPlayer;
+    if (!player)
+        return;
+    player->Init(settings);
+    gSoundManager = player;
 }

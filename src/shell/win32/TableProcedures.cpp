@@ -94,7 +94,7 @@ void PassMouse(UINT message) {
 }
 
 // Messages the three game tables handle alike; false for a message left to the caller.
-bool HandleCommonMessage(HWND window, UINT message, WPARAM wParam, INT_PTR* answer) {
+bool HandleCommonMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* answer) {
     Pane* pane = gPaneSlots[kTableSlot];
     *answer = 0;
     switch (message) {
@@ -168,10 +168,7 @@ bool HandleCommonMessage(HWND window, UINT message, WPARAM wParam, INT_PTR* answ
         pane->HandleMiddleClick();
         return true;
     case MM_MCINOTIFY:
-        if (gSoundManager) {
-            gSoundManager->Stop();
-            StopEventMovies(gSoundManager, gSoundManager->currentEvent);
-        }
+        HandleSoundNotice(wParam, lParam);
         return true;
     default:
         return false;
@@ -512,7 +509,7 @@ INT_PTR GameTableProc(TableKind kind, HWND window, UINT message, WPARAM wParam, 
     INT_PTR answer = 0;
     if (TablePrologue(window, message, wParam, lParam, &answer))
         return answer;
-    if (HandleCommonMessage(window, message, wParam, &answer))
+    if (HandleCommonMessage(window, message, wParam, lParam, &answer))
         return answer;
     if (message != WM_COMMAND)
         return 0;

@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "media/win32/ExtensionManager.h"
 #include "media/win32/SoundManager.h"
 #include "platform/StringLists.h"
 #include "platform/win32/Pictures.h"
 #include "platform/win32/Resources.h"
+#include "shell/Environment.h"
 #include "shell/win32/DialogSupport.h"
 #include "shell/win32/DrivenDialogs.h"
 #include "story/win32/RoomPanel.h"
@@ -300,6 +303,40 @@ TEST_F(PreferenceDialogsTest, SoundSamplesPlayWithSoundOnForTheMoment) {
     EXPECT_EQ(gSettings->body.soundOn, 0);
     EXPECT_TRUE(shown);
     EXPECT_TRUE(ChangedInMemory().empty());
+}
+
+// The samples reach the player: each button's sound is played with sound on for the moment,
+// from the sound library beside the test programs.
+TEST_F(PreferenceDialogsTest, SoundSamplesReachThePlayback) {
+    char folder[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, folder, MAX_PATH);
+    if (char* slash = std::strrchr(folder, '\\'))
+        slash[1] = '\0';
+    CopyPath(gDataPath, kPathSize, (std::string(folder) + "soundfixture\\").c_str());
+    gSettings->body.soundOn = 0;
+    auto* player = new SoundPlayer;
+    player->Init(gSettings);
+    gSoundManager = player;
+    std::vector<int> played;
+    SetSoundSink([&played](const SoundSinkEntry& entry) {
+        if (entry.kind == SoundSinkEntry::kPlay)
+            played.push_back(entry.event);
+        return true;
+    });
+    drivers[kSoundDialog] = [&](HWND dialog) {
+        for (int button = 141; button <= 146; ++button)
+            Press(dialog, button);
+        Press(dialog, IDCANCEL);
+    };
+    Command(1104);
+    SetSoundSink(nullptr);
+    gSoundManager = nullptr;
+    delete player;
+    gDataPath[0] = '\0';
+    EXPECT_EQ(played, (std::vector<int>{1500, 1501, 1509, 1503, 1505, 1504}));
+    EXPECT_EQ(gSettings->body.soundOn, 0);
+    EXPECT_EQ(gEventSoundDepth, 0);
+    EXPECT_EQ(gSoundWaitDepth, 0);
 }
 
 // ---- Templates and pictures --------------------------------------------------------------

@@ -17,7 +17,9 @@
 #include "games/fourplayer/SchafkopfController.h"
 #include "media/DeckManager.h"
 #include "media/win32/SoundManager.h"
+#include "platform/Random.h"
 #include "records/OptionRecordLayouts.h"
+#include "shell/Environment.h"
 #include "shell/OptionRecords.h"
 #include "views/win32/FourTableFixture.h"
 #include "views/win32/SchafkopfTableWin.h"
@@ -170,8 +172,7 @@ class SchafkopfPlayTest : public FourTableTest {
         game_->dealer = static_cast<std::int16_t>(dealer);
     }
     // The deal and its game as the bidding would leave them, then play at the table.
-    void StartGame(const Hands& hands, int dealer, const GameSetup& setup,
-                   bool playGoesOn = true) {
+    void StartGame(const Hands& hands, int dealer, const GameSetup& setup, bool playGoesOn = true) {
         Deal(hands, dealer);
         game_->NewDeal(true);
         game_->dealer = static_cast<std::int16_t>(dealer);
@@ -321,10 +322,16 @@ struct MisplayCase {
 // go to the misplayer in a Beg or a Ramsch, else to the other side.
 TEST_F(SchafkopfPlayTest, TheMisplayRuleEndsTheGameAndAwardsTheRest) {
     const MisplayCase cases[] = {
-        {{"Call Game of seat 1", kWordNormal, kHerz, 1, kSchellen}, false, kToOpponents, 1502,
+        {{"Call Game of seat 1", kWordNormal, kHerz, 1, kSchellen},
+         false,
+         kToOpponents,
+         1502,
          {1, 2}},
         {{"Herz Solo of seat 1", kWordSuitSolo, kHerz, 1, -1}, false, kToOpponents, 1502, {1}},
-        {{"Herz Solo of the human", kWordSuitSolo, kHerz, 0, -1}, false, kToOpponents, 1515,
+        {{"Herz Solo of the human", kWordSuitSolo, kHerz, 0, -1},
+         false,
+         kToOpponents,
+         1515,
          {1, 2, 3}},
         {{"Beg of seat 1", kWordNoTrumps, 4, 1, -1}, true, kToYou, 1502, {0}},
         {{"Ramsch", 0, kHerz, -1, -1}, false, kToYou, 1502, {0}},
@@ -355,7 +362,8 @@ TEST_F(SchafkopfPlayTest, WithoutTheMisplayRuleTheCardStaysWithTheMessage) {
     const std::vector<int> hand = Hand();
     const int card = CardNotFollowing(false);
     Play(card);
-    EXPECT_EQ(Texts(), std::vector<std::string>{"This card cannot be played. You must follow suit!"});
+    EXPECT_EQ(Texts(),
+              std::vector<std::string>{"This card cannot be played. You must follow suit!"});
     EXPECT_EQ(pane_->phase, 3);
     EXPECT_EQ(Hand(), hand);
     EXPECT_EQ(game_->GetTrickCard(0), 0);
@@ -399,7 +407,8 @@ TEST_F(SchafkopfPlayTest, TheGameLineFollowsTheHumansCardOnlyWhenItTellsSomethin
         int revealing; // the card after which the line is drawn; 0: every card; -1: none
     } const cases[] = {
         {{"the human is the called partner", kWordNormal, kHerz, 1, kSchellen},
-         &kHumanHoldsSchellenAce, kSchellenAce},
+         &kHumanHoldsSchellenAce,
+         kSchellenAce},
         {{"seat 2 is the called partner", kWordNormal, kHerz, 1, kSchellen}, &kWeakHuman, -1},
         {{"Herz Solo of seat 1", kWordSuitSolo, kHerz, 1, -1}, &kWeakHuman, 0},
     };
@@ -461,8 +470,8 @@ TEST_F(SchafkopfPlayTest, AnOpponentsClaimAcceptedEndsTheGameForTheClaimersSide)
         ResetAlertRecorder();
         game_->claimBy = c.claimer;
         StartGame(kWeakHuman, 2, c.game, false);
-        EXPECT_EQ(Texts(),
-                  std::vector<std::string>{Name(c.claimer) + ": I get all rest cards. Give you up?"});
+        EXPECT_EQ(Texts(), std::vector<std::string>{Name(c.claimer) +
+                                                    ": I get all rest cards. Give you up?"});
         EXPECT_EQ(pane_->phase, 4);
         int side = 0;
         for (int seat : c.receivers)
@@ -573,8 +582,9 @@ TEST_F(SchafkopfPlayTest, AnotherSeatGivingUpIsNoted) {
         StartGame(kWeakHuman, 3, {"Herz Solo of seat 1", kWordSuitSolo, kHerz, 1, -1});
         ResetAlertRecorder();
         pane_->GiveUp(1, failed, 0);
-        const std::string expected = failed ? "Mr./Ms " + Name(1) + " failed to follow and has lost!"
-                                            : "Mr./Ms. " + Name(1) + " gives up!";
+        const std::string expected = failed
+                                         ? "Mr./Ms " + Name(1) + " failed to follow and has lost!"
+                                         : "Mr./Ms. " + Name(1) + " gives up!";
         EXPECT_EQ(Texts(), std::vector<std::string>{expected});
         EXPECT_EQ(pane_->phase, 4);
         EXPECT_EQ(PartyPoints({0, 2, 3}), 120);
@@ -666,6 +676,97 @@ TEST_F(SchafkopfPlayTest, AWholeCallGameAtTheTableIsSettledByTheTariff) {
     // New Deal goes on to the next game.
     pane_->HandleCommand(kNewDealButton);
     EXPECT_NE(pane_->phase, 4);
+}
+
+// The English library's voice offsets (final id = phrase + offset) of the stored voice values
+// 1-7: female voices 1-3 +15000, +16000, +17000, male voices 1-3 +5000, +6000, +7000.
+int EnglishVoiceOffset(std::int32_t value) {
+    static const int kOffsets[8] = {0, 15000, 16000, 17000, 17000, 5000, 6000, 7000};
+    return kOffsets[value];
+}
+
+// The recordings an event may sound as (the fixture library has no card-sound variants).
+std::vector<int> Variants(int event) {
+    switch (event) {
+    case 1500:
+        return {1410, 1411, 1412, 1413, 1414, 1415, 1417, 1418, 1419, 1438, 1500};
+    case 1505:
+        return {1404, 1436, 1438, 1505};
+    case 1512:
+        return {1402, 1403, 1512};
+    case 1533:
+        return {1533, 1563};
+    case 1784:
+        return {1784, 1785};
+    default:
+        return {event};
+    }
+}
+
+std::string SoundFixtureFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    char* slash = std::strrchr(path, '\\');
+    if (slash)
+        slash[1] = '\0';
+    return std::string(path) + "soundfixture\\";
+}
+
+// A whole game with sound on, heard through the playback sink: every card sounds once for its
+// seat, every spoken event in its seat's voice, and the end by the human's result.
+TEST_F(SchafkopfPlayTest, AWholeGameWithSoundOnIsHeardInTheSeatsVoices) {
+    SeedRandom(20261211);
+    CopyPath(gDataPath, kPathSize, SoundFixtureFolder().c_str());
+    gSettings->body.soundOn = 1;
+    for (std::int16_t& soundClass : gSettings->body.soundClasses)
+        soundClass = 1;
+    const std::int32_t voices[6] = {5, 1, 6, 3, 2, 7};
+    std::memcpy(gSettings->body.playerVoices, voices, sizeof voices);
+    auto* player = new SoundPlayer;
+    ASSERT_TRUE(player->Init(gSettings));
+    ASSERT_TRUE(player->voicesAvailable) << "the fixture library beside the tests";
+    gSoundManager = player;
+    std::vector<SoundSinkEntry> plays;
+    SetSoundSink([&plays](const SoundSinkEntry& entry) {
+        if (entry.kind == SoundSinkEntry::kPlay)
+            plays.push_back(entry);
+        return true;
+    });
+    StartGame(kWeakHuman, 3, {"Herz Solo of seat 1", kWordSuitSolo, kHerz, 1, -1});
+    PlayToEnd([](int, int) {});
+    SetSoundSink(nullptr);
+    gSoundManager = nullptr;
+    delete player;
+    gDataPath[0] = '\0';
+
+    int cards[4] = {};
+    int ends = 0;
+    for (const SoundSinkEntry& entry : plays) {
+        if (entry.event == 1503) {
+            EXPECT_EQ(entry.finalId, 1503);
+            EXPECT_FALSE(entry.notify) << "a card sound plays to its end";
+            ASSERT_GE(entry.seat, 0);
+            ++cards[entry.seat];
+            continue;
+        }
+        const bool plain = entry.seat < 0 && entry.finalId >= 1400 && entry.finalId <= 1513;
+        const int speaker = entry.seat < 0 ? 1 : entry.seat;
+        const int phrase =
+            plain ? entry.finalId : entry.finalId - EnglishVoiceOffset(voices[speaker]);
+        const std::vector<int> variants = Variants(entry.event);
+        EXPECT_TRUE(phrase == 1584 ||
+                    std::find(variants.begin(), variants.end(), phrase) != variants.end())
+            << "event " << entry.event << " seat " << entry.seat << " final " << entry.finalId;
+        if (entry.event == 1504 || entry.event == 1505) {
+            ++ends;
+            EXPECT_EQ(entry.event, game_->DidHumanWinLastGame() ? 1505 : 1504);
+        }
+    }
+    for (int seat = 0; seat < 4; ++seat)
+        EXPECT_EQ(cards[seat], 8) << "seat " << seat;
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(gEventSoundDepth, 0);
+    EXPECT_EQ(gSoundWaitDepth, 0);
 }
 
 TEST_F(SchafkopfPlayTest, AWholeSoloIsSettledByTheTariff) {
