@@ -33,6 +33,7 @@ namespace {
 
 constexpr std::int32_t kNoCommand = 0x20202020; // four blanks
 constexpr int kPlayCardEvent = 1503;
+constexpr const char* kHowToStartText = "Click on the table or press Return to deal.";
 constexpr int kAlertList = 1501;
 constexpr int kNoteList = 1600;
 constexpr int kNotYourTurn = 101;     // "It's not yet your turn to play a card!"
@@ -551,6 +552,7 @@ void FourPlayerTablePane::SetPhase(int newPhase, int flag) {
     case 0: {
         if (settings && !settings->body.playerNames[0][0])
             std::snprintf(settings->body.playerNames[0], kPlayerNameSize, "%s", statusTexts[0]);
+        ShowHowToStart();
         if (!flag) {
             if (controller)
                 controller->NewSeries();
@@ -724,6 +726,7 @@ void FourPlayerTablePane::Draw(const RECT* rect) {
     DrawOpponentHands();
     switch (phase) {
     case 0:
+        DrawSeatNames();
         DrawStatusBar();
         DrawOwnHand(cards);
         break;
@@ -742,6 +745,7 @@ void FourPlayerTablePane::Draw(const RECT* rect) {
         break;
     case 4:
     case 10: {
+        DrawSeatNames();
         RECT closing;
         DrawResult(&closing);
         break;
@@ -758,6 +762,22 @@ void FourPlayerTablePane::Draw(const RECT* rect) {
         break;
     }
     AfterDraw();
+}
+
+void FourPlayerTablePane::DrawSeatNames() {
+    if (!controller)
+        return;
+    for (int seat = 0; seat < 4; ++seat) {
+        char name[kStringBufferSize] = {};
+        controller->GetPlayerNameC(name, seat);
+        DrawNamePlateText(32 + seat, name, false);
+    }
+}
+
+void FourPlayerTablePane::ShowHowToStart() {
+    // The first text stays as it is: it doubles as the human's default name.
+    std::snprintf(statusTexts[1], kStatusTextSize, "%s", kHowToStartText);
+    statusTexts[2][0] = '\0';
 }
 
 void FourPlayerTablePane::DrawOwnHand(const std::uint8_t cards[kMaxHandCards]) {
@@ -798,8 +818,10 @@ void FourPlayerTablePane::DrawOwnHand(const std::uint8_t cards[kMaxHandCards]) {
                         erase.left = std::max(erase.left, lastDrawn.right);
                     }
                 }
-                if (erase.right > erase.left)
-                    FillRectBackground(&erase);
+                if (erase.right > erase.left) {
+                    ClipRect(&erase); // not the last card's strip
+                    DrawClothUnder(&erase);
+                }
             }
             lastDrawn = ownCardRects[i];
         } else {
@@ -807,7 +829,7 @@ void FourPlayerTablePane::DrawOwnHand(const std::uint8_t cards[kMaxHandCards]) {
             if (cards[i]) {
                 DrawCard(cards[i], &ownCardRects[i]);
             } else {
-                FillRectBackground(&ownCardRects[i]);
+                DrawClothUnder(&ownCardRects[i]);
             }
         }
     }

@@ -85,6 +85,10 @@ class FourPlayerTablePane : public TablePane {
     virtual void DrawSeatHand(int seat);
     virtual void DrawOpponentHands();
     virtual void DrawOwnHand(const std::uint8_t cards[kMaxHandCards]);
+    // Between deals every seat's plate shows the seat's name.
+    void DrawSeatNames();
+    // Before the first deal the status bar says how to start.
+    void ShowHowToStart();
     virtual void DrawResult(RECT* rect);
     virtual void DrawDecorations();
     virtual void DrawHook();

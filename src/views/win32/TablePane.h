@@ -45,6 +45,8 @@ class TablePane : public Pane {
     virtual int GetSideColumnWidth();
     virtual void DrawTableBackground(const RECT* rect, int ignored, int phase,
                                      const int cardCounts[4]);
+    // The part of the table's cloth (the background of this phase) under the rectangle.
+    void DrawClothUnder(const RECT* rect);
     virtual void DrawPlayerBox(RECT* rect);
     virtual int GetRoom();
     virtual int HitTest(int x, int y);
