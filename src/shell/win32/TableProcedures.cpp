@@ -94,7 +94,8 @@ void PassMouse(UINT message) {
 }
 
 // Messages the three game tables handle alike; false for a message left to the caller.
-bool HandleCommonMessage(HWND window, UINT message, WPARAM wParam, INT_PTR* answer) {
+bool HandleCommonMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                         INT_PTR* answer) {
     Pane* pane = gPaneSlots[kTableSlot];
     *answer = 0;
     switch (message) {
@@ -148,7 +149,12 @@ bool HandleCommonMessage(HWND window, UINT message, WPARAM wParam, INT_PTR* answ
         *answer = reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
         return true;
     case WM_CTLCOLORSTATIC:
-        *answer = reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
+        if (auto* table = dynamic_cast<TablePane*>(pane)) {
+            *answer = reinterpret_cast<INT_PTR>(table->ControlBackground(
+                reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        } else {
+            *answer = reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
+        }
         return true;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
@@ -512,7 +518,7 @@ INT_PTR GameTableProc(TableKind kind, HWND window, UINT message, WPARAM wParam, 
     INT_PTR answer = 0;
     if (TablePrologue(window, message, wParam, lParam, &answer))
         return answer;
-    if (HandleCommonMessage(window, message, wParam, &answer))
+    if (HandleCommonMessage(window, message, wParam, lParam, &answer))
         return answer;
     if (message != WM_COMMAND)
         return 0;

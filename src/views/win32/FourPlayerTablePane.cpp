@@ -108,6 +108,8 @@ FourPlayerTablePane::~FourPlayerTablePane() {
     ReleasePicture(bidBoxPicture);
     ReleasePicture(choiceBoxPicture);
     ReleasePicture(gameInfoPicture);
+    if (boxBrush)
+        DeleteObject(boxBrush);
     for (HBITMAP& picture : smallGameInfoPictures)
         ReleasePicture(picture);
     delete roleBadge;
@@ -762,6 +764,43 @@ void FourPlayerTablePane::Draw(const RECT* rect) {
         break;
     }
     AfterDraw();
+}
+
+HBRUSH FourPlayerTablePane::ControlBackground(HDC dc, HWND control) {
+    RECT item = {0, 0, 0, 0};
+    if (window && control) {
+        GetWindowRect(control, &item);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&item), 2);
+    }
+    const POINT middle = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    RECT bidBox, choiceBox;
+    GetBidBoxRect(&bidBox);
+    GetChoiceBoxRect(&choiceBox);
+    // The choice box is drawn over the bid box where both are shown.
+    HBITMAP picture = nullptr;
+    RECT box = {0, 0, 0, 0};
+    if (choiceBoxPicture && PtInRect(&choiceBox, middle)) {
+        picture = choiceBoxPicture;
+        box = choiceBox;
+    } else if (bidBoxPicture && PtInRect(&bidBox, middle)) {
+        picture = bidBoxPicture;
+        box = bidBox;
+    }
+    if (!picture)
+        return TablePane::ControlBackground(dc, control);
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, picture);
+    const COLORREF colour = GetPixel(source, middle.x - box.left, middle.y - box.top);
+    SelectObject(source, old);
+    DeleteDC(source);
+    if (!boxBrush || colour != boxBrushColour) {
+        if (boxBrush)
+            DeleteObject(boxBrush);
+        boxBrush = CreateSolidBrush(colour);
+        boxBrushColour = colour;
+    }
+    SetBkMode(dc, TRANSPARENT);
+    return boxBrush;
 }
 
 void FourPlayerTablePane::DrawSeatNames() {

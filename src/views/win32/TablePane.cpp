@@ -502,6 +502,11 @@ void TablePane::DrawClothUnder(const RECT* rect) {
     DeleteDC(source);
 }
 
+HBRUSH TablePane::ControlBackground(HDC dc, HWND) {
+    SetBkMode(dc, TRANSPARENT);
+    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+}
+
 void TablePane::DrawPlayerBox(RECT* rect) {
     *rect = playerBoxRect;
     if (!playerBoxPicture || playerBoxRect.bottom < 1)

@@ -17,6 +17,7 @@
 #include "games/fourplayer/SchafkopfController.h"
 #include "media/DeckManager.h"
 #include "platform/StringLists.h"
+#include "platform/win32/DialogItems.h"
 #include "platform/win32/Fonts.h"
 #include "platform/win32/Pictures.h"
 #include "records/OptionRecordLayouts.h"
@@ -1103,6 +1104,47 @@ TEST_F(SchafkopfDrawTest, APlayedCardsPlaceInTheHandShowsTheCloth) {
         }
     }
     gSettings->body.ownCardsFullSize = 0;
+}
+
+// The call of an Ace: the prompt above the suits, and every suit (enabled or not) erased with
+// the choice box's colour (the box's fill, 246, 238, 214) with its label drawn without a
+// background of its own, so nothing drawn before the box shows through it.
+TEST_F(SchafkopfDrawTest, TheCallsSuitsStandOnTheChoiceBoxBelowThePrompt) {
+    for (int size : {0, 1, 2}) {
+        UsePaneSize(size);
+        const std::string at = "size " + std::to_string(size);
+        RECT client;
+        GetClientRect(window_, &client);
+        Surface surface(client.right, client.bottom);
+        pane_->SetPhaseValue(2);
+        pane_->ShowCallAceControls();
+        texts_.clear();
+        surface.Begin();
+        pane_->DrawCallAcePrompt();
+        surface.End();
+        const DrawnText* prompt = Find("I call following Ace:");
+        ASSERT_NE(prompt, nullptr) << at;
+        RECT box;
+        pane_->GetChoiceBoxRect(&box);
+        EXPECT_TRUE(Inside(prompt->box, box)) << at << " " << Show(prompt->box);
+        for (int item = 135; item <= 138; ++item) {
+            RECT r;
+            GetItemRectInClient(window_, item, &r);
+            EXPECT_TRUE(Inside(r, box)) << at << " " << item << " " << Show(r);
+            EXPECT_GE(r.top, prompt->box.bottom) << at << " " << item << " below the prompt";
+            SetBkMode(surface.dc(), OPAQUE);
+            HBRUSH brush = pane_->ControlBackground(surface.dc(), GetDlgItem(window_, item));
+            LOGBRUSH fill = {};
+            ASSERT_EQ(GetObjectA(brush, sizeof fill, &fill), int(sizeof fill)) << at;
+            EXPECT_EQ(fill.lbStyle, UINT(BS_SOLID)) << at << " " << item;
+            EXPECT_EQ(fill.lbColor, RGB(246, 238, 214)) << at << " " << item;
+            EXPECT_EQ(GetBkMode(surface.dc()), TRANSPARENT) << at << " " << item;
+        }
+    }
+    // A control outside the boxes keeps the table's own handling: nothing erased.
+    Surface surface(4, 4);
+    HBRUSH none = pane_->ControlBackground(surface.dc(), nullptr);
+    EXPECT_EQ(static_cast<HGDIOBJ>(none), GetStockObject(NULL_BRUSH));
 }
 
 } // namespace
