@@ -502,8 +502,7 @@ void TablePane::DrawClothUnder(const RECT* rect) {
     DeleteDC(source);
 }
 
-HBRUSH TablePane::ControlBackground(HDC dc, HWND) {
-    SetBkMode(dc, TRANSPARENT);
+HBRUSH TablePane::ControlBackground(HDC, HWND) {
     return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }
 

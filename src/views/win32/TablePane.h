@@ -47,8 +47,8 @@ class TablePane : public Pane {
                                      const int cardCounts[4]);
     // The part of the table's cloth (the background of this phase) under the rectangle.
     void DrawClothUnder(const RECT* rect);
-    // The brush a text control of the table (a label, a radio button) is erased with; its text
-    // is drawn on it without a background of its own.
+    // The brush a text control of the table (a label, a radio button) is erased with (here
+    // none: the control is not erased).
     virtual HBRUSH ControlBackground(HDC dc, HWND control);
     virtual void DrawPlayerBox(RECT* rect);
     virtual int GetRoom();
