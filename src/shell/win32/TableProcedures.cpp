@@ -94,8 +94,7 @@ void PassMouse(UINT message) {
 }
 
 // Messages the three game tables handle alike; false for a message left to the caller.
-bool HandleCommonMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                         INT_PTR* answer) {
+bool HandleCommonMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* answer) {
     Pane* pane = gPaneSlots[kTableSlot];
     *answer = 0;
     switch (message) {

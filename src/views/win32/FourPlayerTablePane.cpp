@@ -766,6 +766,22 @@ void FourPlayerTablePane::Draw(const RECT* rect) {
     AfterDraw();
 }
 
+HBITMAP FourPlayerTablePane::BoxPictureAt(POINT point, RECT* box) {
+    RECT bidBox, choiceBox;
+    GetBidBoxRect(&bidBox);
+    GetChoiceBoxRect(&choiceBox);
+    // The choice box is drawn over the bid box where both are shown.
+    if (choiceBoxPicture && PtInRect(&choiceBox, point)) {
+        *box = choiceBox;
+        return choiceBoxPicture;
+    }
+    if (bidBoxPicture && PtInRect(&bidBox, point)) {
+        *box = bidBox;
+        return bidBoxPicture;
+    }
+    return nullptr;
+}
+
 HBRUSH FourPlayerTablePane::ControlBackground(HDC dc, HWND control) {
     RECT item = {0, 0, 0, 0};
     if (window && control) {
@@ -773,19 +789,8 @@ HBRUSH FourPlayerTablePane::ControlBackground(HDC dc, HWND control) {
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&item), 2);
     }
     const POINT middle = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-    RECT bidBox, choiceBox;
-    GetBidBoxRect(&bidBox);
-    GetChoiceBoxRect(&choiceBox);
-    // The choice box is drawn over the bid box where both are shown.
-    HBITMAP picture = nullptr;
     RECT box = {0, 0, 0, 0};
-    if (choiceBoxPicture && PtInRect(&choiceBox, middle)) {
-        picture = choiceBoxPicture;
-        box = choiceBox;
-    } else if (bidBoxPicture && PtInRect(&bidBox, middle)) {
-        picture = bidBoxPicture;
-        box = bidBox;
-    }
+    HBITMAP picture = BoxPictureAt(middle, &box);
     if (!picture)
         return TablePane::ControlBackground(dc, control);
     HDC source = CreateCompatibleDC(dc);

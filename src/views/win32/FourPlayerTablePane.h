@@ -87,6 +87,9 @@ class FourPlayerTablePane : public TablePane {
     virtual void DrawOwnHand(const std::uint8_t cards[kMaxHandCards]);
     // A control in the bid or the choice box is erased with the box's own colour.
     HBRUSH ControlBackground(HDC dc, HWND control) override;
+    // The picture of the box drawn at the point (the choice box over the bid box) and the box's
+    // rectangle; null off both boxes.
+    HBITMAP BoxPictureAt(POINT point, RECT* box);
     // Between deals every seat's plate shows the seat's name.
     void DrawSeatNames();
     // Before the first deal the status bar says how to start.
