@@ -148,7 +148,12 @@ bool HandleCommonMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         *answer = reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
         return true;
     case WM_CTLCOLORSTATIC:
-        *answer = reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
+        if (auto* table = dynamic_cast<TablePane*>(pane)) {
+            *answer = reinterpret_cast<INT_PTR>(table->ControlBackground(
+                reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        } else {
+            *answer = reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
+        }
         return true;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:

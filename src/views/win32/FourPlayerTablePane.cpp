@@ -33,6 +33,7 @@ namespace {
 
 constexpr std::int32_t kNoCommand = 0x20202020; // four blanks
 constexpr int kPlayCardEvent = 1503;
+constexpr const char* kHowToStartText = "Click on the table or press Return to deal.";
 constexpr int kAlertList = 1501;
 constexpr int kNoteList = 1600;
 constexpr int kNotYourTurn = 101;     // "It's not yet your turn to play a card!"
@@ -107,6 +108,8 @@ FourPlayerTablePane::~FourPlayerTablePane() {
     ReleasePicture(bidBoxPicture);
     ReleasePicture(choiceBoxPicture);
     ReleasePicture(gameInfoPicture);
+    if (boxBrush)
+        DeleteObject(boxBrush);
     for (HBITMAP& picture : smallGameInfoPictures)
         ReleasePicture(picture);
     delete roleBadge;
@@ -551,6 +554,7 @@ void FourPlayerTablePane::SetPhase(int newPhase, int flag) {
     case 0: {
         if (settings && !settings->body.playerNames[0][0])
             std::snprintf(settings->body.playerNames[0], kPlayerNameSize, "%s", statusTexts[0]);
+        ShowHowToStart();
         if (!flag) {
             if (controller)
                 controller->NewSeries();
@@ -724,6 +728,7 @@ void FourPlayerTablePane::Draw(const RECT* rect) {
     DrawOpponentHands();
     switch (phase) {
     case 0:
+        DrawSeatNames();
         DrawStatusBar();
         DrawOwnHand(cards);
         break;
@@ -742,6 +747,7 @@ void FourPlayerTablePane::Draw(const RECT* rect) {
         break;
     case 4:
     case 10: {
+        DrawSeatNames();
         RECT closing;
         DrawResult(&closing);
         break;
@@ -758,6 +764,64 @@ void FourPlayerTablePane::Draw(const RECT* rect) {
         break;
     }
     AfterDraw();
+}
+
+HBITMAP FourPlayerTablePane::BoxPictureAt(POINT point, RECT* box) {
+    RECT bidBox, choiceBox;
+    GetBidBoxRect(&bidBox);
+    GetChoiceBoxRect(&choiceBox);
+    // The choice box is drawn over the bid box where both are shown.
+    if (choiceBoxPicture && PtInRect(&choiceBox, point)) {
+        *box = choiceBox;
+        return choiceBoxPicture;
+    }
+    if (bidBoxPicture && PtInRect(&bidBox, point)) {
+        *box = bidBox;
+        return bidBoxPicture;
+    }
+    return nullptr;
+}
+
+HBRUSH FourPlayerTablePane::ControlBackground(HDC dc, HWND control) {
+    RECT item = {0, 0, 0, 0};
+    if (window && control) {
+        GetWindowRect(control, &item);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&item), 2);
+    }
+    const POINT middle = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    RECT box = {0, 0, 0, 0};
+    HBITMAP picture = BoxPictureAt(middle, &box);
+    if (!picture)
+        return TablePane::ControlBackground(dc, control);
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, picture);
+    const COLORREF colour = GetPixel(source, middle.x - box.left, middle.y - box.top);
+    SelectObject(source, old);
+    DeleteDC(source);
+    if (!boxBrush || colour != boxBrushColour) {
+        if (boxBrush)
+            DeleteObject(boxBrush);
+        boxBrush = CreateSolidBrush(colour);
+        boxBrushColour = colour;
+    }
+    SetBkMode(dc, TRANSPARENT);
+    return boxBrush;
+}
+
+void FourPlayerTablePane::DrawSeatNames() {
+    if (!controller)
+        return;
+    for (int seat = 0; seat < 4; ++seat) {
+        char name[kStringBufferSize] = {};
+        controller->GetPlayerNameC(name, seat);
+        DrawNamePlateText(32 + seat, name, false);
+    }
+}
+
+void FourPlayerTablePane::ShowHowToStart() {
+    // The first text stays as it is: it doubles as the human's default name.
+    std::snprintf(statusTexts[1], kStatusTextSize, "%s", kHowToStartText);
+    statusTexts[2][0] = '\0';
 }
 
 void FourPlayerTablePane::DrawOwnHand(const std::uint8_t cards[kMaxHandCards]) {
@@ -798,8 +862,10 @@ void FourPlayerTablePane::DrawOwnHand(const std::uint8_t cards[kMaxHandCards]) {
                         erase.left = std::max(erase.left, lastDrawn.right);
                     }
                 }
-                if (erase.right > erase.left)
-                    FillRectBackground(&erase);
+                if (erase.right > erase.left) {
+                    ClipRect(&erase); // not the last card's strip
+                    DrawClothUnder(&erase);
+                }
             }
             lastDrawn = ownCardRects[i];
         } else {
@@ -807,7 +873,7 @@ void FourPlayerTablePane::DrawOwnHand(const std::uint8_t cards[kMaxHandCards]) {
             if (cards[i]) {
                 DrawCard(cards[i], &ownCardRects[i]);
             } else {
-                FillRectBackground(&ownCardRects[i]);
+                DrawClothUnder(&ownCardRects[i]);
             }
         }
     }

@@ -85,6 +85,15 @@ class FourPlayerTablePane : public TablePane {
     virtual void DrawSeatHand(int seat);
     virtual void DrawOpponentHands();
     virtual void DrawOwnHand(const std::uint8_t cards[kMaxHandCards]);
+    // A control in the bid or the choice box is erased with the box's own colour.
+    HBRUSH ControlBackground(HDC dc, HWND control) override;
+    // The picture of the box drawn at the point (the choice box over the bid box) and the box's
+    // rectangle; null off both boxes.
+    HBITMAP BoxPictureAt(POINT point, RECT* box);
+    // Between deals every seat's plate shows the seat's name.
+    void DrawSeatNames();
+    // Before the first deal the status bar says how to start.
+    void ShowHowToStart();
     virtual void DrawResult(RECT* rect);
     virtual void DrawDecorations();
     virtual void DrawHook();
@@ -118,6 +127,8 @@ class FourPlayerTablePane : public TablePane {
     HBITMAP closingPicture = nullptr;   // 1504; New Deal sits on it
     HBITMAP bidBoxPicture = nullptr;    // 1506
     HBITMAP choiceBoxPicture = nullptr; // 1507
+    HBRUSH boxBrush = nullptr;          // the colour inside the boxes under a control
+    COLORREF boxBrushColour = 0;
     void* document = nullptr;
     RECT ownCardRects[kMaxHandCards] = {};
     RECT ownVisibleRects[kMaxHandCards] = {};

@@ -131,6 +131,11 @@ void Release(HBITMAP& picture) {
     picture = nullptr;
 }
 
+// No deal lies on the table: the cloth without the seated figures.
+bool ShowsEmptyTable(int phase) {
+    return phase == 0 || phase == 4 || phase == 8 || phase == 10;
+}
+
 bool IsQuietPhase(int phase) {
     return phase == 0 || phase == 4 || phase == 5 || phase == 8 || phase == 10;
 }
@@ -463,7 +468,7 @@ void TablePane::DrawTableBackground(const RECT* rect, int, int tablePhase,
                                     const int cardCounts[4]) {
     if (!emptyBackground)
         return;
-    if (tablePhase == 0 || tablePhase == 4 || tablePhase == 8 || tablePhase == 10) {
+    if (ShowsEmptyTable(tablePhase)) {
         DrawPicture(emptyBackground, rect);
         return;
     }
@@ -479,6 +484,26 @@ void TablePane::DrawTableBackground(const RECT* rect, int, int tablePhase,
         GetElementRect(element, &place);
         DrawPicture(elementPictures[element], &place);
     }
+}
+
+void TablePane::DrawClothUnder(const RECT* rect) {
+    const bool empty = ShowsEmptyTable(phase) || !seatedBackground;
+    HBITMAP cloth = empty ? emptyBackground : seatedBackground;
+    HDC dc = GetPortDC();
+    if (!cloth || !dc) {
+        FillRectBackground(rect);
+        return;
+    }
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, cloth);
+    BitBlt(dc, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top, source,
+           rect->left, rect->top, SRCCOPY);
+    SelectObject(source, old);
+    DeleteDC(source);
+}
+
+HBRUSH TablePane::ControlBackground(HDC, HWND) {
+    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }
 
 void TablePane::DrawPlayerBox(RECT* rect) {

@@ -45,6 +45,11 @@ class TablePane : public Pane {
     virtual int GetSideColumnWidth();
     virtual void DrawTableBackground(const RECT* rect, int ignored, int phase,
                                      const int cardCounts[4]);
+    // The part of the table's cloth (the background of this phase) under the rectangle.
+    void DrawClothUnder(const RECT* rect);
+    // The brush a text control of the table (a label, a radio button) is erased with (here
+    // none: the control is not erased).
+    virtual HBRUSH ControlBackground(HDC dc, HWND control);
     virtual void DrawPlayerBox(RECT* rect);
     virtual int GetRoom();
     virtual int HitTest(int x, int y);

@@ -17,6 +17,7 @@
 #include "games/fourplayer/SchafkopfController.h"
 #include "media/DeckManager.h"
 #include "platform/StringLists.h"
+#include "platform/win32/DialogItems.h"
 #include "platform/win32/Fonts.h"
 #include "platform/win32/Pictures.h"
 #include "records/OptionRecordLayouts.h"
@@ -958,6 +959,192 @@ TEST_F(SchafkopfDrawTest, TheOwnCardsStepAndTheMarksBesideTheHand) {
         }
         std::memset(game_->hands, 0, sizeof game_->hands);
     }
+}
+
+// ---- The table between deals ---------------------------------------------------------------
+
+// A picture drawn alone, to compare the table's pixels with.
+std::unique_ptr<Surface> Alone(HBITMAP picture) {
+    RECT bounds = {0, 0, 1, 1};
+    if (picture)
+        GetPictureBounds(picture, &bounds);
+    auto surface = std::make_unique<Surface>(bounds.right, bounds.bottom);
+    surface->Begin();
+    if (picture)
+        DrawPicture(picture, &bounds);
+    surface->End();
+    return surface;
+}
+
+// Before the first deal and after a game every seat's plate stands where the layout puts it
+// (the wide plates from size 2 on) with the seat's name inside it; the closing picture may
+// cover a plate after a game.
+TEST_F(SchafkopfDrawTest, BetweenDealsEverySeatsPlateShowsItsName) {
+    for (int size : {0, 1, 2}) {
+        UsePaneSize(size);
+        RECT client;
+        GetClientRect(window_, &client);
+        Surface surface(client.right, client.bottom);
+        for (int phase : {0, 4}) {
+            const std::string at =
+                "size " + std::to_string(size) + " phase " + std::to_string(phase);
+            pane_->SetPhaseValue(phase);
+            SetBill(1, 3, 91);
+            surface.Clear(RGB(1, 2, 3));
+            texts_.clear();
+            surface.Begin();
+            pane_->Draw(&client);
+            surface.End();
+            RECT closing = {0, 0, 0, 0};
+            if (phase == 4) {
+                surface.Begin();
+                pane_->DrawResult(&closing);
+                surface.End();
+            }
+            for (int seat = 0; seat < 4; ++seat) {
+                const int element = (size >= 2 ? 36 : 32) + seat;
+                HBITMAP picture = pane_->elementPictures[element];
+                ASSERT_NE(picture, nullptr) << at << " plate " << element;
+                RECT plate;
+                pane_->GetElementRect(element, &plate);
+                plate = PictureAt(picture, plate.left, plate.top);
+                RECT meet;
+                if (IntersectRect(&meet, &plate, &closing))
+                    continue;
+                const DrawnText* name = Find(kNames[seat]);
+                ASSERT_NE(name, nullptr) << at << " seat " << seat;
+                EXPECT_TRUE(Inside(name->box, plate))
+                    << at << " seat " << seat << " " << Show(name->box) << " in " << Show(plate);
+                const auto alone = Alone(picture);
+                int differ = 0, ink = 0;
+                for (int y = plate.top; y < plate.bottom; ++y)
+                    for (int x = plate.left; x < plate.right; ++x) {
+                        const bool same =
+                            surface.At(x, y) == alone->At(x - plate.left, y - plate.top);
+                        const bool inText = x >= name->box.left - 1 && x <= name->box.right &&
+                                            y >= name->box.top && y < name->box.bottom;
+                        differ += !same && !inText ? 1 : 0;
+                        ink += surface.At(x, y) == 0 ? 1 : 0;
+                    }
+                EXPECT_EQ(differ, 0) << at << " seat " << seat << ": the plate's picture";
+                EXPECT_GT(ink, 10) << at << " seat " << seat << ": the name's ink";
+            }
+        }
+    }
+}
+
+// The status bar tells how to start from the table's opening and whenever no deal lies on the
+// table again; the first status text, the human's default name, is left alone.
+TEST_F(SchafkopfDrawTest, BeforeTheFirstDealTheStatusBarSaysHowToStart) {
+    const std::string howTo = "Click on the table or press Return to deal.";
+    for (int size : {0, 1, 2}) {
+        UsePaneSize(size);
+        const std::string at = "size " + std::to_string(size);
+        for (bool afterGame : {false, true}) {
+            if (afterGame) {
+                pane_->SetPhaseValue(4);
+                std::snprintf(pane_->statusTexts[1], kStatusTextSize, "Game of Bert");
+                std::snprintf(pane_->statusTexts[2], kStatusTextSize, "won, 20 points");
+                pane_->SetPhase(0, 1);
+            }
+            EXPECT_STREQ(pane_->statusTexts[0], "") << at;
+            texts_.clear();
+            pane_->DrawStatusBar();
+            RECT bar;
+            pane_->GetStatusBarRect(&bar);
+            const DrawnText* text = Find(howTo);
+            ASSERT_NE(text, nullptr) << at << (afterGame ? " after a game" : " at the opening");
+            EXPECT_TRUE(Inside(text->box, bar)) << at << " " << Show(text->box);
+            EXPECT_EQ(Find("won, 20 points"), nullptr) << at;
+        }
+    }
+}
+
+// A card played from the hand leaves its place showing the cloth, as the rest of the table
+// (where no other card of the hand lies over it).
+TEST_F(SchafkopfDrawTest, APlayedCardsPlaceInTheHandShowsTheCloth) {
+    for (bool full : {false, true}) {
+        for (int size : {0, 1, 2}) {
+            UsePaneSize(size);
+            gSettings->body.ownCardsFullSize = full ? 1 : 0;
+            pane_->LayoutControls(0);
+            const std::string at = "size " + std::to_string(size) + (full ? " full size" : "");
+            RECT client;
+            GetClientRect(window_, &client);
+            Surface surface(client.right, client.bottom);
+            pane_->SetPhaseValue(3);
+            std::uint8_t cards[kMaxHandCards] = {};
+            for (int p = 0; p < 8; ++p)
+                cards[p] = static_cast<std::uint8_t>(32 - p);
+            cards[2] = 0; // played
+            surface.Clear(RGB(1, 2, 3));
+            surface.Begin();
+            pane_->DrawOwnHand(cards);
+            surface.End();
+            const auto cloth = Alone(pane_->emptyBackground);
+            const RECT& hole = pane_->ownCardRects[2];
+            auto underACard = [&](int x, int y) {
+                for (int p = 0; p < 8; ++p) {
+                    const RECT& r = pane_->ownCardRects[p];
+                    if (cards[p] && x >= r.left && x < r.right && y >= r.top && y < r.bottom)
+                        return true;
+                }
+                return false;
+            };
+            int wrong = 0, count = 0;
+            for (int y = hole.top; y < hole.bottom && y < cloth->height(); ++y)
+                for (int x = hole.left; x < hole.right && x < cloth->width(); ++x) {
+                    if (underACard(x, y))
+                        continue;
+                    ++count;
+                    wrong += surface.At(x, y) != cloth->At(x, y) ? 1 : 0;
+                }
+            EXPECT_GT(count, 100) << at;
+            EXPECT_EQ(wrong, 0) << at << " hole " << Show(hole);
+        }
+    }
+    gSettings->body.ownCardsFullSize = 0;
+}
+
+// The call of an Ace: the prompt above the suits, and every suit (enabled or not) erased with
+// the choice box's colour (the box's fill, 246, 238, 214) with its label drawn without a
+// background of its own, so nothing drawn before the box shows through it.
+TEST_F(SchafkopfDrawTest, TheCallsSuitsStandOnTheChoiceBoxBelowThePrompt) {
+    for (int size : {0, 1, 2}) {
+        UsePaneSize(size);
+        const std::string at = "size " + std::to_string(size);
+        RECT client;
+        GetClientRect(window_, &client);
+        Surface surface(client.right, client.bottom);
+        pane_->SetPhaseValue(2);
+        pane_->ShowCallAceControls();
+        texts_.clear();
+        surface.Begin();
+        pane_->DrawCallAcePrompt();
+        surface.End();
+        const DrawnText* prompt = Find("I call following Ace:");
+        ASSERT_NE(prompt, nullptr) << at;
+        RECT box;
+        pane_->GetChoiceBoxRect(&box);
+        EXPECT_TRUE(Inside(prompt->box, box)) << at << " " << Show(prompt->box);
+        for (int item = 135; item <= 138; ++item) {
+            RECT r;
+            GetItemRectInClient(window_, item, &r);
+            EXPECT_TRUE(Inside(r, box)) << at << " " << item << " " << Show(r);
+            EXPECT_GE(r.top, prompt->box.bottom) << at << " " << item << " below the prompt";
+            SetBkMode(surface.dc(), OPAQUE);
+            HBRUSH brush = pane_->ControlBackground(surface.dc(), GetDlgItem(window_, item));
+            LOGBRUSH fill = {};
+            ASSERT_EQ(GetObjectA(brush, sizeof fill, &fill), int(sizeof fill)) << at;
+            EXPECT_EQ(fill.lbStyle, UINT(BS_SOLID)) << at << " " << item;
+            EXPECT_EQ(fill.lbColor, RGB(246, 238, 214)) << at << " " << item;
+            EXPECT_EQ(GetBkMode(surface.dc()), TRANSPARENT) << at << " " << item;
+        }
+    }
+    // A control outside the boxes keeps the table's own handling: nothing erased.
+    Surface surface(4, 4);
+    HBRUSH none = pane_->ControlBackground(surface.dc(), nullptr);
+    EXPECT_EQ(static_cast<HGDIOBJ>(none), GetStockObject(NULL_BRUSH));
 }
 
 } // namespace
