@@ -10,6 +10,10 @@
 #include <map>
 #include <string>
 
+#include "engine/CardCodes.h"
+#include "games/fourplayer/GameList.h"
+#include "games/fourplayer/SchafkopfComputerPlayer.h"
+#include "games/fourplayer/SchafkopfDocumentController.h"
 #include "platform/win32/WindowSlots.h"
 #include "shell/win32/DrivenDialogs.h"
 #include "support/AlertRecorder.h"
@@ -38,6 +42,56 @@ std::int32_t& Counter(int offset) {
 std::string Shown(std::int32_t value, int item) {
     const std::string number = std::to_string(value);
     return item >= 228 ? "(" + number + ")" : number;
+}
+
+// One card of the seat to the trick: the computer's choice, or its lowest legal card when no
+// rule chose one.
+void PlayCard(SchafkopfController& table, int seat) {
+    SchafkopfComputerPlayer& game = *table.Game();
+    char text[kNameTextSize];
+    char second[kNameTextSize];
+    bool claim = false;
+    table.PlayComputerTurn(seat, text, second, &claim);
+    if (game.trickCards[seat] == 0) {
+        game.seatToMove = static_cast<std::int16_t>(seat);
+        for (int place = 0; place < kHandPlaces && game.trickCards[seat] == 0; ++place) {
+            const int card = game.seats[seat].hand[place];
+            if (card != 0 && game.IsLegalCard(seat, card) == 1)
+                game.PlayCardIfHeld(seat, card, 9);
+        }
+    }
+    table.RemoveHandCard(seat);
+    table.NotePlayTime(seat, -1);
+}
+
+// Games of the shell's own Schafkopf table played to the end by the computer for every seat,
+// with the individual statistics on; deals that every seat passes are dealt again.
+void PlaySeries(SchafkopfController& table, int games) {
+    const std::uint8_t kinds[4] = {1, 1, 1, 1};
+    table.SetSeatKinds(kinds);
+    table.listGames = 1;
+    table.countsStatistics = 1;
+    for (int played = 0, deals = 0; played < games && deals < 20 * games; ++deals) {
+        table.NewDeal(false);
+        for (int n = 0; n < 4; ++n) {
+            int suit = 0;
+            table.GetSeatBidType((table.dealer + 1 + n) % 4, &suit);
+        }
+        table.StepBidding(0);
+        CopyGameType(&table.humanGameType, &table.Game()->seats[0].bid);
+        if (!table.StartPlay() || (table.Game()->gameType.word & kModExchange))
+            continue;
+        for (int trick = 0; trick < kHandPlaces && !table.IsGameDecided(); ++trick) {
+            table.BeginTrick(true);
+            const int leader = table.Game()->leader;
+            for (int n = 0; n < 4; ++n)
+                PlayCard(table, (leader + n) % 4);
+            bool changed = false;
+            table.DoppelkopfController::EndTrick(&changed);
+        }
+        table.EndGame(0, 1);
+        ++played;
+    }
 }
 
 class PlayRatingWindowTest : public DrivenDialogs {
@@ -88,6 +142,28 @@ TEST_F(PlayRatingWindowTest, EveryItemShowsItsCounterAndTheRating) {
     EXPECT_GE(value, INT_MIN);
     EXPECT_LE(value, INT_MAX);
     EXPECT_EQ(value, ShownRating(ComputeSchafkopfRating(*SchafkopfOptionsRecord())));
+}
+
+TEST_F(PlayRatingWindowTest, AfterASeriesTheWindowShowsWhatWasCounted) {
+    ASSERT_NE(gSchafkopfGame, nullptr);
+    SchafkopfController& table = *gSchafkopfGame;
+    gSettings->body.individualStats = 1;
+    table.ClearStatistics();
+    const GameListHeader start = *GameListHead(table.gameListHandle);
+    PlaySeries(table, 12);
+    const GameListHeader& head = *GameListHead(table.gameListHandle);
+    ASSERT_EQ(head.count - start.count, 12);
+
+    const std::map<int, std::string> items = OpenAndRead();
+    EXPECT_EQ(items.at(200), std::to_string(head.count - start.count));
+    EXPECT_EQ(items.at(201), std::to_string(head.won[0] - start.won[0]));
+    for (const auto& [item, offset] : kItemOffsets)
+        EXPECT_EQ(items.at(item), Shown(Counter(offset), item)) << "item " << item;
+    // Seat 0 took tricks, and the computer's expectation for it was counted.
+    EXPECT_NE(Counter(412) + Counter(416), 0);
+    EXPECT_NE(Counter(672) + Counter(676), 0);
+    EXPECT_EQ(items.at(kRatingItem),
+              std::to_string(ShownRating(ComputeSchafkopfRating(*SchafkopfOptionsRecord()))));
 }
 
 // By hand: the soloist ratios 12/10 and 150/120 make r = 1.5 and d = 1 + 0.5 / 8; six of ten
