@@ -24,6 +24,7 @@ import time
 MENUS = ["File", "Preferences", "Game", "Announce", "Windows", "Help/Internet"]
 
 SAVED_GAMES = "Saved games are not available in this version."
+MODAL_SLOTS = {10, 15}  # the play rating and the card-selection hints
 PAGES = "https://schafkopf.example.org/en/"
 
 # What each item does when it is enabled: (kind, detail).
@@ -147,8 +148,10 @@ class View:
                 self.items[item] = (menu, greyed, checked)
 
     def dialogs(self):
-        """The boxes and dialogs shown, not the program's own windows (the table's is a dialog)."""
-        return [w for w in self.windows if w["class"] == "#32770" and w["slot"] < 0]
+        """The boxes and dialogs shown, not the program's own windows (the table's is a dialog);
+        the modal play rating and hints windows keep a slot but are dialogs like the others."""
+        return [w for w in self.windows
+                if w["class"] == "#32770" and (w["slot"] < 0 or w["slot"] in MODAL_SLOTS)]
 
     def box_with_text(self, text):
         for w in self.dialogs():
