@@ -24,6 +24,7 @@ import time
 MENUS = ["File", "Preferences", "Game", "Announce", "Windows", "Help/Internet"]
 
 SAVED_GAMES = "Saved games are not available in this version."
+MODAL_SLOTS = {10, 15}  # the play rating and the card-selection hints
 PAGES = "https://schafkopf.example.org/en/"
 
 # What each item does when it is enabled: (kind, detail).
@@ -54,6 +55,7 @@ EFFECTS = {
     1111: ("box", "Should I create a shortcut file for this game at the Desktop?"),
     406: ("deal", None),
     505: ("sheet", None),
+    502: ("dialog", "Summery of Games Played"),
     1202: ("switch", 0),
     1203: ("switch", 1),
     1501: ("open", "Book.htm"),
@@ -68,14 +70,16 @@ EFFECTS = {
 }
 
 # The items the table procedure carries out: with no table all of them are greyed; the table
-# before its first game carries out the two switches, New Deal and the score sheet (the other
-# side windows have nothing to show yet).
+# before its first game carries out the two switches, New Deal, the score sheet and the play
+# rating (the other side windows have nothing to show yet).
 TABLE_ITEMS = {401, 1202, 406, 407, 408, 409, 1208, 1209, 1210, 1211, 301, 302, 303, 304,
                502, 503, 504, 505, 508, 1406, 1408, 1409, 1410, 1411, 1412, 1413, 1414, 1203}
 NEW_DEAL = 406  # starts a game: the bidding checks play it (tools/bidding_harness.py)
 SCORE = 505  # the score sheet, shown from the first game on: the side-window tests open it
 NETWORK_SETTINGS = 1105  # nothing to set in this program
-GREYED_WITH_TABLE = (TABLE_ITEMS - {1202, 1203, NEW_DEAL, SCORE}) | {1001, NETWORK_SETTINGS}
+PLAY_RATING = 502  # the long-run counters, shown whatever the table is doing
+GREYED_WITH_TABLE = (TABLE_ITEMS - {1202, 1203, NEW_DEAL, SCORE, PLAY_RATING}) | {
+    1001, NETWORK_SETTINGS}
 # With no window open there is nothing to close and, with no table pane, nothing to save.
 GREYED_WITHOUT_TABLE = TABLE_ITEMS | {1003, 1004, 1005, NETWORK_SETTINGS}
 
@@ -144,8 +148,10 @@ class View:
                 self.items[item] = (menu, greyed, checked)
 
     def dialogs(self):
-        """The boxes and dialogs shown, not the program's own windows (the table's is a dialog)."""
-        return [w for w in self.windows if w["class"] == "#32770" and w["slot"] < 0]
+        """The boxes and dialogs shown, not the program's own windows (the table's is a dialog);
+        the modal play rating and hints windows keep a slot but are dialogs like the others."""
+        return [w for w in self.windows
+                if w["class"] == "#32770" and (w["slot"] < 0 or w["slot"] in MODAL_SLOTS)]
 
     def box_with_text(self, text):
         for w in self.dialogs():
@@ -292,9 +298,10 @@ def table_pixels(program, state, shot):
 
 
 def click_button(program, window, what):
-    """Closes a box or dialog with a click on its Cancel, No or OK button."""
+    """Closes a box or dialog with a click on its Cancel, No or OK button (the play rating's
+    reads "Ok")."""
     buttons = {c["text"].replace("&", ""): c["rect"] for c in window["controls"] if c["class"] == "Button"}
-    for name in ("Cancel", "No", "OK"):
+    for name in ("Cancel", "No", "OK", "Ok"):
         if name in buttons:
             program.click(*centre(buttons[name]))
             return name

@@ -190,8 +190,13 @@ void SchafkopfController::EndGame(int, int) {
             if (declarer == 0)
                 counters.games[kOwnSolos] += 1;
         }
-        if (std::find(std::begin(bill.listedSeats), std::end(bill.listedSeats), 0) !=
-            std::end(bill.listedSeats)) {
+        bool won = std::find(std::begin(bill.listedSeats), std::end(bill.listedSeats), 0) !=
+                   std::end(bill.listedSeats);
+        // Ramsch and Leaster list the loser or every seat that pays or is paid: there seat 0
+        // has won only when the game brought it money.
+        if (game->GetPlayGroup() == SchafkopfPlayGroup::kAllPassed)
+            won = ScoredRecord()->values[0] > 0;
+        if (won) {
             counters.games[game->seats[0].inDeclarerParty ? kWonFirstParty : kWonOtherParty] += 1;
             counters.games[kGamesWon] += 1;
             if (solo && declarer == 0)

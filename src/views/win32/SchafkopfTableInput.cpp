@@ -67,6 +67,8 @@ void SchafkopfTablePane::UpdateMenus() {
     SetMenuItemEnabled(menu, kSuperSmallCardsItem, true);
     SetMenuItemEnabled(menu, kRuleNotesItem, true);
     SetMenuItemEnabled(menu, 508, phase == 3);
+    // The play rating shows the long-run counters, whatever the table is doing.
+    SetMenuItemEnabled(menu, 502, true);
     if (phase == 7) {
         Enable(menu, {401, 406,  407,  408,  409,  1208, 1209, 1210, 503, 504, 505, 1406,
                       508, 1408, 1409, 1410, 1411, 1412, 1413, 1414, 301, 302, 303, 304},

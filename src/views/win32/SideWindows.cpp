@@ -397,9 +397,10 @@ bool SideWindowAvailable(int menuItem) {
     case 1413:
     case 1414:
         return static_cast<bool>(OpenCardsMaker());
+    case 502:
     case 508:
         return true;
-    default: // the play rating has no window yet
+    default:
         return false;
     }
 }
@@ -506,8 +507,6 @@ INT_PTR CALLBACK TournamentProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return SideWindowProc(Family::Tournament, window, message, wParam, lParam);
 }
 
-// Not built yet: the play rating window.
-void OpenPlayRatingWindow() {}
 void PrepareSideWindows() {
     InstallSidePanes();
 }

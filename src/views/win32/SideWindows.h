@@ -74,7 +74,7 @@ void OpenScoreWindow();
 void OpenPairingsWindow();
 void OpenLeagueTableWindow();
 void OpenTournamentWindow();
-void OpenPlayRatingWindow();
+void OpenPlayRatingWindow(); // nothing opens without a table pane
 void OpenHintsWindow();
 void ClaimRest();
 void PrepareSideWindows(); // empty hooks
@@ -87,6 +87,8 @@ INT_PTR CALLBACK ScoreProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 INT_PTR CALLBACK PairingsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK LeagueTableProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK TournamentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The play rating (dialog 1554, slot 10), run modally over the main window.
+INT_PTR CALLBACK PlayRatingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Applies a scroll-bar code to the bar's position: 0 line up (-1), 1 line down (+1), 2 page
 // up (-5), 3 page down (+5); any other code changes nothing. Answers whether the position

@@ -366,4 +366,37 @@ TEST(SchafkopfStatistics, GameCountersFollowTheList) {
     EXPECT_GT(r.expectedValues[0] + r.expectedValues[1], 0);
 }
 
+// Ramsch and Leaster list the loser or every seat that is paid or pays; seat 0 counts a game
+// won only when the game brought it money. Every seat passes, so every game is one of them.
+TEST(SchafkopfStatistics, AllPassedGamesCountAsWonOnlyWithAGain) {
+    for (int rule : {2, 3}) {
+        Options o;
+        o.allPassRule = rule;
+        Series s(o, 16);
+        s.table->countsStatistics = 1;
+        s.table->ClearStatistics();
+        int wins = 0;
+        int losses = 0;
+        for (int d = 0; d < 24; ++d) {
+            s.table->NewDeal(false);
+            for (int n = 0; n < 4; ++n)
+                s.table->SetBid((s.table->dealer + 1 + n) % 4, kBidNo);
+            s.table->StepBidding(0);
+            CopyGameType(&s.table->humanGameType, &s.Game().seats[0].bid);
+            ASSERT_TRUE(s.table->StartPlay()) << "rule " << rule;
+            ASSERT_TRUE(s.Game().gameType.word & kModExchange) << "rule " << rule;
+            ASSERT_TRUE(s.PlayOut()) << "rule " << rule;
+            const std::int16_t value = LastGameRecord(s.table->gameListHandle)->values[0];
+            wins += value > 0 ? 1 : 0;
+            losses += value < 0 ? 1 : 0;
+        }
+        ASSERT_TRUE(s.failures.empty()) << "rule " << rule << ": " << s.failures.front();
+        ASSERT_GT(losses, 0) << "rule " << rule;
+        const SchafkopfOptions& r = s.options;
+        EXPECT_EQ(r.statistics[0], 24) << "rule " << rule;
+        EXPECT_EQ(r.statistics[1], wins) << "rule " << rule;
+        EXPECT_EQ(r.statistics[5] + r.statistics[6], wins) << "rule " << rule;
+    }
+}
+
 } // namespace

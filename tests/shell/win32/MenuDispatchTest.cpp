@@ -192,7 +192,7 @@ TEST_F(MenuDispatchTest, EachCommandReachesItsOwnTarget) {
         // "Rest Mine" asks first; it and the side-window openers are the table's own: nothing
         // reaches the room panel.
         {408, {"box Are your remaining cards really secure?"}},
-        {502, {}},
+        {502, {"dialog 1554 other"}},
         {503, {}},
         {504, {}},
         {505, {}},
@@ -277,13 +277,13 @@ using MenuStateTest = RunningShell;
 
 } // namespace
 
-// The empty table carries out the two switches, New Deal and the score sheet; New waits for
-// the table to close, and the network settings have nothing to set. Every other item acts
-// (see the table above).
+// The empty table carries out the two switches, New Deal, the score sheet and the play rating;
+// New waits for the table to close, and the network settings have nothing to set. Every other
+// item acts (see the table above).
 TEST_F(MenuStateTest, ItemsThatCannotActAreGreyed) {
     const std::vector<int> withTheEmptyTable = {
-        1001, 1105, 401, 407, 408, 409,  1208, 1209, 1210, 1211, 301,  302,  303,
-        304,  502,  503, 504, 508, 1406, 1408, 1409, 1410, 1411, 1412, 1413, 1414};
+        1001, 1105, 401, 407, 408,  409,  1208, 1209, 1210, 1211, 301,  302, 303,
+        304,  503,  504, 508, 1406, 1408, 1409, 1410, 1411, 1412, 1413, 1414};
     EXPECT_EQ(GreyedItems(), withTheEmptyTable);
 
     // Close: no table, nothing receives its items, and with no window open nothing to close

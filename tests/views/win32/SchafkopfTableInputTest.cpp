@@ -220,12 +220,24 @@ TEST_F(SchafkopfInputTest, EveryPhaseOffersTheItemsItsGameAllows) {
     }
 }
 
+// The play rating shows the long-run counters whatever the table is doing; leaving the pub,
+// nothing of the table is offered.
+TEST_F(SchafkopfInputTest, PlayRatingIsOfferedUntilThePubIsLeft) {
+    Deal();
+    for (int phase : {0, 1, 2, 3, 4, 7}) {
+        table_->SetPhaseValue(phase);
+        EXPECT_EQ(EnabledAfterUpdate({502}), (std::set<int>{502})) << "phase " << phase;
+    }
+    table_->SetPhaseValue(9);
+    EXPECT_TRUE(EnabledAfterUpdate({502}).empty());
+}
+
 TEST_F(SchafkopfInputTest, ItemsWithNothingBehindThemStayGreyed) {
     Deal();
     gSettings->body.tableMode = kTableModePractice;
     for (int phase : {0, 1, 2, 3, 4, 7}) {
         table_->SetPhaseValue(phase);
-        EXPECT_TRUE(EnabledAfterUpdate({502, 1208, 1209, 1408, 1409, 1410, 1411}).empty())
+        EXPECT_TRUE(EnabledAfterUpdate({1208, 1209, 1408, 1409, 1410, 1411}).empty())
             << "phase " << phase;
         // The card-selection hints explain the cards of the game being played.
         EXPECT_EQ(EnabledAfterUpdate({508}).empty(), phase != 3) << "phase " << phase;
