@@ -167,15 +167,17 @@ void DoubleDeckDealPane::LayoutPlaces() {
     }
 }
 
+RECT DoubleDeckDealPane::NameBox(int seat) {
+    const RECT& first = placeRects[seat * PlacesPerSeat()];
+    return RECT{first.left, first.top - 17, first.left + 2 * cellSize.right + 1, first.top - 1};
+}
+
 void DoubleDeckDealPane::DrawPlaces() {
-    const int w = cellSize.right, perSeat = PlacesPerSeat();
-    for (int seat = 0; seat < kTableSeats && perSeat > 0; ++seat) {
+    for (int seat = 0; seat < kTableSeats && PlacesPerSeat() > 0; ++seat) {
         char name[kNameTextSize] = "";
         if (dealController)
             dealController->GetPlayerNameC(name, seat);
-        const RECT& first = placeRects[seat * perSeat];
-        DrawFittedName(name,
-                       RECT{first.left, first.top - 17, first.left + 2 * w + 1, first.top - 1});
+        DrawFittedName(name, NameBox(seat));
     }
     for (int k = 0; k < cardCount; ++k)
         DrawCardCell(placedCards[k], &placeRects[k]);

@@ -30,6 +30,8 @@ class DoubleDeckDealPane : public ManualDealPane {
     // Each seat's own cards: its row of hands and a card it already put into the first trick.
     void CollectSeatCards(std::uint8_t* rows);
     bool IsShortDeck();
+    // Where the seat's name is written, above its first place.
+    RECT NameBox(int seat);
 
     DoppelkopfController* dealController = nullptr;
 
