@@ -11,6 +11,7 @@
 #include <random>
 #include <vector>
 
+#include "engine/CardCodes.h"
 #include "games/fourplayer/SchafkopfComputerPlayer.h"
 #include "games/fourplayer/SchafkopfDocumentController.h"
 #include "platform/win32/ModalDialog.h"
@@ -36,6 +37,10 @@ void PumpFor(int milliseconds) {
     do {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            // As the dialog's own loop: Enter goes to the default button.
+            HWND dialog = gWindowSlots[kManualDealSlot];
+            if (dialog && IsDialogMessageA(dialog, &message))
+                continue;
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
@@ -245,6 +250,92 @@ TEST_P(ManualDealDeckTest, ASeededDealLaidOutByRealInputIsReplayed_RealInput) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Decks, ManualDealDeckTest, ::testing::Values(false, true));
+
+void PressEnter() {
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = VK_RETURN;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof keys[0]);
+    PumpFor(100);
+}
+
+bool IsWhite(COLORREF colour) {
+    return GetRValue(colour) > 240 && GetGValue(colour) > 240 && GetBValue(colour) > 240;
+}
+
+// The pixels of a rectangle of a device context, row by row.
+std::vector<DWORD> Pixels(HDC source, const RECT& rect) {
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC memory = CreateCompatibleDC(source);
+    HBITMAP surface = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, surface);
+    BitBlt(memory, 0, 0, width, height, source, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    std::vector<DWORD> pixels(static_cast<const DWORD*>(bits),
+                              static_cast<const DWORD*>(bits) + width * height);
+    SelectObject(memory, old);
+    DeleteObject(surface);
+    DeleteDC(memory);
+    return pixels;
+}
+
+// The share of the place's pixels that equal the small picture of the card.
+double MatchWithCard(HDC window, const RECT& place, int card) {
+    auto picture =
+        static_cast<HBITMAP>(gSettings->cardPictures[2][ConvertToPictureOrder(card)]);
+    if (!picture)
+        return 0;
+    HDC memory = CreateCompatibleDC(window);
+    HGDIOBJ old = SelectObject(memory, picture);
+    const RECT origin = {0, 0, place.right - place.left, place.bottom - place.top};
+    const std::vector<DWORD> expected = Pixels(memory, origin);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    const std::vector<DWORD> shown = Pixels(window, place);
+    size_t same = 0;
+    for (size_t i = 0; i < shown.size(); ++i)
+        same += (shown[i] & 0xffffff) == (expected[i] & 0xffffff) ? 1 : 0;
+    return shown.empty() ? 0 : static_cast<double>(same) / shown.size();
+}
+
+// The window shows the table's deal as drawn cards and an empty grid; Enter (after a click on
+// a suit-row button) is OK and hands the deal back unchanged, with the chosen leader.
+TEST_F(ManualDealTest, TheDrawnDealIsTakenByEnter_RealInput) {
+    NewDeal(false);
+    Cards hands[4];
+    for (int seat = 0; seat < 4; ++seat)
+        hands[seat] = HandOf(seat);
+    OpenFromMenu([&](HWND dialog) {
+        SchafkopfDealPane* pane = DealPane();
+        ASSERT_NE(pane, nullptr);
+        ClickItem(dialog, kDealSuitButton + 1);
+        UpdateWindow(dialog);
+        PumpFor(100);
+        HDC dc = GetDC(dialog);
+        for (int k = 0; k < pane->cardCount; ++k)
+            EXPECT_GT(MatchWithCard(dc, pane->placeRects[k], pane->placedCards[k]), 0.95)
+                << "place " << k << " shows its card";
+        const RECT& cell = pane->cellRects[8];
+        EXPECT_TRUE(IsWhite(GetPixel(dc, (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2)))
+            << "the grid is empty";
+        ReleaseDC(dialog, dc);
+        SendDlgItemMessageA(dialog, kDealLeaderCombo, CB_SETCURSEL, 2, 0);
+        PressEnter();
+    });
+    EXPECT_EQ(gWindowSlots[kManualDealSlot], nullptr) << "Enter took the deal";
+    for (int seat = 0; seat < 4; ++seat)
+        EXPECT_EQ(Sorted(HandOf(seat)), Sorted(hands[seat])) << "seat " << seat;
+    EXPECT_EQ(gSchafkopfGame->dealer, 1) << "combo 207 on seat 2: the dealer is seat 1";
+    EXPECT_EQ(gSchafkopfGame->GetTrickLeader(), 2);
+}
 
 TEST_F(ManualDealTest, ResetThenOkKeepsTheWindowAndCancelChangesNothing) {
     NewDeal(false);
