@@ -48,12 +48,20 @@ void PumpFor(int milliseconds) {
     } while (GetTickCount() < end);
 }
 
+// Pumps until the condition holds, at most the given time; answers the condition.
+bool WaitFor(const std::function<bool()>& condition, int milliseconds = 1000) {
+    const DWORD end = GetTickCount() + milliseconds;
+    while (!condition() && GetTickCount() < end)
+        PumpFor(10);
+    return condition();
+}
+
 void SendButton(DWORD flags) {
     INPUT input = {};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = flags;
     SendInput(1, &input, sizeof input);
-    PumpFor(30);
+    PumpFor(40);
 }
 
 POINT ScreenCentre(HWND window, const RECT& rect) {
@@ -188,19 +196,29 @@ void ManualDealTest::LayOutSeededDeal(HWND dialog, unsigned seed, int leader) {
     const int quick = deal[0];
     const int quickCell =
         static_cast<int>(std::find(deck.begin(), deck.end(), quick) - deck.begin());
-    ClickItem(dialog, kDealSuitButton + quickCell / perSuit);
-    EXPECT_EQ(pane->shownSuitRow, quickCell / perSuit);
+    auto showRow = [&](int row) {
+        for (int attempt = 0; attempt < 3 && pane->shownSuitRow != row; ++attempt) {
+            ClickItem(dialog, kDealSuitButton + row);
+            WaitFor([&] { return pane->shownSuitRow == row; }, 500);
+        }
+        return pane->shownSuitRow == row;
+    };
+    ASSERT_TRUE(showRow(quickCell / perSuit));
     DoubleClick(ScreenCentre(dialog, pane->cellRects[quickCell]));
+    WaitFor([&] { return pane->placedCards[0] == quick; });
     ASSERT_EQ(pane->placedCards[0], quick) << "a double click fills the first empty place";
     for (int row = 0; row < 4; ++row) {
-        ClickItem(dialog, kDealSuitButton + row);
-        ASSERT_EQ(pane->shownSuitRow, row);
+        ASSERT_TRUE(showRow(row)) << "row " << row;
         for (int cell = row * perSuit; cell < (row + 1) * perSuit; ++cell) {
             if (deck[cell] == quick)
                 continue;
             const int place = placeOf(deck[cell]);
-            Drag(ScreenCentre(dialog, pane->cellRects[cell]),
-                 ScreenCentre(dialog, pane->placeRects[place]));
+            for (int attempt = 0; attempt < 2 && pane->placedCards[place] != deck[cell];
+                 ++attempt) {
+                Drag(ScreenCentre(dialog, pane->cellRects[cell]),
+                     ScreenCentre(dialog, pane->placeRects[place]));
+                WaitFor([&] { return pane->placedCards[place] == deck[cell]; }, 500);
+            }
             ASSERT_EQ(pane->placedCards[place], deck[cell]) << "card " << deck[cell];
             ASSERT_EQ(pane->gridCards[cell], 0);
         }
@@ -211,6 +229,7 @@ void ManualDealTest::LayOutSeededDeal(HWND dialog, unsigned seed, int leader) {
     EXPECT_EQ(Cards(pane->placedCards, pane->placedCards + count), before);
     SendDlgItemMessageA(dialog, kDealLeaderCombo, CB_SETCURSEL, leader, 0);
     ClickItem(dialog, kDealOkButton);
+    WaitFor([] { return gWindowSlots[kManualDealSlot] == nullptr; }, 3000);
 }
 
 class ManualDealDeckTest : public ManualDealTest, public ::testing::WithParamInterface<bool> {};
@@ -289,8 +308,7 @@ std::vector<DWORD> Pixels(HDC source, const RECT& rect) {
 
 // The share of the place's pixels that equal the small picture of the card.
 double MatchWithCard(HDC window, const RECT& place, int card) {
-    auto picture =
-        static_cast<HBITMAP>(gSettings->cardPictures[2][ConvertToPictureOrder(card)]);
+    auto picture = static_cast<HBITMAP>(gSettings->cardPictures[2][ConvertToPictureOrder(card)]);
     if (!picture)
         return 0;
     HDC memory = CreateCompatibleDC(window);
@@ -317,6 +335,7 @@ TEST_F(ManualDealTest, TheDrawnDealIsTakenByEnter_RealInput) {
         SchafkopfDealPane* pane = DealPane();
         ASSERT_NE(pane, nullptr);
         ClickItem(dialog, kDealSuitButton + 1);
+        WaitFor([&] { return pane->shownSuitRow == 1; });
         UpdateWindow(dialog);
         PumpFor(100);
         HDC dc = GetDC(dialog);
@@ -324,11 +343,13 @@ TEST_F(ManualDealTest, TheDrawnDealIsTakenByEnter_RealInput) {
             EXPECT_GT(MatchWithCard(dc, pane->placeRects[k], pane->placedCards[k]), 0.95)
                 << "place " << k << " shows its card";
         const RECT& cell = pane->cellRects[8];
-        EXPECT_TRUE(IsWhite(GetPixel(dc, (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2)))
+        EXPECT_TRUE(
+            IsWhite(GetPixel(dc, (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2)))
             << "the grid is empty";
         ReleaseDC(dialog, dc);
         SendDlgItemMessageA(dialog, kDealLeaderCombo, CB_SETCURSEL, 2, 0);
         PressEnter();
+        WaitFor([] { return gWindowSlots[kManualDealSlot] == nullptr; }, 3000);
     });
     EXPECT_EQ(gWindowSlots[kManualDealSlot], nullptr) << "Enter took the deal";
     for (int seat = 0; seat < 4; ++seat)
