@@ -234,19 +234,34 @@ void ManualDealTest::LayOutSeededDeal(HWND dialog, unsigned seed, int leader) {
 
 class ManualDealDeckTest : public ManualDealTest, public ::testing::WithParamInterface<bool> {};
 
+// The first deal is laid out in the bidding, the second in the first trick, with the leader's
+// card already on the table.
 TEST_P(ManualDealDeckTest, ASeededDealLaidOutByRealInputIsReplayed_RealInput) {
     const bool shortDeck = GetParam();
     NewDeal(shortDeck);
     for (unsigned seed : {7u, 1234u}) {
         const int leader = static_cast<int>(seed % 4);
+        int trickSeat = -1;
+        if (seed != 7u) {
+            table_->SetPhaseValue(3);
+            trickSeat = (gSchafkopfGame->dealer + 1) % 4;
+            const int width = gSchafkopfGame->handRowWidth;
+            std::uint8_t& first = gSchafkopfGame->hands[trickSeat * width];
+            gSchafkopfGame->Game()->trickCards[trickSeat] = first;
+            first = 0;
+        }
         std::vector<Cards> placed(4);
         OpenFromMenu([&](HWND dialog) {
             SchafkopfDealPane* pane = DealPane();
             ASSERT_NE(pane, nullptr);
             ASSERT_EQ(pane->cardCount, shortDeck ? 24 : 32);
-            for (int seat = 0; seat < 4; ++seat)
-                EXPECT_EQ(Sorted(PlacesOf(pane, seat)), Sorted(HandOf(seat)))
+            for (int seat = 0; seat < 4; ++seat) {
+                Cards own = HandOf(seat);
+                if (seat == trickSeat)
+                    own.push_back(gSchafkopfGame->Game()->trickCards[seat]);
+                EXPECT_EQ(Sorted(PlacesOf(pane, seat)), Sorted(own))
                     << "the window opens with the table's deal, seat " << seat;
+            }
             LayOutSeededDeal(dialog, seed, leader);
             for (int seat = 0; seat < 4; ++seat)
                 placed[seat] = PlacesOf(pane, seat);
@@ -261,7 +276,14 @@ TEST_P(ManualDealDeckTest, ASeededDealLaidOutByRealInputIsReplayed_RealInput) {
             EXPECT_EQ(row, expected) << "seat " << seat << "'s row in order, the rest empty";
             EXPECT_EQ(Sorted(HandOf(seat)), Sorted(placed[seat])) << "seat " << seat;
             EXPECT_EQ(static_cast<int>(HandOf(seat).size()), perHand);
+            // The computer player plays each seat's cards from its own block.
+            const std::uint8_t* block = gSchafkopfGame->Game()->seats[seat].hand;
+            EXPECT_EQ(Sorted(Cards(block, block + perHand)), Sorted(placed[seat]))
+                << "seat " << seat << " plays the placed cards";
+            EXPECT_EQ(block[perHand], 0);
         }
+        for (int seat = 0; seat < 4; ++seat)
+            EXPECT_EQ(gSchafkopfGame->GetTrickCard(seat), 0) << "no card left on the table";
         EXPECT_EQ(gSchafkopfGame->dealer, (leader + 3) % 4);
         EXPECT_EQ(gSchafkopfGame->GetTrickLeader(), leader);
         EXPECT_EQ(table_->phase, 1) << "the table bids again";
