@@ -50,9 +50,10 @@ void ActivateMainWindow() {
         SetActiveWindow(gMainWindow);
 }
 
-// The small pictures the window showed give way to those of the table's card size.
+// The small pictures the window showed give way to those of the table's card size, also after
+// a load that stopped halfway.
 ManualDealPane::~ManualDealPane() {
-    if (settings && smallCardsLoaded)
+    if (settings)
         settings->ReloadCardPictures();
 }
 
