@@ -47,7 +47,9 @@ class Settings : public RootObject {
     void SubtractMoney(std::int32_t cents);
 
     bool LoadCardPictures();
-    bool LoadSmallCardSet();
+    // Set 2 from the small pictures; with super small cards on only when asked to anyway
+    // (the Manual Deal window always shows the small cards).
+    bool LoadSmallCardSet(bool evenWithSuperSmall = false);
     void FreeCardPictures();
 
     // Brings values read from a file into the ranges the program uses them in (indexes,

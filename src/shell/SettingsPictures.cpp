@@ -78,8 +78,8 @@ bool Settings::LoadCardPictures() {
     return true;
 }
 
-bool Settings::LoadSmallCardSet() {
-    if (body.superSmallCards) {
+bool Settings::LoadSmallCardSet(bool evenWithSuperSmall) {
+    if (body.superSmallCards && !evenWithSuperSmall) {
         return false;
     }
     for (int i = 0; i < kCardPicturesPerSet; ++i) {

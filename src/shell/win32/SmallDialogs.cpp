@@ -30,11 +30,6 @@ HBITMAP sStylePictures[3] = {};                // 1450 to 1452 in buttons 200 to
 
 constexpr UINT_PTR kIntroTimer = 1;
 
-// "This dialog is not available in this version." (string 1291)
-void SayNotAvailable() {
-    NoteAlert(1000, 291, "");
-}
-
 HWND Owner(HWND preferred) {
     return preferred ? preferred : gMainWindow;
 }
@@ -356,11 +351,6 @@ void ShowIntro() {
 
 void ComparePlayingStyles() {
     RunModalDialog(gMainWindow, kStylesComparisonDialog, StylesComparisonDialogProc, 0);
-}
-
-// The manual deal needs the deal panes of the table views; until then it is not offered.
-void OpenManualDeal() {
-    SayNotAvailable();
 }
 
 bool AskNewPairing(bool* yes) {
