@@ -923,6 +923,13 @@ void TransferSavedRegion(TrickGameCore& g, ByteOrderCursor& cursor) {
     io.Field(g.playTimeArea);
 }
 
+void TransferPlayLog(PlayLog& log, ByteOrderCursor& io) {
+    io.Field(log.count);
+    io.Field(log.order);
+    // An entry is a card byte and a reason byte, not a 16-bit value: never turned.
+    io.Bytes(&log.entries[0].card, static_cast<int>(sizeof log.entries));
+}
+
 void TrickGameCore::WriteSavedRegion(std::uint8_t* bytes, bool bigEndian) const {
     ByteOrderCursor io(bytes, kSavedRegionSize, CursorMode::kWrite, bigEndian);
     TransferSavedRegion(const_cast<TrickGameCore&>(*this), io);

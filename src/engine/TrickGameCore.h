@@ -255,3 +255,5 @@ class TrickGameCore : public RootObject {
 // The one walk over the saved region's fields: writes, reads, turns or lists them as the
 // cursor's mode says (turning and listing leave the object alone).
 void TransferSavedRegion(TrickGameCore& game, ByteOrderCursor& io);
+// The walk over a play log as a saved game carries it.
+void TransferPlayLog(PlayLog& log, ByteOrderCursor& io);

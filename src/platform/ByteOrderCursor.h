@@ -48,11 +48,27 @@ class ByteOrderCursor {
         for (auto& value : values)
             Field(value);
     }
+    // A field written and read in the cursor's order like any other, but left as it lies when
+    // the image is turned: its owner sets it afresh after reading a file of the other order, or
+    // never takes it from such a file.
+    template <class T> void Kept(T& value) {
+        if (mode_ != CursorMode::kSwap && mode_ != CursorMode::kMap) {
+            Field(value);
+            return;
+        }
+        if (Reserve(static_cast<int>(sizeof(T)), false))
+            offset_ += static_cast<int>(sizeof(T));
+    }
+    template <class T, std::size_t N> void Kept(T (&values)[N]) {
+        for (auto& value : values)
+            Kept(value);
+    }
     // count bytes kept in the image as they lie and never turned: written as zero, skipped on
     // reading (spare room, and the places of live handles that mean nothing in a file).
     void Opaque(int count);
     // count bytes of the image carried as they lie (never turned), to or from values.
     void Bytes(std::uint8_t* values, int count);
+    void Bytes(char* values, int count) { Bytes(reinterpret_cast<std::uint8_t*>(values), count); }
 
     int Offset() const { return offset_; }
     bool Failed() const { return failed_; }
