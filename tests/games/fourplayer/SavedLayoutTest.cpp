@@ -18,6 +18,7 @@
 #include "games/fourplayer/SchafkopfController.h"
 #include "records/DocumentHeader.h"
 #include "records/RecordTransfers.h"
+#include "records/SeriesBlock.h"
 
 namespace {
 
@@ -162,6 +163,22 @@ Spans SettingsTable() {
     return s;
 }
 
+Spans SeriesTable(int start) {
+    Spans s;
+    Add(s, 4, 0, 0);
+    Add(s, 4, 104, 108);
+    Add(s, 4, 128, 128);
+    Add(s, 2, 114, 124);
+    Add(s, 2, 4, 102); // mend: the reserved values
+    Add(s, 2, 112, 112); // mend: the started flag
+    Add(s, 2, 126, 126); // mend: the final rounds
+    Spans from;
+    for (const auto& [offset, width] : s)
+        if (offset >= start)
+            from.insert({offset - start, width});
+    return from;
+}
+
 std::vector<Record> Records() {
     return {
         {"header", kDocumentHeaderSize,
@@ -196,6 +213,18 @@ std::vector<Record> Records() {
              TransferSchafkopfOptions(options, io);
          },
          RecordBTable},
+        {"series block", kSeriesBlockSize,
+         [](ByteOrderCursor& io) {
+             SeriesBlock block{};
+             TransferSeriesBlock(block, io);
+         },
+         [] { return SeriesTable(0); }},
+        {"series block of old files", kShortSeriesBlockSize,
+         [](ByteOrderCursor& io) {
+             SeriesBlock block{};
+             TransferShortSeriesBlock(block, io);
+         },
+         [] { return SeriesTable(kSeriesBlockSize - kShortSeriesBlockSize); }},
         {"settings", kSettingsBodySize,
          [](ByteOrderCursor& io) {
              SettingsBody body{};
