@@ -19,16 +19,16 @@ inline constexpr std::int16_t kGameKindDoppelkopf = 1;
 inline constexpr std::int16_t kGameKindSchafkopf = 2;
 
 struct DocumentHeader {
-    std::uint8_t deckOrder[48];                      //   0 card codes in dealing order
-    std::int16_t skatDeclaration;                    //  48
-    std::int16_t bidValues[3];                       //  50 bid limits of seats 0 to 2
-    std::int16_t declarer;                           //  56 -1 none
-    std::uint8_t skatCards[2];                       //  58
-    std::uint8_t trickEntries[kHeaderTricks][4];     //  60 three cards and a spare byte each
-    std::int16_t trickWinners[kHeaderTricks];        // 108 slot n: the winner of trick n; 0 spare
-    std::int16_t phase;                              // 132 table phase at the last save
-    std::int16_t gameRunning;                        // 134 1 once play has begun
-    std::int16_t gameKind;                           // 136
+    std::uint8_t deckOrder[48];                  //   0 card codes in dealing order
+    std::int16_t skatDeclaration;                //  48
+    std::int16_t bidValues[3];                   //  50 bid limits of seats 0 to 2
+    std::int16_t declarer;                       //  56 -1 none
+    std::uint8_t skatCards[2];                   //  58
+    std::uint8_t trickEntries[kHeaderTricks][4]; //  60 three cards and a spare byte each
+    std::int16_t trickWinners[kHeaderTricks];    // 108 slot n: the winner of trick n; 0 spare
+    std::int16_t phase;                          // 132 table phase at the last save
+    std::int16_t gameRunning;                    // 134 1 once play has begun
+    std::int16_t gameKind;                       // 136
 };
 static_assert(sizeof(DocumentHeader) == kDocumentHeaderSize);
 static_assert(offsetof(DocumentHeader, trickWinners) == 108);

@@ -8,29 +8,27 @@ static_assert(sizeof(SettingsBody) == kSettingsBodySize);
 namespace {
 
 void TransferRules(SchafkopfOptions& o, ByteOrderCursor& io) {
-    for (std::int16_t* field :
-         {&o.partnershipMode, &o.officialRules, &o.doubleRe, &o.supResup, &o.toutGames,
-          &o.ruleValue32, &o.requiredSolo, &o.declarerLeads, &o.requiredSoloCount,
-          &o.misplayLoses, &o.suggestionStyle})
+    for (std::int16_t* field : {&o.partnershipMode, &o.officialRules, &o.doubleRe, &o.supResup,
+                                &o.toutGames, &o.ruleValue32, &o.requiredSolo, &o.declarerLeads,
+                                &o.requiredSoloCount, &o.misplayLoses, &o.suggestionStyle})
         io.Field(*field);
     io.Field(o.opponentStyles);
     for (std::int16_t* field : {&o.allPassRule, &o.trumpSuit, &o.ruleValue54, &o.ruleValue56,
                                 &o.showRuleNotes, &o.ruleValue60, &o.bockGames})
         io.Field(*field);
-    for (std::int32_t* field : {&o.additionalPoints, &o.allowedGames, &o.seriesEnd,
-                                &o.seriesGameCount, &o.seriesTarget, &o.timeLimitMode,
-                                &o.timeLimitMinutes})
+    for (std::int32_t* field :
+         {&o.additionalPoints, &o.allowedGames, &o.seriesEnd, &o.seriesGameCount, &o.seriesTarget,
+          &o.timeLimitMode, &o.timeLimitMinutes})
         io.Field(*field);
-    for (std::int16_t* field : {&o.withLaufende, &o.noCalledAceRules, &o.soundOn, &o.ruleValue98,
-                                &o.reservationSounds})
+    for (std::int16_t* field :
+         {&o.withLaufende, &o.noCalledAceRules, &o.soundOn, &o.ruleValue98, &o.reservationSounds})
         io.Field(*field);
 }
 
 void TransferTariffs(SchafkopfOptions& o, ByteOrderCursor& io) {
-    for (std::int16_t* field :
-         {&o.baseStake, &o.schneiderStake, &o.schwarzStake, &o.soloStake, &o.soloSchneiderStake,
-          &o.soloSchwarzStake, &o.begStake, &o.youStake, &o.laufendeStake, &o.ramschStake,
-          &o.noTrickStake})
+    for (std::int16_t* field : {&o.baseStake, &o.schneiderStake, &o.schwarzStake, &o.soloStake,
+                                &o.soloSchneiderStake, &o.soloSchwarzStake, &o.begStake,
+                                &o.youStake, &o.laufendeStake, &o.ramschStake, &o.noTrickStake})
         io.Field(*field);
     io.Field(o.shootTheMoonStake);
     io.Field(o.statistics);
@@ -83,23 +81,22 @@ void TransferDisplayChoices(SettingsBody& b, ByteOrderCursor& io) {
         io.Field(*field);
     io.Field(b.soundOn);
     io.Field(b.soundClasses);
-    for (std::int16_t* field : {&b.animationOn, &b.individualStats, &b.announceSoloist,
-                                &b.cardSorting, &b.tablePictures, &b.cardDelay, &b.putAwayOn,
-                                &b.putAwayDelay})
+    for (std::int16_t* field :
+         {&b.animationOn, &b.individualStats, &b.announceSoloist, &b.cardSorting, &b.tablePictures,
+          &b.cardDelay, &b.putAwayOn, &b.putAwayDelay})
         io.Field(*field);
     io.Field(b.clubsSpadesOrder);
     io.Field(b.playerVoices);
     io.Field(b.leagueStyleMask);
     io.Field(b.tournamentStyleMask);
-    for (std::int16_t* field :
-         {&b.unused1748, &b.soundValue, &b.skatSchneiderFrom91, &b.deckValue})
+    for (std::int16_t* field : {&b.unused1748, &b.soundValue, &b.skatSchneiderFrom91, &b.deckValue})
         io.Field(*field);
     io.Field(b.alwaysZero);
     io.Field(b.keptOnOpen);
     io.Field(b.statisticsValue);
-    for (std::int16_t* field : {&b.grandOuvertValue, &b.skatContraWithoutBid,
-                                &b.skatRamschCountPoints, &b.skatRamschEachPays,
-                                &b.singleClickPlay, &b.unused1786})
+    for (std::int16_t* field :
+         {&b.grandOuvertValue, &b.skatContraWithoutBid, &b.skatRamschCountPoints,
+          &b.skatRamschEachPays, &b.singleClickPlay, &b.unused1786})
         io.Field(*field);
 }
 
@@ -112,9 +109,9 @@ void TransferStoryValues(SettingsBody& b, ByteOrderCursor& io) {
     io.Field(b.movieFilter);
     io.Field(b.roomStake);
     io.Field(b.pubState);
-    for (std::int16_t* field : {&b.cashCents, &b.storyMode, &b.reduceTaskbar, &b.unused1832,
-                                &b.value1834, &b.value1836, &b.value1838, &b.hideStartupNotes,
-                                &b.motive})
+    for (std::int16_t* field :
+         {&b.cashCents, &b.storyMode, &b.reduceTaskbar, &b.unused1832, &b.value1834, &b.value1836,
+          &b.value1838, &b.hideStartupNotes, &b.motive})
         io.Field(*field);
     io.Field(b.suitNameChoice);
 }

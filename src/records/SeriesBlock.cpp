@@ -5,9 +5,9 @@
 void TransferShortSeriesBlock(SeriesBlock& b, ByteOrderCursor& io) {
     io.Field(b.participantCount);
     io.Field(b.reserved108);
-    for (std::int16_t* field : {&b.started, &b.seriesMode, &b.currentGameDay, &b.gameDays,
-                                &b.pairingCount, &b.tablesPerDay, &b.gamesPerPairing,
-                                &b.finalRounds})
+    for (std::int16_t* field :
+         {&b.started, &b.seriesMode, &b.currentGameDay, &b.gameDays, &b.pairingCount,
+          &b.tablesPerDay, &b.gamesPerPairing, &b.finalRounds})
         io.Field(*field);
     io.Field(b.playerCount);
 }

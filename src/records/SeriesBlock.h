@@ -12,19 +12,19 @@ inline constexpr int kSeriesBlockSize = 132;
 inline constexpr int kShortSeriesBlockSize = 28;
 
 struct SeriesBlock {
-    std::int32_t gameKind;          //   0
-    std::int16_t reserved[50];      //   4 kept, never read
-    std::int32_t participantCount;  // 104
-    std::int32_t reserved108;       // 108
-    std::int16_t started;           // 112
-    std::int16_t seriesMode;        // 114 SeriesMode
-    std::int16_t currentGameDay;    // 116 from 1
-    std::int16_t gameDays;          // 118
-    std::int16_t pairingCount;      // 120
-    std::int16_t tablesPerDay;      // 122
-    std::int16_t gamesPerPairing;   // 124
-    std::int16_t finalRounds;       // 126
-    std::int32_t playerCount;       // 128
+    std::int32_t gameKind;         //   0
+    std::int16_t reserved[50];     //   4 kept, never read
+    std::int32_t participantCount; // 104
+    std::int32_t reserved108;      // 108
+    std::int16_t started;          // 112
+    std::int16_t seriesMode;       // 114 SeriesMode
+    std::int16_t currentGameDay;   // 116 from 1
+    std::int16_t gameDays;         // 118
+    std::int16_t pairingCount;     // 120
+    std::int16_t tablesPerDay;     // 122
+    std::int16_t gamesPerPairing;  // 124
+    std::int16_t finalRounds;      // 126
+    std::int32_t playerCount;      // 128
 };
 static_assert(sizeof(SeriesBlock) == kSeriesBlockSize);
 static_assert(offsetof(SeriesBlock, participantCount) == kSeriesBlockSize - kShortSeriesBlockSize);

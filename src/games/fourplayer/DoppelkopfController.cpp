@@ -5,7 +5,6 @@
 #include <new>
 
 #include "games/fourplayer/FourSeatComputerPlayer.h"
-#include "games/fourplayer/RunBytes.h"
 #include "platform/Alerts.h"
 #include "platform/Random.h" // RequestQuit
 #include "records/OptionRecordLayouts.h"

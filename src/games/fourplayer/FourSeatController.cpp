@@ -4,7 +4,6 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "games/fourplayer/RunBytes.h"
 #include "platform/Random.h"
 #include "records/ProgramFlags.h"
 #include "records/SettingsLayout.h"
@@ -391,10 +390,9 @@ template <class Level> void WalkFirstRun(Level& level, ByteOrderCursor& io) {
                                 &level.trickComplete, &level.nextLeader, &level.lastLeader})
         io.Field(*field);
     io.Field(level.soloCounts);
-    for (std::int16_t* field :
-         {&level.bockGamesLeft, &level.claimMade, &level.claimSeat, &level.pointsStillOut,
-          &level.finalSoloRound, &level.exchangeSeat, &level.exchangeCount, &level.room,
-          &level.stakeState})
+    for (std::int16_t* field : {&level.bockGamesLeft, &level.claimMade, &level.claimSeat,
+                                &level.pointsStillOut, &level.finalSoloRound, &level.exchangeSeat,
+                                &level.exchangeCount, &level.room, &level.stakeState})
         io.Field(*field);
     io.Bytes(level.exchangeCards, 4);
     for (std::int16_t* field : {&level.partnerSeat, &level.throwInSeat, &level.diamondAcesSeat,

@@ -4,7 +4,6 @@
 #include <cstring>
 #include <new>
 
-#include "games/fourplayer/RunBytes.h"
 #include "games/fourplayer/SchafkopfComputerPlayer.h"
 #include "platform/Alerts.h"
 #include "platform/Random.h" // RequestQuit
@@ -861,8 +860,7 @@ bool SchafkopfController::ReadThirdRun(const std::uint8_t* bytes, bool bigEndian
     std::int32_t suit = 0;
     std::uint32_t word = 0;
     WalkThirdRun(seat, suit, word, io);
-    if (!io.Complete() ||
-        seat < -1 || seat > 3 || !((suit >= 0 && suit <= 4) || suit == kNoSuit) ||
+    if (!io.Complete() || seat < -1 || seat > 3 || !((suit >= 0 && suit <= 4) || suit == kNoSuit) ||
         (word & ~kKnownWordBits) != 0)
         return false;
     firstPlayerSeat = seat;

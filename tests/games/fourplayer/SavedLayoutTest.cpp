@@ -87,8 +87,14 @@ Spans ThirdRunTable() {
 
 Spans RegionTable() {
     Spans s;
-    for (auto [from, to] : {std::pair{0, 12}, {26, 68}, {82, 124}, {138, 180}, {194, 362},
-                            {376, 416}, {472, 778}, {2060, 2330}})
+    for (auto [from, to] : {std::pair{0, 12},
+                            {26, 68},
+                            {82, 124},
+                            {138, 180},
+                            {194, 362},
+                            {376, 416},
+                            {472, 778},
+                            {2060, 2330}})
         Add(s, 2, from, to);
     Add(s, 2, 420, 468, 4);
     for (int at : {364, 368, 372})
@@ -136,11 +142,24 @@ Spans GameListTable(int records) {
 
 Spans RecordBTable() {
     Spans s;
-    for (auto [from, to] : {std::pair{22, 40}, {42, 48}, {50, 62}, {92, 100}, {358, 378},
-                            {692, 692}, {694, 694}, {696, 710}})
+    for (auto [from, to] : {std::pair{22, 40},
+                            {42, 48},
+                            {50, 62},
+                            {92, 100},
+                            {358, 378},
+                            {692, 692},
+                            {694, 694},
+                            {696, 710}})
         Add(s, 2, from, to);
-    for (auto [from, to] : {std::pair{64, 88}, {380, 380}, {384, 428}, {432, 444}, {448, 448},
-                            {452, 464}, {468, 468}, {472, 668}, {672, 688}})
+    for (auto [from, to] : {std::pair{64, 88},
+                            {380, 380},
+                            {384, 428},
+                            {432, 444},
+                            {448, 448},
+                            {452, 464},
+                            {468, 468},
+                            {472, 668},
+                            {672, 688}})
         Add(s, 4, from, to);
     Add(s, 2, 712, 910); // mend: the values from 712 on
     return s;
@@ -148,12 +167,26 @@ Spans RecordBTable() {
 
 Spans SettingsTable() {
     Spans s;
-    for (auto [from, to] : {std::pair{1554, 1562}, {1584, 1594}, {1604, 1606}, {1628, 1654},
-                            {1660, 1710}, {1748, 1754}, {1776, 1786}, {1792, 1794}, {1802, 1802}})
+    for (auto [from, to] : {std::pair{1554, 1562},
+                            {1584, 1594},
+                            {1604, 1606},
+                            {1628, 1654},
+                            {1660, 1710},
+                            {1748, 1754},
+                            {1776, 1786},
+                            {1792, 1794},
+                            {1802, 1802}})
         Add(s, 2, from, to);
-    for (auto [from, to] : {std::pair{1564, 1576}, {1596, 1596}, {1600, 1600}, {1608, 1624},
-                            {1656, 1656}, {1712, 1744}, {1756, 1768}, {1788, 1788},
-                            {1772, 1772}, {2592, 2888}})
+    for (auto [from, to] : {std::pair{1564, 1576},
+                            {1596, 1596},
+                            {1600, 1600},
+                            {1608, 1624},
+                            {1656, 1656},
+                            {1712, 1744},
+                            {1756, 1768},
+                            {1788, 1788},
+                            {1772, 1772},
+                            {2592, 2888}})
         Add(s, 4, from, to);
     Add(s, 4, 1580, 1580); // mend: the last seat style
     // mend: the story values from 1796 (the table graphics value up to the suit names)
@@ -169,7 +202,7 @@ Spans SeriesTable(int start) {
     Add(s, 4, 104, 108);
     Add(s, 4, 128, 128);
     Add(s, 2, 114, 124);
-    Add(s, 2, 4, 102); // mend: the reserved values
+    Add(s, 2, 4, 102);   // mend: the reserved values
     Add(s, 2, 112, 112); // mend: the started flag
     Add(s, 2, 126, 126); // mend: the final rounds
     Spans from;
@@ -206,7 +239,8 @@ std::vector<Record> Records() {
         {"Schafkopf tail", kSchafkopfTailSize, SchafkopfComputerBase::TransferTailLayout,
          TailTable},
         {"game list of two games", GameListSize(2),
-         [](ByteOrderCursor& io) { TransferGameListLayout(io, 3); }, [] { return GameListTable(3); }},
+         [](ByteOrderCursor& io) { TransferGameListLayout(io, 3); },
+         [] { return GameListTable(3); }},
         {"record B", kSchafkopfOptionsSize,
          [](ByteOrderCursor& io) {
              SchafkopfOptions options{};
