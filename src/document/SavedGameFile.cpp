@@ -454,8 +454,12 @@ ReadOutcome ReadStaged(const ByteImage& file, const SavedGameSet& live, StagedGa
     staged.recordA = *live.recordA;
     staged.settings = *live.settings;
     staged.series = *live.series;
+    // The scratch table must not become the program's Schafkopf game object.
+    SchafkopfComputerPlayer* const liveGame = gSchafkopfComputerPlayer;
     staged.table = std::make_unique<SchafkopfController>();
-    if (!staged.table->Init(&staged.settings, &staged.recordB, &staged.recordA, false))
+    const bool made = staged.table->Init(&staged.settings, &staged.recordB, &staged.recordA, false);
+    gSchafkopfComputerPlayer = liveGame;
+    if (!made)
         return ReadOutcome::kNoMemory;
     for (ReadOutcome (*step)(ImageReader&, StagedGame&) :
          {ReadSchafkopfPart, ReadSeries, ReadLists, ReadSettings})

@@ -252,6 +252,7 @@ TEST(SavedGameFileTest, EveryTruncationIsRefusedAndChangesNothing) {
             ASSERT_NE(ReadGameFile(prefix, first.Set(), &staged), ReadOutcome::kRead) << size;
         }
         ASSERT_EQ(first.Save(), live);
+        EXPECT_EQ(gSchafkopfComputerPlayer, first.series.table->Game());
     }
 }
 
