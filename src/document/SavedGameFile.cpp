@@ -255,6 +255,31 @@ bool IsSoundGameObject(const TrickGameCore& g) {
     return true;
 }
 
+// Each seat's cards as the table holds them and as the game object holds them are the same,
+// and no card lies in two hands.
+bool AreHandsSound(const SchafkopfController& table, const SchafkopfComputerPlayer& game) {
+    int inHands[256] = {};
+    for (int seat = 0; seat < kTableSeats; ++seat) {
+        int tableCards[256] = {};
+        int gameCards[256] = {};
+        for (int place = 0; place < kRowPlaces; ++place) {
+            const std::uint8_t card = table.hands[seat * kRowPlaces + place];
+            ++tableCards[card == kNeverDealt ? 0 : card];
+        }
+        for (std::uint8_t card : game.seats[seat].hand)
+            ++gameCards[card];
+        for (int card = 1; card < 256; ++card) {
+            if (tableCards[card] != gameCards[card])
+                return false;
+            inHands[card] += tableCards[card];
+        }
+    }
+    for (int card = 1; card < 256; ++card)
+        if (inHands[card] > 1)
+            return false;
+    return true;
+}
+
 ReadOutcome ReadPlayLogs(ImageReader& in, SchafkopfComputerPlayer& game) {
     for (int seat = 0; seat < kSeatCount; ++seat) {
         const std::uint8_t* bytes = nullptr;
@@ -292,7 +317,7 @@ ReadOutcome ReadTableRuns(ImageReader& in, StagedGame& staged) {
     if (!table.ReadFirstRun(first, in.Big()) || !table.ReadSecondRun(second, in.Big()))
         return ReadOutcome::kDamaged;
     game.ReadSavedRegion(region, in.Big());
-    if (!IsSoundGameObject(game))
+    if (!IsSoundGameObject(game) || !AreHandsSound(table, game))
         return ReadOutcome::kDamaged;
     return ReadPlayLogs(in, game);
 }

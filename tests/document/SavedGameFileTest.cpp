@@ -294,6 +294,29 @@ TEST(SavedGameFileTest, DamagedBytesAreRefusedOrPlayable) {
     }
 }
 
+TEST(SavedGameFileTest, HandsThatDisagreeOrShareACardAreRefused) {
+    Table first(67);
+    Reach(first, Moment::kBidding);
+    const ByteImage saved = first.Save();
+    const std::size_t list = 4 + kDocumentHeaderSize + 8;
+    const std::size_t tableHands = list + 4 + saved[list] + (saved[list + 1] << 8) + 48;
+    const std::size_t gameHands = tableHands - 48 + kFirstRunSize + kSecondRunSize + 780;
+    // The table's seat 0 and the game object's seat 0 hold the same card in a first place.
+    ASSERT_NE(saved[tableHands], 0);
+    std::size_t gamePlace = gameHands;
+    while (saved[gamePlace] != saved[tableHands])
+        ++gamePlace;
+    ASSERT_LT(gamePlace, gameHands + 12);
+    ByteImage differing = saved;
+    differing[tableHands] = saved[tableHands + 12]; // seat 1's card, in the table only
+    ByteImage shared = differing;
+    shared[gamePlace] = saved[tableHands + 12]; // and in the game object too
+    for (const ByteImage* file : {&differing, &shared}) {
+        StagedGame staged;
+        EXPECT_EQ(ReadGameFile(*file, first.Set(), &staged), ReadOutcome::kDamaged);
+    }
+}
+
 TEST(SavedGameFileTest, AFileAboveSixteenMegabytesIsRefused) {
     Table first(61);
     ByteImage file = first.Save();
