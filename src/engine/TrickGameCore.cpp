@@ -780,27 +780,14 @@ int TrickGameCore::CountTricksLeft() {
 
 namespace {
 
-// Walks the saved fields in file order, writing them to or reading them from a little-endian
-// byte image. Handles take 4 bytes: written as 0, skipped on reading.
+// Walks the saved fields in file order over a byte-order cursor, which writes, reads, turns
+// or lists them. The live handle copy in each seat's block takes 4 bytes that mean nothing in
+// a file: written as 0, skipped on reading, never turned.
 class RegionCursor : public RootObject {
   public:
-    RegionCursor(std::uint8_t* bytes, bool writing) : bytes_(bytes), writing_(writing) {}
+    explicit RegionCursor(ByteOrderCursor& io) : io_(io) {}
 
-    template <class T> void Field(T& value) {
-        using U = std::make_unsigned_t<T>;
-        if (writing_) {
-            U raw = static_cast<U>(value);
-            for (std::size_t i = 0; i < sizeof(T); ++i)
-                bytes_[offset_ + i] = static_cast<std::uint8_t>(raw >> (8 * i));
-        } else {
-            U raw = 0;
-            for (std::size_t i = 0; i < sizeof(T); ++i)
-                raw = static_cast<U>(
-                    raw | static_cast<U>(static_cast<U>(bytes_[offset_ + i]) << (8 * i)));
-            value = static_cast<T>(raw);
-        }
-        offset_ += static_cast<int>(sizeof(T));
-    }
+    template <class T> void Field(T& value) { io_.Field(value); }
     template <class T, std::size_t N> void Field(T (&values)[N]) {
         for (auto& value : values)
             Field(value);
@@ -882,18 +869,17 @@ class RegionCursor : public RootObject {
         Field(s.loserCount);
         Field(s.styleRest);
         Field(s.plannedLevel);
-        std::uint32_t handle = 0; // the live handle belongs to this run only
-        Field(handle);
+        io_.Opaque(4); // the live handle belongs to this run only
     }
-    int Offset() const { return offset_; }
 
   private:
-    std::uint8_t* bytes_;
-    bool writing_;
-    int offset_ = 0;
+    ByteOrderCursor& io_;
 };
 
-void TransferSavedRegion(TrickGameCore& g, RegionCursor& io) {
+} // namespace
+
+void TransferSavedRegion(TrickGameCore& g, ByteOrderCursor& cursor) {
+    RegionCursor io(cursor);
     io.Field(g.playerVersion);
     io.Field(g.keepPlayLogs);
     io.Field(g.gamesPlayed);
@@ -937,17 +923,23 @@ void TransferSavedRegion(TrickGameCore& g, RegionCursor& io) {
     io.Field(g.playTimeArea);
 }
 
-} // namespace
+void TransferPlayLog(PlayLog& log, ByteOrderCursor& io) {
+    io.Field(log.count);
+    io.Field(log.order);
+    // An entry is a card byte and a reason byte, not a 16-bit value: never turned.
+    io.Bytes(&log.entries[0].card, static_cast<int>(sizeof log.entries));
+}
 
-void TrickGameCore::WriteSavedRegion(std::uint8_t* bytes) const {
-    RegionCursor io(bytes, true);
+void TrickGameCore::WriteSavedRegion(std::uint8_t* bytes, bool bigEndian) const {
+    ByteOrderCursor io(bytes, kSavedRegionSize, CursorMode::kWrite, bigEndian);
     TransferSavedRegion(const_cast<TrickGameCore&>(*this), io);
-    if (io.Offset() != kSavedRegionSize)
+    if (!io.Complete())
         DebugBox("Saved region", io.Offset());
 }
 
-void TrickGameCore::ReadSavedRegion(const std::uint8_t* bytes) {
-    RegionCursor io(const_cast<std::uint8_t*>(bytes), false);
+void TrickGameCore::ReadSavedRegion(const std::uint8_t* bytes, bool bigEndian) {
+    ByteOrderCursor io(const_cast<std::uint8_t*>(bytes), kSavedRegionSize, CursorMode::kRead,
+                       bigEndian);
     TransferSavedRegion(*this, io);
     for (int seat = 0; seat < kSeatCount; ++seat)
         seats[seat].playLog = playLogs[seat];

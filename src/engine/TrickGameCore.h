@@ -9,6 +9,7 @@
 #include "engine/CardCodes.h"
 #include "engine/GameRecords.h"
 #include "engine/SeatBlock.h"
+#include "platform/ByteOrderCursor.h"
 #include "platform/Handles.h"
 #include "platform/RootObject.h"
 
@@ -159,10 +160,11 @@ class TrickGameCore : public RootObject {
     int CountPlayedInGroupMasks(int group, const std::uint16_t* masks, int trumpSuit,
                                 GameTypeWord word);
 
-    // The saved region (kSavedRegionSize bytes, little-endian, field by field). Reading keeps
-    // the live play-log handles; the handles are written as zero.
-    void WriteSavedRegion(std::uint8_t* bytes) const;
-    void ReadSavedRegion(const std::uint8_t* bytes);
+    // The saved region (kSavedRegionSize bytes, field by field, little-endian unless asked for
+    // the other order). Reading keeps the live play-log handles; the handles are written as
+    // zero.
+    void WriteSavedRegion(std::uint8_t* bytes, bool bigEndian = false) const;
+    void ReadSavedRegion(const std::uint8_t* bytes, bool bigEndian = false);
 
     // --- saved region ---
     std::int16_t playerVersion = 0;
@@ -249,3 +251,9 @@ class TrickGameCore : public RootObject {
     void ResetPlayLog(int seat, bool clearEntries);
     PlayLog* GetPlayLog(int seat) const;
 };
+
+// The one walk over the saved region's fields: writes, reads, turns or lists them as the
+// cursor's mode says (turning and listing leave the object alone).
+void TransferSavedRegion(TrickGameCore& game, ByteOrderCursor& io);
+// The walk over a play log as a saved game carries it.
+void TransferPlayLog(PlayLog& log, ByteOrderCursor& io);

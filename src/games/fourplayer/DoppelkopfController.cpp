@@ -5,7 +5,6 @@
 #include <new>
 
 #include "games/fourplayer/FourSeatComputerPlayer.h"
-#include "games/fourplayer/RunBytes.h"
 #include "platform/Alerts.h"
 #include "platform/Random.h" // RequestQuit
 #include "records/OptionRecordLayouts.h"
@@ -305,22 +304,38 @@ bool DoppelkopfController::HasRequiredSolos(int) {
 
 // --- The second saved run ------------------------------------------------------------------
 
-void DoppelkopfController::WriteSecondRun(std::uint8_t* bytes) const {
-    RunWriter out(bytes);
-    out.I16(biddingPhase);
-    out.I16(bill.itemCount);
-    for (std::int16_t seat : bill.listedSeats)
-        out.I16(seat);
-    for (std::int16_t value : {bill.perOpponent, bill.cardPoints, bill.value, bill.potBooked,
-                               bill.potSeat, bill.potAmount})
-        out.I16(value);
-    for (const BillItem& item : bill.items) {
-        out.I16(item.kind);
-        out.I16(item.value);
+namespace {
+
+// The one walk over the run's fields: the bidding phase, the bill and the four bids.
+void WalkSecondRun(std::int16_t& phase, GameBill& bill, std::int16_t (&bids)[kTableSeats],
+                   ByteOrderCursor& io) {
+    io.Field(phase);
+    io.Field(bill.itemCount);
+    io.Field(bill.listedSeats);
+    for (std::int16_t* field : {&bill.perOpponent, &bill.cardPoints, &bill.value, &bill.potBooked,
+                                &bill.potSeat, &bill.potAmount})
+        io.Field(*field);
+    for (BillItem& item : bill.items) {
+        io.Field(item.kind);
+        io.Field(item.value);
     }
-    for (std::int16_t bid : bids)
-        out.I16(bid);
-    out.Zeros(kSecondRunSize - 110);
+    io.Field(bids);
+    io.Opaque(kSecondRunSize - 110);
+}
+
+} // namespace
+
+void DoppelkopfController::TransferSecondRunLayout(ByteOrderCursor& io) {
+    std::int16_t phase = 0;
+    GameBill bill{};
+    std::int16_t bids[kTableSeats] = {};
+    WalkSecondRun(phase, bill, bids, io);
+}
+
+void DoppelkopfController::WriteSecondRun(std::uint8_t* bytes, bool bigEndian) const {
+    ByteOrderCursor io(bytes, kSecondRunSize, CursorMode::kWrite, bigEndian);
+    auto& self = const_cast<DoppelkopfController&>(*this);
+    WalkSecondRun(self.biddingPhase, self.bill, self.bids, io);
 }
 
 namespace {
@@ -336,24 +351,14 @@ bool IsSoundBill(const GameBill& bill) {
 
 } // namespace
 
-bool DoppelkopfController::ReadSecondRun(const std::uint8_t* bytes) {
-    RunReader in(bytes);
-    const std::int16_t phase = in.I16();
+bool DoppelkopfController::ReadSecondRun(const std::uint8_t* bytes, bool bigEndian) {
+    ByteOrderCursor io(const_cast<std::uint8_t*>(bytes), kSecondRunSize, CursorMode::kRead,
+                       bigEndian);
+    std::int16_t phase = 0;
     GameBill read{};
-    read.itemCount = in.I16();
-    for (auto& seat : read.listedSeats)
-        seat = in.I16();
-    for (std::int16_t* field : {&read.perOpponent, &read.cardPoints, &read.value, &read.potBooked,
-                                &read.potSeat, &read.potAmount})
-        *field = in.I16();
-    for (BillItem& item : read.items) {
-        item.kind = in.I16();
-        item.value = in.I16();
-    }
-    std::int16_t readBids[kTableSeats];
-    for (auto& bid : readBids)
-        bid = in.I16();
-    if (phase < 0 || !IsSoundBill(read))
+    std::int16_t readBids[kTableSeats] = {};
+    WalkSecondRun(phase, read, readBids, io);
+    if (!io.Complete() || phase < 0 || !IsSoundBill(read))
         return false;
     biddingPhase = phase;
     bill = read;

@@ -88,10 +88,13 @@ class DoppelkopfController : public FourSeatController {
     // The first seat of the other party than the seat's, -1 when none.
     int FindOpponentSeat(int seat);
 
-    // The second saved run: 164 bytes, little-endian, field by field. Reading refuses a damaged
-    // run (seats outside -1 to 3, negative counts, more than 20 bill items) and changes nothing.
-    void WriteSecondRun(std::uint8_t* bytes) const;
-    bool ReadSecondRun(const std::uint8_t* bytes);
+    // The second saved run: 164 bytes, field by field, little-endian unless asked for the other
+    // order. Reading refuses a damaged run (seats outside -1 to 3, negative counts, more than 20
+    // bill items) and changes nothing.
+    void WriteSecondRun(std::uint8_t* bytes, bool bigEndian = false) const;
+    bool ReadSecondRun(const std::uint8_t* bytes, bool bigEndian = false);
+    // Turns or lists the run's fields in an image (the cursor's mode), touching no controller.
+    static void TransferSecondRunLayout(ByteOrderCursor& io);
 
     // The record the last game was scored in: the list's last record, or a scratch record when
     // the game was not listed (listing off, or no memory to grow the list).

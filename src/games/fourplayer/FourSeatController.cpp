@@ -4,7 +4,6 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "games/fourplayer/RunBytes.h"
 #include "platform/Random.h"
 #include "records/ProgramFlags.h"
 #include "records/SettingsLayout.h"
@@ -379,29 +378,28 @@ bool FourSeatController::SettlePubEvent(int seat, int tablePhase, int roomNumber
 
 // --- The first saved run ---------------------------------------------------------------------
 
-void FourSeatController::WriteFirstRun(std::uint8_t* bytes) const {
-    RunWriter out(bytes);
-    out.Bytes(dealtCards, kDeckPlaces);
-    out.Bytes(hands, kDeckPlaces);
-    out.I32(gameClock);
-    for (std::int16_t profile : seatProfiles)
-        out.I16(profile);
-    for (std::int16_t value :
-         {dealer, playStarted, gamesDealt, trickComplete, nextLeader, lastLeader})
-        out.I16(value);
-    for (std::int16_t count : soloCounts)
-        out.I16(count);
-    for (std::int16_t value : {bockGamesLeft, claimMade, claimSeat, pointsStillOut, finalSoloRound,
-                               exchangeSeat, exchangeCount, room, stakeState})
-        out.I16(value);
-    out.Bytes(exchangeCards, 4);
-    for (std::int16_t value :
-         {partnerSeat, throwInSeat, diamondAcesSeat, specialPairSeat, announceStop})
-        out.I16(value);
-    out.Zeros(kFirstRunSize - 160);
-}
-
 namespace {
+
+// The one walk over the run's fields; the controller and FirstRun below share the names.
+template <class Level> void WalkFirstRun(Level& level, ByteOrderCursor& io) {
+    io.Bytes(level.dealtCards, kDeckPlaces);
+    io.Bytes(level.hands, kDeckPlaces);
+    io.Field(level.gameClock);
+    io.Field(level.seatProfiles);
+    for (std::int16_t* field : {&level.dealer, &level.playStarted, &level.gamesDealt,
+                                &level.trickComplete, &level.nextLeader, &level.lastLeader})
+        io.Field(*field);
+    io.Field(level.soloCounts);
+    for (std::int16_t* field : {&level.bockGamesLeft, &level.claimMade, &level.claimSeat,
+                                &level.pointsStillOut, &level.finalSoloRound, &level.exchangeSeat,
+                                &level.exchangeCount, &level.room, &level.stakeState})
+        io.Field(*field);
+    io.Bytes(level.exchangeCards, 4);
+    for (std::int16_t* field : {&level.partnerSeat, &level.throwInSeat, &level.diamondAcesSeat,
+                                &level.specialPairSeat, &level.announceStop})
+        io.Field(*field);
+    io.Opaque(kFirstRunSize - 160);
+}
 
 // The run's fields as read, checked before any of them reaches the controller.
 struct FirstRun {
@@ -417,26 +415,19 @@ struct FirstRun {
     std::int16_t partnerSeat, throwInSeat, diamondAcesSeat, specialPairSeat, announceStop;
 };
 
-void ReadFields(RunReader& in, FirstRun& run) {
-    in.Bytes(run.dealtCards, kDeckPlaces);
-    in.Bytes(run.hands, kDeckPlaces);
-    run.gameClock = in.I32();
-    for (auto& profile : run.seatProfiles)
-        profile = in.I16();
-    for (std::int16_t* field : {&run.dealer, &run.playStarted, &run.gamesDealt, &run.trickComplete,
-                                &run.nextLeader, &run.lastLeader})
-        *field = in.I16();
-    for (auto& count : run.soloCounts)
-        count = in.I16();
-    for (std::int16_t* field :
-         {&run.bockGamesLeft, &run.claimMade, &run.claimSeat, &run.pointsStillOut,
-          &run.finalSoloRound, &run.exchangeSeat, &run.exchangeCount, &run.room, &run.stakeState})
-        *field = in.I16();
-    in.Bytes(run.exchangeCards, 4);
-    for (std::int16_t* field : {&run.partnerSeat, &run.throwInSeat, &run.diamondAcesSeat,
-                                &run.specialPairSeat, &run.announceStop})
-        *field = in.I16();
+} // namespace
+
+void FourSeatController::TransferFirstRunLayout(ByteOrderCursor& io) {
+    FirstRun scratch{};
+    WalkFirstRun(scratch, io);
 }
+
+void FourSeatController::WriteFirstRun(std::uint8_t* bytes, bool bigEndian) const {
+    ByteOrderCursor io(bytes, kFirstRunSize, CursorMode::kWrite, bigEndian);
+    WalkFirstRun(const_cast<FourSeatController&>(*this), io);
+}
+
+namespace {
 
 bool AreCards(const std::uint8_t* cards, int count) {
     for (int i = 0; i < count; ++i)
@@ -470,11 +461,12 @@ bool IsSoundRun(const FirstRun& run) {
 
 } // namespace
 
-bool FourSeatController::ReadFirstRun(const std::uint8_t* bytes) {
+bool FourSeatController::ReadFirstRun(const std::uint8_t* bytes, bool bigEndian) {
     FirstRun run{};
-    RunReader in(bytes);
-    ReadFields(in, run);
-    if (!IsSoundRun(run))
+    ByteOrderCursor io(const_cast<std::uint8_t*>(bytes), kFirstRunSize, CursorMode::kRead,
+                       bigEndian);
+    WalkFirstRun(run, io);
+    if (!io.Complete() || !IsSoundRun(run))
         return false;
     std::memcpy(dealtCards, run.dealtCards, kDeckPlaces);
     std::memcpy(hands, run.hands, kDeckPlaces);

@@ -9,6 +9,7 @@
 #include "games/fourplayer/GameController.h"
 #include "games/fourplayer/GameList.h"
 #include "games/fourplayer/SeriesEnd.h"
+#include "platform/ByteOrderCursor.h"
 #include "platform/Handles.h"
 
 inline constexpr int kTableSeats = 4;
@@ -79,10 +80,13 @@ class FourSeatController : public GameController {
     void SetStakeState(int value) { stakeState = static_cast<std::int16_t>(value); }
     void SetRoom(int value) { room = static_cast<std::int16_t>(value); }
 
-    // The first saved run: 204 bytes, little-endian, field by field. Reading refuses a damaged
-    // run (cards outside 0 to 33, seats outside -1 to 3, negative counts) and changes nothing.
-    void WriteFirstRun(std::uint8_t* bytes) const;
-    bool ReadFirstRun(const std::uint8_t* bytes);
+    // The first saved run: 204 bytes, field by field, little-endian unless asked for the other
+    // order. Reading refuses a damaged run (cards outside 0 to 33, seats outside -1 to 3,
+    // negative counts) and changes nothing.
+    void WriteFirstRun(std::uint8_t* bytes, bool bigEndian = false) const;
+    bool ReadFirstRun(const std::uint8_t* bytes, bool bigEndian = false);
+    // Turns or lists the run's fields in an image (the cursor's mode), touching no controller.
+    static void TransferFirstRunLayout(ByteOrderCursor& io);
 
     std::uint8_t dealtCards[kDeckPlaces] = {};
     std::uint8_t hands[kDeckPlaces] = {};

@@ -1,6 +1,7 @@
 #include "games/fourplayer/GameList.h"
 
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -174,5 +175,45 @@ void UnbookGameRecord(GameListHeader& header, const GameRecord& record) {
             header.won[seat] -= 1;
         else
             header.lost[seat] -= 1;
+    }
+}
+
+void TransferGameListHeader(GameListHeader& header, ByteOrderCursor& io) {
+    io.Field(header.count);
+    io.Field(header.totals);
+    io.Field(header.won);
+    io.Field(header.lost);
+}
+
+void TransferGameRecord(GameRecord& record, ByteOrderCursor& io) {
+    io.Field(record.suit);
+    io.Field(record.word);
+    io.Bytes(record.profiles, kListSeats);
+    for (std::int16_t* field : {&record.cardPoints, &record.perOpponent, &record.bock})
+        io.Field(*field);
+    io.Field(record.values);
+    io.Field(record.listedSeats);
+    io.Field(record.dealer);
+    io.Field(record.seatPoints);
+    io.Field(record.captureCount);
+    for (ListCapture& capture : record.captures) {
+        io.Field(capture.seat);
+        io.Field(capture.kind);
+    }
+    for (std::int16_t* field :
+         {&record.potBooked, &record.potSeat, &record.potAmount, &record.itemCount})
+        io.Field(*field);
+    for (BillItem& item : record.items) {
+        io.Field(item.kind);
+        io.Field(item.value);
+    }
+}
+
+void TransferGameListLayout(ByteOrderCursor& io, int records) {
+    GameListHeader header{};
+    TransferGameListHeader(header, io);
+    for (int i = 0; i < records && !io.Failed(); ++i) {
+        GameRecord record{};
+        TransferGameRecord(record, io);
     }
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "games/fourplayer/GameBill.h"
+#include "platform/ByteOrderCursor.h"
 #include "platform/Handles.h"
 
 inline constexpr int kListSeats = 4;
@@ -101,3 +102,10 @@ bool IsItemScoredRecord(const GameRecord& record);
 void BookRecordPot(GameListHeader& header, const GameRecord& record);
 // Takes a record's values, counts and pot booking out of the header.
 void UnbookGameRecord(GameListHeader& header, const GameRecord& record);
+
+// The walks over the list's header and one game record as a saved game carries them (the
+// record's profile bytes are not turned).
+void TransferGameListHeader(GameListHeader& header, ByteOrderCursor& io);
+void TransferGameRecord(GameRecord& record, ByteOrderCursor& io);
+// Turns or lists an image of a whole list with the given number of records (count + 1).
+void TransferGameListLayout(ByteOrderCursor& io, int records);

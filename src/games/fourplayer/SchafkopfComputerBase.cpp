@@ -71,30 +71,10 @@ int LowestRankTrump(GameTypeWord bits) {
     }
 }
 
-// Little-endian i16 fields, written or read in order.
-class TailCursor {
-  public:
-    explicit TailCursor(std::uint8_t* bytes) : bytes_(bytes) {}
-    void Put(std::int16_t value) {
-        const auto raw = static_cast<std::uint16_t>(value);
-        bytes_[offset_] = static_cast<std::uint8_t>(raw & 0xff);
-        bytes_[offset_ + 1] = static_cast<std::uint8_t>(raw >> 8);
-        offset_ += 2;
-    }
-    std::int16_t Get() {
-        const auto raw = static_cast<std::uint16_t>(bytes_[offset_] | (bytes_[offset_ + 1] << 8));
-        offset_ += 2;
-        return static_cast<std::int16_t>(raw);
-    }
-    int Offset() const { return offset_; }
-
-  private:
-    std::uint8_t* bytes_;
-    int offset_ = 0;
-};
-
-template <class Cursor, class Level, class Step>
-void WalkTail(Level& level, Cursor& io, Step step) {
+// The one walk over the tail's fields (all of them 16-bit); this object and the scratch copy of
+// a reader share the names.
+template <class Level> void WalkTail(Level& level, ByteOrderCursor& io) {
+    const auto step = [](ByteOrderCursor& c, std::int16_t& value) { c.Field(value); };
     step(io, level.dealWord);
     step(io, level.allPassRuleOfDeal);
     step(io, level.seatRecordCount);
@@ -389,24 +369,39 @@ void SchafkopfComputerBase::NewDeal(bool keepTricks) {
 
 // --- saved tail ---
 
-void SchafkopfComputerBase::WriteTail(std::uint8_t* bytes) const {
-    TailCursor io(bytes);
-    WalkTail(*this, io, [](TailCursor& c, std::int16_t value) { c.Put(value); });
-    if (io.Offset() != kSchafkopfTailSize)
+namespace {
+
+// The tail's fields as read, checked before any of them reaches the player.
+struct TailFields {
+    std::int16_t dealWord, allPassRuleOfDeal, seatRecordCount, calledSuit, calledAceMissing,
+        calledRank, laufendeCount;
+    SchafkopfCall seatCalls[kSchafkopfCallRecords];
+    std::int16_t potUnits;
+    std::int16_t stateWords[kSchafkopfStateWords];
+};
+
+} // namespace
+
+void SchafkopfComputerBase::TransferTailLayout(ByteOrderCursor& io) {
+    TailFields scratch{};
+    WalkTail(scratch, io);
+}
+
+void SchafkopfComputerBase::WriteTail(std::uint8_t* bytes, bool bigEndian) const {
+    ByteOrderCursor io(bytes, kSchafkopfTailSize, CursorMode::kWrite, bigEndian);
+    WalkTail(const_cast<SchafkopfComputerBase&>(*this), io);
+    if (!io.Complete())
         DebugBox("Schafkopf tail", io.Offset());
 }
 
-bool SchafkopfComputerBase::ReadTail(const std::uint8_t* bytes) {
+bool SchafkopfComputerBase::ReadTail(const std::uint8_t* bytes, bool bigEndian) {
     // Read into a copy of the fields first, so that a refused tail leaves this object whole.
-    struct Fields {
-        std::int16_t dealWord, allPassRuleOfDeal, seatRecordCount, calledSuit, calledAceMissing,
-            calledRank, laufendeCount;
-        SchafkopfCall seatCalls[kSchafkopfCallRecords];
-        std::int16_t potUnits;
-        std::int16_t stateWords[kSchafkopfStateWords];
-    } read{};
-    TailCursor io(const_cast<std::uint8_t*>(bytes));
-    WalkTail(read, io, [](TailCursor& c, std::int16_t& value) { value = c.Get(); });
+    TailFields read{};
+    ByteOrderCursor io(const_cast<std::uint8_t*>(bytes), kSchafkopfTailSize, CursorMode::kRead,
+                       bigEndian);
+    WalkTail(read, io);
+    if (!io.Complete())
+        return false;
     bool sound =
         IsSuitOrNone(read.calledSuit) && IsRankOrNone(read.calledRank) && read.potUnits >= 0;
     for (const auto& call : read.seatCalls)

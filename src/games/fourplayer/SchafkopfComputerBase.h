@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "games/fourplayer/FourSeatComputerPlayer.h"
+#include "platform/ByteOrderCursor.h"
 
 struct SchafkopfOptions;
 
@@ -223,8 +224,10 @@ class SchafkopfComputerBase : public FourSeatComputerPlayer {
 
     // The saved tail (kSchafkopfTailSize bytes). Reading refuses a damaged tail (a suit or a
     // rank out of range, a negative pot) and then changes nothing.
-    void WriteTail(std::uint8_t* bytes) const;
-    bool ReadTail(const std::uint8_t* bytes);
+    void WriteTail(std::uint8_t* bytes, bool bigEndian = false) const;
+    bool ReadTail(const std::uint8_t* bytes, bool bigEndian = false);
+    // Turns or lists the tail's fields in an image (the cursor's mode), touching no player.
+    static void TransferTailLayout(ByteOrderCursor& io);
 
     // --- own fields, in saved order ---
     std::int16_t dealWord = 0;

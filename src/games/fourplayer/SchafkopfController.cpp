@@ -4,7 +4,6 @@
 #include <cstring>
 #include <new>
 
-#include "games/fourplayer/RunBytes.h"
 #include "games/fourplayer/SchafkopfComputerPlayer.h"
 #include "platform/Alerts.h"
 #include "platform/Random.h" // RequestQuit
@@ -827,19 +826,41 @@ void SchafkopfController::ScoreListRecord(GameBill* gameBill) {
 
 // --- the third saved run ---
 
-void SchafkopfController::WriteThirdRun(std::uint8_t* bytes) const {
-    RunWriter out(bytes);
-    out.I32(firstPlayerSeat);
-    out.I32(humanGameType.trumpSuit);
-    out.I32(static_cast<std::int32_t>(humanGameType.word));
+namespace {
+
+// The one walk over the run's fields: three 32-bit values.
+void WalkThirdRun(std::int32_t& seat, std::int32_t& suit, std::uint32_t& word,
+                  ByteOrderCursor& io) {
+    io.Field(seat);
+    io.Field(suit);
+    io.Field(word);
 }
 
-bool SchafkopfController::ReadThirdRun(const std::uint8_t* bytes) {
-    RunReader in(bytes);
-    const std::int32_t seat = in.I32();
-    const std::int32_t suit = in.I32();
-    const auto word = static_cast<std::uint32_t>(in.I32());
-    if (seat < -1 || seat > 3 || !((suit >= 0 && suit <= 4) || suit == kNoSuit) ||
+} // namespace
+
+void SchafkopfController::TransferThirdRunLayout(ByteOrderCursor& io) {
+    std::int32_t seat = 0;
+    std::int32_t suit = 0;
+    std::uint32_t word = 0;
+    WalkThirdRun(seat, suit, word, io);
+}
+
+void SchafkopfController::WriteThirdRun(std::uint8_t* bytes, bool bigEndian) const {
+    ByteOrderCursor io(bytes, kThirdRunSize, CursorMode::kWrite, bigEndian);
+    std::int32_t seat = firstPlayerSeat;
+    std::int32_t suit = humanGameType.trumpSuit;
+    std::uint32_t word = humanGameType.word;
+    WalkThirdRun(seat, suit, word, io);
+}
+
+bool SchafkopfController::ReadThirdRun(const std::uint8_t* bytes, bool bigEndian) {
+    ByteOrderCursor io(const_cast<std::uint8_t*>(bytes), kThirdRunSize, CursorMode::kRead,
+                       bigEndian);
+    std::int32_t seat = 0;
+    std::int32_t suit = 0;
+    std::uint32_t word = 0;
+    WalkThirdRun(seat, suit, word, io);
+    if (!io.Complete() || seat < -1 || seat > 3 || !((suit >= 0 && suit <= 4) || suit == kNoSuit) ||
         (word & ~kKnownWordBits) != 0)
         return false;
     firstPlayerSeat = seat;

@@ -116,11 +116,13 @@ class SchafkopfController : public DoppelkopfController {
     // The pub's money when the player leaves the Schafkopf table (see SettlePubEvent).
     bool SettlePubEventSchafkopf(int seat, int tablePhase, int room, std::int32_t amount);
 
-    // The third saved run: 12 bytes, little-endian i32s: firstPlayerSeat, the suit and the word
-    // of humanGameType. A damaged run (a seat outside -1 to 3, a suit outside 0 to 4 and 255,
-    // unknown word bits) is refused and changes nothing.
-    void WriteThirdRun(std::uint8_t* bytes) const;
-    bool ReadThirdRun(const std::uint8_t* bytes);
+    // The third saved run: 12 bytes, i32s (little-endian unless asked for the other order):
+    // firstPlayerSeat, the suit and the word of humanGameType. A damaged run (a seat outside -1 to
+    // 3, a suit outside 0 to 4 and 255, unknown word bits) is refused and changes nothing.
+    void WriteThirdRun(std::uint8_t* bytes, bool bigEndian = false) const;
+    bool ReadThirdRun(const std::uint8_t* bytes, bool bigEndian = false);
+    // Turns or lists the run's fields in an image (the cursor's mode), touching no controller.
+    static void TransferThirdRunLayout(ByteOrderCursor& io);
 
     SchafkopfComputerPlayer* Game() const;
 
