@@ -100,13 +100,6 @@ TEST_F(MainWindowTest, PagesOpenThroughTheShell) {
     EXPECT_EQ(opened[2], "Book.htm");
 }
 
-TEST_F(MainWindowTest, DialogsNotYetAvailableSaySo) {
-    Command(1406); // the manual deal comes with the deal panes
-    ASSERT_EQ(RecordedAlerts().size(), 1u);
-    EXPECT_EQ(RecordedAlerts()[0].text, "This dialog is not available in this version.");
-    EXPECT_TRUE(IsWindow(gMainWindow));
-}
-
 TEST_F(MainWindowTest, QuitWritesThePreferencesAndEndsTheLoop) {
     HWND table = gWindowSlots[kTableSlot];
     Command(1008);
