@@ -28,6 +28,7 @@ import table_harness as th  # noqa: E402
 check = th.check
 centre = th.centre
 DELAY = 1  # tenths of a second between the computer seats' cards
+TABLE_PANEL_SLOT = 16  # the room panel's slot, which shares the table's window
 
 # The fixed deals of the harness program (hands by seat), the dealer being the human.
 CALL_DEAL, CALL_HANDS = 5, ([29, 21, 13, 28, 20, 16, 1, 17], [2, 3, 6, 7, 18, 19, 22, 23],
@@ -233,8 +234,7 @@ class Series:
     def call_game(self, s):
         """The human's answer by button: I play; the Call Game by the list's keys; the suit by
         a button; Ready by Return."""
-        shot = self.screenshot("asking")
-        self.check_own_cards(shot, s, "the asking")
+        self.check_own_cards("asking", s, "the asking")
         self.click_at(bh_item(s, 130)["rect"])
         s = self.rest(lambda s: s["phase"][0] == 2 and bh_item(s, 139)["enabled"], f"size {self.size}: the game choice")
         rows = s["rows"][1:]
@@ -272,8 +272,7 @@ class Series:
     def let_solo(self, s):
         """The human answers No by its key and goes on with Return; a computer seat's solo."""
         keys = s["keys"]
-        shot = self.screenshot("asking-solo")
-        self.check_own_cards(shot, s, "the second asking")
+        self.check_own_cards("asking-solo", s, "the second asking")
         self.h.key(key_name(chr(keys[7])))
         s = self.rest(lambda s: s["bids"][0] != 0 or s["phase"][0] != 1, f"size {self.size}: No by key")
         check(s["bids"][0] == 1 or s["phase"][0] != 1, f"size {self.size}: the key No gave the answer {s['bids']}")
@@ -373,23 +372,30 @@ class Series:
         self.give_table_the_keyboard()
 
     def give_table_the_keyboard(self):
-        """A click where the table has nothing, so that the keys reach it again."""
-        s = self.state()
-        self.h.click(s["origin"][0] + 3, s["origin"][1] + 3)
-        time.sleep(0.3)
+        """A click where the table has nothing, until the table has the keys again: without a
+        window manager a click that races the activation of another window can be lost."""
+        for _ in range(3):
+            s = self.state()
+            self.h.click(*self.free_point(s))
+            end = time.time() + 5
+            while time.time() < end:
+                if self.state()["focused"][1] == 1:
+                    time.sleep(0.2)
+                    return
+                time.sleep(0.2)
+        check(False, f"size {self.size}: the table did not take the keys back")
 
     def put_away(self, s):
         way = self.put_ways[self.put % len(self.put_ways)]
         self.put += 1
         trick = list(s["trickcards"])
-        shot = self.screenshot(f"trick-{way}")
-        self.check_trick(shot, s)
+        self.check_trick(f"trick-{way}", s)
         if way == "button":
             check(s["button115"][0] == 1 and s["button115"][1] == 1,
                   f"size {self.size}: Put Away is not offered ({s['button115']})")
             self.click_at(s["button115"][2:])
         elif way == "right":
-            self.h.click(s["origin"][0] + 3, s["origin"][1] + 3, button=3)
+            self.h.click(*self.free_point(s), button=3)
         else:
             self.give_table_the_keyboard()
             self.h.key("Return")
@@ -419,19 +425,66 @@ class Series:
 
     # ---- pixels and texts ----------------------------------------------------------------
 
-    def check_own_cards(self, screen, s, what):
-        for i, code in enumerate(s["hand0"]):
-            if code:
-                th.compare_card(self.h, screen, s["origin"], self.size, s[f"own{i}"], th.picture_code(code),
-                                f"size {self.size} {what}: own card {i}")
+    def check_own_cards(self, phase, s, what):
+        cards = [(s[f"own{i}"], code, f"size {self.size} {what}: own card {i}")
+                 for i, code in enumerate(s["hand0"]) if code]
+        return self.check_cards(phase, cards)
 
-    def check_trick(self, screen, s):
+    def check_trick(self, phase, s):
         seats = {0: 2, 1: 1, 2: 0, 3: 3}
-        for place in range(4):
-            seat = seats[place]
-            if s["trickcards"][seat]:
-                th.compare_card(self.h, screen, s["origin"], self.size, s[f"trick{place}"],
-                                th.picture_code(s["trickcards"][seat]), f"size {self.size} trick place {place}")
+        cards = [(s[f"trick{place}"], s["trickcards"][seats[place]], f"size {self.size} trick place {place}")
+                 for place in range(4) if s["trickcards"][seats[place]]]
+        return self.check_cards(phase, cards)
+
+    def check_cards(self, phase, cards):
+        """Each card as its picture at its place, except where another window of the program
+        stands over the table. A card still on its way or a place not yet repainted differs
+        for a moment only: the screen is looked at again until it agrees or stays as it was."""
+        last = None
+        for attempt in range(6):
+            if attempt:
+                time.sleep(0.5)
+            s = self.state()
+            screen = self.screenshot(phase)
+            covered = self.covered(s)
+            wrong = [(what, card_difference(self.h, screen, s["origin"], self.size, rect, code, covered))
+                     for rect, code, what in cards]
+            if all(count == 0 for _, count in wrong) or wrong == last:
+                break
+            last = wrong
+        for what, count in wrong:
+            if count is None:
+                check(False, f"{what}: the place is not the size of the card's picture ({phase})")
+            else:
+                check(count == 0, f"{what}: {count} pixels differ from the card's picture ({phase}, "
+                                  f"screenshot {self.shot:02d})")
+        return screen
+
+    def covered(self, s):
+        """The parts of the table, in its client coordinates, under the program's other windows
+        (side windows such as a claimant's open cards stand over the table on a small screen)."""
+        o = s["origin"]
+        own = {s["tableslot"][0], TABLE_PANEL_SLOT}
+        rects = []
+        for window in self.view()["windows"]:
+            if window["kind"] == "#32770" and window.get("slot") not in own:
+                r = window["rect"]
+                rects.append([r[0] - o[0], r[1] - o[1], r[2] - o[0], r[3] - o[1]])
+        return rects
+
+    def free_point(self, s):
+        """A point of the table where it draws nothing the player could click and no other
+        window covers it: a click there only gives the table the keys, a right click puts a
+        trick away."""
+        client = s["client"]
+        taken = self.covered(s) + [s[name] for name in s if name.startswith(
+            ("own", "trick", "stack", "seat", "plate", "area")) and len(s[name]) == 4]
+        taken += [s["statusbar"], s["corner"], s["closing"]]
+        for y in range(3, client[3] // 2, 12):
+            for x in (3, client[2] // 2, client[2] - 4):
+                if not any(th.inside(r, x, y) for r in taken):
+                    return s["origin"][0] + x, s["origin"][1] + y
+        return s["origin"][0] + 3, s["origin"][1] + 3
 
     def check_text_layout(self, since, what):
         """Texts drawn on the table since the mark: inside the client area, those touching the
@@ -534,7 +587,7 @@ class Series:
             if th.intersects(b, box):  # the box's own texts, not the clock's
                 check(box[0] <= b[0] and b[2] <= box[2] and box[1] <= b[1] and b[3] <= box[3],
                       f"size {self.size}: the text {t['text']!r} at {b} leaves the player box {box}")
-        self.h.click(s["origin"][0] + 3, s["origin"][1] + 3)
+        self.h.click(*self.free_point(s))
         self.h.wait(lambda s: s["box"][0] == 0, f"size {self.size}: the player box hidden")
 
     def the_end(self, totals):
@@ -571,6 +624,7 @@ class Series:
             box = th.find_box(self.view(), SAVE_QUESTION)
             if not box:
                 break
+            self.screenshot("save-question")
             no = next(c for c in box["controls"] if c["kind"] == "Button" and c["text"].replace("&", "") == "No")
             self.h.click(*centre(no["rect"]))
             time.sleep(1.5)
@@ -616,6 +670,25 @@ class Series:
         check(self.played >= 4 and self.put >= 3, f"size {self.size}: not every way of play was used")
         self.the_end(totals)
         print(f"size {self.size}: the series of two games ends with the totals {totals}", flush=True)
+
+
+def card_difference(harness, screen, origin, size, rect, code, covered):
+    """How many pixels of the card's place differ from its picture (None: the place is not
+    the picture's size), leaving out the covered parts."""
+    width, height = rect[2] - rect[0], rect[3] - rect[1]
+    picture = th.read_bmp(os.path.join(harness.args.work, f"card{th.card_set(size, width, height)}_"
+                                                          f"{th.picture_code(code)}.bmp"))
+    if len(picture) != height or len(picture[0]) != width:
+        return None
+    wrong = 0
+    for y, row in enumerate(picture):
+        for x, colour in enumerate(row):
+            cx, cy = rect[0] + x, rect[1] + y
+            if any(th.inside(r, cx, cy) for r in covered):
+                continue
+            if screen.at(origin[0] + cx, origin[1] + cy) != colour:
+                wrong += 1
+    return wrong
 
 
 def bh_item(state, number):
