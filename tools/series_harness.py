@@ -135,6 +135,50 @@ class Series:
     def origin(self):
         return self.state()["origin"]
 
+    def point(self, rect):
+        o = self.origin()
+        x, y = centre(rect)
+        return o[0] + x, o[1] + y
+
+    def click_until(self, point, condition, what, tries=3):
+        """A click, repeated while nothing follows from it: without a window manager the first
+        click after another window was active can go to the activation alone."""
+        for attempt in range(tries):
+            if attempt:
+                print(f"note: {what}: clicked again", flush=True)
+            self.h.click(*point)
+            end = time.time() + 5
+            while time.time() < end:
+                s = self.state()
+                if s and condition(s):
+                    return s
+                time.sleep(0.2)
+        return self.h.wait(condition, what, timeout=5)
+
+    def click_box_until(self, point, condition, what, tries=3):
+        """As click_until, on a box whose outcome shows in the program's windows."""
+        for attempt in range(tries):
+            if attempt:
+                print(f"note: {what}: clicked again", flush=True)
+            self.h.click(*point)
+            end = time.time() + 5
+            while time.time() < end:
+                view = th.read_windows(self.h)
+                if view and condition(view):
+                    return view
+                time.sleep(0.2)
+        return th.wait_windows(self.h, condition, what, timeout=5)
+
+    def answer_box(self, text, button):
+        """Waits for the box with the text and clicks its button until the box is gone."""
+        box = th.wait_windows(self.h, lambda v: th.find_box(v, text), f'size {self.size}: the box "{text}"')
+        control = next((c for c in box["controls"] if c["kind"] == "Button" and
+                        c["text"].replace("&", "") == button), None)
+        if not control:
+            sys.exit(f'size {self.size}: the box "{text}" has no button {button}')
+        self.click_box_until(centre(control["rect"]), lambda v: th.find_box(v, text) is None,
+                             f'size {self.size}: the box "{text}" answered {button}')
+
     def click_at(self, rect, button=1, repeat=1):
         o = self.origin()
         x, y = centre(rect)
@@ -177,7 +221,7 @@ class Series:
             return
         self.claims += 1
         self.screenshot("claim")
-        th.answer_box(self.h, CLAIM, "Cancel")
+        self.answer_box(CLAIM, "Cancel")
         self.give_table_the_keyboard()
 
     def texts(self, since=0, slot=None):
@@ -219,11 +263,12 @@ class Series:
         if first:
             check(s["phase"][0] == 0, f"size {self.size}: a new table waits for a click (phase {s['phase']})")
             o = s["origin"]
-            self.h.click(o[0] + 5, o[1] + 40)
+            self.click_until((o[0] + 5, o[1] + 40), lambda s: s["keep"][0] == 0, f"size {self.size}: the deal by a click")
         else:
             check(s["button116"][0] == 1 and s["button116"][1] == 1,
                   f"size {self.size}: New Deal is not offered after the game ({s['button116']})")
-            self.click_at(s["button116"][2:])
+            self.click_until(self.point(s["button116"][2:]), lambda s: s["keep"][0] == 0,
+                             f"size {self.size}: the deal by New Deal")
         self.h.wait(lambda s: s["keep"][0] == 0 and s["phase"][0] in (1, 2, 3), f"size {self.size}: the deal")
         s = self.rest(lambda s: s["phase"][0] == 1 and (bh_item(s, 130)["enabled"] or bh_item(s, 131)["enabled"]),
                       f"size {self.size}: the asking reaches the human")
@@ -365,7 +410,7 @@ class Series:
         box = th.wait_windows(self.h, lambda v: th.find_box(v, REFUSAL), f'size {self.size}: the box "{REFUSAL}"')
         self.screenshot("refusal")
         check(box is not None, f"size {self.size}: no refusal for card {card}")
-        th.answer_box(self.h, REFUSAL, "OK")
+        self.answer_box(REFUSAL, "OK")
         s = self.state()
         check(card in s["hand0"] and s["trickcards"][0] == 0 and s["phase"][0] == 3,
               f"size {self.size}: the refused card {card} left the hand or the game ({s['hand0']}, {s['trickcards']})")
@@ -617,17 +662,15 @@ class Series:
         button = next((c for c in window["controls"] if c["kind"] == "Button" and
                        c["text"].replace("&", "").strip() == "OK"), None)
         if check(button is not None, f'size {self.size}: "The End" has no OK button'):
-            self.h.click(*centre(button["rect"]))
+            self.click_box_until(centre(button["rect"]), lambda v: not end_box(v) or th.find_box(v, SAVE_QUESTION),
+                                 f'size {self.size}: "The End" closed by OK')
         # The finished series is still unsaved: the new table asks first, and No drops it.
         th.wait_windows(self.h, lambda v: th.find_box(v, SAVE_QUESTION), f'size {self.size}: "{SAVE_QUESTION}"')
-        for _ in range(20):
-            box = th.find_box(self.view(), SAVE_QUESTION)
-            if not box:
-                break
-            self.screenshot("save-question")
-            no = next(c for c in box["controls"] if c["kind"] == "Button" and c["text"].replace("&", "") == "No")
-            self.h.click(*centre(no["rect"]))
-            time.sleep(1.5)
+        box = th.find_box(self.view(), SAVE_QUESTION)
+        self.screenshot("save-question")
+        no = next(c for c in box["controls"] if c["kind"] == "Button" and c["text"].replace("&", "") == "No")
+        self.click_box_until(centre(no["rect"]), lambda v: th.find_box(v, SAVE_QUESTION) is None,
+                             f'size {self.size}: "{SAVE_QUESTION}" answered No')
         s = self.h.wait(lambda s: s["phase"][0] == 0 and s["totals"][0] == 0,
                         f"size {self.size}: a new table after the series", timeout=30)
         return s
@@ -708,7 +751,77 @@ def main():
     parser.add_argument("--work", required=True)
     parser.add_argument("--pictures", required=True)
     parser.add_argument("--sizes", default="0,1,2")
+    parser.add_argument("--screen", help="a virtual screen of its own, e.g. 1024x768, with a Wine prefix and a "
+                                         "program folder of its own: runs of several sizes then go side by side "
+                                         "(the program runs once per Wine server and keeps its preferences beside "
+                                         "itself)")
     args = parser.parse_args()
+    screen = own_screen(args.screen) if args.screen else None
+    prefix = own_prefix(args.work) if args.screen and os.environ.get("WINEPREFIX") else None
+    if args.screen:
+        args.program = own_program(args.program, args.work)
+    try:
+        run(args)
+    finally:
+        if prefix:
+            subprocess.run(["wineserver", "-k"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if screen:
+            screen.terminate()
+            screen.wait()
+
+
+def own_screen(geometry):
+    """Starts Xvfb on the first free display number from 300 on and makes it this run's."""
+    for number in range(300, 400):
+        if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
+            continue
+        server = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", f"{geometry}x24", "-nolisten", "tcp"],
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for _ in range(50):
+            if os.path.exists(f"/tmp/.X11-unix/X{number}") or server.poll() is not None:
+                break
+            time.sleep(0.1)
+        if server.poll() is None:
+            os.environ["DISPLAY"] = f":{number}"
+            return server
+    sys.exit("no free display number")
+
+
+def own_prefix(work):
+    """A copy of the Wine prefix in the work folder, made this run's. The system's files are
+    linked, not copied (Wine does not write them); the registry and the users' folders, which
+    it writes, are copied."""
+    source = os.environ["WINEPREFIX"]
+    target = os.path.join(os.path.abspath(work), "prefix")
+    subprocess.run(["rm", "-rf", target], check=True)
+    subprocess.run(["cp", "-al", source, target], check=True)
+    for name in os.listdir(source):
+        if name.endswith(".reg"):
+            os.remove(os.path.join(target, name))
+            subprocess.run(["cp", "-a", os.path.join(source, name), target], check=True)
+    for folder in ("users", "ProgramData"):
+        path = os.path.join(target, "drive_c", folder)
+        if os.path.isdir(path):
+            subprocess.run(["rm", "-rf", path], check=True)
+            subprocess.run(["cp", "-a", os.path.join(source, "drive_c", folder), path], check=True)
+    os.environ["WINEPREFIX"] = target
+    return target
+
+
+def own_program(program, work):
+    """The program's folder linked into the work folder, its preferences file copied."""
+    source = os.path.dirname(os.path.abspath(program))
+    target = os.path.join(os.path.abspath(work), "bin")
+    subprocess.run(["rm", "-rf", target], check=True)
+    subprocess.run(["cp", "-al", source, target], check=True)
+    for name in os.listdir(source):
+        if name.endswith(".prf"):
+            os.remove(os.path.join(target, name))
+            subprocess.run(["cp", "-a", os.path.join(source, name), target], check=True)
+    return os.path.join(target, os.path.basename(program))
+
+
+def run(args):
     os.makedirs(args.work, exist_ok=True)
     for name in os.listdir(args.work):
         if name.endswith((".txt", ".png", ".tmp")):
