@@ -756,6 +756,7 @@ def main():
                                          "(the program runs once per Wine server and keeps its preferences beside "
                                          "itself)")
     args = parser.parse_args()
+    os.makedirs(args.work, exist_ok=True)
     screen = own_screen(args.screen) if args.screen else None
     prefix = own_prefix(args.work) if args.screen and os.environ.get("WINEPREFIX") else None
     if args.screen:
