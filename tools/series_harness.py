@@ -772,20 +772,19 @@ def main():
 
 
 def own_screen(geometry):
-    """Starts Xvfb on the first free display number from 300 on and makes it this run's."""
-    for number in range(300, 400):
-        if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
-            continue
-        server = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", f"{geometry}x24", "-nolisten", "tcp"],
-                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        for _ in range(50):
-            if os.path.exists(f"/tmp/.X11-unix/X{number}") or server.poll() is not None:
-                break
-            time.sleep(0.1)
-        if server.poll() is None:
-            os.environ["DISPLAY"] = f":{number}"
-            return server
-    sys.exit("no free display number")
+    """Starts Xvfb on a display number it finds free itself (two runs starting together
+    would otherwise take the same one) and makes it this run's."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{geometry}x24",
+                               "-nolisten", "tcp"], pass_fds=(write_end,),
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as answer:
+        number = answer.readline().strip()
+    if not number:
+        sys.exit("Xvfb did not start")
+    os.environ["DISPLAY"] = f":{number}"
+    return server
 
 
 def own_prefix(work):
