@@ -28,6 +28,7 @@ import table_harness as th  # noqa: E402
 check = th.check
 centre = th.centre
 DELAY = 1  # tenths of a second between the computer seats' cards
+TABLE_PANEL_SLOT = 16  # the room panel's slot, which shares the table's window
 
 # The fixed deals of the harness program (hands by seat), the dealer being the human.
 CALL_DEAL, CALL_HANDS = 5, ([29, 21, 13, 28, 20, 16, 1, 17], [2, 3, 6, 7, 18, 19, 22, 23],
@@ -134,6 +135,50 @@ class Series:
     def origin(self):
         return self.state()["origin"]
 
+    def point(self, rect):
+        o = self.origin()
+        x, y = centre(rect)
+        return o[0] + x, o[1] + y
+
+    def click_until(self, point, condition, what, tries=3):
+        """A click, repeated while nothing follows from it: without a window manager the first
+        click after another window was active can go to the activation alone."""
+        for attempt in range(tries):
+            if attempt:
+                print(f"note: {what}: clicked again", flush=True)
+            self.h.click(*point)
+            end = time.time() + 5
+            while time.time() < end:
+                s = self.state()
+                if s and condition(s):
+                    return s
+                time.sleep(0.2)
+        return self.h.wait(condition, what, timeout=5)
+
+    def click_box_until(self, point, condition, what, tries=3):
+        """As click_until, on a box whose outcome shows in the program's windows."""
+        for attempt in range(tries):
+            if attempt:
+                print(f"note: {what}: clicked again", flush=True)
+            self.h.click(*point)
+            end = time.time() + 5
+            while time.time() < end:
+                view = th.read_windows(self.h)
+                if view and condition(view):
+                    return view
+                time.sleep(0.2)
+        return th.wait_windows(self.h, condition, what, timeout=5)
+
+    def answer_box(self, text, button):
+        """Waits for the box with the text and clicks its button until the box is gone."""
+        box = th.wait_windows(self.h, lambda v: th.find_box(v, text), f'size {self.size}: the box "{text}"')
+        control = next((c for c in box["controls"] if c["kind"] == "Button" and
+                        c["text"].replace("&", "") == button), None)
+        if not control:
+            sys.exit(f'size {self.size}: the box "{text}" has no button {button}')
+        self.click_box_until(centre(control["rect"]), lambda v: th.find_box(v, text) is None,
+                             f'size {self.size}: the box "{text}" answered {button}')
+
     def click_at(self, rect, button=1, repeat=1):
         o = self.origin()
         x, y = centre(rect)
@@ -176,7 +221,7 @@ class Series:
             return
         self.claims += 1
         self.screenshot("claim")
-        th.answer_box(self.h, CLAIM, "Cancel")
+        self.answer_box(CLAIM, "Cancel")
         self.give_table_the_keyboard()
 
     def texts(self, since=0, slot=None):
@@ -218,11 +263,12 @@ class Series:
         if first:
             check(s["phase"][0] == 0, f"size {self.size}: a new table waits for a click (phase {s['phase']})")
             o = s["origin"]
-            self.h.click(o[0] + 5, o[1] + 40)
+            self.click_until((o[0] + 5, o[1] + 40), lambda s: s["keep"][0] == 0, f"size {self.size}: the deal by a click")
         else:
             check(s["button116"][0] == 1 and s["button116"][1] == 1,
                   f"size {self.size}: New Deal is not offered after the game ({s['button116']})")
-            self.click_at(s["button116"][2:])
+            self.click_until(self.point(s["button116"][2:]), lambda s: s["keep"][0] == 0,
+                             f"size {self.size}: the deal by New Deal")
         self.h.wait(lambda s: s["keep"][0] == 0 and s["phase"][0] in (1, 2, 3), f"size {self.size}: the deal")
         s = self.rest(lambda s: s["phase"][0] == 1 and (bh_item(s, 130)["enabled"] or bh_item(s, 131)["enabled"]),
                       f"size {self.size}: the asking reaches the human")
@@ -233,8 +279,7 @@ class Series:
     def call_game(self, s):
         """The human's answer by button: I play; the Call Game by the list's keys; the suit by
         a button; Ready by Return."""
-        shot = self.screenshot("asking")
-        self.check_own_cards(shot, s, "the asking")
+        self.check_own_cards("asking", s, "the asking")
         self.click_at(bh_item(s, 130)["rect"])
         s = self.rest(lambda s: s["phase"][0] == 2 and bh_item(s, 139)["enabled"], f"size {self.size}: the game choice")
         rows = s["rows"][1:]
@@ -272,8 +317,7 @@ class Series:
     def let_solo(self, s):
         """The human answers No by its key and goes on with Return; a computer seat's solo."""
         keys = s["keys"]
-        shot = self.screenshot("asking-solo")
-        self.check_own_cards(shot, s, "the second asking")
+        self.check_own_cards("asking-solo", s, "the second asking")
         self.h.key(key_name(chr(keys[7])))
         s = self.rest(lambda s: s["bids"][0] != 0 or s["phase"][0] != 1, f"size {self.size}: No by key")
         check(s["bids"][0] == 1 or s["phase"][0] != 1, f"size {self.size}: the key No gave the answer {s['bids']}")
@@ -366,30 +410,37 @@ class Series:
         box = th.wait_windows(self.h, lambda v: th.find_box(v, REFUSAL), f'size {self.size}: the box "{REFUSAL}"')
         self.screenshot("refusal")
         check(box is not None, f"size {self.size}: no refusal for card {card}")
-        th.answer_box(self.h, REFUSAL, "OK")
+        self.answer_box(REFUSAL, "OK")
         s = self.state()
         check(card in s["hand0"] and s["trickcards"][0] == 0 and s["phase"][0] == 3,
               f"size {self.size}: the refused card {card} left the hand or the game ({s['hand0']}, {s['trickcards']})")
         self.give_table_the_keyboard()
 
     def give_table_the_keyboard(self):
-        """A click where the table has nothing, so that the keys reach it again."""
-        s = self.state()
-        self.h.click(s["origin"][0] + 3, s["origin"][1] + 3)
-        time.sleep(0.3)
+        """A click where the table has nothing, until the table has the keys again: without a
+        window manager a click that races the activation of another window can be lost."""
+        for _ in range(3):
+            s = self.state()
+            self.h.click(*self.free_point(s))
+            end = time.time() + 5
+            while time.time() < end:
+                if self.state()["focused"][1] == 1:
+                    time.sleep(0.2)
+                    return
+                time.sleep(0.2)
+        check(False, f"size {self.size}: the table did not take the keys back")
 
     def put_away(self, s):
         way = self.put_ways[self.put % len(self.put_ways)]
         self.put += 1
         trick = list(s["trickcards"])
-        shot = self.screenshot(f"trick-{way}")
-        self.check_trick(shot, s)
+        self.check_trick(f"trick-{way}", s)
         if way == "button":
             check(s["button115"][0] == 1 and s["button115"][1] == 1,
                   f"size {self.size}: Put Away is not offered ({s['button115']})")
             self.click_at(s["button115"][2:])
         elif way == "right":
-            self.h.click(s["origin"][0] + 3, s["origin"][1] + 3, button=3)
+            self.h.click(*self.free_point(s), button=3)
         else:
             self.give_table_the_keyboard()
             self.h.key("Return")
@@ -419,19 +470,66 @@ class Series:
 
     # ---- pixels and texts ----------------------------------------------------------------
 
-    def check_own_cards(self, screen, s, what):
-        for i, code in enumerate(s["hand0"]):
-            if code:
-                th.compare_card(self.h, screen, s["origin"], self.size, s[f"own{i}"], th.picture_code(code),
-                                f"size {self.size} {what}: own card {i}")
+    def check_own_cards(self, phase, s, what):
+        cards = [(s[f"own{i}"], code, f"size {self.size} {what}: own card {i}")
+                 for i, code in enumerate(s["hand0"]) if code]
+        return self.check_cards(phase, cards)
 
-    def check_trick(self, screen, s):
+    def check_trick(self, phase, s):
         seats = {0: 2, 1: 1, 2: 0, 3: 3}
-        for place in range(4):
-            seat = seats[place]
-            if s["trickcards"][seat]:
-                th.compare_card(self.h, screen, s["origin"], self.size, s[f"trick{place}"],
-                                th.picture_code(s["trickcards"][seat]), f"size {self.size} trick place {place}")
+        cards = [(s[f"trick{place}"], s["trickcards"][seats[place]], f"size {self.size} trick place {place}")
+                 for place in range(4) if s["trickcards"][seats[place]]]
+        return self.check_cards(phase, cards)
+
+    def check_cards(self, phase, cards):
+        """Each card as its picture at its place, except where another window of the program
+        stands over the table. A card still on its way or a place not yet repainted differs
+        for a moment only: the screen is looked at again until it agrees or stays as it was."""
+        last = None
+        for attempt in range(6):
+            if attempt:
+                time.sleep(0.5)
+            s = self.state()
+            screen = self.screenshot(phase)
+            covered = self.covered(s)
+            wrong = [(what, card_difference(self.h, screen, s["origin"], self.size, rect, code, covered))
+                     for rect, code, what in cards]
+            if all(count == 0 for _, count in wrong) or wrong == last:
+                break
+            last = wrong
+        for what, count in wrong:
+            if count is None:
+                check(False, f"{what}: the place is not the size of the card's picture ({phase})")
+            else:
+                check(count == 0, f"{what}: {count} pixels differ from the card's picture ({phase}, "
+                                  f"screenshot {self.shot:02d})")
+        return screen
+
+    def covered(self, s):
+        """The parts of the table, in its client coordinates, under the program's other windows
+        (side windows such as a claimant's open cards stand over the table on a small screen)."""
+        o = s["origin"]
+        own = {s["tableslot"][0], TABLE_PANEL_SLOT}
+        rects = []
+        for window in self.view()["windows"]:
+            if window["kind"] == "#32770" and window.get("slot") not in own:
+                r = window["rect"]
+                rects.append([r[0] - o[0], r[1] - o[1], r[2] - o[0], r[3] - o[1]])
+        return rects
+
+    def free_point(self, s):
+        """A point of the table where it draws nothing the player could click and no other
+        window covers it: a click there only gives the table the keys, a right click puts a
+        trick away."""
+        client = s["client"]
+        taken = self.covered(s) + [s[name] for name in s if name.startswith(
+            ("own", "trick", "stack", "seat", "plate", "area")) and len(s[name]) == 4]
+        taken += [s["statusbar"], s["corner"], s["closing"]]
+        for y in range(3, client[3] // 2, 12):
+            for x in (3, client[2] // 2, client[2] - 4):
+                if not any(th.inside(r, x, y) for r in taken):
+                    return s["origin"][0] + x, s["origin"][1] + y
+        return s["origin"][0] + 3, s["origin"][1] + 3
 
     def check_text_layout(self, since, what):
         """Texts drawn on the table since the mark: inside the client area, those touching the
@@ -534,7 +632,7 @@ class Series:
             if th.intersects(b, box):  # the box's own texts, not the clock's
                 check(box[0] <= b[0] and b[2] <= box[2] and box[1] <= b[1] and b[3] <= box[3],
                       f"size {self.size}: the text {t['text']!r} at {b} leaves the player box {box}")
-        self.h.click(s["origin"][0] + 3, s["origin"][1] + 3)
+        self.h.click(*self.free_point(s))
         self.h.wait(lambda s: s["box"][0] == 0, f"size {self.size}: the player box hidden")
 
     def the_end(self, totals):
@@ -564,16 +662,15 @@ class Series:
         button = next((c for c in window["controls"] if c["kind"] == "Button" and
                        c["text"].replace("&", "").strip() == "OK"), None)
         if check(button is not None, f'size {self.size}: "The End" has no OK button'):
-            self.h.click(*centre(button["rect"]))
+            self.click_box_until(centre(button["rect"]), lambda v: not end_box(v) or th.find_box(v, SAVE_QUESTION),
+                                 f'size {self.size}: "The End" closed by OK')
         # The finished series is still unsaved: the new table asks first, and No drops it.
         th.wait_windows(self.h, lambda v: th.find_box(v, SAVE_QUESTION), f'size {self.size}: "{SAVE_QUESTION}"')
-        for _ in range(20):
-            box = th.find_box(self.view(), SAVE_QUESTION)
-            if not box:
-                break
-            no = next(c for c in box["controls"] if c["kind"] == "Button" and c["text"].replace("&", "") == "No")
-            self.h.click(*centre(no["rect"]))
-            time.sleep(1.5)
+        box = th.find_box(self.view(), SAVE_QUESTION)
+        self.screenshot("save-question")
+        no = next(c for c in box["controls"] if c["kind"] == "Button" and c["text"].replace("&", "") == "No")
+        self.click_box_until(centre(no["rect"]), lambda v: th.find_box(v, SAVE_QUESTION) is None,
+                             f'size {self.size}: "{SAVE_QUESTION}" answered No')
         s = self.h.wait(lambda s: s["phase"][0] == 0 and s["totals"][0] == 0,
                         f"size {self.size}: a new table after the series", timeout=30)
         return s
@@ -618,6 +715,25 @@ class Series:
         print(f"size {self.size}: the series of two games ends with the totals {totals}", flush=True)
 
 
+def card_difference(harness, screen, origin, size, rect, code, covered):
+    """How many pixels of the card's place differ from its picture (None: the place is not
+    the picture's size), leaving out the covered parts."""
+    width, height = rect[2] - rect[0], rect[3] - rect[1]
+    picture = th.read_bmp(os.path.join(harness.args.work, f"card{th.card_set(size, width, height)}_"
+                                                          f"{th.picture_code(code)}.bmp"))
+    if len(picture) != height or len(picture[0]) != width:
+        return None
+    wrong = 0
+    for y, row in enumerate(picture):
+        for x, colour in enumerate(row):
+            cx, cy = rect[0] + x, rect[1] + y
+            if any(th.inside(r, cx, cy) for r in covered):
+                continue
+            if screen.at(origin[0] + cx, origin[1] + cy) != colour:
+                wrong += 1
+    return wrong
+
+
 def bh_item(state, number):
     values = state.get(f"item{number}")
     return None if values is None else {"shown": values[0], "enabled": values[1], "checked": values[2],
@@ -635,7 +751,77 @@ def main():
     parser.add_argument("--work", required=True)
     parser.add_argument("--pictures", required=True)
     parser.add_argument("--sizes", default="0,1,2")
+    parser.add_argument("--screen", help="a virtual screen of its own, e.g. 1024x768, with a Wine prefix and a "
+                                         "program folder of its own: runs of several sizes then go side by side "
+                                         "(the program runs once per Wine server and keeps its preferences beside "
+                                         "itself)")
     args = parser.parse_args()
+    os.makedirs(args.work, exist_ok=True)
+    screen = own_screen(args.screen) if args.screen else None
+    prefix = own_prefix(args.work) if args.screen and os.environ.get("WINEPREFIX") else None
+    if args.screen:
+        args.program = own_program(args.program, args.work)
+    try:
+        run(args)
+    finally:
+        if prefix:
+            subprocess.run(["wineserver", "-k"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if screen:
+            screen.terminate()
+            screen.wait()
+
+
+def own_screen(geometry):
+    """Starts Xvfb on a display number it finds free itself (two runs starting together
+    would otherwise take the same one) and makes it this run's."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{geometry}x24",
+                               "-nolisten", "tcp"], pass_fds=(write_end,),
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as answer:
+        number = answer.readline().strip()
+    if not number:
+        sys.exit("Xvfb did not start")
+    os.environ["DISPLAY"] = f":{number}"
+    return server
+
+
+def own_prefix(work):
+    """A copy of the Wine prefix in the work folder, made this run's. The system's files are
+    linked, not copied (Wine does not write them); the registry and the users' folders, which
+    it writes, are copied."""
+    source = os.environ["WINEPREFIX"]
+    target = os.path.join(os.path.abspath(work), "prefix")
+    subprocess.run(["rm", "-rf", target], check=True)
+    subprocess.run(["cp", "-al", source, target], check=True)
+    for name in os.listdir(source):
+        if name.endswith(".reg"):
+            os.remove(os.path.join(target, name))
+            subprocess.run(["cp", "-a", os.path.join(source, name), target], check=True)
+    for folder in ("users", "ProgramData"):
+        path = os.path.join(target, "drive_c", folder)
+        if os.path.isdir(path):
+            subprocess.run(["rm", "-rf", path], check=True)
+            subprocess.run(["cp", "-a", os.path.join(source, "drive_c", folder), path], check=True)
+    os.environ["WINEPREFIX"] = target
+    return target
+
+
+def own_program(program, work):
+    """The program's folder linked into the work folder, its preferences file copied."""
+    source = os.path.dirname(os.path.abspath(program))
+    target = os.path.join(os.path.abspath(work), "bin")
+    subprocess.run(["rm", "-rf", target], check=True)
+    subprocess.run(["cp", "-al", source, target], check=True)
+    for name in os.listdir(source):
+        if name.endswith(".prf"):
+            os.remove(os.path.join(target, name))
+            subprocess.run(["cp", "-a", os.path.join(source, name), target], check=True)
+    return os.path.join(target, os.path.basename(program))
+
+
+def run(args):
     os.makedirs(args.work, exist_ok=True)
     for name in os.listdir(args.work):
         if name.endswith((".txt", ".png", ".tmp")):

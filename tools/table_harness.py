@@ -91,9 +91,11 @@ class Harness:
         self.shots = 0
         self.pictures = {}
         env = dict(os.environ)
+        # What Wine says (a crash's backtrace too) is kept in the work folder.
+        errors = open(os.path.join(args.work, "wine.txt"), "w")
         self.process = subprocess.Popen([args.wine, args.program], cwd=os.path.dirname(args.program), env=env,
-                                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL)
+                                        stdin=subprocess.DEVNULL, stdout=errors, stderr=errors)
+        errors.close()
 
     def picture(self, picture_id):
         if picture_id not in self.pictures:
@@ -588,7 +590,8 @@ def read_windows(harness):
             view["items"][int(fields[1])] = [int(v) for v in fields[2].split()]
         elif fields[0] == "window":
             view["windows"].append({"kind": fields[1], "rect": [int(v) for v in fields[2].split()],
-                                    "title": fields[3], "controls": []})
+                                    "title": fields[3], "slot": int(fields[4]) if len(fields) > 4 else -1,
+                                    "controls": []})
         elif fields[0] == "control" and view["windows"]:
             view["windows"][-1]["controls"].append(
                 {"kind": fields[1], "rect": [int(v) for v in fields[2].split()], "text": fields[3]})

@@ -20,6 +20,7 @@
 #include "shell/win32/PreferenceDialogs.h"
 #include "shell/win32/SmallDialogs.h"
 #include "shell/win32/TableProcedures.h"
+#include "shell/win32/TableServicesWin.h"
 #include "shell/win32/Waits.h"
 #include "shell/win32/WindowManager.h"
 #include "story/win32/RoomPanel.h"
@@ -297,9 +298,15 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         DispatchMenuCommand(window, wParam, lParam);
         return 1;
     case WM_TIMER:
-        if (!gQuitting)
+        if (!gQuitting) {
+            RunTableStepsAfterCommand(); // those put off by a nested wait
             RunTimerTasks();
+        }
         return 1;
+    case kStepsAfterCommandMessage:
+        if (!gQuitting)
+            RunTableStepsAfterCommand();
+        return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }

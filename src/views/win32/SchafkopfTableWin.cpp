@@ -261,7 +261,15 @@ void SchafkopfTableWin::FinishScoreList() {
     SchafkopfTablePane::FinishScoreList();
     if (gStoryMode)
         return;
-    auto& services = GetTableServices();
-    if (services.closeWindows && services.closeWindows(true) && services.newGame)
-        services.newGame(true, true);
+    // New Deal, which ends the list here, still draws on this table when this returns: the
+    // table is closed and the next one opened only after that.
+    auto next = [] {
+        auto& services = GetTableServices();
+        if (services.closeWindows && services.closeWindows(true) && services.newGame)
+            services.newGame(true, true);
+    };
+    if (auto& after = GetTableServices().afterCommand)
+        after(next);
+    else
+        next();
 }

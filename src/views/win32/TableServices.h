@@ -28,6 +28,10 @@ struct TableServices {
     // them), then a new game.
     std::function<bool(bool all)> closeWindows;
     std::function<void(bool fresh, bool show)> newGame;
+    // Runs the step once the command being handled has returned: a step that closes the table
+    // must not pull the pane from under the code that called it. Without it the step runs at
+    // once.
+    std::function<void(std::function<void()> step)> afterCommand;
     // "The End" after a list: the names of places 1 to 3 and the kind of the list.
     std::function<void(const char* first, const char* second, const char* third, int kind)>
         showTheEnd;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -611,6 +612,27 @@ TEST_F(SchafkopfPlayTest, TheEndNamesThePlacesByTotalsAndANewGameFollows) {
         EXPECT_EQ(game_->stakeState, 3);
         EXPECT_EQ(newGames_, closes ? std::vector<bool>{true} : std::vector<bool>{});
     }
+}
+
+// New Deal goes on drawing on this table after the list is finished: the table is closed and
+// the next one opened only once the command has returned.
+TEST_F(SchafkopfPlayTest, TheTableClosesOnlyAfterTheCommandThatEndedTheList) {
+    ASSERT_NE(game_->gameListHandle, nullptr);
+    std::vector<std::function<void()>> later;
+    TableServices services = GetTableServices();
+    services.afterCommand = [&later](std::function<void()> step) {
+        later.push_back(std::move(step));
+    };
+    SetTableServices(services);
+    closeAnswer_ = true;
+    pane_->FinishScoreList();
+    EXPECT_EQ(theEnd_.size(), 1u);
+    EXPECT_TRUE(closed_.empty());
+    EXPECT_TRUE(newGames_.empty());
+    ASSERT_EQ(later.size(), 1u);
+    later[0]();
+    EXPECT_EQ(closed_, std::vector<bool>{true});
+    EXPECT_EQ(newGames_, std::vector<bool>{true});
 }
 
 // ---- Whole games -------------------------------------------------------------------------------
