@@ -1,8 +1,10 @@
 // The shell's side of the tables' services: its nested wait, its window slots and the
-// unsaved-game mark, handed to the tables when a table window opens, and the placing and
+// unsaved-game mark and the document that saves the game list, handed to the tables when a
+// table window opens, and the placing and
 // saving of window rectangles for the side windows.
 #include "shell/win32/TableServicesWin.h"
 
+#include "document/win32/GameDocumentWin.h"
 #include "shell/win32/SmallDialogs.h"
 #include "shell/win32/Waits.h"
 #include "shell/win32/WindowManager.h"
@@ -25,8 +27,13 @@ void InstallTableServices() {
     services.tablePane = [] { return gPaneSlots[kTableSlot]; };
     services.closeWindows = [](bool all) { return CloseWindows(all); };
     services.newGame = [](bool fresh, bool show) { NewGame(fresh, show); };
-    services.showTheEnd = [](const char* first, const char* second, const char* third,
-                             int kind) { ShowTheEnd(first, second, third, kind); };
+    services.showTheEnd = [](const char* first, const char* second, const char* third, int kind) {
+        ShowTheEnd(first, second, third, kind);
+    };
+    services.gameListReplaced = [](Handle list) {
+        if (gGameDocument)
+            gGameDocument->SetRecordHandle(list);
+    };
     SetTableServices(services);
     SideWindowHost host;
     host.placeWindow = [](HWND window, int slot) { PlaceWindow(window, slot); };
