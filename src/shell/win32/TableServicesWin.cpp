@@ -1,7 +1,6 @@
-// The shell's side of the tables' services: its nested wait, its window slots and the
+// The shell's side of the tables' services: its nested wait, its window slots, the
 // unsaved-game mark and the document that saves the game list, handed to the tables when a
-// table window opens, and the placing and
-// saving of window rectangles for the side windows.
+// table window opens, and the placing and saving of window rectangles for the side windows.
 #include "shell/win32/TableServicesWin.h"
 
 #include "document/win32/GameDocumentWin.h"
