@@ -31,9 +31,10 @@ OPEN_CARDS = {1: 4, 2: 5, 3: 14}  # seat -> window slot
 # Menu item, keystroke, window slot.
 WINDOWS = [(504, "ctrl+3", CARDS_PLAYED), (505, "ctrl+4", SCORE), (1412, "ctrl+5", OPEN_CARDS[1]),
            (1413, "ctrl+6", OPEN_CARDS[2]), (1414, "ctrl+7", OPEN_CARDS[3])]
-# The windows' saved corners, clear of the table, the menu bar and each other.
-PLACES = {OPEN_CARDS[1]: (775, 40), OPEN_CARDS[2]: (775, 220), OPEN_CARDS[3]: (775, 400), CARDS_PLAYED: (775, 580),
-          SCORE: (10, 630), HINTS: (600, 630)}
+# The windows' saved corners on the test display (1024 x 768), clear of the menu bar, the
+# table's status bar and hand at size 0, and of each other.
+PLACES = {OPEN_CARDS[1]: (611, 45), OPEN_CARDS[2]: (611, 220), OPEN_CARDS[3]: (611, 596), CARDS_PLAYED: (2, 606),
+          SCORE: (2, 60), HINTS: (2, 130)}
 PROGRAM_COPY = "schafkopf_sidewin.exe"
 SAVE_QUESTION = "Should I save the current game?"
 
