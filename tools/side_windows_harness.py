@@ -36,6 +36,7 @@ WINDOWS = [(504, "ctrl+3", CARDS_PLAYED), (505, "ctrl+4", SCORE), (1412, "ctrl+5
 PLACES = {OPEN_CARDS[1]: (611, 45), OPEN_CARDS[2]: (611, 220), OPEN_CARDS[3]: (611, 596), CARDS_PLAYED: (2, 606),
           SCORE: (2, 60), HINTS: (2, 130)}
 PROGRAM_COPY = "schafkopf_sidewin.exe"
+PREFERENCES = "schaf.prf"
 SAVE_QUESTION = "Should I save the current game?"
 
 
@@ -316,12 +317,23 @@ def main():
             os.remove(os.path.join(args.work, name))
     os.environ.setdefault("SCHAFKOPF_HARNESS_DIR", "Z:" + os.path.abspath(args.work).replace("/", "\\"))
     args.program = framed_copy(args)
+    # The run moves and places windows and sets the table mode: the player's preferences beside
+    # the program are put back afterwards, so that the runs after this one start as before.
+    preferences = os.path.join(os.path.dirname(args.program), PREFERENCES)
+    kept = os.path.join(args.work, PREFERENCES + ".kept")
+    had_preferences = os.path.exists(preferences)
+    if had_preferences:
+        shutil.copy2(preferences, kept)
     harness = th.Harness(args)
     try:
         harness.wait(lambda s: "schafkopf" in s, "the table", timeout=120)
         run(harness, args.size)
     finally:
         harness.close()
+        if had_preferences:
+            shutil.copy2(kept, preferences)
+        elif os.path.exists(preferences):
+            os.remove(preferences)
     if th.failures:
         print(f"{len(th.failures)} checks failed", flush=True)
         sys.exit(1)

@@ -786,7 +786,7 @@ void PublishSideWindows(std::string& out) {
     char text[160];
     for (int slot = 1; slot < kWindowSlotCount; ++slot) {
         HWND side = gWindowSlots[slot];
-        if (slot == kTableSlot || !side || !IsWindow(side))
+        if (!side || !IsWindow(side) || side == gWindowSlots[kTableSlot])
             continue;
         POINT origin = {0, 0};
         ClientToScreen(side, &origin);
@@ -794,7 +794,8 @@ void PublishSideWindows(std::string& out) {
         GetClientRect(side, &client);
         GetWindowRect(side, &frame);
         POINT close = {-1, -1};
-        for (int y = frame.top; y < origin.y && close.x < 0; ++y)
+        const bool caption = (GetWindowLongA(side, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+        for (int y = frame.top; caption && y < origin.y && close.x < 0; ++y)
             for (int x = frame.right - 1; x > frame.left; --x)
                 if (SendMessageA(side, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
                     close = {x - 4, y + 4};
