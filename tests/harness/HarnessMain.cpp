@@ -19,6 +19,8 @@
 //   claim S  computer seat S claims the remaining tricks.
 //   series V the Schafkopf series ends after V games (0: never).
 //   close S  the side window of slot S closed as by its close box.
+//   tablemode V  the table mode of the settings (4: practice), the menus updated.
+//   place V  the saved corner of a side window: V = slot * 1000000 + x * 1000 + y.
 // State (state.txt, replaced as a whole): one "name values..." line per item.
 // Windows (windows.txt, replaced as a whole, tab-separated): what the player sees of the
 // program besides the table: the main window, the menu bar's titles, the open menu's items,
@@ -777,6 +779,47 @@ void PublishBidding(std::string& out) {
 }
 // ---- End of the bidding's further checks ----------------------------------------------------
 
+// The side windows by slot: shown, the client area's screen origin and size, a screen point
+// of the close box (found by hit testing along the caption; -1 -1 when there is none) and the
+// frame's corner. Then each seat's hand as the controller gives it.
+void PublishSideWindows(std::string& out) {
+    char text[160];
+    for (int slot = 1; slot < kWindowSlotCount; ++slot) {
+        HWND side = gWindowSlots[slot];
+        if (!side || !IsWindow(side) || side == gWindowSlots[kTableSlot])
+            continue;
+        POINT origin = {0, 0};
+        ClientToScreen(side, &origin);
+        RECT client, frame;
+        GetClientRect(side, &client);
+        GetWindowRect(side, &frame);
+        POINT close = {-1, -1};
+        const bool caption = (GetWindowLongA(side, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+        for (int y = frame.top; caption && y < origin.y && close.x < 0; ++y)
+            for (int x = frame.right - 1; x > frame.left; --x)
+                if (SendMessageA(side, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
+                    close = {x - 4, y + 4};
+                    break;
+                }
+        std::snprintf(text, sizeof text, "side%d %d %ld %ld %ld %ld %ld %ld %ld %ld\n", slot,
+                      IsWindowVisible(side) ? 1 : 0, long(origin.x), long(origin.y),
+                      long(client.right), long(client.bottom), long(close.x), long(close.y),
+                      long(frame.left), long(frame.top));
+        out += text;
+    }
+    auto* table = dynamic_cast<TablePane*>(GetTablePane());
+    if (!table || !table->controller)
+        return;
+    for (int seat = 0; seat < 4; ++seat) {
+        std::uint8_t cards[12] = {};
+        table->controller->CopyHand(cards, seat);
+        out += "seathand" + std::to_string(seat);
+        for (int i = 0; i < 8; ++i)
+            out += " " + std::to_string(cards[i]);
+        out += "\n";
+    }
+}
+
 void Publish() {
     PublishWindows();
     auto* table = dynamic_cast<TablePane*>(GetTablePane());
@@ -806,6 +849,7 @@ void Publish() {
                   table->GetBackgroundPictureId(gSettings->body.customTable));
     out += text;
     Line(out, "client", client);
+    PublishSideWindows(out);
     RECT bounds;
     table->GetBounds(&bounds);
     Line(out, "bounds", bounds);
@@ -1054,6 +1098,13 @@ void TakeCommand() {
         // A side window closed as by its close box (no window manager draws one).
         if (value >= 1 && value < kWindowSlotCount && gWindowSlots[value])
             SendMessageA(gWindowSlots[value], WM_COMMAND, IDCANCEL, 0);
+    } else if (std::strcmp(word, "place") == 0) {
+        const int slot = value / 1000000, x = value / 1000 % 1000, y = value % 1000;
+        if (slot >= 1 && slot < kWindowRectCount)
+            gSettings->body.windowRects[slot] = WindowRect{x, y, x, y};
+    } else if (std::strcmp(word, "tablemode") == 0) {
+        gSettings->body.tableMode = static_cast<std::int16_t>(value);
+        GetTablePane()->UpdateMenus();
     } else if (std::strcmp(word, "series") == 0) {
         // A series that ends after V games (0: never).
         if (SchafkopfOptions* options = SchafkopfOptionsRecord()) {

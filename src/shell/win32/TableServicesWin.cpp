@@ -1,6 +1,6 @@
-// The shell's side of the tables' services: its nested wait, its window slots and the
-// unsaved-game mark, handed to the tables when a table window opens, and the placing and
-// saving of window rectangles for the side windows.
+// The shell's side of the tables' services: its nested wait, its window slots, the
+// unsaved-game mark and the document that saves the game list, handed to the tables when a
+// table window opens, and the placing and saving of window rectangles for the side windows.
 #include "shell/win32/TableServicesWin.h"
 
 #include <windows.h>
@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "document/win32/GameDocumentWin.h"
 #include "platform/Random.h"
 #include "platform/win32/WindowsGlobals.h"
 #include "shell/win32/SmallDialogs.h"
@@ -61,6 +62,10 @@ void InstallTableServices() {
     services.afterCommand = [](std::function<void()> step) { RunAfterCommand(std::move(step)); };
     services.showTheEnd = [](const char* first, const char* second, const char* third, int kind) {
         ShowTheEnd(first, second, third, kind);
+    };
+    services.gameListReplaced = [](Handle list) {
+        if (gGameDocument)
+            gGameDocument->SetRecordHandle(list);
     };
     SetTableServices(services);
     SideWindowHost host;

@@ -16,6 +16,7 @@
 #include "records/ProgramFlags.h"
 #include "views/SchafkopfGameTypes.h"
 #include "views/win32/SchafkopfTablePane.h"
+#include "views/win32/TableServices.h"
 
 namespace {
 
@@ -312,8 +313,14 @@ void DoppelkopfScorePane::Refresh() {
     if (!fetch || !four)
         return;
     Handle list = fetch(controller);
-    if (list && !four->ReplaceGameList(list))
+    if (!list)
+        return;
+    if (!four->ReplaceGameList(list)) {
         DisposeHandle(list); // a damaged sheet from the director changes nothing
+        return;
+    }
+    if (auto& replaced = GetTableServices().gameListReplaced)
+        replaced(list);
 }
 
 void DoppelkopfScorePane::GetGameText(char* text, std::int32_t, std::int32_t) {
@@ -373,8 +380,7 @@ void DoppelkopfScorePane::Draw(const RECT*) {
         for (int seat = 0; seat < kListSeats; ++seat) {
             const int column = left + x0 + kColumnWidth * seat;
             const bool mark = record.perOpponent != 0 && IsListedSeat(record, seat);
-            std::snprintf(text, sizeof text, "(%s%d)", mark ? "*, " : "",
-                          record.seatPoints[seat]);
+            std::snprintf(text, sizeof text, "(%s%d)", mark ? "*, " : "", record.seatPoints[seat]);
             DrawAt(text, column + kPointsX, base);
             char value[32];
             std::snprintf(value, sizeof value, "%d", record.values[seat]);
@@ -397,8 +403,7 @@ void DoppelkopfScorePane::Draw(const RECT*) {
         std::snprintf(text, sizeof text, "%ld",
                       static_cast<long>(header ? header->totals[seat] : 0));
         AppendTotalSuffix(text);
-        DrawRightAligned(text, left + x0 + kColumnWidth * seat + kValueRight,
-                         bottom - footer + 13);
+        DrawRightAligned(text, left + x0 + kColumnWidth * seat + kValueRight, bottom - footer + 13);
     }
     ClipToWindow();
 }
@@ -422,9 +427,8 @@ void SchafkopfScorePane::AppendTotalSuffix(char* text) {
     if (gStoryMode)
         return;
     auto* schafkopf = dynamic_cast<SchafkopfController*>(controller);
-    const char* currency = schafkopf && schafkopf->schafkopfRules
-                               ? schafkopf->schafkopfRules->currencyName
-                               : "Cents";
+    const char* currency =
+        schafkopf && schafkopf->schafkopfRules ? schafkopf->schafkopfRules->currencyName : "Cents";
     const std::size_t length = std::strlen(text);
     std::snprintf(text + length, 300 - length, " %.*s", 200, currency);
 }

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "platform/Handles.h"
+
 class Pane;
 
 struct TableServices {
@@ -35,6 +37,9 @@ struct TableServices {
     // "The End" after a list: the names of places 1 to 3 and the kind of the list.
     std::function<void(const char* first, const char* second, const char* third, int kind)>
         showTheEnd;
+    // A sheet took a new game list for the controller (the old one is disposed): whoever keeps
+    // the list for saving must keep the new handle.
+    std::function<void(Handle list)> gameListReplaced;
 };
 
 // The services in force; an empty member is skipped.

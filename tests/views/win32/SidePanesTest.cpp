@@ -778,11 +778,12 @@ TEST_F(SidePanesTest, HintsShowEachSeatsLoggedCardAndReasonForEveryTrickPlayed) 
     DestroyWindow(dialog);
 }
 
+// Over 500 computer deals (a few seconds) every reason a seat logged has its text.
 TEST_F(SidePanesTest, EveryReasonTheComputerLogsHasAnExplanation) {
     SideGames games(false, 123, false);
     Use(games);
     int logged = 0;
-    for (int deal = 0; deal < 60; ++deal) {
+    for (int deal = 0; deal < 500; ++deal) {
         ASSERT_TRUE(games.StartGame());
         ASSERT_TRUE(games.PlayGame());
         for (int seat = 0; seat < 4; ++seat) {
