@@ -14,6 +14,7 @@
 #include "engine/CardCodes.h"
 #include "games/fourplayer/SchafkopfComputerPlayer.h"
 #include "games/fourplayer/SchafkopfDocumentController.h"
+#include "platform/win32/DialogItems.h"
 #include "platform/win32/ModalDialog.h"
 #include "platform/win32/WindowsGlobals.h"
 #include "records/OptionRecordLayouts.h"
@@ -23,6 +24,7 @@
 #include "shell/win32/WindowManager.h"
 #include "views/win32/FourPlayerTablePane.h"
 #include "views/win32/SchafkopfDealPane.h"
+#include "views/win32/SchafkopfTablePane.h"
 #include "views/win32/TablePane.h"
 
 namespace {
@@ -271,6 +273,7 @@ class ManualDealTest : public RunningShell {
 
     void LayOutSeededDeal(HWND dialog, unsigned seed, int leader);
     void ExpectHandDrawn(const Cards& placed);
+    void PlayToEnd(std::vector<Cards>* played, int* firstLeader);
 
     TablePane* table_ = nullptr;
     int opened_ = 0;
@@ -375,12 +378,81 @@ void ManualDealTest::ExpectHandDrawn(const Cards& placed) {
     EXPECT_EQ(Sorted(shown), Sorted(placed)) << "the human's hand as drawn";
 }
 
+// Plays the game at the table to its end: the human passes by the table's buttons and plays
+// the first card of its hand the table takes by the table's card click; the computer seats bid
+// and play by the table's own loops; each full trick is put away by its button. Notes every
+// card that lies in the trick under the seat that played it, and the first trick's leader.
+void ManualDealTest::PlayToEnd(std::vector<Cards>* played, int* firstLeader) {
+    auto* four = static_cast<FourPlayerTablePane*>(table_);
+    HWND window = gWindowSlots[kTableSlot];
+    played->assign(4, Cards());
+    *firstLeader = -1;
+    auto note = [&] {
+        for (int seat = 0; seat < 4; ++seat) {
+            const int card = gSchafkopfGame->GetTrickCard(seat);
+            Cards& cards = (*played)[seat];
+            if (card && std::find(cards.begin(), cards.end(), card) == cards.end())
+                cards.push_back(card);
+        }
+    };
+    for (int guard = 0; guard < 300 && table_->phase != 4; ++guard) {
+        // A computer seat's claim of the rest is declined: every card is played.
+        ScriptAlertAnswers({kAnswerCancel, kAnswerCancel, kAnswerCancel, kAnswerCancel});
+        if (table_->phase == 1 || table_->phase == 2) {
+            bool pressed = false;
+            for (int item :
+                 {kNoButton, kGoodButton, kAuctionNoButton, kContinueButton, kWeiterButton}) {
+                if (!IsItemActive(window, item))
+                    continue;
+                SendMessageA(window, WM_COMMAND, item, 0);
+                pressed = true;
+                break;
+            }
+            PumpFor(pressed ? 10 : 30);
+            continue;
+        }
+        ASSERT_EQ(table_->phase, 3) << "the game is played";
+        if (*firstLeader < 0)
+            *firstLeader = gSchafkopfGame->GetTrickLeader();
+        note();
+        if (four->trickWaiting) {
+            SendMessageA(window, WM_COMMAND, kPutAwayButton, 0);
+            PumpFor(10);
+            continue;
+        }
+        auto humanHand = [] {
+            std::uint8_t cards[kMaxHandCards] = {};
+            gSchafkopfGame->CopyHand(cards, 0);
+            return Cards(cards, cards + kMaxHandCards);
+        };
+        const Cards hand = humanHand();
+        const auto empty = std::count(hand.begin(), hand.end(), 0);
+        bool taken = false;
+        for (int i = 0; i < four->cardsPerHand && !taken; ++i) {
+            if (!hand[i])
+                continue;
+            four->PlayCardAt(0, 0, i + 1, 1);
+            note();
+            const Cards now = humanHand();
+            taken = table_->phase != 3 || std::count(now.begin(), now.end(), 0) != empty;
+        }
+        if (!taken)
+            PumpFor(30);
+    }
+    note();
+    ASSERT_EQ(table_->phase, 4) << "the game came to its end";
+}
+
 class ManualDealDeckTest : public ManualDealTest, public ::testing::WithParamInterface<bool> {};
 
 // The first deal is laid out in the bidding, the second in the first trick, with the leader's
 // card already on the table.
 TEST_P(ManualDealDeckTest, ASeededDealLaidOutByRealInputIsReplayed_RealInput) {
     const bool shortDeck = GetParam();
+    gSettings->body.soundOn = 0;
+    gSettings->body.animationOn = 0;
+    gSettings->body.putAwayOn = 0;
+    gSettings->body.cardDelay = 0;
     NewDeal(shortDeck);
     for (unsigned seed : {7u, 1234u}) {
         const int leader = static_cast<int>(seed % 4);
@@ -431,6 +503,16 @@ TEST_P(ManualDealDeckTest, ASeededDealLaidOutByRealInputIsReplayed_RealInput) {
         EXPECT_EQ(gSchafkopfGame->GetTrickLeader(), leader);
         EXPECT_EQ(table_->phase, 1) << "the table bids again";
         ExpectHandDrawn(placed[0]);
+        std::vector<Cards> played;
+        int firstLeader = -1;
+        PlayToEnd(&played, &firstLeader);
+        EXPECT_EQ(firstLeader, leader) << "the chosen leader leads the first trick";
+        for (int seat = 0; seat < 4; ++seat)
+            EXPECT_EQ(Sorted(played[seat]), Sorted(placed[seat]))
+                << "seat " << seat << " plays exactly its placed cards";
+        // The next deal starts from the table's bidding again.
+        table_->SetPhase(1, 0);
+        PumpFor(50);
     }
 }
 
