@@ -179,3 +179,15 @@ void ClipRect(const RECT* rect) {
     SelectClipRgn(gPortDC, region);
     DeleteObject(region);
 }
+
+void InvertOutline(HWND window, const RECT& r) {
+    PortScope port(window);
+    HDC dc = GetPortDC();
+    if (!dc)
+        return;
+    const int mode = SetROP2(dc, R2_NOT);
+    HGDIOBJ brush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, r.left, r.top, r.right, r.bottom);
+    SelectObject(dc, brush);
+    SetROP2(dc, mode);
+}

@@ -51,6 +51,9 @@ class PortScope {
     HWND previous_ = nullptr;
 };
 HDC GetPortDC();
+// Inverts the outline of a rectangle in the window's port: drawn twice it is gone (the
+// outline of a dragged card).
+void InvertOutline(HWND window, const RECT& r);
 // A paint handler's bracket: BeginPaint, BeginDrawing(dc), UsePalette(dc), drawing,
 // EndDrawing, EndPaint. While drawing, SetPort and ValidRect do nothing.
 void BeginDrawing(HDC dc);

@@ -225,20 +225,3 @@ void DoubleDeckDealPane::TakeDeal() {
     if (auto* table = static_cast<TablePane*>(gPaneSlots[0]))
         table->ReplayGame(0);
 }
-
-void DoubleDeckDealPaneWin::DragCard(int x, int y, int from) {
-    drag.Step(*this, x, y, from);
-}
-
-void DoubleDeckDealPaneWin::HandleKey(std::int8_t key) {
-    ActivateMainWindow();
-    DoubleDeckDealPane::HandleKey(key);
-}
-
-void DoubleDeckDealPaneWin::HandleMouseEvent(int x, int y, int, unsigned message) {
-    drag.HandleMouseEvent(*this, x, y, message);
-}
-
-void DoubleDeckDealPaneWin::CancelDrag() {
-    drag.End(*this, 0, 0, false);
-}

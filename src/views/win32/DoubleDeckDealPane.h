@@ -44,12 +44,4 @@ class DoubleDeckDealPane : public ManualDealPane {
     virtual void DeckOrder(std::uint8_t* cards);
 };
 
-class DoubleDeckDealPaneWin : public DoubleDeckDealPane {
-  public:
-    void DragCard(int x, int y, int from) override;
-    void HandleKey(std::int8_t key) override;
-    void HandleMouseEvent(int x, int y, int flag, unsigned message) override;
-    void CancelDrag() override;
-
-    DealDrag drag;
-};
+using DoubleDeckDealPaneWin = DealPaneWin<DoubleDeckDealPane>;

@@ -323,11 +323,7 @@ INT_PTR CALLBACK HintsProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
-        if (pane) {
-            MacPoint point;
-            GetMouse(&point);
-            pane->HandleClick(point.h, point.v, message == WM_LBUTTONDBLCLK ? 1 : 0);
-        }
+        ClickSidePane(pane, message);
         return FALSE;
     case WM_DESTROY:
         SaveHintsRect(window);

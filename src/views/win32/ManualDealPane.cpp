@@ -437,15 +437,7 @@ void DealDrag::DrawOutline(ManualDealPane& pane) {
     if (IsRectEmpty(&r))
         return;
     OffsetRect(&r, current.x - start.x, current.y - start.y);
-    PortScope port(pane.window);
-    HDC dc = GetPortDC();
-    if (!dc)
-        return;
-    const int mode = SetROP2(dc, R2_NOT);
-    HGDIOBJ brush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, r.left, r.top, r.right, r.bottom);
-    SelectObject(dc, brush);
-    SetROP2(dc, mode);
+    InvertOutline(pane.window, r);
 }
 
 void DealDrag::Step(ManualDealPane& pane, int x, int y, int dragged) {
@@ -497,21 +489,4 @@ void DealDrag::HandleMouseEvent(ManualDealPane& pane, int x, int y, unsigned mes
     }
     if (message == WM_LBUTTONDOWN)
         pane.HandleClick(x, y, 0);
-}
-
-void ManualDealPaneWin::DragCard(int x, int y, int from) {
-    drag.Step(*this, x, y, from);
-}
-
-void ManualDealPaneWin::HandleKey(std::int8_t key) {
-    ActivateMainWindow();
-    ManualDealPane::HandleKey(key);
-}
-
-void ManualDealPaneWin::HandleMouseEvent(int x, int y, int, unsigned message) {
-    drag.HandleMouseEvent(*this, x, y, message);
-}
-
-void ManualDealPaneWin::CancelDrag() {
-    drag.End(*this, 0, 0, false);
 }

@@ -110,15 +110,24 @@ struct DealDrag {
     bool outlineShown = false;
 };
 
-class ManualDealPaneWin : public ManualDealPane {
+// Shared by the adapters: the keys act on the program's main window first.
+void ActivateMainWindow();
+
+// The window adapter of each deal pane: the message-driven drag and keys typed in the window
+// acting for the main window.
+template <class DealPane> class DealPaneWin : public DealPane {
   public:
-    void DragCard(int x, int y, int from) override;
-    void HandleKey(std::int8_t key) override;
-    void HandleMouseEvent(int x, int y, int flag, unsigned message) override;
-    void CancelDrag() override;
+    void DragCard(int x, int y, int from) override { drag.Step(*this, x, y, from); }
+    void HandleKey(std::int8_t key) override {
+        ActivateMainWindow();
+        DealPane::HandleKey(key);
+    }
+    void HandleMouseEvent(int x, int y, int, unsigned message) override {
+        drag.HandleMouseEvent(*this, x, y, message);
+    }
+    void CancelDrag() override { drag.End(*this, 0, 0, false); }
 
     DealDrag drag;
 };
 
-// Shared by the adapters: the keys act on the program's main window first.
-void ActivateMainWindow();
+using ManualDealPaneWin = DealPaneWin<ManualDealPane>;

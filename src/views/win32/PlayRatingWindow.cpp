@@ -14,9 +14,8 @@
 #include "platform/win32/WindowSlots.h"
 #include "platform/win32/WindowsGlobals.h"
 #include "shell/Settings.h"
-#include "views/win32/DoppelkopfRatingPane.h"
+#include "views/win32/FourSeatRatingPane.h"
 #include "views/win32/PlayRatingPane.h"
-#include "views/win32/SchafkopfRatingPane.h"
 #include "views/win32/SideWindows.h"
 #include "views/win32/TablePane.h"
 
@@ -137,11 +136,7 @@ INT_PTR CALLBACK PlayRatingProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
-        if (pane) {
-            MacPoint point;
-            GetMouse(&point);
-            pane->HandleClick(point.h, point.v, message == WM_LBUTTONDBLCLK ? 1 : 0);
-        }
+        ClickSidePane(pane, message);
         return FALSE;
     case WM_DESTROY:
         ReleasePortDC(window);

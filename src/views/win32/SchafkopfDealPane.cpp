@@ -28,20 +28,3 @@ int SchafkopfDealPane::GridLeft() {
 int SchafkopfDealPane::CellStep() {
     return cellSize.right + 5;
 }
-
-void SchafkopfDealPaneWin::DragCard(int x, int y, int from) {
-    drag.Step(*this, x, y, from);
-}
-
-void SchafkopfDealPaneWin::HandleKey(std::int8_t key) {
-    ActivateMainWindow();
-    SchafkopfDealPane::HandleKey(key);
-}
-
-void SchafkopfDealPaneWin::HandleMouseEvent(int x, int y, int, unsigned message) {
-    drag.HandleMouseEvent(*this, x, y, message);
-}
-
-void SchafkopfDealPaneWin::CancelDrag() {
-    drag.End(*this, 0, 0, false);
-}

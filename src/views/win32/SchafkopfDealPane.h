@@ -16,12 +16,4 @@ class SchafkopfDealPane : public DoubleDeckDealPane {
     int CellStep() override;
 };
 
-class SchafkopfDealPaneWin : public SchafkopfDealPane {
-  public:
-    void DragCard(int x, int y, int from) override;
-    void HandleKey(std::int8_t key) override;
-    void HandleMouseEvent(int x, int y, int flag, unsigned message) override;
-    void CancelDrag() override;
-
-    DealDrag drag;
-};
+using SchafkopfDealPaneWin = DealPaneWin<SchafkopfDealPane>;

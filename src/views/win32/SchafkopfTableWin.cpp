@@ -139,15 +139,7 @@ void SchafkopfTableWin::DrawDragOutline() {
         return;
     RECT r = ownCardRects[dragCard - 1];
     OffsetRect(&r, dragCurrent.x - dragStart.x, dragCurrent.y - dragStart.y);
-    PortScope port(window);
-    HDC dc = GetPortDC();
-    if (!dc)
-        return;
-    const int mode = SetROP2(dc, R2_NOT);
-    HGDIOBJ brush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, r.left, r.top, r.right, r.bottom);
-    SelectObject(dc, brush);
-    SetROP2(dc, mode);
+    InvertOutline(window, r);
 }
 
 void SchafkopfTableWin::DragCard(int x, int y, int index) {

@@ -337,11 +337,7 @@ INT_PTR SideWindowProc(Family family, HWND window, UINT message, WPARAM wParam, 
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
-        if (pane) {
-            MacPoint point;
-            GetMouse(&point);
-            pane->HandleClick(point.h, point.v, message == WM_LBUTTONDBLCLK ? 1 : 0);
-        }
+        ClickSidePane(pane, message);
         return FALSE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDCANCEL) {
@@ -403,6 +399,14 @@ bool SideWindowAvailable(int menuItem) {
     default:
         return false;
     }
+}
+
+void ClickSidePane(Pane* pane, unsigned message) {
+    if (!pane)
+        return;
+    MacPoint point;
+    GetMouse(&point);
+    pane->HandleClick(point.h, point.v, message == WM_LBUTTONDBLCLK ? 1 : 0);
 }
 
 bool ScrollCodeToDelta(ControlRef bar, int code) {

@@ -94,3 +94,6 @@ INT_PTR CALLBACK PlayRatingProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // up (-5), 3 page down (+5); any other code changes nothing. Answers whether the position
 // (kept within the bar's range by the bar) changed.
 bool ScrollCodeToDelta(ControlRef bar, int code);
+// A mouse button message of a side window reaches its pane (if any) as a click where the
+// mouse is; a double click is flagged.
+void ClickSidePane(Pane* pane, unsigned message);
