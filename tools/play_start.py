@@ -105,12 +105,29 @@ def main():
     print(f"play: the table (size {size}) stands on the screen, its status bar at {bar_at[0]},{bar_at[1]}",
           flush=True)
     env = dict(os.environ, DISPLAY=args.display)
-    # The start's welcome note is answered with Return, as a new user would close it.
-    for _ in range(5):
+    # The start's welcome note is closed as a new user would close it. It stands in the middle of the screen, over the table or beside it, and keeps the keyboard
+    # only under a window manager: it is found by its window's name and closed by its OK button
+    # in its bottom right corner (else by Return, when only its white over the table shows it).
+    def welcome_note():
+        named = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Notes$"],
+                               capture_output=True, text=True, env=env).stdout.split()
+        if named:
+            return named[0]
         screen = grab(args.display)
-        if not white_box(screen, bar_at[0], bar_at[1] - height, bar_at[0] + width, bar_at[1] + 30):
+        return "" if white_box(screen, bar_at[0], bar_at[1] - height, bar_at[0] + width, bar_at[1] + 30) else None
+
+    for _ in range(5):
+        note = welcome_note()
+        if note is None:
             break
-        subprocess.run(["xdotool", "key", "Return"], check=True, env=env)
+        if note:
+            shape = subprocess.run(["xdotool", "getwindowgeometry", "--shell", note], capture_output=True,
+                                   text=True, env=env).stdout
+            g = dict(line.split("=", 1) for line in shape.split() if "=" in line)
+            ok_x, ok_y = int(g["X"]) + int(g["WIDTH"]) - 50, int(g["Y"]) + int(g["HEIGHT"]) - 20
+            subprocess.run(["xdotool", "mousemove", str(ok_x), str(ok_y), "click", "1"], check=True, env=env)
+        else:
+            subprocess.run(["xdotool", "key", "Return"], check=True, env=env)
         time.sleep(1.0)
     # A click on the table's cloth, where nothing lies, deals the first hand.
     subprocess.run(["xdotool", "mousemove", str(bar_at[0] + 5), str(bar_at[1] - 40), "click", "1"], check=True,
