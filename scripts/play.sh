@@ -20,7 +20,17 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 start_wine
 
-cd "$RUN_BUILD/bin"
+# The player's own folder: the program's files linked afresh from the build, the preferences
+# file left as the player's last game wrote it. The tests run the program in the build's own
+# folder and leave their settings there; they never touch these.
+PLAY_DIR="$RUN_BUILD/play"
+mkdir -p "$PLAY_DIR"
+find "$PLAY_DIR" -mindepth 1 -maxdepth 1 ! -name '*.prf' -exec rm -rf {} +
+for entry in "$RUN_BUILD/bin"/*; do
+    case "$entry" in *.prf) continue ;; esac
+    cp -al "$entry" "$PLAY_DIR/"
+done
+cd "$PLAY_DIR"
 "$WINE_LOADER" ./schafkopf.exe </dev/null &
 program=$!
 STARTED_PIDS+=($program)

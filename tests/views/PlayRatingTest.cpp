@@ -42,6 +42,8 @@ const Counters kSets[] = {
     // One value of an expectation pair 0: that ratio counts 1.
     {"expected player tricks 0", 12, 6, 0, 0,  3, 14, 70, 210,  2, 0, 60, 200,  0, {}, {}, {}, 10},
     {"expected soloist points 0", 12, 6, 0, 0,  3, 14, 70, 210,  2, 12, 0, 200,  0, {}, {}, {}, 10},
+    // Only the last expectation set: the player is rated, not taken for average.
+    {"only expected player points", 12, 3, 0, 0,  0, 0, 0, 150,  0, 0, 0, 200,  40, {}, {}, {}, 10},
     {"base tariff 0", 12, 7, 0, 0,  3, 14, 70, 210,  2, 12, 60, 200,  90, {}, {}, {}, 0},
     {"balance without games", 0, 0, 0, 0,  3, 14, 70, 210,  2, 12, 60, 200,  90, {}, {}, {}, 10},
     // 9.98 + 50 + 40: a rating just under 100.
