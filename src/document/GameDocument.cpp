@@ -14,6 +14,10 @@ void GameDocument::Reset(SkatDocumentController* skat, DoppelkopfDocumentControl
     header = FreshDocumentHeader();
 }
 
+const char* GameDocument::FilePath() const {
+    return path.c_str();
+}
+
 void GameDocument::SetGameKind(int kind) {
     header.gameKind = static_cast<std::int8_t>(kind);
 }

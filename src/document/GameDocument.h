@@ -8,8 +8,8 @@
 #include <string>
 
 #include "document/SavedGameFile.h"
+#include "games/fourplayer/GameDocumentLink.h"
 #include "platform/Handles.h"
-#include "platform/RootObject.h"
 #include "records/DocumentHeader.h"
 
 class Settings;
@@ -17,26 +17,27 @@ class SkatDocumentController;
 class DoppelkopfDocumentController;
 class SchafkopfDocumentController;
 
-class GameDocument : public RootObject {
+class GameDocument : public GameDocumentLink {
   public:
     // Forgets the file (without closing anything), stores the links, drops the record handle
     // and makes the header fresh.
     virtual void Reset(SkatDocumentController* skat, DoppelkopfDocumentController* doppelkopf,
                        SchafkopfDocumentController* schafkopf, Settings* settings);
+    const char* FilePath() const override;
     virtual void SetGameKind(int kind);
     // Takes over the other document's record handle and header.
     virtual void CopyHeader(const GameDocument& other);
-    virtual void SetGameRunning(int running);
-    virtual void SetDeclarationWord(int word);
+    void SetGameRunning(int running) override;
+    void SetDeclarationWord(int word) override;
     // The deal's cards in dealing order: 48 for the four-player games, which clears every trick
     // entry; 32 for Skat, which clears the cards of tricks 1 to 10. Answers the game kind.
-    virtual int SetDeckOrder(const std::uint8_t* deck);
-    virtual void SetBidValues(const std::int16_t* values); // the three seats' bid values
-    virtual void SetDeclarer(int seat);
-    virtual void SetSkatCards(int first, int second);
+    int SetDeckOrder(const std::uint8_t* deck) override;
+    void SetBidValues(const std::int16_t* values) override; // the three seats' bid values
+    void SetDeclarer(int seat) override;
+    void SetSkatCards(int first, int second) override;
     // Trick n (1 to 12): its three cards and its winner; the entry's fourth byte stays.
-    virtual void SetTrickEntry(int trick, const std::uint8_t* cards, int seat);
-    virtual void SetRecordHandle(Handle handle);
+    void SetTrickEntry(int trick, const std::uint8_t* cards, int seat) override;
+    void SetRecordHandle(Handle handle) override;
 
     // The saved game of the running table with this header, the table pane's phase in it.
     ByteImage Encode(const SavedGameSet& live, int phase);

@@ -6,15 +6,15 @@
 
 #include <cstdint>
 
+#include "document/GameDocument.h"
 #include "platform/Handles.h"
-#include "platform/RootObject.h"
 
 class Settings;
 class SkatDocumentController;
 class DoppelkopfDocumentController;
 class SchafkopfDocumentController;
 
-class GameDocumentWin : public RootObject {
+class GameDocumentWin : public GameDocument {
   public:
     virtual void CloseFile();
     virtual void Reset(SkatDocumentController* skat, DoppelkopfDocumentController* doppelkopf,

@@ -15,6 +15,8 @@ struct SettingsBody;
 inline constexpr int kNameSeatCount = 6;
 inline constexpr int kNameTextSize =
     256; // bytes of a name buffer, its terminator or length byte included
+// Bytes of the buffer GetDescriptor writes the table's title text into, its terminator included.
+inline constexpr int kDescriptorSize = 256;
 
 class GameController : public RootObject {
   public:
@@ -26,6 +28,7 @@ class GameController : public RootObject {
     virtual void GetPlayerNameC(char* name, int seat);
     virtual void SetPlayerName(const std::uint8_t* name, int seat);
     virtual void SetPlayerNameC(const char* name, int seat);
+    // The text the table title shows after the program's name (text takes kDescriptorSize bytes).
     virtual void GetDescriptor(char* text);
     virtual int GetOwnGameKind();
     virtual bool IsOpenSeries();

@@ -90,7 +90,7 @@ class GameFileCommandsTest : public RunningShell {
             DisposeHandle(list);
         delete gGameDocument;
         gGameDocument = startDocument_;
-        for (GameDocumentWin** document :
+        for (GameDocumentLink** document :
              {&gSkatGame->document, &gDoppelkopfGame->document, &gSchafkopfGame->document}) {
             *document = startDocument_;
         }

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "document/GameDocument.h"
 #include "games/fourplayer/GameController.h"
+#include "games/fourplayer/SchafkopfDocumentController.h"
 #include "media/win32/SoundManager.h"
 #include "platform/Random.h"
 #include "story/win32/RoomPanel.h"
@@ -149,6 +151,17 @@ TEST_F(TableStateTest, TitleByTheDirectorsSeriesAndTheDocument) {
     controller_.descriptor = "Monday";
     table_->UpdateTitle();
     EXPECT_EQ(title(), "Rodu Zezuv & Ozer Irude (Monday)");
+    // The program's Schafkopf controller names the file of the last save or open, else "...".
+    SchafkopfDocumentController schafkopf;
+    GameDocument document;
+    schafkopf.document = &document;
+    table_->controller = &schafkopf;
+    table_->UpdateTitle();
+    EXPECT_EQ(title(), "Rodu Zezuv & Ozer Irude (...)");
+    document.path = "C:\\Spiele\\Schaf.dat";
+    table_->UpdateTitle();
+    EXPECT_EQ(title(), "Rodu Zezuv & Ozer Irude (C:\\Spiele\\Schaf.dat)");
+    table_->controller = &controller_;
     gDirector->seriesMode = 2;
     table_->UpdateTitle();
     EXPECT_EQ(title(), "Rodu Zezuv & Ozer Irude (League)");
