@@ -171,9 +171,12 @@ bool OpenGame() {
     }
     if (!gGameDocument->Open(0))
         return false;
+    const std::uint8_t dirty = gGameDirty;
     gGameDirty = 0; // asked above: closing asks nothing more
-    if (gTableOpen && !CloseWindows(true))
+    if (gTableOpen && !CloseWindows(true)) {
+        gGameDirty = dirty;
         return false;
+    }
     const bool loaded = LoadGameFile();
     if (gSettings && gSettings->body.playerVoices[0] < 1)
         gSettings->body.playerVoices[0] = 1;

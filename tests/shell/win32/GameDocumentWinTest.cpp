@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "games/fourplayer/GameList.h"
 #include "games/fourplayer/SchafkopfComputerPlayer.h"
 #include "games/fourplayer/SchafkopfDocumentController.h"
 #include "platform/Handles.h"
@@ -212,11 +213,26 @@ TEST_F(GameDocumentWinTest, AFailedSaveKeepsTheLastFileAndSaysWhy) {
     EXPECT_TRUE(gGameDocument->path.empty());
 }
 
+// One booked game on the score sheet: the declarer of seat 1 won 30 from each opponent.
+void BookAGame() {
+    GameRecord record{};
+    record.word = 1;
+    record.cardPoints = 71;
+    const std::int16_t values[kListSeats] = {-30, 90, -30, -30};
+    std::memcpy(record.values, values, sizeof values);
+    record.listedSeats[0] = 1;
+    record.listedSeats[1] = record.listedSeats[2] = -1;
+    record.potSeat = -2;
+    ASSERT_TRUE(AppendGameRecord(&gSchafkopfGame->gameListHandle, record));
+}
+
 TEST_F(GameDocumentWinTest, OpeningASavedGameBringsBackTheTableAsSaved) {
+    BookAGame();
     const auto saved = LiveBytes();
     const int phase = GetTablePane()->phase;
     const std::int32_t clock = gSchafkopfGame->gameClock;
     SaveFirst("game.dat");
+    BookAGame();
     NewDeal();
     const auto later = LiveBytes();
     ASSERT_NE(later, saved);
@@ -250,6 +266,9 @@ TEST_F(GameDocumentWinTest, OpeningASavedGameBringsBackTheTableAsSaved) {
                                   << FirstDifference(LiveBytes(), saved);
     EXPECT_EQ(GetTablePane()->phase, phase);
     EXPECT_GE(gSchafkopfGame->gameClock, clock);
+    ASSERT_NE(gSchafkopfGame->gameListHandle, nullptr);
+    EXPECT_EQ(GameListHead(gSchafkopfGame->gameListHandle)->count, 1) << "the score sheet as saved";
+    EXPECT_EQ(gGameDocument->recordHandle, gSchafkopfGame->gameListHandle);
     EXPECT_EQ(gGameDocument->path, Path("game.dat"));
     EXPECT_EQ(gGameDirty, 0);
     EXPECT_EQ(gTableOpen, 1);
