@@ -319,14 +319,17 @@ void SetVersion(std::vector<std::uint8_t>& bytes, std::int32_t version, bool oth
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RefusedFileTest,
-    testing::Values(RefusedCase{"Truncated", [](auto& b) { b.resize(b.size() / 2); }, ""},
-                    RefusedCase{"Empty", [](auto& b) { b.clear(); }, ""},
-                    RefusedCase{"NewerVersion", [](auto& b) { SetVersion(b, 115, false); }, ""},
-                    RefusedCase{"OldVersion", [](auto& b) { SetVersion(b, 110, false); }, ""},
-                    RefusedCase{"OldVersionOtherOrder", [](auto& b) { SetVersion(b, 110, true); },
-                                "This file is from a PC."},
-                    RefusedCase{"SkatGame", [](auto& b) { b[142] = '1'; }, "Skat"},
-                    RefusedCase{"DoppelkopfGame", [](auto& b) { b[142] = '2'; }, "Doppelkopf"}),
+    testing::Values(
+        RefusedCase{"Truncated", [](auto& b) { b.resize(b.size() / 2); }, ""},
+        RefusedCase{"Empty", [](auto& b) { b.clear(); }, ""},
+        RefusedCase{"AboveSixteenMegabytes",
+                    [](auto& b) { b.resize(static_cast<std::size_t>(kLargestSavedGame) + 1); }, ""},
+        RefusedCase{"NewerVersion", [](auto& b) { SetVersion(b, 115, false); }, ""},
+        RefusedCase{"OldVersion", [](auto& b) { SetVersion(b, 110, false); }, ""},
+        RefusedCase{"OldVersionOtherOrder", [](auto& b) { SetVersion(b, 110, true); },
+                    "This file is from a PC."},
+        RefusedCase{"SkatGame", [](auto& b) { b[142] = '1'; }, "Skat"},
+        RefusedCase{"DoppelkopfGame", [](auto& b) { b[142] = '2'; }, "Doppelkopf"}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.name); });
 
 } // namespace
