@@ -1,6 +1,6 @@
-// The sound player with a real device (Wine's ALSA output into the null device, so a sound
-// lasts as long as its samples) and a small sound library beside the test program whose wave
-// files the tests write.
+// The sound player with a real device (the test run's sound server into a null sink, so a sound
+// lasts as long as its samples; where that pace is missing the timing tests skip) and a small
+// sound library beside the test program whose wave files the tests write.
 #include "media/win32/SoundManager.h"
 
 #include <windows.h>
