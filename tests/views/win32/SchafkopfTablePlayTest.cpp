@@ -22,6 +22,8 @@
 #include "records/OptionRecordLayouts.h"
 #include "shell/Environment.h"
 #include "shell/OptionRecords.h"
+#include "support/AlertRecorder.h"
+#include "support/AudioOff.h"
 #include "views/win32/FourTableFixture.h"
 #include "views/win32/SchafkopfTableWin.h"
 
@@ -787,6 +789,72 @@ TEST_F(SchafkopfPlayTest, AWholeGameWithSoundOnIsHeardInTheSeatsVoices) {
     for (int seat = 0; seat < 4; ++seat)
         EXPECT_EQ(cards[seat], 8) << "seat " << seat;
     EXPECT_EQ(ends, 1);
+    EXPECT_EQ(gEventSoundDepth, 0);
+    EXPECT_EQ(gSoundWaitDepth, 0);
+}
+
+// The sound player as the table meets it, counting the boxes shown while an event sounds and
+// the events after which a device stayed open.
+class WatchedSoundPlayer : public SoundPlayer {
+  public:
+    bool PlayEvent(int event, int seat) override {
+        const std::size_t before = RecordedAlerts().size();
+        const bool result = SoundPlayer::PlayEvent(event, seat);
+        boxes += static_cast<int>(RecordedAlerts().size() - before);
+        leftOpen += device != 0;
+        return result;
+    }
+    int boxes = 0, leftOpen = 0;
+};
+
+// The same game with Wine's audio switched off, after seat 1 has said its game: sound is on
+// and the library is there, so every sound is picked and reaches the playback step, but no
+// device opens, no box shows and play does not rest after speech.
+TEST_F(SchafkopfPlayTest, WithAudioOffAWholeGameWithSoundOnPlaysOnQuietly) {
+    RUN_ONLY_WITH_AUDIO_OFF();
+    SeedRandom(20261211);
+    CopyPath(gDataPath, kPathSize, SoundFixtureFolder().c_str());
+    gSettings->body.soundOn = 1;
+    for (std::int16_t& soundClass : gSettings->body.soundClasses)
+        soundClass = 1;
+    if (SchafkopfOptions* record = SchafkopfOptionsRecord())
+        record->reservationSounds = 1;
+    auto* player = new WatchedSoundPlayer;
+    ASSERT_TRUE(player->Init(gSettings));
+    ASSERT_TRUE(player->voicesAvailable) << "the fixture library beside the tests";
+    gSoundManager = player;
+    int cards = 0, ends = 0, spoken = 0, restTicks = 0;
+    SetSoundSink([&](const SoundSinkEntry& entry) {
+        if (entry.kind == SoundSinkEntry::kPause) {
+            restTicks += std::max(entry.ticks, 0);
+        } else {
+            cards += entry.event == 1503;
+            ends += entry.event == 1504 || entry.event == 1505;
+            spoken += entry.event == 1608;
+        }
+        return false; // on to the device, if there were one
+    });
+    StartGame(kWeakHuman, 3, {"Herz Solo of seat 1", kWordSuitSolo, kHerz, 1, -1});
+    const DWORD start = GetTickCount();
+    pane_->PlayGameSound(1, kHerz, kWordSuitSolo);
+    const DWORD elapsed = GetTickCount() - start;
+    PlayToEnd([](int, int) {});
+    SetSoundSink(nullptr);
+    gSoundManager = nullptr;
+    const int boxes = player->boxes, leftOpen = player->leftOpen;
+    delete player;
+    gDataPath[0] = '\0';
+
+    EXPECT_GE(spoken, 1) << "the Herz solo said by seat 1 (with its lead-in on even draws)";
+    EXPECT_EQ(cards, 32);
+    EXPECT_EQ(ends, 1);
+    ASSERT_GT(restTicks, 0) << "speech asks for a rest after it";
+    EXPECT_LT(elapsed, restTicks * 1000u / 60 / 2) << "play rested after speech nobody heard";
+    EXPECT_EQ(boxes, 0);
+    EXPECT_EQ(leftOpen, 0);
+    char open[16] = {};
+    EXPECT_EQ(mciSendStringA("sysinfo all quantity open", open, sizeof open, nullptr), 0u);
+    EXPECT_STREQ(open, "0") << "no multimedia device left open";
     EXPECT_EQ(gEventSoundDepth, 0);
     EXPECT_EQ(gSoundWaitDepth, 0);
 }
