@@ -19,6 +19,7 @@
 #include "media/DeckManager.h"
 #include "media/win32/SoundManager.h"
 #include "platform/Random.h"
+#include "platform/win32/WindowSlots.h"
 #include "records/OptionRecordLayouts.h"
 #include "shell/Environment.h"
 #include "shell/OptionRecords.h"
@@ -791,6 +792,57 @@ TEST_F(SchafkopfPlayTest, AWholeGameWithSoundOnIsHeardInTheSeatsVoices) {
     EXPECT_EQ(ends, 1);
     EXPECT_EQ(gEventSoundDepth, 0);
     EXPECT_EQ(gSoundWaitDepth, 0);
+}
+
+// Class 1 ("Reservation, Pass": the answers and the games said) at a Schafkopf table is record
+// B's switch, whatever the settings' second class says; with no table in front the settings'
+// class decides. The card sound, another class, is heard throughout.
+TEST_F(SchafkopfPlayTest, TheTablesCallSoundsFollowRecordBsReservationSwitch) {
+    CopyPath(gDataPath, kPathSize, SoundFixtureFolder().c_str());
+    gSettings->body.soundOn = 1;
+    for (std::int16_t& soundClass : gSettings->body.soundClasses)
+        soundClass = 1;
+    auto* player = new SoundPlayer;
+    ASSERT_TRUE(player->Init(gSettings));
+    gSoundManager = player;
+    std::vector<int> played;
+    SetSoundSink([&played](const SoundSinkEntry& entry) {
+        if (entry.kind == SoundSinkEntry::kPlay)
+            played.push_back(entry.event);
+        return true;
+    });
+    Pane* const savedTable = gPaneSlots[0];
+    const std::int16_t savedSwitch = SchafkopfOptionsRecord()->reservationSounds;
+    struct Case {
+        bool tableInFront;
+        std::int16_t reservationSwitch, secondClass;
+        bool callsHeard;
+    };
+    for (const Case& c : {Case{true, 0, 1, false}, Case{true, 1, 0, true}, Case{false, 0, 1, true},
+                          Case{false, 1, 0, false}}) {
+        SCOPED_TRACE(std::string(c.tableInFront ? "table" : "no table") + ", switch " +
+                     std::to_string(c.reservationSwitch) + ", class " +
+                     std::to_string(c.secondClass));
+        gPaneSlots[0] = c.tableInFront ? pane_ : nullptr;
+        SchafkopfOptionsRecord()->reservationSounds = c.reservationSwitch;
+        gSettings->body.soundClasses[1] = c.secondClass;
+        played.clear();
+        pane_->PlayAnswerSound(2);
+        pane_->PlayGameSound(3, kSchellen, kWordSuitSolo);
+        PlayEventSound(1503, 2);
+        std::vector<int> expected = {1503};
+        if (c.callsHeard)
+            expected = {1700, 1607, 1503};
+        // A game said may come with its lead-in, which sounds for the same event.
+        played.erase(std::unique(played.begin(), played.end()), played.end());
+        EXPECT_EQ(played, expected);
+    }
+    gPaneSlots[0] = savedTable;
+    SchafkopfOptionsRecord()->reservationSounds = savedSwitch;
+    SetSoundSink(nullptr);
+    gSoundManager = nullptr;
+    delete player;
+    gDataPath[0] = '\0';
 }
 
 // The sound player as the table meets it, counting the boxes shown while an event sounds and
