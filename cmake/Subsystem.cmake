@@ -30,8 +30,10 @@ endfunction()
 function(schafkopf_test_program name folder)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   # Tests whose names hold "RealInput" move the real pointer or press its buttons: they run
-  # alone, so that no window of a test beside them takes the input.
+  # alone, so that no window of a test beside them takes the input. Tests whose names hold
+  # "AudioOff" run in a process with Wine's audio switched off (schafkopf_audio_off_tests).
   set(real_input "*RealInput*")
+  set(audio_off "*AudioOff*")
   file(GLOB portable CONFIGURE_DEPENDS ${folder}/*.cpp)
   if(WIN32)
     file(GLOB specific CONFIGURE_DEPENDS ${folder}/win32/*.cpp)
@@ -50,11 +52,26 @@ function(schafkopf_test_program name folder)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 300
-    TEST_FILTER "-${real_input}"
+    TEST_FILTER "-${real_input}:${audio_off}"
     PROPERTIES TIMEOUT 300)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 300
-    TEST_FILTER "${real_input}"
+    TEST_FILTER "${real_input}-${audio_off}"
     PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
+endfunction()
+
+# The tests of a Windows test program whose names hold "AudioOff", as one CTest run in a copy of
+# the Wine prefix with an empty audio driver list (tools/run_without_audio.py): Wine reads the
+# driver list from the prefix's registry, which the tests beside them share. It passes only when
+# at least one of them ran and none failed.
+function(schafkopf_audio_off_tests name)
+  add_test(NAME ${name}.AudioOff
+    COMMAND python3 ${PROJECT_SOURCE_DIR}/tools/run_without_audio.py
+      --wine ${CMAKE_CROSSCOMPILING_EMULATOR}
+      --work ${CMAKE_BINARY_DIR}/audio-off/${name}
+      -- $<TARGET_FILE:${name}> --gtest_filter=*AudioOff*)
+  set_tests_properties(${name}.AudioOff PROPERTIES TIMEOUT 300
+    PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [1-9]"
+    FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
 endfunction()

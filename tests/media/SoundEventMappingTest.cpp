@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <vector>
 
 #include "platform/Random.h"
 
@@ -132,6 +133,78 @@ TEST(MapEventToSoundTest, EveryRuleAtTheEdgesOfItsDraws) {
     }
 }
 
+// Each drawn rule's whole table, one result per remainder as the rules list them: every
+// remainder is drawn as itself, one cycle later and as the largest draw with that remainder, so
+// a table of the wrong length or a wrong entry shows.
+struct DrawTable {
+    int event;
+    int scene;
+    bool extended;
+    bool english;
+    std::vector<int> byRemainder;
+};
+
+const DrawTable kTables[] = {
+    {1022, -1, false, true, {1592, 1022}},
+    {1023, -1, false, true, {1593, 1023}},
+    {1024, -1, false, true, {1594, 1024}},
+    {1027, -1, false, true, {1595, 1027}},
+    {1430, 0, false, true, {1433, 1433, 1434, 1434, 1435, 1430}},
+    {1430, 3, false, true, {1433, 1433, 1434, 1434, 1435, 1430}},
+    {1430, 1, false, true, {1431, 1431, 1435, 1435, 1434, 1430, 1430}},
+    {1430, 2, false, true, {1431, 1431, 1435, 1435, 1434, 1430, 1430}},
+    {1430, 4, false, true, {1435, 1435, 1435, 1435, 1432, 1430}},
+    {1500,
+     -1,
+     false,
+     true,
+     {1410, 1411, 1412, 1413, 1414, 1415, 1417, 1417, 1418, 1419, 1438, 1500}},
+    {1508,
+     -1,
+     false,
+     true,
+     {1410, 1411, 1412, 1413, 1414, 1415, 1417, 1417, 1418, 1419, 1438, 1508}},
+    {1501, -1, true, true, {1422, 1501}},
+    {1503,
+     -1,
+     true,
+     true,
+     {1420, 1420, 1420, 1420, 1421, 1421, 1421, 1421, 1421, 1421, 1421, 1421, 1421, 1503}},
+    {1505, -1, false, true, {1404, 1436, 1436, 1436, 1438, 1505, 1505, 1505}},
+    {1506, -1, false, true, {1400, 1401, 1597, 1597, 1506}},
+    {1510, -1, false, true, {1405, 1510}},
+    {1512, -1, false, true, {1402, 1403, 1512}},
+    {1516, -1, false, true, {1561, 1561, 1578, 1579, 1580, 1581, 1585, 1516, 1516}},
+    {1516, -1, false, false, {1550, 1561, 1578, 1579, 1580, 1581, 1585, 1516, 1516}},
+    {1517, -1, false, true, {1556, 1557, 1562, 1562, 1574, 1586, 1587, 1517, 1517}},
+    {1549, -1, false, true, {1556, 1557, 1562, 1562, 1574, 1586, 1587, 1558, 1558}},
+    {1533, -1, false, true, {1563, 1533, 1533}},
+    {1565, -1, false, true, {1566, 1565, 1565}},
+    {1607, -1, false, true, {1606, 1607}},
+    {1633, -1, false, true, {1653, 1633}},
+    {1650, -1, false, true, {1652, 1650}},
+    {1784, -1, false, true, {1785, 1784}},
+};
+
+TEST(MapEventToSoundTest, EveryRemainderOfEachDrawnRule) {
+    for (const DrawTable& table : kTables) {
+        const int n = static_cast<int>(table.byRemainder.size());
+        SoundMapContext context;
+        context.roomScene = table.scene;
+        context.extendedCardSounds = table.extended;
+        context.englishLibrary = table.english;
+        for (int r = 0; r < n; ++r) {
+            for (const int draw : {r, r + n, 32767 - (32767 - r) % n}) {
+                std::deque<std::int16_t> draws{static_cast<std::int16_t>(draw)};
+                EXPECT_EQ(MapEventToSound(table.event, context, Scripted(&draws)),
+                          table.byRemainder[r])
+                    << "event " << table.event << " scene " << table.scene << " draw " << draw;
+                EXPECT_TRUE(draws.empty()) << "one draw for event " << table.event;
+            }
+        }
+    }
+}
+
 TEST(MapEventToSoundTest, EventsWithoutVariantsDrawNothing) {
     std::deque<std::int16_t> draws;
     SoundMapContext context;
@@ -148,7 +221,8 @@ TEST(MapEventToSoundTest, TheHurryUpReminderMovesOnFromARepeat) {
     const HurryCase cases[] = {
         {-1, 0, 1552},   {-1, 1, 1552},   {1552, 0, 1553}, {1552, 1, 1553}, {-1, 2, 1553},
         {1553, 3, 1582}, {-1, 4, 1582},   {1553, 5, 1582}, {1582, 4, 1599}, {1582, 5, 1599},
-        {1582, 6, 1599}, {1552, 6, 1599}, {1582, 0, 1552}, {1599, 4, 1582},
+        {1582, 6, 1599}, {1552, 6, 1599}, {1582, 0, 1552}, {1599, 4, 1582}, {-1, 3, 1553},
+        {-1, 5, 1582},   {-1, 6, 1599},   {-1, 7, 1552},   {-1, 13, 1599},  {-1, 32767, 1552},
     };
     for (const HurryCase& c : cases) {
         std::int16_t last = c.last;

@@ -14,6 +14,7 @@
 #include "platform/win32/Pictures.h"
 #include "platform/win32/Resources.h"
 #include "shell/Environment.h"
+#include "shell/OptionRecords.h"
 #include "shell/win32/DialogSupport.h"
 #include "shell/win32/DrivenDialogs.h"
 #include "story/win32/RoomPanel.h"
@@ -279,6 +280,27 @@ TEST_F(PreferenceDialogsTest, SoundStoresSwitchAndClasses) {
     EXPECT_EQ(I16(file, b + 0), 1);
     ExpectChangesOnlyIn(
         {{1656, 1659}, {1660, 1677}, {b, b + 1}, {b + 96, b + 97}, {b + 100, b + 101}});
+}
+
+// The "Reservation, Pass" box is record B's switch: it shows that switch, not the settings'
+// second class, and stores it either way into record B, in memory and in the file.
+TEST_F(PreferenceDialogsTest, SoundsReservationBoxShowsAndStoresRecordBsSwitch) {
+    for (const bool on : {false, true}) {
+        SCOPED_TRACE(on ? "switch on" : "switch off");
+        SchafkopfOptionsRecord()->reservationSounds = on ? 1 : 0;
+        gSettings->body.soundClasses[1] = on ? 0 : 1;
+        bool shown = !on;
+        drivers[kSoundDialog] = [&](HWND dialog) {
+            shown = IsItemChecked(dialog, 203);
+            Set(dialog, 203, !on);
+            Press(dialog, IDOK);
+        };
+        Command(1104);
+        EXPECT_EQ(shown, on);
+        EXPECT_EQ(SchafkopfOptionsRecord()->reservationSounds, on ? 0 : 1);
+        EXPECT_EQ(I16(ReadFile(), kRecordB + 100), on ? 0 : 1);
+        EXPECT_EQ(gSettings->body.soundClasses[1], on ? 0 : 1) << "the settings' class stays";
+    }
 }
 
 TEST_F(PreferenceDialogsTest, SoundSamplesPlayWithSoundOnForTheMoment) {

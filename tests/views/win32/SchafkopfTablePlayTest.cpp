@@ -19,9 +19,12 @@
 #include "media/DeckManager.h"
 #include "media/win32/SoundManager.h"
 #include "platform/Random.h"
+#include "platform/win32/WindowSlots.h"
 #include "records/OptionRecordLayouts.h"
 #include "shell/Environment.h"
 #include "shell/OptionRecords.h"
+#include "support/AlertRecorder.h"
+#include "support/AudioOff.h"
 #include "views/win32/FourTableFixture.h"
 #include "views/win32/SchafkopfTableWin.h"
 
@@ -787,6 +790,123 @@ TEST_F(SchafkopfPlayTest, AWholeGameWithSoundOnIsHeardInTheSeatsVoices) {
     for (int seat = 0; seat < 4; ++seat)
         EXPECT_EQ(cards[seat], 8) << "seat " << seat;
     EXPECT_EQ(ends, 1);
+    EXPECT_EQ(gEventSoundDepth, 0);
+    EXPECT_EQ(gSoundWaitDepth, 0);
+}
+
+// Class 1 ("Reservation, Pass": the answers and the games said) at a Schafkopf table is record
+// B's switch, whatever the settings' second class says; with no table in front the settings'
+// class decides. The card sound, another class, is heard throughout.
+TEST_F(SchafkopfPlayTest, TheTablesCallSoundsFollowRecordBsReservationSwitch) {
+    CopyPath(gDataPath, kPathSize, SoundFixtureFolder().c_str());
+    gSettings->body.soundOn = 1;
+    for (std::int16_t& soundClass : gSettings->body.soundClasses)
+        soundClass = 1;
+    auto* player = new SoundPlayer;
+    ASSERT_TRUE(player->Init(gSettings));
+    gSoundManager = player;
+    std::vector<int> played;
+    SetSoundSink([&played](const SoundSinkEntry& entry) {
+        if (entry.kind == SoundSinkEntry::kPlay)
+            played.push_back(entry.event);
+        return true;
+    });
+    Pane* const savedTable = gPaneSlots[0];
+    const std::int16_t savedSwitch = SchafkopfOptionsRecord()->reservationSounds;
+    struct Case {
+        bool tableInFront;
+        std::int16_t reservationSwitch, secondClass;
+        bool callsHeard;
+    };
+    for (const Case& c : {Case{true, 0, 1, false}, Case{true, 1, 0, true}, Case{false, 0, 1, true},
+                          Case{false, 1, 0, false}}) {
+        SCOPED_TRACE(std::string(c.tableInFront ? "table" : "no table") + ", switch " +
+                     std::to_string(c.reservationSwitch) + ", class " +
+                     std::to_string(c.secondClass));
+        gPaneSlots[0] = c.tableInFront ? pane_ : nullptr;
+        SchafkopfOptionsRecord()->reservationSounds = c.reservationSwitch;
+        gSettings->body.soundClasses[1] = c.secondClass;
+        played.clear();
+        pane_->PlayAnswerSound(2);
+        pane_->PlayGameSound(3, kSchellen, kWordSuitSolo);
+        PlayEventSound(1503, 2);
+        std::vector<int> expected = {1503};
+        if (c.callsHeard)
+            expected = {1700, 1607, 1503};
+        // A game said may come with its lead-in, which sounds for the same event.
+        played.erase(std::unique(played.begin(), played.end()), played.end());
+        EXPECT_EQ(played, expected);
+    }
+    gPaneSlots[0] = savedTable;
+    SchafkopfOptionsRecord()->reservationSounds = savedSwitch;
+    SetSoundSink(nullptr);
+    gSoundManager = nullptr;
+    delete player;
+    gDataPath[0] = '\0';
+}
+
+// The sound player as the table meets it, counting the boxes shown while an event sounds and
+// the events after which a device stayed open.
+class WatchedSoundPlayer : public SoundPlayer {
+  public:
+    bool PlayEvent(int event, int seat) override {
+        const std::size_t before = RecordedAlerts().size();
+        const bool result = SoundPlayer::PlayEvent(event, seat);
+        boxes += static_cast<int>(RecordedAlerts().size() - before);
+        leftOpen += device != 0;
+        return result;
+    }
+    int boxes = 0, leftOpen = 0;
+};
+
+// The same game with Wine's audio switched off, after seat 1 has said its game: sound is on
+// and the library is there, so every sound is picked and reaches the playback step, but no
+// device opens, no box shows and play does not rest after speech.
+TEST_F(SchafkopfPlayTest, WithAudioOffAWholeGameWithSoundOnPlaysOnQuietly) {
+    RUN_ONLY_WITH_AUDIO_OFF();
+    SeedRandom(20261211);
+    CopyPath(gDataPath, kPathSize, SoundFixtureFolder().c_str());
+    gSettings->body.soundOn = 1;
+    for (std::int16_t& soundClass : gSettings->body.soundClasses)
+        soundClass = 1;
+    if (SchafkopfOptions* record = SchafkopfOptionsRecord())
+        record->reservationSounds = 1;
+    auto* player = new WatchedSoundPlayer;
+    ASSERT_TRUE(player->Init(gSettings));
+    ASSERT_TRUE(player->voicesAvailable) << "the fixture library beside the tests";
+    gSoundManager = player;
+    int cards = 0, ends = 0, spoken = 0, restTicks = 0;
+    SetSoundSink([&](const SoundSinkEntry& entry) {
+        if (entry.kind == SoundSinkEntry::kPause) {
+            restTicks += std::max(entry.ticks, 0);
+        } else {
+            cards += entry.event == 1503;
+            ends += entry.event == 1504 || entry.event == 1505;
+            spoken += entry.event == 1608;
+        }
+        return false; // on to the device, if there were one
+    });
+    StartGame(kWeakHuman, 3, {"Herz Solo of seat 1", kWordSuitSolo, kHerz, 1, -1});
+    const DWORD start = GetTickCount();
+    pane_->PlayGameSound(1, kHerz, kWordSuitSolo);
+    const DWORD elapsed = GetTickCount() - start;
+    PlayToEnd([](int, int) {});
+    SetSoundSink(nullptr);
+    gSoundManager = nullptr;
+    const int boxes = player->boxes, leftOpen = player->leftOpen;
+    delete player;
+    gDataPath[0] = '\0';
+
+    EXPECT_GE(spoken, 1) << "the Herz solo said by seat 1 (with its lead-in on even draws)";
+    EXPECT_EQ(cards, 32);
+    EXPECT_EQ(ends, 1);
+    ASSERT_GT(restTicks, 0) << "speech asks for a rest after it";
+    EXPECT_LT(elapsed, restTicks * 1000u / 60 / 2) << "play rested after speech nobody heard";
+    EXPECT_EQ(boxes, 0);
+    EXPECT_EQ(leftOpen, 0);
+    char open[16] = {};
+    EXPECT_EQ(mciSendStringA("sysinfo all quantity open", open, sizeof open, nullptr), 0u);
+    EXPECT_STREQ(open, "0") << "no multimedia device left open";
     EXPECT_EQ(gEventSoundDepth, 0);
     EXPECT_EQ(gSoundWaitDepth, 0);
 }
