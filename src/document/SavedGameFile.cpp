@@ -245,8 +245,8 @@ bool IsSoundGameObject(const TrickGameCore& g) {
         !IsSeatOrNone(g.seatToMove))
         return false;
     for (const TrickRecord& trick : g.tricks)
-        for (std::uint8_t card : trick.cards)
-            if (card > kNeverDealt)
+        for (std::int16_t card : trick.cards)
+            if (card < kNoCard || card > kLastCard)
                 return false;
     for (const SeatBlock& seat : g.seats)
         for (std::uint8_t card : seat.hand)
@@ -278,6 +278,35 @@ bool AreHandsSound(const SchafkopfController& table, const SchafkopfComputerPlay
         if (inHands[card] > 1)
             return false;
     return true;
+}
+
+// Whether a card belongs to the short deck (Nine to Ace of each suit).
+bool IsShortDeckCard(int card) {
+    return (card - 1) % 8 >= 2;
+}
+
+// The cards in the hands and in the tricks played so far: each card of the deck exactly once,
+// or none at all before the first deal. Either deck is taken, as the rules may have changed
+// since the deal.
+bool IsEachCardOnce(const SchafkopfComputerPlayer& game) {
+    int seen[kLastCard + 1] = {};
+    for (const SeatBlock& seat : game.seats)
+        for (std::uint8_t card : seat.hand)
+            if (card >= kFirstCard && card <= kLastCard)
+                ++seen[card];
+    for (const TrickRecord& trick : game.tricks)
+        for (std::int16_t card : trick.cards)
+            if (card != kNoCard)
+                ++seen[card];
+    int cards = 0;
+    int shortDeckCards = 0;
+    for (int card = kFirstCard; card <= kLastCard; ++card) {
+        if (seen[card] > 1)
+            return false;
+        cards += seen[card];
+        shortDeckCards += seen[card] && IsShortDeckCard(card) ? 1 : 0;
+    }
+    return cards == 0 || cards == kLastCard || (cards == 24 && shortDeckCards == 24);
 }
 
 ReadOutcome ReadPlayLogs(ImageReader& in, SchafkopfComputerPlayer& game) {
@@ -317,7 +346,7 @@ ReadOutcome ReadTableRuns(ImageReader& in, StagedGame& staged) {
     if (!table.ReadFirstRun(first, in.Big()) || !table.ReadSecondRun(second, in.Big()))
         return ReadOutcome::kDamaged;
     game.ReadSavedRegion(region, in.Big());
-    if (!IsSoundGameObject(game) || !AreHandsSound(table, game))
+    if (!IsSoundGameObject(game) || !AreHandsSound(table, game) || !IsEachCardOnce(game))
         return ReadOutcome::kDamaged;
     return ReadPlayLogs(in, game);
 }

@@ -355,6 +355,44 @@ TEST(SavedGameFileTest, HandsThatDisagreeOrShareACardAreRefused) {
     }
 }
 
+// The hands and the tricks played so far hold each card of the deck once.
+TEST(SavedGameFileTest, ACardPlayedAndHeldOrLostIsRefused) {
+    struct Case {
+        const char* name;
+        Moment moment;
+        void (*damage)(SchafkopfComputerPlayer& g);
+    } cases[] = {
+        {"played and still held", Moment::kMidTrick,
+         [](SchafkopfComputerPlayer& g) {
+             g.tricks[g.trickNumber - 1].cards[g.leader] = g.seats[(g.leader + 2) % 4].hand[0];
+         }},
+        {"played card lost", Moment::kMidTrick,
+         [](SchafkopfComputerPlayer& g) { g.tricks[g.trickNumber - 1].cards[g.leader] = 0; }},
+        {"two tricks share a card", Moment::kGameOver,
+         [](SchafkopfComputerPlayer& g) { g.tricks[3].cards[1] = g.tricks[0].cards[2]; }},
+        {"a card beyond the deck", Moment::kGameOver,
+         [](SchafkopfComputerPlayer& g) {
+             g.tricks[0].cards[0] = static_cast<std::int16_t>(g.tricks[0].cards[0] + 0x100);
+         }},
+        {"a dealt hand short of a card", Moment::kBidding,
+         [](SchafkopfComputerPlayer& g) { g.tricks[5].cards[0] = g.seats[1].hand[0]; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Table first(71);
+        Reach(first, c.moment);
+        ASSERT_EQ(ReadInto(first.Save(), first), first.Save()); // sound before the damage
+        c.damage(first.series.Game());
+        const ByteImage damaged = first.Save();
+        Table live(3);
+        Reach(live, Moment::kBidding);
+        const ByteImage before = live.Save();
+        StagedGame staged;
+        EXPECT_EQ(ReadGameFile(damaged, live.Set(), &staged), ReadOutcome::kDamaged);
+        EXPECT_EQ(live.Save(), before);
+    }
+}
+
 TEST(SavedGameFileTest, AFileAboveSixteenMegabytesIsRefused) {
     Table first(61);
     ByteImage file = first.Save();
