@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 #include "engine/TrickGameCore.h"
 #include "games/fourplayer/GameList.h"
@@ -510,10 +511,15 @@ ReadOutcome ReadStaged(const ByteImage& file, const SavedGameSet& live, StagedGa
     staged.series = *live.series;
     // The scratch table must not become the program's Schafkopf game object.
     SchafkopfComputerPlayer* const liveGame = gSchafkopfComputerPlayer;
-    staged.table = std::make_unique<SchafkopfController>();
+    if (!MayAllocateObject())
+        return ReadOutcome::kNoMemory;
+    staged.table.reset(new (std::nothrow) SchafkopfController);
+    if (!staged.table)
+        return ReadOutcome::kNoMemory;
+    staged.table->quietOnNoMemory = true;
     const bool made = staged.table->Init(&staged.settings, &staged.recordB, &staged.recordA, false);
     gSchafkopfComputerPlayer = liveGame;
-    if (!made)
+    if (!made || !staged.table->gameListHandle)
         return ReadOutcome::kNoMemory;
     for (ReadOutcome (*step)(ImageReader&, StagedGame&) :
          {ReadSchafkopfPart, ReadSeries, ReadLists, ReadSettings})
