@@ -9,7 +9,10 @@
 
 #include "SchafkopfSeries.h"
 #include "document/SavedGameFile.h"
+#include "platform/Handles.h"
+#include "platform/Random.h"
 #include "records/RecordTransfers.h"
+#include "support/AlertRecorder.h"
 
 namespace {
 
@@ -390,6 +393,58 @@ TEST(SavedGameFileTest, ACardPlayedAndHeldOrLostIsRefused) {
         StagedGame staged;
         EXPECT_EQ(ReadGameFile(damaged, live.Set(), &staged), ReadOutcome::kDamaged);
         EXPECT_EQ(live.Save(), before);
+    }
+}
+
+// Reading fails at each of its allocations in turn (the scratch table, its game object, the
+// lists and logs): each failure is refused quietly and leaves the running game as it was, or
+// the read copes and is whole.
+TEST(SavedGameFileTest, EachAllocationFailedInTurnIsRefusedAndChangesNothing) {
+    for (bool otherOrder : {false, true}) {
+        SCOPED_TRACE(otherOrder);
+        Table first(73);
+        Reach(first, Moment::kMidTrick);
+        const ByteImage saved = first.Save();
+        ByteImage file = saved;
+        if (otherOrder) {
+            ASSERT_TRUE(SwapGameFile(file, false));
+        }
+        Table live(5);
+        Reach(live, Moment::kBidding);
+        const ByteImage before = live.Save();
+        gQuitRequested = 0;
+        ResetAlertRecorder();
+        int refused = 0;
+        for (int n = 1;; ++n) {
+            ASSERT_LT(n, 100);
+            StagedGame staged;
+            FailAllocationNumber(n);
+            const ReadOutcome outcome = ReadGameFile(file, live.Set(), &staged);
+            const bool allDone = AllocationFailurePending();
+            FailAllocationNumber(0);
+            ASSERT_EQ(live.Save(), before) << n;
+            EXPECT_EQ(gSchafkopfComputerPlayer, live.series.table->Game());
+            if (outcome == ReadOutcome::kRead) {
+                {
+                    Table scratch(9);
+                    CommitGameFile(staged, scratch.Set(), true);
+                    EXPECT_EQ(scratch.Save(), saved) << n;
+                }
+                // The second table took the program's game object with it.
+                gSchafkopfComputerPlayer = live.series.table->Game();
+            } else {
+                EXPECT_EQ(outcome, ReadOutcome::kNoMemory) << n;
+                ++refused;
+            }
+            if (allDone) {
+                EXPECT_EQ(outcome, ReadOutcome::kRead);
+                break;
+            }
+        }
+        // The table, its game object, its game list and the file's game list at least.
+        EXPECT_GE(refused, 4);
+        EXPECT_TRUE(RecordedAlerts().empty());
+        EXPECT_FALSE(QuitRequested());
     }
 }
 
