@@ -31,14 +31,41 @@ struct Table {
     }
     SavedGameSet Set() {
         return {&header, series.table.get(), &series.options, &series.rules,
-                &block,  &series.settings};
+                &block,  &series.settings,   &lists};
     }
     ByteImage Save() { return WriteGameFile(Set()); }
 
     series::Series series;
     DocumentHeader header{};
     SeriesBlock block{};
+    DirectorLists lists;
 };
+
+// A list handle of the size, its bytes from the pattern, its 16-bit counts set.
+Handle MakeList(int size, int seed, std::initializer_list<std::int16_t> counts) {
+    Handle list = NewHandle(size);
+    auto* bytes = static_cast<std::uint8_t*>(list);
+    for (int i = 0; i < size; ++i)
+        bytes[i] = static_cast<std::uint8_t>(seed * 31 + i * 7);
+    int at = 0;
+    for (std::int16_t count : counts) {
+        std::memcpy(bytes + at, &count, 2);
+        at += 2;
+    }
+    return list;
+}
+
+// The lists of a league under way: two pairings (the first done, with a result), three
+// participants of whom two joined by name, their standings, two qualified, one kept pairing.
+void FillLists(DirectorLists& lists, int seed) {
+    lists.List(kPairingList) = MakeList(2 + 2 * kPairingRowSize, seed, {2});
+    lists.List(kParticipantList) = MakeList(4 + 3 * kParticipantRowSize, seed + 1, {2, 3});
+    lists.List(kStandingsList) = MakeList(2 + 3 * kStandingsRowSize, seed + 2, {3});
+    lists.List(kQualifiedList) = MakeList(2 + 2 * 2, seed + 3, {2});
+    lists.List(kKeptPairingList) = MakeList(2 + kPairingRowSize, seed + 4, {1});
+    lists.Results(kPairingList) = {MakeList(62, seed + 5, {1}), nullptr};
+    lists.Results(kKeptPairingList) = {MakeList(40, seed + 6, {0})};
+}
 
 // The moments a player may save at.
 enum class Moment { kBeforeDeal, kBidding, kMidTrick, kGameOver };
@@ -280,6 +307,7 @@ void ExpectRefusedOrPlayable(const ByteImage& file, Table& live, const ByteImage
 TEST(SavedGameFileTest, EveryTruncationIsRefusedAndChangesNothing) {
     Table first(53);
     Reach(first, Moment::kMidTrick);
+    FillLists(first.lists, 1);
     const ByteImage saved = first.Save();
     const ByteImage live = first.Save();
     for (bool otherOrder : {false, true}) {
@@ -300,6 +328,7 @@ TEST(SavedGameFileTest, EveryTruncationIsRefusedAndChangesNothing) {
 TEST(SavedGameFileTest, DamagedBytesAreRefusedOrPlayable) {
     Table first(59);
     Reach(first, Moment::kMidTrick);
+    FillLists(first.lists, 1);
     const ByteImage saved = first.Save();
     std::mt19937 random(7);
     for (bool otherOrder : {false, true}) {
@@ -404,6 +433,7 @@ TEST(SavedGameFileTest, EachAllocationFailedInTurnIsRefusedAndChangesNothing) {
         SCOPED_TRACE(otherOrder);
         Table first(73);
         Reach(first, Moment::kMidTrick);
+        FillLists(first.lists, 1);
         const ByteImage saved = first.Save();
         ByteImage file = saved;
         if (otherOrder) {
@@ -445,6 +475,76 @@ TEST(SavedGameFileTest, EachAllocationFailedInTurnIsRefusedAndChangesNothing) {
         EXPECT_GE(refused, 4);
         EXPECT_TRUE(RecordedAlerts().empty());
         EXPECT_FALSE(QuitRequested());
+    }
+}
+
+TEST(SavedGameFileTest, TheDirectorsListsGoThroughAFileAndBack) {
+    for (bool otherOrder : {false, true}) {
+        SCOPED_TRACE(otherOrder);
+        Table first(79);
+        Reach(first, Moment::kMidTrick);
+        FillLists(first.lists, 1);
+        const ByteImage saved = first.Save();
+        ASSERT_GT(saved.size(), Table(3).Save().size() + 300);
+        // A row's result place is written 0 whatever it holds.
+        for (int list : {kPairingList, kKeptPairingList}) {
+            auto* rows = static_cast<std::uint8_t*>(first.lists.List(list)) + 2;
+            std::memset(rows + kPairingRowResult, 0, 4);
+        }
+        EXPECT_EQ(first.Save(), saved);
+        ByteImage file = saved;
+        if (otherOrder) {
+            ASSERT_TRUE(SwapGameFile(file, false));
+        }
+        Table second(3);
+        FillLists(second.lists, 9); // exchanged for the file's, then freed
+        second.lists.Results(kPairingList).push_back(MakeList(8, 2, {0}));
+        const ByteImage again = ReadInto(file, second);
+        EXPECT_EQ(again, saved) << FirstDifference(again, saved);
+        ASSERT_EQ(second.lists.Results(kPairingList).size(), 2u);
+        EXPECT_EQ(second.lists.Results(kPairingList)[1], nullptr);
+        EXPECT_EQ(GetHandleSize(second.lists.Results(kKeptPairingList)[0]), 40);
+    }
+}
+
+// Lists whose counts disagree with their lengths, and series that are not a single table.
+TEST(SavedGameFileTest, ListsOfTheWrongLengthAndLeaguesAreRefused) {
+    struct Case {
+        const char* name;
+        void (*damage)(Table& t);
+        ReadOutcome outcome;
+    } cases[] = {
+        {"pairings counted 3, holding 2",
+         [](Table& t) { *static_cast<std::int16_t*>(t.lists.List(kPairingList)) = 3; },
+         ReadOutcome::kDamaged},
+        {"participants counted 4 in all, holding 3",
+         [](Table& t) { static_cast<std::int16_t*>(t.lists.List(kParticipantList))[1] = 4; },
+         ReadOutcome::kDamaged},
+        {"qualified counted -1",
+         [](Table& t) { *static_cast<std::int16_t*>(t.lists.List(kQualifiedList)) = -1; },
+         ReadOutcome::kDamaged},
+        {"standings one byte short",
+         [](Table& t) {
+             Handle& list = t.lists.List(kStandingsList);
+             list = SetHandleSize(list, GetHandleSize(list) - 1);
+         },
+         ReadOutcome::kDamaged},
+        {"a league", [](Table& t) { t.block.seriesMode = 2; }, ReadOutcome::kSeriesMode},
+        {"a tournament", [](Table& t) { t.block.seriesMode = 8; }, ReadOutcome::kSeriesMode},
+        {"hosted tables", [](Table& t) { t.block.seriesMode = 16; }, ReadOutcome::kSeriesMode},
+    };
+    Table live(5);
+    Reach(live, Moment::kBidding);
+    FillLists(live.lists, 4);
+    const ByteImage before = live.Save();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Table first(83);
+        FillLists(first.lists, 1);
+        c.damage(first);
+        StagedGame staged;
+        EXPECT_EQ(ReadGameFile(first.Save(), live.Set(), &staged), c.outcome);
+        EXPECT_EQ(live.Save(), before);
     }
 }
 
