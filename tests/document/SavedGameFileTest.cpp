@@ -149,12 +149,13 @@ TEST(SavedGameFileTest, BothTablesPlayOnToTheSameBill) {
         ADD_FAILURE() << failure;
 }
 
-// Plays the running trick from its third card and the rest of the deal, then books the game.
-void PlayOnFromMidTrick(series::Series& s) {
+// Plays the running trick from its card number first on and the rest of the deal, then books
+// the game.
+void PlayOnFromMidTrick(series::Series& s, int first = 2) {
     SchafkopfComputerPlayer& g = s.Game();
     bool ledCalled = false;
     int leader = g.leader;
-    for (int n = 2; n < 4; ++n)
+    for (int n = first; n < 4; ++n)
         ASSERT_TRUE(s.PlayCard((leader + n) % 4, leader, false, false, &ledCalled));
     bool changed = false;
     s.table->DoppelkopfController::EndTrick(&changed);
@@ -182,6 +183,38 @@ TEST(SavedGameFileTest, ASaveMidTrickPlaysOnToTheSameBill) {
         PlayOnFromMidTrick(t->series);
     }
     EXPECT_EQ(GameListHead(first.series.table->gameListHandle)->count, 4);
+    const ByteImage a = first.Save();
+    const ByteImage b = second.Save();
+    EXPECT_EQ(a, b) << FirstDifference(a, b);
+}
+
+// Asks the last two seats for their bids, starts play and plays the deal out.
+void PlayOnFromBidding(series::Series& s) {
+    for (int n = 2; n < 4; ++n) {
+        int suit = 0;
+        s.table->GetSeatBidType((s.table->dealer + 1 + n) % 4, &suit);
+    }
+    s.table->StepBidding(0);
+    CopyGameType(&s.table->humanGameType, &s.Game().seats[0].bid);
+    ASSERT_TRUE(s.table->StartPlay());
+    s.table->BeginTrick(true);
+    PlayOnFromMidTrick(s, 0);
+}
+
+TEST(SavedGameFileTest, ASaveMidBiddingPlaysOnToTheSameBill) {
+    Table first(37);
+    Reach(first, Moment::kBidding);
+    Table second(13);
+    ReadInto(first.Save(), second);
+    second.series.clockMs = first.series.clockMs;
+    // One record of the players' times for both tables, as the program has (see above).
+    second.series.rules = first.series.rules;
+    for (Table* t : {&first, &second}) {
+        SeedRandom(991);
+        PlayOnFromBidding(t->series);
+    }
+    EXPECT_EQ(GameListHead(first.series.table->gameListHandle)->count, 4);
+    EXPECT_NE(first.series.Game().trickNumber, 0);
     const ByteImage a = first.Save();
     const ByteImage b = second.Save();
     EXPECT_EQ(a, b) << FirstDifference(a, b);
