@@ -732,5 +732,5 @@ bool SwapGameFile(ByteImage& image, bool sourceBigEndian) {
     ByteOrderCursor turn(io.Here() - 4, 4 + body, CursorMode::kSwap);
     SettingsBody scratch{};
     TransferSettingsBody(scratch, turn);
-    return body == kFullSettingsBody || body == kOldSettingsBody;
+    return body == kFullSettingsBody || (version <= 113 && body == kOldSettingsBody);
 }

@@ -18,7 +18,7 @@ namespace {
 
 // A table with its records, as the program holds them.
 struct Table {
-    explicit Table(std::uint32_t seed) : series(series::Options{}, seed) {
+    explicit Table(std::uint32_t seed, series::Options options = {}) : series(options, seed) {
         header = FreshDocumentHeader();
         header.phase = 4;
         header.gameKind = kGameKindSchafkopf;
@@ -297,6 +297,9 @@ TEST(SavedGameFileTest, VersionsItCannotReadAreRefusedByName) {
             file[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(c.word >> (8 * i));
         StagedGame staged;
         EXPECT_EQ(ReadGameFile(file, first.Set(), &staged), c.outcome) << c.word;
+        // The word alone says as much.
+        file.resize(4);
+        EXPECT_EQ(ReadGameFile(file, first.Set(), &staged), c.outcome) << c.word;
     }
     ByteImage skat = saved;
     skat[4 + kDocumentHeaderSize] = '1';
@@ -323,6 +326,16 @@ TEST(SavedGameFileTest, SettingsTakeTheirKeptRangesOnlyWithShift) {
     ReadInto(saved, second, true);
     EXPECT_EQ(second.series.settings.statistics[2], 1234);
     EXPECT_EQ(second.series.options.statistics[5], 77);
+    // A file of the other order never gives the window places, Shift or not.
+    first.series.settings.windowRects[0] = {1, 2, 3, 4};
+    ByteImage other = first.Save();
+    ASSERT_TRUE(SwapGameFile(other, false));
+    const WindowRect own = {50, 60, 70, 80};
+    second.series.settings.windowRects[0] = own;
+    second.series.settings.statistics[2] = 5;
+    ReadInto(other, second, true);
+    EXPECT_EQ(std::memcmp(&second.series.settings.windowRects[0], &own, sizeof own), 0);
+    EXPECT_EQ(second.series.settings.statistics[2], 1234);
 }
 
 // Refused with the live table untouched, or read whole and playable.
@@ -352,6 +365,8 @@ TEST(SavedGameFileTest, EveryTruncationIsRefusedAndChangesNothing) {
             const ByteImage prefix(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(size));
             StagedGame staged;
             ASSERT_NE(ReadGameFile(prefix, first.Set(), &staged), ReadOutcome::kRead) << size;
+            ByteImage turned = prefix;
+            ASSERT_FALSE(SwapGameFile(turned, otherOrder)) << size;
         }
         ASSERT_EQ(first.Save(), live);
         EXPECT_EQ(gSchafkopfComputerPlayer, first.series.table->Game());
@@ -578,6 +593,36 @@ TEST(SavedGameFileTest, ListsOfTheWrongLengthAndLeaguesAreRefused) {
         StagedGame staged;
         EXPECT_EQ(ReadGameFile(first.Save(), live.Set(), &staged), c.outcome);
         EXPECT_EQ(live.Save(), before);
+    }
+}
+
+// Without Sevens and Eights each of the 24 cards lies once in the hands and tricks.
+TEST(SavedGameFileTest, AShortDeckGameReadsBack) {
+    series::Options shortDeck;
+    shortDeck.shortDeck = true;
+    for (Moment moment : {Moment::kBidding, Moment::kMidTrick, Moment::kGameOver}) {
+        SCOPED_TRACE(static_cast<int>(moment));
+        Table first(89, shortDeck);
+        Reach(first, moment);
+        const ByteImage saved = first.Save();
+        Table second(3, shortDeck);
+        EXPECT_EQ(ReadInto(saved, second), saved);
+    }
+}
+
+TEST(SavedGameFileTest, APhaseOutsideTheTableIsRefused) {
+    const struct {
+        std::int16_t phase;
+        ReadOutcome outcome;
+    } cases[] = {{-1, ReadOutcome::kDamaged},
+                 {0, ReadOutcome::kRead},
+                 {10, ReadOutcome::kRead},
+                 {11, ReadOutcome::kDamaged}};
+    for (const auto& c : cases) {
+        Table first(97);
+        first.header.phase = c.phase;
+        StagedGame staged;
+        EXPECT_EQ(ReadGameFile(first.Save(), first.Set(), &staged), c.outcome) << c.phase;
     }
 }
 
