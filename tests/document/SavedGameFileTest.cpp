@@ -56,12 +56,12 @@ Handle MakeList(int size, int seed, std::initializer_list<std::int16_t> counts) 
 }
 
 // The lists of a league under way: two pairings (the first done, with a result), three
-// participants of whom two joined by name, their standings, two qualified, one kept pairing.
+// participants of whom two joined by name, their standings, 300 qualified, one kept pairing.
 void FillLists(DirectorLists& lists, int seed) {
     lists.List(kPairingList) = MakeList(2 + 2 * kPairingRowSize, seed, {2});
     lists.List(kParticipantList) = MakeList(4 + 3 * kParticipantRowSize, seed + 1, {2, 3});
     lists.List(kStandingsList) = MakeList(2 + 3 * kStandingsRowSize, seed + 2, {3});
-    lists.List(kQualifiedList) = MakeList(2 + 2 * 2, seed + 3, {2});
+    lists.List(kQualifiedList) = MakeList(2 + 2 * 300, seed + 3, {300}); // a count above 255
     lists.List(kKeptPairingList) = MakeList(2 + kPairingRowSize, seed + 4, {1});
     lists.Results(kPairingList) = {MakeList(62, seed + 5, {1}), nullptr};
     lists.Results(kKeptPairingList) = {MakeList(40, seed + 6, {0})};
