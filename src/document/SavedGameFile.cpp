@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 #include "engine/TrickGameCore.h"
 #include "games/fourplayer/GameList.h"
@@ -11,18 +12,10 @@
 namespace {
 
 constexpr char kSchafkopfSignature[8] = {'3', 'S', 'c', 'h', 'a', 'f', ' ', 0};
-constexpr int kListCount = 5; // pairings, participants, standings, qualified, kept pairings
-constexpr int kPairingRowSize = 25;
-constexpr int kParticipantRowSize = 36;
-constexpr int kStandingsRowSize = 16;
 constexpr int kFullSettingsBody = kSettingsBodySize - 4;
 constexpr int kOldSettingsBody = 2392;
 constexpr int kBodyUpToRects = 2888;
 constexpr int kKeptSettingsFrom = 2590;
-
-bool IsPairingList(int list) {
-    return list == 0 || list == 4;
-}
 
 // The bytes [from, to) of a record stay as the live record has them.
 template <class Record> void KeepRange(const Record& live, Record& read, int from, int to) {
@@ -69,6 +62,21 @@ class ImageWriter {
         ByteOrderCursor io(Grow(size), size, CursorMode::kWrite);
         walk(io);
     }
+    // A director list; a pairing list's rows with their result bytes 0, then each row's
+    // result.
+    void List(const DirectorLists& lists, int list) {
+        HandleBytes(lists.List(list));
+        if (!IsPairingList(list) || !lists.List(list))
+            return;
+        const std::int32_t size = GetHandleSize(lists.List(list));
+        std::uint8_t* written = image_.data() + image_.size() - size;
+        const int rows = DirectorListRows(list, written, size, false);
+        for (int row = 0; row < rows; ++row)
+            std::memset(written + 2 + row * kPairingRowSize + kPairingRowResult, 0, 4);
+        const std::vector<Handle>& results = lists.Results(list);
+        for (int row = 0; row < rows; ++row)
+            HandleBytes(row < static_cast<int>(results.size()) ? results[row] : nullptr);
+    }
 
   private:
     ByteImage& image_;
@@ -97,8 +105,12 @@ ByteImage WriteGameFile(const SavedGameSet& live) {
     game.WriteTail(out.Grow(kSchafkopfTailSize));
     out.Record(kSeriesBlockSize,
                [&](ByteOrderCursor& io) { TransferSeriesBlock(*live.series, io); });
-    for (int list = 0; list < kListCount; ++list)
-        out.I32(0); // the single-table series keeps no lists
+    for (int list = 0; list < kDirectorListCount; ++list) {
+        if (live.lists)
+            out.List(*live.lists, list);
+        else
+            out.I32(0);
+    }
     out.Record(kSettingsBodySize,
                [&](ByteOrderCursor& io) { TransferSettingsBody(*live.settings, io); });
     return image;
@@ -245,8 +257,8 @@ bool IsSoundGameObject(const TrickGameCore& g) {
         !IsSeatOrNone(g.seatToMove))
         return false;
     for (const TrickRecord& trick : g.tricks)
-        for (std::uint8_t card : trick.cards)
-            if (card > kNeverDealt)
+        for (std::int16_t card : trick.cards)
+            if (card < kNoCard || card > kLastCard)
                 return false;
     for (const SeatBlock& seat : g.seats)
         for (std::uint8_t card : seat.hand)
@@ -278,6 +290,35 @@ bool AreHandsSound(const SchafkopfController& table, const SchafkopfComputerPlay
         if (inHands[card] > 1)
             return false;
     return true;
+}
+
+// Whether a card belongs to the short deck (Nine to Ace of each suit).
+bool IsShortDeckCard(int card) {
+    return (card - 1) % 8 >= 2;
+}
+
+// The cards in the hands and in the tricks played so far: each card of the deck exactly once,
+// or none at all before the first deal. Either deck is taken, as the rules may have changed
+// since the deal.
+bool IsEachCardOnce(const SchafkopfComputerPlayer& game) {
+    int seen[kLastCard + 1] = {};
+    for (const SeatBlock& seat : game.seats)
+        for (std::uint8_t card : seat.hand)
+            if (card >= kFirstCard && card <= kLastCard)
+                ++seen[card];
+    for (const TrickRecord& trick : game.tricks)
+        for (std::int16_t card : trick.cards)
+            if (card != kNoCard)
+                ++seen[card];
+    int cards = 0;
+    int shortDeckCards = 0;
+    for (int card = kFirstCard; card <= kLastCard; ++card) {
+        if (seen[card] > 1)
+            return false;
+        cards += seen[card];
+        shortDeckCards += seen[card] && IsShortDeckCard(card) ? 1 : 0;
+    }
+    return cards == 0 || cards == kLastCard || (cards == 24 && shortDeckCards == 24);
 }
 
 ReadOutcome ReadPlayLogs(ImageReader& in, SchafkopfComputerPlayer& game) {
@@ -317,7 +358,7 @@ ReadOutcome ReadTableRuns(ImageReader& in, StagedGame& staged) {
     if (!table.ReadFirstRun(first, in.Big()) || !table.ReadSecondRun(second, in.Big()))
         return ReadOutcome::kDamaged;
     game.ReadSavedRegion(region, in.Big());
-    if (!IsSoundGameObject(game) || !AreHandsSound(table, game))
+    if (!IsSoundGameObject(game) || !AreHandsSound(table, game) || !IsEachCardOnce(game))
         return ReadOutcome::kDamaged;
     return ReadPlayLogs(in, game);
 }
@@ -357,84 +398,57 @@ ReadOutcome ReadSeries(ImageReader& in, StagedGame& staged) {
     return ReadOutcome::kRead;
 }
 
-// The first 16-bit value of a list (its count), in the file's order.
-int ListCount(const std::uint8_t* bytes, bool big) {
-    const int value = big ? (bytes[0] << 8 | bytes[1]) : (bytes[1] << 8 | bytes[0]);
-    return static_cast<std::int16_t>(value);
+// A handle of the length with a copy of the bytes, or null without memory.
+Handle HandleCopy(const std::uint8_t* bytes, std::int32_t length) {
+    Handle copy = NewHandle(length);
+    if (copy && length > 0)
+        std::memcpy(copy, bytes, static_cast<std::size_t>(length));
+    return copy;
 }
 
-void TurnList(int list, std::uint8_t* bytes, int size, int count) {
-    ByteOrderCursor io(bytes, size, CursorMode::kSwap);
-    std::int16_t value = 0;
-    std::int32_t wide = 0;
-    io.Field(value);
-    if (IsPairingList(list)) {
-        for (int row = 0; row < count; ++row) {
-            for (int i = 0; i < 5; ++i)
-                io.Field(value);
-            io.Opaque(kPairingRowSize - 10);
-        }
-    } else if (list == 1) {
-        io.Field(value);
-        for (int row = 0; row < count; ++row) {
-            io.Field(value);
-            io.Opaque(29);
-            io.Field(wide);
-            io.Opaque(1);
-        }
-    } else if (list == 2) {
-        for (int row = 0; row < count; ++row) {
-            io.Opaque(2);
-            for (int i = 0; i < 3; ++i)
-                io.Field(value);
-            io.Field(wide);
-            io.Field(wide);
-        }
-    } else {
-        for (int row = 0; row < count; ++row)
-            io.Field(value);
-    }
-}
-
-// The length a list of the count must have (the participant list: its second count).
-std::int64_t ListLength(int list, const std::uint8_t* bytes, std::int32_t length, bool big,
-                        int* count) {
-    if (length < 2)
-        return -1;
-    *count = ListCount(bytes, big);
-    if (list == 1) {
-        if (length < 4)
-            return -1;
-        *count = ListCount(bytes + 2, big);
-        return 4 + std::int64_t{kParticipantRowSize} * *count;
-    }
-    const int row = IsPairingList(list) ? kPairingRowSize : list == 2 ? kStandingsRowSize : 2;
-    return 2 + std::int64_t{row} * *count;
-}
-
-// Result handles of pairing rows are Skat score lists, kept as they lie until Skat is built.
-ReadOutcome ReadLists(ImageReader& in, StagedGame& staged) {
-    for (int list = 0; list < kListCount; ++list) {
+// A pairing row's results are score lists of Skat tables, kept as they lie until Skat tables
+// are built.
+ReadOutcome ReadResults(ImageReader& in, DirectorLists& lists, int list, int rows) {
+    std::vector<Handle>& results = lists.Results(list);
+    results.reserve(static_cast<std::size_t>(rows));
+    for (int row = 0; row < rows; ++row) {
         const std::uint8_t* bytes = nullptr;
         std::int32_t length = 0;
         if (ReadOutcome o = ReadLengthBlock(in, &bytes, &length); o != ReadOutcome::kRead)
             return o;
-        staged.lists.emplace_back(bytes, bytes + length);
+        Handle result = length ? HandleCopy(bytes, length) : nullptr;
+        if (length && !result)
+            return ReadOutcome::kNoMemory;
+        results.push_back(result);
+    }
+    return ReadOutcome::kRead;
+}
+
+ReadOutcome ReadLists(ImageReader& in, StagedGame& staged) {
+    for (int list = 0; list < kDirectorListCount; ++list) {
+        const std::uint8_t* bytes = nullptr;
+        std::int32_t length = 0;
+        if (ReadOutcome o = ReadLengthBlock(in, &bytes, &length); o != ReadOutcome::kRead)
+            return o;
         if (length == 0)
             continue;
-        int count = 0;
-        if (ListLength(list, bytes, length, in.Big(), &count) != length || count < 0)
+        const int rows = DirectorListRows(list, bytes, length, in.Big());
+        if (rows < 0)
             return ReadOutcome::kDamaged;
+        Handle handle = HandleCopy(bytes, length);
+        if (!handle)
+            return ReadOutcome::kNoMemory;
+        staged.lists.List(list) = handle;
+        auto* at = static_cast<std::uint8_t*>(handle);
         if (in.Big())
-            TurnList(list, staged.lists.back().data(), length, count);
-        for (int row = 0; IsPairingList(list) && row < count; ++row) {
-            const std::uint8_t* result = nullptr;
-            std::int32_t resultLength = 0;
-            if (ReadOutcome o = ReadLengthBlock(in, &result, &resultLength);
-                o != ReadOutcome::kRead)
-                return o;
-            staged.lists.emplace_back(result, result + resultLength);
-        }
+            TurnBytes(at, length,
+                      [&](ByteOrderCursor& io) { TransferDirectorListLayout(list, rows, io); });
+        if (!IsPairingList(list))
+            continue;
+        for (int row = 0; row < rows; ++row)
+            std::memset(at + 2 + row * kPairingRowSize + kPairingRowResult, 0, 4);
+        if (ReadOutcome o = ReadResults(in, staged.lists, list, rows); o != ReadOutcome::kRead)
+            return o;
     }
     return ReadOutcome::kRead;
 }
@@ -481,10 +495,15 @@ ReadOutcome ReadStaged(const ByteImage& file, const SavedGameSet& live, StagedGa
     staged.series = *live.series;
     // The scratch table must not become the program's Schafkopf game object.
     SchafkopfComputerPlayer* const liveGame = gSchafkopfComputerPlayer;
-    staged.table = std::make_unique<SchafkopfController>();
+    if (!MayAllocateObject())
+        return ReadOutcome::kNoMemory;
+    staged.table.reset(new (std::nothrow) SchafkopfController);
+    if (!staged.table)
+        return ReadOutcome::kNoMemory;
+    staged.table->quietOnNoMemory = true;
     const bool made = staged.table->Init(&staged.settings, &staged.recordB, &staged.recordA, false);
     gSchafkopfComputerPlayer = liveGame;
-    if (!made)
+    if (!made || !staged.table->gameListHandle)
         return ReadOutcome::kNoMemory;
     for (ReadOutcome (*step)(ImageReader&, StagedGame&) :
          {ReadSchafkopfPart, ReadSeries, ReadLists, ReadSettings})
@@ -500,12 +519,14 @@ StagedGame::~StagedGame() = default;
 
 ReadOutcome ReadGameFile(const ByteImage& file, const SavedGameSet& live, StagedGame* staged) {
     staged->table.reset();
-    staged->lists.clear();
+    staged->lists.Clear();
     staged->otherOrder = false;
     staged->settingsInFile = false;
     const ReadOutcome outcome = ReadStaged(file, live, *staged);
-    if (outcome != ReadOutcome::kRead)
+    if (outcome != ReadOutcome::kRead) {
         staged->table.reset();
+        staged->lists.Clear();
+    }
     return outcome;
 }
 
@@ -560,6 +581,8 @@ void CommitGameFile(StagedGame& staged, const SavedGameSet& live, bool shiftHeld
     rules.changedMark = 1;
     *live.recordB = rules;
     *live.series = staged.series;
+    if (live.lists)
+        live.lists->Exchange(staged.lists);
     CommitSettings(staged, *live.settings, shiftHeld);
     if (live.settings->grandOuvertValue == 0)
         live.settings->grandOuvertValue = 36;
@@ -656,17 +679,16 @@ bool TurnSchafkopfPart(ImageTurner& io) {
 }
 
 bool TurnLists(ImageTurner& io) {
-    for (int list = 0; list < kListCount; ++list) {
+    for (int list = 0; list < kDirectorListCount; ++list) {
         std::int32_t length = 0;
         if (!io.Length(&length))
             return false;
         if (length == 0)
             continue;
-        int count = 0;
-        if (ListLength(list, io.Here(), length, io.Big(), &count) != length || count < 0)
+        const int count = DirectorListRows(list, io.Here(), length, io.Big());
+        if (count < 0)
             return false;
-        TurnList(list, io.Here(), length, count);
-        io.Record(length, [&](ByteOrderCursor& c) { c.Opaque(length); });
+        io.Record(length, [&](ByteOrderCursor& c) { TransferDirectorListLayout(list, count, c); });
         for (int row = 0; IsPairingList(list) && row < count; ++row) {
             std::int32_t resultLength = 0;
             if (!io.Length(&resultLength) ||
@@ -710,5 +732,5 @@ bool SwapGameFile(ByteImage& image, bool sourceBigEndian) {
     ByteOrderCursor turn(io.Here() - 4, 4 + body, CursorMode::kSwap);
     SettingsBody scratch{};
     TransferSettingsBody(scratch, turn);
-    return body == kFullSettingsBody || body == kOldSettingsBody;
+    return body == kFullSettingsBody || (version <= 113 && body == kOldSettingsBody);
 }

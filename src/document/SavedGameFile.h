@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "games/fourplayer/SchafkopfController.h"
+#include "records/DirectorLists.h"
 #include "records/DocumentHeader.h"
 #include "records/OptionRecordLayouts.h"
 #include "records/SeriesBlock.h"
@@ -27,6 +28,7 @@ struct SavedGameSet {
     DoppelkopfOptions* recordA; // only lent to the staging table
     SeriesBlock* series;
     SettingsBody* settings;
+    DirectorLists* lists = nullptr; // the director's; none: written empty, not committed
 };
 
 enum class ReadOutcome {
@@ -60,17 +62,16 @@ struct StagedGame {
     std::int32_t version = 0;
     bool otherOrder = false;
     bool settingsInFile = false;
-    // The director's five lists and the pairing rows' result handles, as the file had them
-    // (this machine's order); the single-table series keeps none.
-    std::vector<ByteImage> lists;
+    // The director's five lists and the pairing rows' results, in this machine's order.
+    DirectorLists lists;
 };
 
 ByteImage WriteGameFile(const SavedGameSet& live);
 // Reads the image into *staged (made anew) and checks it whole; nothing live changes.
 ReadOutcome ReadGameFile(const ByteImage& file, const SavedGameSet& live, StagedGame* staged);
 // Moves a read game into the live objects: copies the fixed records and exchanges the handles
-// (game list, play logs); nothing here can fail. Without Shift the kept ranges of record B and
-// the settings from 2590 on stay as they are.
+// (game list, play logs, the director's lists); nothing here can fail. Without Shift the kept
+// ranges of record B and the settings from 2590 on stay as they are.
 void CommitGameFile(StagedGame& staged, const SavedGameSet& live, bool shiftHeld);
 // Turns every 16-bit and 32-bit value of an image into the other byte order; sourceBigEndian
 // says in which order the image is now. False for an image that is not a whole Schafkopf file

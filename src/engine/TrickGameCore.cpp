@@ -159,7 +159,7 @@ void TrickGameCore::NewGame() {
     for (int seat = 0; seat < kSeatCount; ++seat) {
         if (keepPlayLogs) {
             ResetPlayLog(seat, true);
-            if (MemError() != kNoErr)
+            if (MemError() != kNoErr && !quietOnNoMemory)
                 DebugBox("Play log", seat);
         } else {
             seats[seat].playLog = nullptr;

@@ -234,6 +234,9 @@ class TrickGameCore : public RootObject {
     TrickRecord previousTricks[kTrickCount] = {};
     std::int16_t timingExcludedSeat = -1;
     std::int16_t completingParties = 0;
+    // The game object of a scratch table reading a saved game: a play log it cannot allocate
+    // is not reported (the reader answers for it).
+    bool quietOnNoMemory = false;
 
   protected:
     bool IsSeat(int seat) const { return seat >= 0 && seat < kSeatCount; }

@@ -15,6 +15,7 @@ OSErr gMemError = kNoErr;
 namespace {
 
 int gFailingAllocations = 0;
+int gAllocationsUntilFailure = 0; // the failing one counts 1; 0 none
 
 // The system is never asked for 0 bytes: a movable block of 0 bytes has no address, and an
 // empty handle must still be a distinct, valid pointer.
@@ -29,6 +30,9 @@ bool AllocationRefused(std::int32_t size) {
     if (gFailingAllocations > 0) {
         --gFailingAllocations;
         return true;
+    }
+    if (gAllocationsUntilFailure > 0) {
+        return --gAllocationsUntilFailure == 0;
     }
     return false;
 }
@@ -46,6 +50,22 @@ int FreeSlot() {
 
 void FailNextAllocations(int count) {
     gFailingAllocations = std::max(count, 0);
+}
+
+void FailAllocationNumber(int n) {
+    gAllocationsUntilFailure = std::max(n, 0);
+}
+
+bool AllocationFailurePending() {
+    return gAllocationsUntilFailure > 0;
+}
+
+bool MayAllocateObject() {
+    if (AllocationRefused(0)) {
+        gMemError = kMemFullErr;
+        return false;
+    }
+    return true;
 }
 
 Handle NewHandle(std::int32_t size) {

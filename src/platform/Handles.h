@@ -46,3 +46,12 @@ bool IsNoErr(OSErr code);
 
 // Test seam: the next count allocations and resizes fail as if memory had run out (-207).
 void FailNextAllocations(int count);
+// Test seam: counted from now, allocation number n (1 the next) fails as if memory had run
+// out, and only that one; 0 fails none. Handles, blocks, resizes and the objects that ask
+// MayAllocateObject count alike.
+void FailAllocationNumber(int n);
+// Whether the allocation FailAllocationNumber counts to has not come yet.
+bool AllocationFailurePending();
+// Whether an object may be allocated now: false only when the test seam fails this allocation
+// (then -207, as for a handle). Objects whose failure is answered, not fatal, ask it first.
+bool MayAllocateObject();

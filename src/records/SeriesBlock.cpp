@@ -2,6 +2,13 @@
 
 #include <initializer_list>
 
+SeriesBlock FreshSeriesBlock() {
+    SeriesBlock block{};
+    block.participantCount = 1;
+    block.seriesMode = 1;
+    return block;
+}
+
 void TransferShortSeriesBlock(SeriesBlock& b, ByteOrderCursor& io) {
     io.Field(b.participantCount);
     io.Field(b.reserved108);

@@ -29,6 +29,8 @@ struct SeriesBlock {
 static_assert(sizeof(SeriesBlock) == kSeriesBlockSize);
 static_assert(offsetof(SeriesBlock, participantCount) == kSeriesBlockSize - kShortSeriesBlockSize);
 
+// The block of a director that runs no series yet: a single table, one participant.
+SeriesBlock FreshSeriesBlock();
 // The one walk over the whole block.
 void TransferSeriesBlock(SeriesBlock& block, ByteOrderCursor& io);
 // The walk over the short block of old files (participant count to the end).

@@ -55,7 +55,7 @@ bool IsSeriesOverByOptions(TournamentDirector* director, Handle gameList, int ga
     else if (gameCode != 1 && director->optionsB)
         rule = {director->optionsB->seriesEnd, director->optionsB->seriesGameCount,
                 director->optionsB->seriesTarget};
-    return IsSeriesOverByOptions(gameList, rule, director->seriesMode);
+    return IsSeriesOverByOptions(gameList, rule, director->series.seriesMode);
 }
 
 ClaimValue DecodeClaimValue(std::int32_t value) {

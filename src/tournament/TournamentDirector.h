@@ -8,6 +8,8 @@
 
 #include "platform/Handles.h"
 #include "platform/RootObject.h"
+#include "records/DirectorLists.h"
+#include "records/SeriesBlock.h"
 
 class Settings;
 class SkatDocumentController;
@@ -25,9 +27,11 @@ class TournamentDirector : public RootObject {
     virtual void BeginPlay(int flag);
     virtual void IdleTick(); // every timer tick
 
-    std::int16_t seriesMode = 1;    // 2 a league, 8 a tournament
+    // The series state a saved game keeps: the series block (series mode 1 a single table,
+    // 2 a league, 8 a tournament, 16 hosting; started; the schedule) and the five lists.
+    SeriesBlock series = FreshSeriesBlock();
+    DirectorLists lists;
     std::uint8_t qualification = 0; // the tournament is in its qualification
-    std::uint8_t started = 0;
     std::int32_t seriesValue = 0;
     void* serverWindow = nullptr; // the director's own server window; none
     TablePane* localTable = nullptr;

@@ -192,6 +192,32 @@ TEST(Handles, MemoryThatRunsOutLeavesTheOldHandleValid) {
     DisposeHandle(h);
 }
 
+// The n-th allocation of any kind fails, and only that one.
+TEST(Handles, TheSeamFailsOnlyTheCountedAllocation) {
+    FailAllocationNumber(3);
+    Handle first = NewHandle(4);
+    EXPECT_TRUE(MayAllocateObject());
+    EXPECT_NE(first, nullptr);
+    EXPECT_TRUE(AllocationFailurePending());
+    EXPECT_EQ(SetHandleSize(first, 40), nullptr); // the third
+    EXPECT_FALSE(AllocationFailurePending());
+    EXPECT_EQ(MemError(), kMemFullErr);
+    EXPECT_EQ(GetHandleSize(first), 4);
+    Handle second = NewHandle(4);
+    EXPECT_NE(second, nullptr);
+    EXPECT_TRUE(MayAllocateObject());
+    FailAllocationNumber(1);
+    EXPECT_FALSE(MayAllocateObject());
+    EXPECT_EQ(MemError(), kMemFullErr);
+    EXPECT_TRUE(MayAllocateObject());
+    FailAllocationNumber(2);
+    FailAllocationNumber(0); // switched off before it came
+    EXPECT_TRUE(MayAllocateObject());
+    EXPECT_TRUE(MayAllocateObject());
+    DisposeHandle(first);
+    DisposeHandle(second);
+}
+
 TEST(Handles, BlockMoveCopiesOverlappingRanges) {
     char text[] = "abcdef";
     BlockMove(text, text + 2, 4);

@@ -31,7 +31,7 @@ DoppelkopfController::~DoppelkopfController() {
 }
 
 ComputerPlayer* DoppelkopfController::CreatePlayer() {
-    return new (std::nothrow) FourSeatComputerPlayer;
+    return MayAllocateObject() ? new (std::nothrow) FourSeatComputerPlayer : nullptr;
 }
 
 bool DoppelkopfController::Init(SettingsBody* gameSettings, DoppelkopfOptions* options, bool counts,
@@ -55,10 +55,13 @@ bool DoppelkopfController::ReplacePlayer() {
     if (!made) {
         // No game can run without the game object: report it and end the program.
         gMemError = kMemFullErr;
-        StopAlert(kProgrammingErrorList, kProgrammingErrorIndex, "Computer player");
-        RequestQuit();
+        if (!quietOnNoMemory) {
+            StopAlert(kProgrammingErrorList, kProgrammingErrorIndex, "Computer player");
+            RequestQuit();
+        }
         return false;
     }
+    made->quietOnNoMemory = quietOnNoMemory;
     delete player;
     player = made;
     return true;

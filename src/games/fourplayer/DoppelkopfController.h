@@ -129,7 +129,7 @@ class DoppelkopfController : public FourSeatController {
     // Builds the game object; null when there is no memory for it. Tests replace it.
     virtual ComputerPlayer* CreatePlayer();
     // Puts a new game object in place of the old one. Without memory for it the player is
-    // told, the program is asked to quit and the old object stays.
+    // told, the program is asked to quit (neither at a quiet table) and the old object stays.
     bool ReplacePlayer();
     // The record fields every game shares: profiles, card points, listed seats, dealer,
     // captures, game type, bock flag, bill figures and items. Values are 0.

@@ -142,7 +142,8 @@ void FourSeatController::NewGameList() {
         return;
     }
     // Without memory for a list the program cannot keep the series: it quits.
-    RequestQuit();
+    if (!quietOnNoMemory)
+        RequestQuit();
 }
 
 bool FourSeatController::IsPointLimitReached() {

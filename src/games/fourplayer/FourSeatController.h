@@ -120,6 +120,9 @@ class FourSeatController : public GameController {
     std::uint8_t listGames = 1;
     std::uint8_t restClaimed = 0;
     std::uint8_t countsStatistics = 0;
+    // A scratch table that reads a saved game: a failed allocation is only answered, since
+    // the reader refuses the file; the player is not told and the program goes on.
+    bool quietOnNoMemory = false;
 
   protected:
     bool IsTableSeat(int seat) const { return seat >= 0 && seat < kTableSeats; }

@@ -50,7 +50,7 @@ SchafkopfController::~SchafkopfController() {
 }
 
 ComputerPlayer* SchafkopfController::CreatePlayer() {
-    return new (std::nothrow) SchafkopfComputerPlayer;
+    return MayAllocateObject() ? new (std::nothrow) SchafkopfComputerPlayer : nullptr;
 }
 
 SchafkopfComputerPlayer* SchafkopfController::Game() const {

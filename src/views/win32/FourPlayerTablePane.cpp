@@ -1032,7 +1032,7 @@ void FourPlayerTablePane::DrawGameCount(int endRule, int total, int, int,
                                         GameController* gameController) {
     auto* fourSeat = dynamic_cast<FourSeatController*>(gameController);
     const int games = fourSeat ? fourSeat->gamesDealt : 0;
-    if (gDirector && (gDirector->seriesMode == 2 || gDirector->seriesMode == 8)) {
+    if (gDirector && (gDirector->series.seriesMode == 2 || gDirector->series.seriesMode == 8)) {
         endRule = 8;
         total = gDirector->seriesValue;
     }

@@ -249,7 +249,7 @@ void TablePane::UpdateTitle() {
     char current[512] = {};
     GetWindowTextA(target, current, sizeof current);
     char title[512] = "Rodu Zezuv & Ozer Irude";
-    const int mode = gDirector ? gDirector->seriesMode : 1;
+    const int mode = gDirector ? gDirector->series.seriesMode : 1;
     if (mode == 2) {
         std::strcat(title, " (League)");
         if (gameDay != -1)

@@ -16,6 +16,7 @@
 #include "engine/TrickGameCore.h"
 #include "games/fourplayer/GameList.h"
 #include "games/fourplayer/SchafkopfController.h"
+#include "records/DirectorLists.h"
 #include "records/DocumentHeader.h"
 #include "records/RecordTransfers.h"
 #include "records/SeriesBlock.h"
@@ -212,6 +213,35 @@ Spans SeriesTable(int start) {
     return from;
 }
 
+// The director's lists: a count (two for participants), then rows of their size.
+Spans ListTable(int list, int rows) {
+    Spans s;
+    Add(s, 2, 0, 0);
+    if (list == kParticipantList)
+        Add(s, 2, 2, 2);
+    for (int row = 0; row < rows; ++row) {
+        if (IsPairingList(list)) {
+            Add(s, 2, 2 + row * kPairingRowSize, 2 + row * kPairingRowSize + 8);
+        } else if (list == kParticipantList) {
+            Add(s, 2, 4 + row * kParticipantRowSize, 4 + row * kParticipantRowSize);
+            Add(s, 4, 4 + row * kParticipantRowSize + 31,
+                4 + row * kParticipantRowSize + 31); // mend: the club account id
+        } else if (list == kStandingsList) {
+            Add(s, 2, 2 + row * kStandingsRowSize + 2, 2 + row * kStandingsRowSize + 6);
+            Add(s, 4, 2 + row * kStandingsRowSize + 8, 2 + row * kStandingsRowSize + 12);
+        } else {
+            Add(s, 2, 2 + 2 * row, 2 + 2 * row);
+        }
+    }
+    return s;
+}
+
+Record ListRecord(const char* name, int list, int head, int rowSize, int rows) {
+    return {name, head + rowSize * rows,
+            [=](ByteOrderCursor& io) { TransferDirectorListLayout(list, rows, io); },
+            [=] { return ListTable(list, rows); }};
+}
+
 std::vector<Record> Records() {
     return {
         {"header", kDocumentHeaderSize,
@@ -265,6 +295,11 @@ std::vector<Record> Records() {
              TransferSettingsBody(body, io);
          },
          SettingsTable},
+        ListRecord("pairing list", kPairingList, 2, kPairingRowSize, 2),
+        ListRecord("participant list", kParticipantList, 4, kParticipantRowSize, 3),
+        ListRecord("standings list", kStandingsList, 2, kStandingsRowSize, 2),
+        ListRecord("qualified list", kQualifiedList, 2, 2, 3),
+        ListRecord("kept pairing list", kKeptPairingList, 2, kPairingRowSize, 1),
     };
 }
 

@@ -167,9 +167,9 @@ TEST_F(FourTableTest, NewDealAfterTheSeriesGamesFinishesTheList) {
     EXPECT_FALSE(IsSeriesOverByOptions(gDirector, controller_.gameListHandle, 2)) << "never";
     EXPECT_TRUE(IsSeriesOverByOptions(gDirector, controller_.gameListHandle, 1)) << "Doppelkopf";
     EXPECT_FALSE(IsSeriesOverByOptions(gDirector, controller_.gameListHandle, 0)) << "Skat";
-    gDirector->seriesMode = 2;
+    gDirector->series.seriesMode = 2;
     EXPECT_FALSE(IsSeriesOverByOptions(gDirector, controller_.gameListHandle, 1)) << "a league";
-    gDirector->seriesMode = 1;
+    gDirector->series.seriesMode = 1;
     CreateDirector(nullptr, nullptr, keptA, keptB);
 }
 

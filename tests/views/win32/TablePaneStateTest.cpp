@@ -143,8 +143,8 @@ TEST_F(TableStateTest, TitleByTheDirectorsSeriesAndTheDocument) {
         GetWindowTextA(gMainWindow, text, sizeof text);
         return std::string(text);
     };
-    const std::int16_t mode = gDirector->seriesMode;
-    gDirector->seriesMode = 1;
+    const std::int16_t mode = gDirector->series.seriesMode;
+    gDirector->series.seriesMode = 1;
     controller_.descriptor = "";
     table_->UpdateTitle();
     EXPECT_EQ(title(), "Rodu Zezuv & Ozer Irude") << "no empty brackets without a document";
@@ -162,20 +162,20 @@ TEST_F(TableStateTest, TitleByTheDirectorsSeriesAndTheDocument) {
     table_->UpdateTitle();
     EXPECT_EQ(title(), "Rodu Zezuv & Ozer Irude (C:\\Spiele\\Schaf.dat)");
     table_->controller = &controller_;
-    gDirector->seriesMode = 2;
+    gDirector->series.seriesMode = 2;
     table_->UpdateTitle();
     EXPECT_EQ(title(), "Rodu Zezuv & Ozer Irude (League)");
     table_->gameDay = 5;
     table_->UpdateTitle();
     EXPECT_EQ(title(), "Rodu Zezuv & Ozer Irude (League): 5. Day");
-    gDirector->seriesMode = 8;
+    gDirector->series.seriesMode = 8;
     table_->UpdateTitle();
     EXPECT_EQ(title(), "Rodu Zezuv & Ozer Irude (Championship)");
     gDirector->qualification = 1;
     table_->UpdateTitle();
     EXPECT_EQ(title(), "Rodu Zezuv & Ozer Irude (Qualification)");
     gDirector->qualification = 0;
-    gDirector->seriesMode = mode;
+    gDirector->series.seriesMode = mode;
 }
 
 TEST_F(TableStateTest, TransientBoxesHoldTenAndAreEmptied) {
