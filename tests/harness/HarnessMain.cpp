@@ -23,7 +23,7 @@
 //   place V  the saved corner of a side window: V = slot * 1000000 + x * 1000 + y.
 // State (state.txt, replaced as a whole): one "name values..." line per item.
 // Windows (windows.txt, replaced as a whole, tab-separated): what the player sees of the
-// program besides the table: the main window, the menu bar's titles, the open menu's items,
+// program besides the table: the main window with its title, the menu bar's titles, the open menu's items,
 // every other visible window of the program (boxes, dialogs, side windows) with its controls,
 // the two menu switches' records, the beeps, and each item's menu state.
 // Texts (texts.txt, replaced as a whole, tab-separated): the latest texts drawn into the
@@ -233,7 +233,8 @@ void PublishWindows() {
         RECT r;
         GetWindowRect(gMainWindow, &r);
         out += "main\t" + std::to_string(IsWindowVisible(gMainWindow) ? 1 : 0) + " " +
-               std::to_string(IsIconic(gMainWindow) ? 1 : 0) + "\t" + RectText(r) + "\n";
+               std::to_string(IsIconic(gMainWindow) ? 1 : 0) + "\t" + RectText(r) + "\t" +
+               WindowText(gMainWindow) + "\n";
         for (int i = 0; gMainMenu && i < GetMenuItemCount(gMainMenu); ++i) {
             RECT title;
             if (GetMenuItemRect(gMainWindow, gMainMenu, static_cast<UINT>(i), &title))
