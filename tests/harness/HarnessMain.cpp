@@ -23,9 +23,9 @@
 //   place V  the saved corner of a side window: V = slot * 1000000 + x * 1000 + y.
 // State (state.txt, replaced as a whole): one "name values..." line per item.
 // Windows (windows.txt, replaced as a whole, tab-separated): what the player sees of the
-// program besides the table: the main window with its title, the menu bar's titles, the open menu's items,
-// every other visible window of the program (boxes, dialogs, side windows) with its controls,
-// the two menu switches' records, the beeps, and each item's menu state.
+// program besides the table: the main window with its title, the menu bar's titles, the open
+// menu's items, every other visible window of the program (boxes, dialogs, side windows) with
+// its controls, the two menu switches' records, the beeps, and each item's menu state.
 // Texts (texts.txt, replaced as a whole, tab-separated): the latest texts drawn into the
 // program's windows, each with its number, the window's slot, the table's paint count and its
 // box in the window's client coordinates.
