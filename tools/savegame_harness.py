@@ -78,22 +78,34 @@ class SaveOpen:
         return self.series.view()
 
     def choose(self, item):
-        """File > item by two clicks: the menu's title in the bar, then the item."""
-        for attempt in range(3):
-            if attempt:
-                print(f"note: File menu: clicked again for item {item}", flush=True)
-            bar = th.wait_windows(self.h, lambda v: v["popup"] is None and v["bar"].get(FILE_MENU),
-                                  "the menu bar, no menu open")
-            self.h.click(*centre(bar))
-            end = time.time() + 5
-            while time.time() < end:
-                view = th.read_windows(self.h)
-                if view and view["popup"] == FILE_MENU and item in view["items"]:
-                    self.h.click(*centre(view["items"][item]))
-                    th.wait_windows(self.h, lambda v: v["popup"] is None or None, f"the File menu closed after {item}")
+        """File > item by clicks: the menu's title in the bar, then the item. Without a window
+        manager a click can go to an activation alone: each click is repeated until it shows."""
+        for attempt in range(6):
+            view = th.wait_windows(self.h, lambda v: v if v["bar"].get(FILE_MENU) else None, "the menu bar")
+            if view["popup"] == FILE_MENU and item in view["items"]:
+                if attempt > 1:
+                    print(f"note: File menu: item {item} clicked again", flush=True)
+                self.h.click(*centre(view["items"][item]))
+                if self.await_view(lambda v: v["popup"] is None, 5) or self.h.process.poll() is not None:
                     return
-                time.sleep(0.2)
-        sys.exit(f"the File menu did not open for item {item}")
+            else:
+                if attempt > 1:
+                    print(f"note: File menu: clicked again for item {item}", flush=True)
+                self.h.click(*centre(view["bar"][FILE_MENU]))
+                self.await_view(lambda v: v["popup"] == FILE_MENU and item in v["items"], 5)
+        sys.exit(f"File > {item} could not be chosen")
+
+    def await_view(self, condition, seconds):
+        """The program's windows once the condition holds on them, or None after the seconds."""
+        end = time.time() + seconds
+        while time.time() < end:
+            view = th.read_windows(self.h)
+            if view and condition(view):
+                return view
+            if self.h.process.poll() is not None:
+                return None
+            time.sleep(0.2)
+        return None
 
     def title(self):
         return self.view()["title"] or ""
@@ -256,13 +268,20 @@ class SaveOpen:
         return title
 
     def quit(self):
-        """File > Quit; the question whether to save the running game answered No."""
+        """File > Quit. The game was saved and has not changed since: the program ends without
+        asking whether to save it (were it asked, the player would answer No)."""
         self.choose(QUIT)
-        self.series.answer_box(SAVE_QUESTION, "No")
-        try:
-            self.h.process.wait(60)
-        except subprocess.TimeoutExpired:
+        end = time.time() + 60
+        asked = False
+        while self.h.process.poll() is None and time.time() < end:
+            view = th.read_windows(self.h)
+            if view and th.find_box(view, SAVE_QUESTION):
+                asked = True
+                self.series.answer_box(SAVE_QUESTION, "No")
+            time.sleep(0.2)
+        if self.h.process.poll() is None:
             sys.exit("the program did not end after File > Quit")
+        check(not asked, f'File > Quit asked "{SAVE_QUESTION}" about a game saved with no change since')
 
     def open_saved(self, title):
         """File > Open on a fresh table, the path typed into the open dialog."""

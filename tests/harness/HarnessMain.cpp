@@ -821,15 +821,57 @@ void PublishSideWindows(std::string& out) {
     }
 }
 
+// The clock's box and the three status texts where the status bar's rule puts them, as high
+// as the bar: measured with the table's font in its port.
+void PublishMeasuredTexts(TablePane* table, const RECT& bar, std::string& out) {
+    char text[64];
+    char clock[32];
+    RECT clockBox;
+    std::int32_t seconds = 0;
+    if (auto* four = dynamic_cast<FourPlayerTablePane*>(table))
+        seconds = four->FourSeat() ? four->FourSeat()->gameClock : 0;
+    FormatPlayerClock(seconds, &table->cornerRect, clock, sizeof clock, &clockBox);
+    Line(out, "clock", clockBox);
+    table->UseSmallTextStyle();
+    int widths[3];
+    for (int i = 0; i < 3; ++i)
+        widths[i] = StringWidth(table->statusTexts[i]);
+    const int x = (bar.right - bar.left - table->GetSideColumnWidth() - widths[0] - widths[1] -
+                   widths[2] - 30) /
+                  2;
+    const int starts[3] = {x, x + widths[0] + 15, x + widths[0] + widths[1] + 30};
+    for (int i = 0; i < 3; ++i) {
+        RECT box = {bar.left + starts[i], bar.top, bar.left + starts[i] + widths[i], bar.bottom};
+        std::snprintf(text, sizeof text, "text%d", i + 1);
+        Line(out, text, box);
+    }
+}
+
+// Whether the program's own windows are in front: not while one of the system's dialogs (a
+// file dialog) or a box is active. Only then the table's port is taken, for making a window
+// the port also makes it the active one, which would take the keyboard from the dialog.
+bool OwnWindowsInFront() {
+    HWND active = GetActiveWindow();
+    if (!active || active == gMainWindow)
+        return true;
+    for (HWND slot : gWindowSlots)
+        if (slot && slot == active)
+            return true;
+    return false;
+}
+
 void Publish() {
     PublishWindows();
     auto* table = dynamic_cast<TablePane*>(GetTablePane());
     HWND window = gWindowSlots[kTableSlot];
     if (!table || !window || !gSettings)
         return;
+    const bool front = OwnWindowsInFront();
     HWND port = nullptr;
-    GetPort(&port);
-    SetPort(window);
+    if (front) {
+        GetPort(&port);
+        SetPort(window);
+    }
     std::string out;
     char text[256];
     POINT origin = {0, 0};
@@ -858,27 +900,8 @@ void Publish() {
     table->GetStatusBarRect(&bar);
     Line(out, "statusbar", bar);
     Line(out, "corner", table->cornerRect);
-    char clock[32];
-    RECT clockBox;
-    std::int32_t seconds = 0;
-    if (auto* four = dynamic_cast<FourPlayerTablePane*>(table))
-        seconds = four->FourSeat() ? four->FourSeat()->gameClock : 0;
-    FormatPlayerClock(seconds, &table->cornerRect, clock, sizeof clock, &clockBox);
-    Line(out, "clock", clockBox);
-    // The three status texts where the status bar's rule puts them, as high as the bar.
-    table->UseSmallTextStyle();
-    int widths[3];
-    for (int i = 0; i < 3; ++i)
-        widths[i] = StringWidth(table->statusTexts[i]);
-    const int x = (bar.right - bar.left - table->GetSideColumnWidth() - widths[0] - widths[1] -
-                   widths[2] - 30) /
-                  2;
-    const int starts[3] = {x, x + widths[0] + 15, x + widths[0] + widths[1] + 30};
-    for (int i = 0; i < 3; ++i) {
-        RECT box = {bar.left + starts[i], bar.top, bar.left + starts[i] + widths[i], bar.bottom};
-        std::snprintf(text, sizeof text, "text%d", i + 1);
-        Line(out, text, box);
-    }
+    if (front)
+        PublishMeasuredTexts(table, bar, out);
     for (int seat = 0; seat < 4; ++seat) {
         int element = 32 + seat;
         if (gSettings->body.cardSize >= 2)
@@ -907,7 +930,7 @@ void Publish() {
                   long(table->playerBoxRect.top), long(table->playerBoxRect.right),
                   long(table->playerBoxRect.bottom));
     out += text;
-    if (port)
+    if (front && port)
         SetPort(port);
     WriteAtomically("state.txt", out);
 }
