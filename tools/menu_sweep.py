@@ -23,7 +23,8 @@ import time
 
 MENUS = ["File", "Preferences", "Game", "Announce", "Windows", "Help/Internet"]
 
-SAVED_GAMES = "Saved games are not available in this version."
+OPEN_DIALOG = "Open"  # the system's open-file dialog keeps the system's title
+SAVE_DIALOG = "What's the name of the file?"
 MODAL_SLOTS = {10, 15}  # the play rating and the card-selection hints
 PAGES = "https://schafkopf.example.org/en/"
 
@@ -40,11 +41,11 @@ PAGES = "https://schafkopf.example.org/en/"
 #   quit       the program ends
 EFFECTS = {
     1001: ("new", None),
-    1002: ("box", SAVED_GAMES),
+    1002: ("dialog", OPEN_DIALOG),
     1010: ("box", "Network play is not available in this version."),
     1003: ("close", None),
-    1004: ("box", SAVED_GAMES),
-    1005: ("box", SAVED_GAMES),
+    1004: ("dialog", SAVE_DIALOG),
+    1005: ("dialog", SAVE_DIALOG),
     1008: ("quit", None),
     1101: ("dialog", "Screen View"),
     1102: ("dialog", "Keyboard Layout"),
@@ -416,7 +417,7 @@ def close_welcome_note(program, timeout):
 
 
 def open_keeps_the_table(program):
-    """File > Open by the menu and by Ctrl+O: the box says why, the table stays drawn."""
+    """File > Open by the menu and by Ctrl+O, cancelled in the file dialog: the table stays drawn."""
     state = program.state()
     table = program.view()
     reference = table_pixels(program, state, program.screenshot())
@@ -427,14 +428,14 @@ def open_keeps_the_table(program):
             # The keys go to the program's window that had the box: a click on the table
             # would start a deal.
             program.key("ctrl+o")
-        view = program.wait(lambda v: v.box_with_text(SAVED_GAMES) is not None, f"File > Open by {how}: its box")
+        view = program.wait(lambda v: v.dialog_titled(OPEN_DIALOG) is not None, f"File > Open by {how}: its dialog")
         if not view:
             continue
-        box = view.box_with_text(SAVED_GAMES)
+        box = view.dialog_titled(OPEN_DIALOG)
         failed = len(failures)
-        check(view.table == (1, 1), f"File > Open by {how}: the table window went while the box is shown")
+        check(view.table == (1, 1), f"File > Open by {how}: the table window went while the dialog is shown")
         click_button(program, box, f"File > Open by {how}")
-        program.wait(lambda v: not v.dialogs(), f"File > Open by {how}: the box closed")
+        program.wait(lambda v: not v.dialogs(), f"File > Open by {how}: the dialog closed")
         # The table repaints where the box lay: poll until it shows what it showed before.
         end = time.time() + 30
         differ = -1
@@ -448,7 +449,7 @@ def open_keeps_the_table(program):
             time.sleep(0.5)
         check(differ == 0, f"File > Open by {how}: {differ} pixels of the table differ afterwards")
         if len(failures) == failed:
-            print(f"with the table: File 1002 by {how}: box \"{SAVED_GAMES}\", table drawn as before", flush=True)
+            print(f"with the table: File 1002 by {how}: dialog \"{OPEN_DIALOG}\" cancelled, table drawn as before", flush=True)
 
 
 def main():

@@ -1,39 +1,65 @@
-// The saved-game document: the file of the running game with its header, the game part of
-// its kind, the tournament state and the settings block. Until saved games are built the
-// document keeps only what the shell hands it and says that games cannot be saved or
-// opened yet.
+// The saved-game document with its window side: the file dialogs, and the file of the running
+// game. A save writes the whole game into a new file beside the target and only then puts it
+// in the target's place, so a failed save never costs the last good file; no file is kept
+// open between saves. An open reads and checks the whole file before anything changes.
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
 
-#include "platform/Handles.h"
-#include "platform/RootObject.h"
+#include "document/GameDocument.h"
+#include "platform/ByteSwapFileStream.h"
+#include "records/SeriesBlock.h"
 
-class Settings;
-class SkatDocumentController;
-class DoppelkopfDocumentController;
-class SchafkopfDocumentController;
-
-class GameDocumentWin : public RootObject {
+class GameDocumentWin : public GameDocument {
   public:
-    virtual void CloseFile();
-    virtual void Reset(SkatDocumentController* skat, DoppelkopfDocumentController* doppelkopf,
-                       SchafkopfDocumentController* schafkopf, Settings* settings);
-    virtual bool SaveAs(int phase, int zero); // true when saved
-    virtual bool Open(int zero);              // true when a game was read
-    // Whether Open can read a saved game at all; when not, Open only says so, and the caller
-    // asks it before closing the running table.
-    virtual bool ReadsSavedGames() const;
-    virtual void SetGameKind(int kind);
-    virtual void CopyHeader(GameDocumentWin* other);
-    virtual void SetRecordHandle(Handle handle);
+    GameDocumentWin();
+    ~GameDocumentWin() override;
 
-    std::int16_t gameKind = 2;    // GameKind of the file
-    std::int16_t savedPhase = 0;  // the table phase saved with the game
+    // Forgets the file of the closed table: the next save asks for a name.
+    virtual void CloseFile();
+    void Reset(SkatDocumentController* skat, DoppelkopfDocumentController* doppelkopf,
+               SchafkopfDocumentController* schafkopf, Settings* settings) override;
+    // Saves the running game with the table's phase into the document's file, or into the
+    // one the save dialog names; true when the file was written and put in place.
+    virtual bool SaveAs(int phase, int zero);
+    // Lets the user pick a saved game and reads it whole into staging; a refused file is
+    // named in a message and nothing changes. True when a game waits for CommitOpened.
+    virtual bool Open(int zero);
+    // Moves the game read by Open into the live objects; the document's file becomes the
+    // opened one.
+    virtual void CommitOpened(bool shiftHeld);
+    void CopyHeader(const GameDocument& other) override;
+    bool HasFile() const { return !path.empty(); }
+
     std::uint8_t restoreFlag = 0; // a director-run table is restored
-    Handle recordHandle = nullptr;
+    SeriesBlock series;           // the director's series state written with the game
+    ByteSwapFileStream file;      // open only while a save or an open moves bytes
+
+  private:
+    bool WriteImage(const ByteImage& image, const std::string& target);
+    bool ReadImage(const std::string& from, ByteImage* image);
+    SavedGameSet LiveSet();
+
+    std::unique_ptr<StagedGame> staged_;
+    std::string stagedPath_;
 };
 
 extern GameDocumentWin* gGameDocument;
 
-bool ReadGameFile(GameDocumentWin* document);
+// The file dialogs: save = the save dialog, else the open dialog; offered = the name put in
+// the dialog's name box. Answers the chosen path, or false when the user cancelled.
+using GameFileDialog =
+    std::function<bool(bool save, const std::string& offered, std::string* chosen)>;
+// Test seam: an empty function restores the system's dialogs.
+void SetGameFileDialog(GameFileDialog dialog);
+
+// Test seam for saving: the new file takes only failAfterBytes bytes (-1: all of them), or
+// putting it in the target's place fails.
+struct SaveFaults {
+    std::int64_t failAfterBytes = -1;
+    bool failAtReplace = false;
+};
+void SetSaveFaults(const SaveFaults& faults);

@@ -34,7 +34,7 @@ TablePane* CurrentTable() {
 }
 
 bool SkatGame() {
-    return gGameDocument && gGameDocument->gameKind == 0;
+    return gGameDocument && gGameDocument->header.gameKind == 0;
 }
 
 // At a Schafkopf table the table's own rules carry the "Reservation, Pass" switch.

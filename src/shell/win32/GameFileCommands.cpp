@@ -1,7 +1,7 @@
-// The game file commands as far as the saved-game document allows today: saving is put off
-// during a wait and otherwise handed to the document with the table's list (the document
-// says whether it can save); the menu state and the opponents' names in the menu are
-// complete.
+// The game file commands: saving is put off during a wait and otherwise handed to the
+// document with the table's list; opening asks about the running game, lets the document read
+// and check the file, and only then closes the table and rebuilds it around the saved game.
+// Also the menu state and the opponents' names in the menu.
 #include "shell/win32/GameFileCommands.h"
 
 #include <windows.h>
@@ -16,10 +16,13 @@
 #include "games/fourplayer/DoppelkopfDocumentController.h"
 #include "games/fourplayer/SchafkopfDocumentController.h"
 #include "games/skat/SkatDocumentController.h"
+#include "media/win32/ExtensionManager.h"
 #include "net/Network.h"
 #include "platform/Handles.h"
+#include "platform/KeyState.h"
 #include "platform/StringLists.h"
 #include "platform/win32/Menus.h"
+#include "platform/win32/Ports.h"
 #include "platform/win32/WindowsGlobals.h"
 #include "shell/Edition.h"
 #include "shell/OptionRecords.h"
@@ -116,6 +119,8 @@ bool SaveGame() {
     }
     if (!gGameDocument || !StoreRecordHandle(gGameDocument))
         return false;
+    if (gDirector)
+        gGameDocument->series.seriesMode = gDirector->seriesMode;
     if (!gGameDocument->SaveAs(GetTablePane()->phase, 0))
         return false;
     gGameDirty = 0;
@@ -126,11 +131,13 @@ bool SaveGameAs() {
     if (!GetTablePane() || !gGameDocument)
         return false;
     StoreRecordHandle(gGameDocument);
+    if (gDirector)
+        gGameDocument->series.seriesMode = gDirector->seriesMode;
     GameDocumentWin* document = MakeDocument();
     if (!document)
         return false;
     document->Reset(gSkatGame, gDoppelkopfGame, gSchafkopfGame, gSettings);
-    document->CopyHeader(gGameDocument);
+    document->CopyHeader(*gGameDocument);
     if (!document->SaveAs(GetTablePane()->phase, 0)) {
         delete document;
         return false;
@@ -147,29 +154,165 @@ bool SaveGameAs() {
     return true;
 }
 
+// The running game is asked about first, as closing it would ask; then the file is read and
+// checked whole. A refused file changes nothing: the table stays open with its game and the
+// document keeps its file, so the next save cannot overwrite the refused one.
 bool OpenGame() {
     if (!gGameDocument)
         return false;
-    // A document that reads no saved game refuses before the running table is closed: the
-    // player keeps the table and learns why nothing opens.
-    if (!gGameDocument->ReadsSavedGames())
-        return gGameDocument->Open(0);
-    if (gTableOpen && !CloseWindows(true))
+    if (gTableOpen && (gEventSoundDepth > 0 || gWaitDepth > 0))
         return false;
+    if (gTableOpen && gGameDirty) {
+        bool save = false;
+        if (!AskSaveGame(&save))
+            return false;
+        if (save && !SaveGame())
+            return false;
+    }
     if (!gGameDocument->Open(0))
         return false;
+    const std::uint8_t dirty = gGameDirty;
+    gGameDirty = 0; // asked above: closing asks nothing more
+    if (gTableOpen && !CloseWindows(true)) {
+        gGameDirty = dirty;
+        return false;
+    }
     const bool loaded = LoadGameFile();
     if (gSettings && gSettings->body.playerVoices[0] < 1)
         gSettings->body.playerVoices[0] = 1;
     return loaded;
 }
 
-// Reading a saved game comes with the saved-game document; until then no file is read and
-// the program stays without a table, as after a failed read.
+namespace {
+
+// What opening a saved game leaves as the player has it: the card sizes and picture switches,
+// the suit-name choice, the values kept across an open and the window places.
+struct KeptAcrossOpen {
+    explicit KeptAcrossOpen(const SettingsBody& body)
+        : superSmallCards(body.superSmallCards), ownCardsFullSize(body.ownCardsFullSize),
+          cardSize(body.cardSize), motive(body.motive), cardSet(body.cardSet),
+          suitNameChoice(body.suitNameChoice[6]), alwaysZero(body.alwaysZero) {
+        std::memcpy(keptOnOpen, body.keptOnOpen, sizeof keptOnOpen);
+        std::memcpy(windowRects, body.windowRects, sizeof windowRects);
+    }
+    std::int16_t superSmallCards, ownCardsFullSize, cardSize, motive, cardSet, suitNameChoice;
+    std::int32_t alwaysZero;
+    std::int32_t keptOnOpen[3];
+    WindowRect windowRects[kWindowRectCount];
+};
+
+void ApplyDeckChoice(const KeptAcrossOpen& kept) {
+    SettingsBody& body = gSettings->body;
+    if (body.motive != kept.motive && gDeckManager)
+        gDeckManager->SelectExtension(&body.motive);
+    if (body.cardSet != kept.cardSet) {
+        if (!gDeckManager || gDeckManager->IsDeckAvailable(body.cardSet - 1))
+            gSettings->ApplySettings();
+        else
+            body.cardSet = kept.cardSet;
+    }
+}
+
+// The director takes over a table it runs; a plain table goes on at the saved phase.
+void HandTableToDirector(TablePane* pane) {
+    SettingsBody& body = gSettings->body;
+    if (gDirector && !(body.tableMode == kTableModePractice && gDirector->seriesMode == 1)) {
+        const std::int16_t mode = gDirector->seriesMode;
+        if (mode == 1 || mode == 2 || mode == 8)
+            body.tableMode = mode;
+        else
+            gDirector->seriesMode = 1;
+    }
+    gDirectorRunsTables = (body.tableMode == 2 || body.tableMode == 8)
+                              ? 1
+                              : static_cast<std::uint8_t>(body.networkGame & 0xFF);
+    bool plain = true;
+    if (gDirectorRunsTables || (body.tableMode != 1 && body.tableMode != 4)) {
+        if (gDirectorRunsTables) {
+            pane->directorRun = 1;
+            StartDirectorSeries(false, true);
+        }
+        if (gDirector) {
+            pane->SetPhase(0, 0);
+            gDirector->ResetSeats();
+            SetLocalTable(gDirector, pane, 0);
+            if (gDirector->started) {
+                ClearDirectorSeriesValue();
+                gDirector->BeginPlay(0);
+                gDirector->started = 1;
+            }
+        }
+        if (pane->window)
+            ShowWindow(pane->window, SW_SHOW);
+        InvalidateAllWindows();
+        plain = false;
+    }
+    if (plain) {
+        SetPort(pane->window);
+        pane->SetPhase(gGameDocument->header.phase, 1);
+        gGameDirty = 0;
+    }
+}
+
+} // namespace
+
+// Rebuilds the table around the game that the document has read and checked: it is moved
+// into the live objects only now, after the old table is closed.
 bool LoadGameFile() {
-    CloseWindows(true);
+    if (!gGameDocument || !gSettings) {
+        gUseEditionKind = 1;
+        return false;
+    }
+    SettingsBody& body = gSettings->body;
+    const KeptAcrossOpen kept(body);
+    gUseEditionKind = 0;
+    gSettings->ResetTableMode();
+    if (gDirector)
+        gDirector->seriesMode = 1;
+    body.soundOn = 0;
+    gDirectorRunsTables = 0;
+    gGameDocument->CommitOpened(gShiftKeyHeld != 0 || GetKeyState(VK_SHIFT) < 0);
+    if (gDirector)
+        gDirector->seriesMode = gGameDocument->series.seriesMode;
+    if (gSchafkopfGame)
+        gGameDocument->SetRecordHandle(gSchafkopfGame->gameListHandle);
+
+    gWaitDepth = 0;
+    body.suitNameChoice[6] = kept.suitNameChoice;
+    gTableKind = static_cast<std::int8_t>(gGameDocument->header.gameKind);
+    gTableOpen = 1;
+    body.cardSize = kept.cardSize;
+    body.superSmallCards = kept.superSmallCards;
+    body.ownCardsFullSize = kept.ownCardsFullSize;
+    body.alwaysZero = kept.alwaysZero;
+    std::memcpy(body.keptOnOpen, kept.keptOnOpen, sizeof kept.keptOnOpen);
+    gStoryMode = body.storyMode == 2 ? 1 : 0;
+
+    NewGame(false, false);
+    TablePane* pane = GetTablePane();
+    if (!pane) {
+        CloseWindows(true);
+        gUseEditionKind = 1;
+        return false;
+    }
+    ApplyDeckChoice(kept);
+    pane->ApplySettings();
+    std::memcpy(body.windowRects, kept.windowRects, sizeof kept.windowRects);
+    if (body.superSmallCards != kept.superSmallCards ||
+        body.ownCardsFullSize != kept.ownCardsFullSize) {
+        gSettings->ReloadCardPictures();
+        pane->LayoutControls(0);
+    }
+    HandTableToDirector(pane);
+    pane->UpdateTitle();
+    if (body.networkGame != 0 && pane->window)
+        CloseGameWindow(pane->window);
+    UpdatePlayerMenuNames();
+    if (HWND table = gWindowSlots[kTableSlot])
+        ShowWindow(table, SW_SHOW);
+    ApplyNewGameDefaults();
     gUseEditionKind = 1;
-    return false;
+    return true;
 }
 
 void UpdateMenus() {

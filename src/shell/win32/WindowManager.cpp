@@ -85,7 +85,7 @@ TablePane* GetTablePane() {
 }
 
 int GetCurrentGameKind() {
-    int kind = gUseEditionKind || !gGameDocument ? GetGameKind() : gGameDocument->gameKind;
+    int kind = gUseEditionKind || !gGameDocument ? GetGameKind() : gGameDocument->header.gameKind;
     gCurrentGameKind = static_cast<std::int16_t>(kind);
     return kind;
 }

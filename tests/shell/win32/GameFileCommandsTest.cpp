@@ -218,8 +218,8 @@ TEST_F(GameFileCommandsTest, ASaveDuringAWaitIsDoneAtTheNextTimerTick) {
 }
 
 TEST_F(GameFileCommandsTest, SaveAsReplacesTheDocumentEverywhereOnlyOnSuccess) {
-    document_->gameKind = 2;
-    document_->savedPhase = 4;
+    document_->header.gameKind = 2;
+    document_->header.phase = 4;
     ScriptedDocument* made = nullptr;
     bool madeDeleted = false;
     SetGameDocumentFactory([&] { return made = new ScriptedDocument(false, &madeDeleted); });
@@ -242,8 +242,8 @@ TEST_F(GameFileCommandsTest, SaveAsReplacesTheDocumentEverywhereOnlyOnSuccess) {
     EXPECT_EQ(gGameDirty, 0);
     ASSERT_EQ(made->phases, std::vector<int>{3});
     EXPECT_EQ(made->handlesAtSave[0], lists_[2]) << "the new document writes the game list";
-    EXPECT_EQ(made->gameKind, 2);
-    EXPECT_EQ(made->savedPhase, 4);
+    EXPECT_EQ(made->header.gameKind, 2);
+    EXPECT_EQ(made->header.phase, 4);
     document_ = made;
 }
 

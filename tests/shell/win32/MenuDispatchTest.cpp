@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "document/win32/GameDocumentWin.h"
 #include "platform/Alerts.h"
 #include "platform/win32/ModalDialog.h"
 #include "shell/Environment.h"
@@ -117,6 +118,10 @@ class MenuDispatchTest : public RunningShell {
             Note(std::string("open ") + file);
             return 42;
         });
+        SetGameFileDialog([](bool save, const std::string& offered, std::string*) {
+            Note(std::string(save ? "save dialog " : "open dialog ") + offered);
+            return false;
+        });
         gLog.clear();
     }
 
@@ -127,6 +132,7 @@ class MenuDispatchTest : public RunningShell {
         gAboutDialogProc = kept_[3];
         SetModalDialogPresenter([](const ModalDialogRequest&) -> INT_PTR { return IDCANCEL; });
         SetShellOpener({});
+        SetGameFileDialog({});
         RunningShell::TearDown();
     }
 
@@ -153,16 +159,15 @@ using Log = std::vector<std::string>;
 } // namespace
 
 TEST_F(MenuDispatchTest, EachCommandReachesItsOwnTarget) {
-    const std::string savedGames = "box Saved games are not available in this version.";
     struct Case {
         int id;
         Log reached;
     };
     const Case cases[] = {
         // File
-        {1002, {savedGames}},
-        {1004, {savedGames}},
-        {1005, {savedGames}},
+        {1002, {"open dialog Sheep.dat"}},
+        {1004, {"save dialog Sheep.dat"}},
+        {1005, {"save dialog Sheep.dat"}},
         {1006, {}},
         {1007, {}},
         {1010, {"box Network play is not available in this version."}},
@@ -248,7 +253,7 @@ TEST_F(MenuDispatchTest, OpenLeavesTheTableAndItsGameAsTheyWere) {
     HWND table = gWindowSlots[kTableSlot];
     Pane* pane = gPaneSlots[kTableSlot];
     gGameDirty = 1;
-    EXPECT_EQ(Dispatch(1002), Log{"box Saved games are not available in this version."});
+    EXPECT_EQ(Dispatch(1002), Log{"open dialog Sheep.dat"}) << "cancelled in the dialog";
     EXPECT_EQ(gWindowSlots[kTableSlot], table);
     EXPECT_TRUE(IsWindowVisible(table));
     EXPECT_EQ(gPaneSlots[kTableSlot], pane);

@@ -44,7 +44,7 @@ TEST_F(StartupTest, MainWindowHasTheMenuAndTheFirstTable) {
     EXPECT_EQ(gTableKind, 2);
     EXPECT_EQ(gTableOpen, 1);
     EXPECT_EQ(gDirector->localTable, GetTablePane());
-    EXPECT_EQ(gGameDocument->gameKind, 2);
+    EXPECT_EQ(gGameDocument->header.gameKind, 2);
     EXPECT_EQ(gLanguageEnglish, 1);
 }
 
