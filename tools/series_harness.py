@@ -757,10 +757,10 @@ def main():
                                          "itself)")
     args = parser.parse_args()
     os.makedirs(args.work, exist_ok=True)
-    screen = own_screen(args.screen) if args.screen else None
-    prefix = own_prefix(args.work) if args.screen and os.environ.get("WINEPREFIX") else None
+    screen = th.own_screen(args.screen) if args.screen else None
+    prefix = th.own_prefix(args.work) if args.screen and os.environ.get("WINEPREFIX") else None
     if args.screen:
-        args.program = own_program(args.program, args.work)
+        args.program = th.own_program(args.program, args.work)
     try:
         run(args)
     finally:
@@ -769,56 +769,6 @@ def main():
         if screen:
             screen.terminate()
             screen.wait()
-
-
-def own_screen(geometry):
-    """Starts Xvfb on a display number it finds free itself (two runs starting together
-    would otherwise take the same one) and makes it this run's."""
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{geometry}x24",
-                               "-nolisten", "tcp"], pass_fds=(write_end,),
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as answer:
-        number = answer.readline().strip()
-    if not number:
-        sys.exit("Xvfb did not start")
-    os.environ["DISPLAY"] = f":{number}"
-    return server
-
-
-def own_prefix(work):
-    """A copy of the Wine prefix in the work folder, made this run's. The system's files are
-    linked, not copied (Wine does not write them); the registry and the users' folders, which
-    it writes, are copied."""
-    source = os.environ["WINEPREFIX"]
-    target = os.path.join(os.path.abspath(work), "prefix")
-    subprocess.run(["rm", "-rf", target], check=True)
-    subprocess.run(["cp", "-al", source, target], check=True)
-    for name in os.listdir(source):
-        if name.endswith(".reg"):
-            os.remove(os.path.join(target, name))
-            subprocess.run(["cp", "-a", os.path.join(source, name), target], check=True)
-    for folder in ("users", "ProgramData"):
-        path = os.path.join(target, "drive_c", folder)
-        if os.path.isdir(path):
-            subprocess.run(["rm", "-rf", path], check=True)
-            subprocess.run(["cp", "-a", os.path.join(source, "drive_c", folder), path], check=True)
-    os.environ["WINEPREFIX"] = target
-    return target
-
-
-def own_program(program, work):
-    """The program's folder linked into the work folder, its preferences file copied."""
-    source = os.path.dirname(os.path.abspath(program))
-    target = os.path.join(os.path.abspath(work), "bin")
-    subprocess.run(["rm", "-rf", target], check=True)
-    subprocess.run(["cp", "-al", source, target], check=True)
-    for name in os.listdir(source):
-        if name.endswith(".prf"):
-            os.remove(os.path.join(target, name))
-            subprocess.run(["cp", "-a", os.path.join(source, name), target], check=True)
-    return os.path.join(target, os.path.basename(program))
 
 
 def run(args):

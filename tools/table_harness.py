@@ -168,6 +168,56 @@ class Harness:
             self.process.kill()
 
 
+def own_screen(geometry):
+    """Starts Xvfb on a display number it finds free itself (two runs starting together
+    would otherwise take the same one) and makes it this run's."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{geometry}x24",
+                               "-nolisten", "tcp"], pass_fds=(write_end,),
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as answer:
+        number = answer.readline().strip()
+    if not number:
+        sys.exit("Xvfb did not start")
+    os.environ["DISPLAY"] = f":{number}"
+    return server
+
+
+def own_prefix(work):
+    """A copy of the Wine prefix in the work folder, made this run's. The system's files are
+    linked, not copied (Wine does not write them); the registry and the users' folders, which
+    it writes, are copied."""
+    source = os.environ["WINEPREFIX"]
+    target = os.path.join(os.path.abspath(work), "prefix")
+    subprocess.run(["rm", "-rf", target], check=True)
+    subprocess.run(["cp", "-al", source, target], check=True)
+    for name in os.listdir(source):
+        if name.endswith(".reg"):
+            os.remove(os.path.join(target, name))
+            subprocess.run(["cp", "-a", os.path.join(source, name), target], check=True)
+    for folder in ("users", "ProgramData"):
+        path = os.path.join(target, "drive_c", folder)
+        if os.path.isdir(path):
+            subprocess.run(["rm", "-rf", path], check=True)
+            subprocess.run(["cp", "-a", os.path.join(source, "drive_c", folder), path], check=True)
+    os.environ["WINEPREFIX"] = target
+    return target
+
+
+def own_program(program, work):
+    """The program's folder linked into the work folder, its preferences file copied."""
+    source = os.path.dirname(os.path.abspath(program))
+    target = os.path.join(os.path.abspath(work), "bin")
+    subprocess.run(["rm", "-rf", target], check=True)
+    subprocess.run(["cp", "-al", source, target], check=True)
+    for name in os.listdir(source):
+        if name.endswith(".prf"):
+            os.remove(os.path.join(target, name))
+            subprocess.run(["cp", "-a", os.path.join(source, name), target], check=True)
+    return os.path.join(target, os.path.basename(program))
+
+
 def inside(rect, x, y):
     return rect[0] <= x < rect[2] and rect[1] <= y < rect[3]
 
@@ -572,17 +622,19 @@ NOT_SECURE = "The cards are not secure. Play on!"
 
 
 def read_windows(harness):
-    """The bar's titles, the open menu's items and the other windows with their controls, as
-    the harness published them."""
+    """The main window's title, the bar's titles, the open menu's items and the other windows
+    with their controls, as the harness published them."""
     try:
         with open(os.path.join(harness.args.work, "windows.txt"), encoding="cp1252", errors="replace") as f:
             lines = f.read().split("\n")
     except OSError:
         return None
-    view = {"bar": {}, "popup": None, "items": {}, "windows": []}
+    view = {"bar": {}, "popup": None, "items": {}, "windows": [], "title": None}
     for line in lines:
         fields = line.split("\t")
-        if fields[0] == "bar":
+        if fields[0] == "main" and len(fields) > 3:
+            view["title"] = fields[3]
+        elif fields[0] == "bar":
             view["bar"][int(fields[1])] = [int(v) for v in fields[2].split()]
         elif fields[0] == "popup":
             view["popup"] = int(fields[1])

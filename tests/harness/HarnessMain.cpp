@@ -23,9 +23,9 @@
 //   place V  the saved corner of a side window: V = slot * 1000000 + x * 1000 + y.
 // State (state.txt, replaced as a whole): one "name values..." line per item.
 // Windows (windows.txt, replaced as a whole, tab-separated): what the player sees of the
-// program besides the table: the main window, the menu bar's titles, the open menu's items,
-// every other visible window of the program (boxes, dialogs, side windows) with its controls,
-// the two menu switches' records, the beeps, and each item's menu state.
+// program besides the table: the main window with its title, the menu bar's titles, the open
+// menu's items, every other visible window of the program (boxes, dialogs, side windows) with
+// its controls, the two menu switches' records, the beeps, and each item's menu state.
 // Texts (texts.txt, replaced as a whole, tab-separated): the latest texts drawn into the
 // program's windows, each with its number, the window's slot, the table's paint count and its
 // box in the window's client coordinates.
@@ -233,7 +233,8 @@ void PublishWindows() {
         RECT r;
         GetWindowRect(gMainWindow, &r);
         out += "main\t" + std::to_string(IsWindowVisible(gMainWindow) ? 1 : 0) + " " +
-               std::to_string(IsIconic(gMainWindow) ? 1 : 0) + "\t" + RectText(r) + "\n";
+               std::to_string(IsIconic(gMainWindow) ? 1 : 0) + "\t" + RectText(r) + "\t" +
+               WindowText(gMainWindow) + "\n";
         for (int i = 0; gMainMenu && i < GetMenuItemCount(gMainMenu); ++i) {
             RECT title;
             if (GetMenuItemRect(gMainWindow, gMainMenu, static_cast<UINT>(i), &title))
@@ -820,15 +821,57 @@ void PublishSideWindows(std::string& out) {
     }
 }
 
+// The clock's box and the three status texts where the status bar's rule puts them, as high
+// as the bar: measured with the table's font in its port.
+void PublishMeasuredTexts(TablePane* table, const RECT& bar, std::string& out) {
+    char text[64];
+    char clock[32];
+    RECT clockBox;
+    std::int32_t seconds = 0;
+    if (auto* four = dynamic_cast<FourPlayerTablePane*>(table))
+        seconds = four->FourSeat() ? four->FourSeat()->gameClock : 0;
+    FormatPlayerClock(seconds, &table->cornerRect, clock, sizeof clock, &clockBox);
+    Line(out, "clock", clockBox);
+    table->UseSmallTextStyle();
+    int widths[3];
+    for (int i = 0; i < 3; ++i)
+        widths[i] = StringWidth(table->statusTexts[i]);
+    const int x = (bar.right - bar.left - table->GetSideColumnWidth() - widths[0] - widths[1] -
+                   widths[2] - 30) /
+                  2;
+    const int starts[3] = {x, x + widths[0] + 15, x + widths[0] + widths[1] + 30};
+    for (int i = 0; i < 3; ++i) {
+        RECT box = {bar.left + starts[i], bar.top, bar.left + starts[i] + widths[i], bar.bottom};
+        std::snprintf(text, sizeof text, "text%d", i + 1);
+        Line(out, text, box);
+    }
+}
+
+// Whether the program's own windows are in front: not while one of the system's dialogs (a
+// file dialog) or a box is active. Only then the table's port is taken, for making a window
+// the port also makes it the active one, which would take the keyboard from the dialog.
+bool OwnWindowsInFront() {
+    HWND active = GetActiveWindow();
+    if (!active || active == gMainWindow)
+        return true;
+    for (HWND slot : gWindowSlots)
+        if (slot && slot == active)
+            return true;
+    return false;
+}
+
 void Publish() {
     PublishWindows();
     auto* table = dynamic_cast<TablePane*>(GetTablePane());
     HWND window = gWindowSlots[kTableSlot];
     if (!table || !window || !gSettings)
         return;
+    const bool front = OwnWindowsInFront();
     HWND port = nullptr;
-    GetPort(&port);
-    SetPort(window);
+    if (front) {
+        GetPort(&port);
+        SetPort(window);
+    }
     std::string out;
     char text[256];
     POINT origin = {0, 0};
@@ -857,27 +900,8 @@ void Publish() {
     table->GetStatusBarRect(&bar);
     Line(out, "statusbar", bar);
     Line(out, "corner", table->cornerRect);
-    char clock[32];
-    RECT clockBox;
-    std::int32_t seconds = 0;
-    if (auto* four = dynamic_cast<FourPlayerTablePane*>(table))
-        seconds = four->FourSeat() ? four->FourSeat()->gameClock : 0;
-    FormatPlayerClock(seconds, &table->cornerRect, clock, sizeof clock, &clockBox);
-    Line(out, "clock", clockBox);
-    // The three status texts where the status bar's rule puts them, as high as the bar.
-    table->UseSmallTextStyle();
-    int widths[3];
-    for (int i = 0; i < 3; ++i)
-        widths[i] = StringWidth(table->statusTexts[i]);
-    const int x = (bar.right - bar.left - table->GetSideColumnWidth() - widths[0] - widths[1] -
-                   widths[2] - 30) /
-                  2;
-    const int starts[3] = {x, x + widths[0] + 15, x + widths[0] + widths[1] + 30};
-    for (int i = 0; i < 3; ++i) {
-        RECT box = {bar.left + starts[i], bar.top, bar.left + starts[i] + widths[i], bar.bottom};
-        std::snprintf(text, sizeof text, "text%d", i + 1);
-        Line(out, text, box);
-    }
+    if (front)
+        PublishMeasuredTexts(table, bar, out);
     for (int seat = 0; seat < 4; ++seat) {
         int element = 32 + seat;
         if (gSettings->body.cardSize >= 2)
@@ -906,7 +930,7 @@ void Publish() {
                   long(table->playerBoxRect.top), long(table->playerBoxRect.right),
                   long(table->playerBoxRect.bottom));
     out += text;
-    if (port)
+    if (front && port)
         SetPort(port);
     WriteAtomically("state.txt", out);
 }

@@ -13,6 +13,7 @@
 #include "platform/StringLists.h"
 #include "platform/win32/DialogItems.h"
 #include "platform/win32/Ports.h"
+#include "platform/win32/WindowsGlobals.h"
 #include "records/OptionRecordLayouts.h"
 #include "records/ProgramFlags.h"
 #include "shell/Settings.h"
@@ -457,6 +458,11 @@ void SchafkopfTablePane::Idle(std::uint32_t now, int flag) {
         AddElapsedSeconds(game, &game->gameClock);
     FourPlayerTablePane::Idle(now, flag);
     if (!game || IsRoomPhase() || game->gameClock == shownClockSeconds || !window)
+        return;
+    // Drawing takes the table as the port, which makes it the active window: while a modal
+    // box or dialog (the file dialogs, the save question) stands in front, the clock would
+    // take the keyboard from it every second. It is drawn again once the dialog is gone.
+    if ((gMainWindow && !IsWindowEnabled(gMainWindow)) || !IsWindowEnabled(window))
         return;
     shownClockSeconds = game->gameClock;
     PortScope port(window);
