@@ -172,7 +172,7 @@ void SetSaveFaults(const SaveFaults& faults) {
     gFaults = faults;
 }
 
-GameDocumentWin::GameDocumentWin() : series(FreshSeries()) {}
+GameDocumentWin::GameDocumentWin() : series_(FreshSeries()) {}
 
 GameDocumentWin::~GameDocumentWin() {
     CloseFile();
@@ -190,7 +190,7 @@ void GameDocumentWin::Reset(SkatDocumentController* skat, DoppelkopfDocumentCont
     file.isOpen = 0;
     GameDocument::Reset(skat, doppelkopf, schafkopf, settingsLink);
     restoreFlag = 0;
-    series = FreshSeries();
+    series_ = FreshSeries();
     staged_.reset();
     stagedPath_.clear();
 }
@@ -200,13 +200,20 @@ void GameDocumentWin::CopyHeader(const GameDocument& other) {
     GameDocument::CopyHeader(other);
     if (const auto* window = dynamic_cast<const GameDocumentWin*>(&other)) {
         restoreFlag = window->restoreFlag;
-        series = window->series;
+        series_ = window->series_;
+        seriesLink_ = window->seriesLink_;
+        listsLink_ = window->listsLink_;
     }
+}
+
+void GameDocumentWin::LinkSeries(SeriesBlock* block, DirectorLists* directorLists) {
+    seriesLink_ = block;
+    listsLink_ = directorLists;
 }
 
 SavedGameSet GameDocumentWin::LiveSet() {
     SchafkopfController* table = schafkopfGame;
-    SavedGameSet set{&header, table, nullptr, nullptr, &series, nullptr};
+    SavedGameSet set{&header, table, nullptr, nullptr, &Series(), nullptr, listsLink_};
     if (table) {
         set.recordB = table->schafkopfRules;
         set.recordA = table->fourSeatRules;
@@ -332,7 +339,6 @@ void GameDocumentWin::CommitOpened(bool shiftHeld) {
     if (!staged_)
         return;
     Commit(*staged_, LiveSet(), shiftHeld, stagedPath_);
-    series = staged_->series;
     restoreFlag = 0;
     staged_.reset();
     stagedPath_.clear();

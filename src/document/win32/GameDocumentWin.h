@@ -11,6 +11,7 @@
 
 #include "document/GameDocument.h"
 #include "platform/ByteSwapFileStream.h"
+#include "records/DirectorLists.h"
 #include "records/SeriesBlock.h"
 
 class GameDocumentWin : public GameDocument {
@@ -34,8 +35,12 @@ class GameDocumentWin : public GameDocument {
     void CopyHeader(const GameDocument& other) override;
     bool HasFile() const { return !path.empty(); }
 
+    // The director's series state, written with the game and replaced by an opened one; a
+    // document not linked to a director writes a single-table series of its own.
+    void LinkSeries(SeriesBlock* block, DirectorLists* directorLists);
+    SeriesBlock& Series() { return seriesLink_ ? *seriesLink_ : series_; }
+
     std::uint8_t restoreFlag = 0; // a director-run table is restored
-    SeriesBlock series;           // the director's series state written with the game
     ByteSwapFileStream file;      // open only while a save or an open moves bytes
 
   private:
@@ -43,6 +48,9 @@ class GameDocumentWin : public GameDocument {
     bool ReadImage(const std::string& from, ByteImage* image);
     SavedGameSet LiveSet();
 
+    SeriesBlock series_;
+    SeriesBlock* seriesLink_ = nullptr;
+    DirectorLists* listsLink_ = nullptr;
     std::unique_ptr<StagedGame> staged_;
     std::string stagedPath_;
 };

@@ -119,8 +119,6 @@ bool SaveGame() {
     }
     if (!gGameDocument || !StoreRecordHandle(gGameDocument))
         return false;
-    if (gDirector)
-        gGameDocument->series.seriesMode = gDirector->seriesMode;
     if (!gGameDocument->SaveAs(GetTablePane()->phase, 0))
         return false;
     gGameDirty = 0;
@@ -131,8 +129,6 @@ bool SaveGameAs() {
     if (!GetTablePane() || !gGameDocument)
         return false;
     StoreRecordHandle(gGameDocument);
-    if (gDirector)
-        gGameDocument->series.seriesMode = gDirector->seriesMode;
     GameDocumentWin* document = MakeDocument();
     if (!document)
         return false;
@@ -216,12 +212,12 @@ void ApplyDeckChoice(const KeptAcrossOpen& kept) {
 // The director takes over a table it runs; a plain table goes on at the saved phase.
 void HandTableToDirector(TablePane* pane) {
     SettingsBody& body = gSettings->body;
-    if (gDirector && !(body.tableMode == kTableModePractice && gDirector->seriesMode == 1)) {
-        const std::int16_t mode = gDirector->seriesMode;
+    if (gDirector && !(body.tableMode == kTableModePractice && gDirector->series.seriesMode == 1)) {
+        const std::int16_t mode = gDirector->series.seriesMode;
         if (mode == 1 || mode == 2 || mode == 8)
             body.tableMode = mode;
         else
-            gDirector->seriesMode = 1;
+            gDirector->series.seriesMode = 1;
     }
     gDirectorRunsTables = (body.tableMode == 2 || body.tableMode == 8)
                               ? 1
@@ -236,10 +232,10 @@ void HandTableToDirector(TablePane* pane) {
             pane->SetPhase(0, 0);
             gDirector->ResetSeats();
             SetLocalTable(gDirector, pane, 0);
-            if (gDirector->started) {
+            if (gDirector->series.started) {
                 ClearDirectorSeriesValue();
                 gDirector->BeginPlay(0);
-                gDirector->started = 1;
+                gDirector->series.started = 1;
             }
         }
         if (pane->window)
@@ -268,12 +264,10 @@ bool LoadGameFile() {
     gUseEditionKind = 0;
     gSettings->ResetTableMode();
     if (gDirector)
-        gDirector->seriesMode = 1;
+        gDirector->series.seriesMode = 1;
     body.soundOn = 0;
     gDirectorRunsTables = 0;
     gGameDocument->CommitOpened(gShiftKeyHeld != 0 || GetKeyState(VK_SHIFT) < 0);
-    if (gDirector)
-        gDirector->seriesMode = gGameDocument->series.seriesMode;
     if (gSchafkopfGame)
         gGameDocument->SetRecordHandle(gSchafkopfGame->gameListHandle);
 

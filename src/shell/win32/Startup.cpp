@@ -115,7 +115,9 @@ void FinishStartup() {
     gTableKind = 1;
     CreateClubServerRecord();
     ShowMainWindowInFront();
-    CreateDirector(gSkatGame, gSettings, DoppelkopfOptionsRecord(), SchafkopfOptionsRecord());
+    if (TournamentDirector* director =
+            CreateDirector(gSkatGame, gSettings, DoppelkopfOptionsRecord(), SchafkopfOptionsRecord()))
+        gGameDocument->LinkSeries(&director->series, &director->lists);
     CreateSoundManager(gSettings);
     if (QuitRequested())
         return;
