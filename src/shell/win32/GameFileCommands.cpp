@@ -109,6 +109,15 @@ bool AskSaveGame(bool* save) {
     return answer != IDCANCEL;
 }
 
+bool SettleChangedGame() {
+    if (!gTableOpen || !gGameDirty)
+        return true;
+    bool save = false;
+    if (!AskSaveGame(&save))
+        return false;
+    return !save || SaveGame();
+}
+
 bool SaveGame() {
     if (!GetTablePane())
         return false;
@@ -158,13 +167,8 @@ bool OpenGame() {
         return false;
     if (gTableOpen && (gEventSoundDepth > 0 || gWaitDepth > 0))
         return false;
-    if (gTableOpen && gGameDirty) {
-        bool save = false;
-        if (!AskSaveGame(&save))
-            return false;
-        if (save && !SaveGame())
-            return false;
-    }
+    if (!SettleChangedGame())
+        return false;
     if (!gGameDocument->Open(0))
         return false;
     const std::uint8_t dirty = gGameDirty;

@@ -17,6 +17,9 @@ void SetGameDocumentFactory(GameDocumentFactory factory);
 // False when the user cancelled; save = the user wants the game saved. Nothing is asked at
 // a table whose game is not running and whose list holds no game yet.
 bool AskSaveGame(bool* save);
+// Before the running game goes (closing, opening another): a changed game is offered for
+// saving. False when the player cancelled or the wanted save failed.
+bool SettleChangedGame();
 void UpdateMenus();
 void UpdatePlayerMenuNames();
 void StartDirectorSeries(bool fresh, bool show);

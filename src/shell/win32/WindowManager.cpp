@@ -276,13 +276,8 @@ bool CloseGameWindow(HWND window) {
     if (window && window == gWindowSlots[kTableSlot]) {
         StopSounds();
         StopAllMovies();
-        if (gTableOpen && gGameDirty) {
-            bool save = false;
-            if (!AskSaveGame(&save))
-                return false;
-            if (save && !SaveGame())
-                return false;
-        }
+        if (!SettleChangedGame())
+            return false;
         if (gGameDocument)
             gGameDocument->CloseFile();
         gTableOpen = 0;
