@@ -131,6 +131,8 @@ bool SaveGame() {
     if (!gGameDocument->SaveAs(GetTablePane()->phase, 0))
         return false;
     gGameDirty = 0;
+    // The title names the game's file from its first save on.
+    GetTablePane()->UpdateTitle();
     return true;
 }
 
@@ -156,6 +158,7 @@ bool SaveGameAs() {
     delete gGameDocument;
     gGameDocument = document;
     gGameDirty = 0;
+    GetTablePane()->UpdateTitle();
     return true;
 }
 

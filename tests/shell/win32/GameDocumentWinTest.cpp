@@ -143,6 +143,10 @@ TEST_F(GameDocumentWinTest, SavingTwiceWritesOneFileThroughOneDialog) {
     const auto first = SaveFirst("twice.dat");
     ASSERT_EQ(dialogs_, std::vector<std::string>{"save Sheep.dat"});
     EXPECT_EQ(gGameDirty, 0);
+    char title[512] = "";
+    GetWindowTextA(gMainWindow, title, sizeof title);
+    EXPECT_NE(std::string(title).find("(" + Path("twice.dat") + ")"), std::string::npos)
+        << "the title names the file from the first save on: " << title;
     ASSERT_GT(first.size(), 4u);
     EXPECT_EQ(first[0], kSavedGameVersion);
 
