@@ -15,25 +15,10 @@ import os
 import subprocess
 import sys
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import table_harness as th  # noqa: E402
+
 QUIET = {"stdin": subprocess.DEVNULL, "stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
-
-
-def own_prefix(source, work):
-    """A copy of the prefix in the work folder. The system's files are linked, not copied (Wine
-    does not write them); the registry and the users' folders, which it writes, are copied."""
-    target = os.path.join(os.path.abspath(work), "prefix")
-    subprocess.run(["rm", "-rf", target], check=True)
-    subprocess.run(["cp", "-al", source, target], check=True)
-    for name in os.listdir(source):
-        if name.endswith(".reg"):
-            os.remove(os.path.join(target, name))
-            subprocess.run(["cp", "-a", os.path.join(source, name), target], check=True)
-    for folder in ("users", "ProgramData"):
-        path = os.path.join(target, "drive_c", folder)
-        if os.path.isdir(path):
-            subprocess.run(["rm", "-rf", path], check=True)
-            subprocess.run(["cp", "-a", os.path.join(source, "drive_c", folder), path], check=True)
-    return target
 
 
 def main():
@@ -49,7 +34,7 @@ def main():
     if not source or not os.path.isfile(os.path.join(source, "system.reg")):
         sys.exit("WINEPREFIX names no Wine prefix: run the tests through scripts/test.sh")
     os.makedirs(args.work, exist_ok=True)
-    env = dict(os.environ, WINEPREFIX=own_prefix(source, args.work), SCHAFKOPF_AUDIO_OFF="1")
+    env = dict(os.environ, WINEPREFIX=th.copy_prefix(source, args.work), SCHAFKOPF_AUDIO_OFF="1")
     # The server and its services start with their output away from the caller's pipes (a
     # service holding the test runner's pipe would keep it waiting).
     server = subprocess.Popen(["wineserver", "-p"], env=env, **QUIET)

@@ -184,11 +184,10 @@ def own_screen(geometry):
     return server
 
 
-def own_prefix(work):
-    """A copy of the Wine prefix in the work folder, made this run's. The system's files are
-    linked, not copied (Wine does not write them); the registry and the users' folders, which
-    it writes, are copied."""
-    source = os.environ["WINEPREFIX"]
+def copy_prefix(source, work):
+    """A copy of the Wine prefix source in the work folder. The system's files are linked, not
+    copied (Wine does not write them); the registry and the users' folders, which it writes, are
+    copied."""
     target = os.path.join(os.path.abspath(work), "prefix")
     subprocess.run(["rm", "-rf", target], check=True)
     subprocess.run(["cp", "-al", source, target], check=True)
@@ -201,6 +200,12 @@ def own_prefix(work):
         if os.path.isdir(path):
             subprocess.run(["rm", "-rf", path], check=True)
             subprocess.run(["cp", "-a", os.path.join(source, "drive_c", folder), path], check=True)
+    return target
+
+
+def own_prefix(work):
+    """A copy of the run's Wine prefix in the work folder, made this run's prefix."""
+    target = copy_prefix(os.environ["WINEPREFIX"], work)
     os.environ["WINEPREFIX"] = target
     return target
 
