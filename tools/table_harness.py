@@ -189,8 +189,16 @@ def copy_prefix(source, work):
     copied (Wine does not write them); the registry and the users' folders, which it writes, are
     copied."""
     target = os.path.join(os.path.abspath(work), "prefix")
-    subprocess.run(["rm", "-rf", target], check=True)
-    subprocess.run(["cp", "-al", source, target], check=True)
+    # Other tests' Wine servers go on writing the prefix (a registry file is written beside it
+    # and renamed into place), so a file can vanish while the tree is linked: link it again.
+    for attempt in range(5):
+        subprocess.run(["rm", "-rf", target], check=True)
+        linked = subprocess.run(["cp", "-al", source, target], stderr=subprocess.PIPE, text=True)
+        if linked.returncode == 0:
+            break
+        time.sleep(0.2)
+    else:
+        raise RuntimeError(f"the Wine prefix could not be copied: {linked.stderr.strip()}")
     for name in os.listdir(source):
         if name.endswith(".reg"):
             os.remove(os.path.join(target, name))
